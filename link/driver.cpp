@@ -1,0 +1,293 @@
+#include "driver.h"
+
+#include <cstdio>
+#include <cstring>
+#include <thread>
+
+#include "frame.h"
+#include "serial_port.h"
+
+namespace tesmar::link {
+
+namespace {
+
+constexpr int kIdleReadsBeforeTimeout = 50;
+constexpr int kMalformedReplyWaitMs = 2000;
+constexpr int kUsbVirtualComWaitMs = 3000;
+constexpr int kRemoteAccessWaitMs = 200;
+constexpr int kUsbTimeoutMs = 5000;
+constexpr int kUsbWriteRetryWaitMs = 2000;
+constexpr int kUsbReopenWaitMs = 1000;
+constexpr int kUsbRetries = 10;
+constexpr const char* kDisableRemoteAccessParams = "731942;20;0;";
+
+class ThreadSleeper : public Sleeper {
+ public:
+  void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+};
+
+}  // namespace
+
+Sleeper& RealSleeper() {
+  static ThreadSleeper sleeper;  // stateless, shared by every driver
+  return sleeper;
+}
+
+Driver::Driver(Sleeper& sleeper) : sleeper_(sleeper) {}
+
+Driver::~Driver() = default;
+
+// --- links -------------------------------------------------------------------
+
+int Driver::OpenSerialLink(const std::string& port, int baud) {
+  errorCount_ = 0;
+  linkReady_ = true;
+  serial_.reset();
+  std::string error;
+  auto opened = SerialPort::Open(port, baud, &error);
+  const int fd = opened ? opened->Fd() : -1;
+  serial_ = std::move(opened);
+  log_.WriteLogEntry("", "");
+  return fd;
+}
+
+void Driver::AttachSerialLink(std::unique_ptr<Transport> transport) {
+  errorCount_ = 0;
+  linkReady_ = true;
+  serial_ = std::move(transport);
+  log_.WriteLogEntry("", "");
+}
+
+void Driver::CloseSerialLink() {
+  if (serial_) serial_->Purge();
+  log_.WriteLogEntry("END", "");
+  errorCount_ = 0;
+  serial_.reset();
+}
+
+// --- one exchange ------------------------------------------------------------
+
+int Driver::BuildAndLog(int code, std::string_view params) {
+  // The caller's text may live in our own buffers (resends): copy it first.
+  char copy[kMaxParameterLength + 1];
+  std::memcpy(copy, params.data(), params.size());
+  params = std::string_view(copy, params.size());
+
+  lastParams_.Assign(params);
+  lastCode_ = code;
+  record_.commandCode = code;
+  record_.parameters.Assign(params);
+
+  savedCounter_ = counter_;
+  ++counter_;
+
+  record_.flags = 0;
+  record_.fieldCount = 0;
+  record_.status.fill(0);
+
+  const uint8_t seq = SeqByte(counter_);
+  char seqText[8];
+  std::snprintf(seqText, sizeof seqText, "%02X", seq);
+  char request[kMaxParameterLength + 8];
+  const int head = std::snprintf(request, sizeof request, "%02X", code & 0xFF);
+  std::memcpy(request + head, params.data(), params.size());
+  log_.WriteLogEntry(seqText, std::string_view(request, head + params.size()));
+
+  receiver_.BeginExchange();
+  linkReady_ = false;
+
+  frameLength_ = BuildRequestFrame(seq, static_cast<uint8_t>(code), params, frame_);
+  record_.sentFrame.Assign(frame_, frameLength_);
+  return 0;
+}
+
+int Driver::ExchangeFrame(int code, std::string_view params) {
+  if (!linkReady_) return -1;
+  if (params.size() > kMaxParameterLength) {
+    // Does not fit the LEN byte: refused before anything is sent or logged.
+    message_ = kParametersTooLongMessage;
+    record_.commandCode = code;
+    record_.flags = kFlagNoAnswer;
+    record_.fieldCount = 0;
+    return -1;
+  }
+  BuildAndLog(code, params);
+
+  if (serial_) {
+    serial_->Flush();
+    serial_->Purge();
+    serial_->Write(frame_, frameLength_);
+    ReceiveSerial();
+    return 0;
+  }
+  if (usb_) return ExchangeUsb();
+
+  message_ = kNoLinkMessage;
+  record_.flags = kFlagNoAnswer;  // nothing was sent: never read as success
+  linkReady_ = true;
+  return -1;
+}
+
+void Driver::ReceiveSerial() {
+  int idle = 0;
+  bool hungUp = false;
+  for (;;) {
+    while (!receiver_.FrameComplete()) {
+      uint8_t byte;
+      const ReadResult r = serial_->ReadByte(byte);
+      if (r == ReadResult::kByte) {
+        idle = 0;
+        receiver_.Feed(byte);
+        continue;
+      }
+      if (r == ReadResult::kError) {
+        serial_->ClearError();
+        receiver_.Abandon();
+      }
+      if (r == ReadResult::kHangUp) hungUp = true;
+      break;
+    }
+    if (receiver_.AnswerComplete()) break;
+    // A line that is gone answers nothing: end the wait at once.
+    if (hungUp || ++idle >= kIdleReadsBeforeTimeout) break;
+  }
+  FinishReceive();
+}
+
+void Driver::FinishReceive() {
+  char first[32];
+  std::snprintf(first, sizeof first, "%X SYN=%ld", receiver_.ReplySeqByte(),
+                static_cast<long>(receiver_.SynCount()));
+  const std::string_view now = receiver_.ReceivedNow();
+  char bytes[300];
+  const size_t received = now.size();
+  std::memcpy(bytes, now.data(), received);
+  receiver_.Complete(record_, lastCode_);
+  linkReady_ = true;
+  // Only what this exchange received goes to the log, even when nothing
+  // came and the record still shows the previous reply.
+  log_.WriteReplyEntry(first, std::string_view(bytes, received));
+}
+
+// --- direct USB link ---------------------------------------------------------
+
+bool Driver::WriteUsbWithRecovery() {
+  for (int failures = 0;; ++failures) {
+    const int n = usb_->BulkWrite(frame_, static_cast<int>(frameLength_), kUsbTimeoutMs);
+    if (n == static_cast<int>(frameLength_)) return true;
+    if (failures == kUsbRetries) return false;
+    sleeper_.SleepMs(kUsbWriteRetryWaitMs);
+    usb_->ResetAndClose();
+    sleeper_.SleepMs(kUsbReopenWaitMs);
+    usb_->Reopen();
+  }
+}
+
+// Fills the 500-byte buffer by bulk reads until ETX ends it or a read gives
+// nothing. Returns false when a read failed.
+bool Driver::ReadUsbReply() {
+  usbLength_ = 0;
+  std::memset(usbBuffer_, 0, sizeof usbBuffer_);
+  while (usbLength_ < sizeof usbBuffer_) {
+    const int room = static_cast<int>(sizeof usbBuffer_ - usbLength_);
+    const int n = usb_->BulkRead(usbBuffer_ + usbLength_, room, kUsbTimeoutMs);
+    if (n < 0) return false;
+    if (n == 0) break;
+    usbLength_ += static_cast<size_t>(std::min(n, room));
+    if (usbBuffer_[usbLength_ - 1] == kEtx) break;
+  }
+  return true;
+}
+
+int Driver::ExchangeUsb() {
+  for (int readFailures = 0;; ++readFailures) {
+    const bool written = WriteUsbWithRecovery();
+    if (written && ReadUsbReply()) break;
+    if (!written || readFailures == kUsbRetries) {
+      record_.flags = kFlagNoAnswer;
+      record_.fieldCount = 0;
+      linkReady_ = true;
+      return -1;
+    }
+    usb_->ResetAndClose();
+    sleeper_.SleepMs(kUsbReopenWaitMs);
+    usb_->Reopen();
+  }
+  ReceiveFromBuffer();
+  return 0;
+}
+
+void Driver::ReceiveFromBuffer() {
+  size_t pos = 0;
+  int idle = 0;
+  for (;;) {
+    while (!receiver_.FrameComplete()) {
+      // A NUL or the end of the buffer means that no byte came.
+      if (pos < usbLength_ && usbBuffer_[pos] != 0) {
+        idle = 0;
+        receiver_.Feed(usbBuffer_[pos++]);
+        continue;
+      }
+      receiver_.Abandon();
+      break;
+    }
+    if (receiver_.AnswerComplete() || ++idle >= kIdleReadsBeforeTimeout) break;
+  }
+  FinishReceive();
+}
+
+// --- the transaction ---------------------------------------------------------
+
+void Driver::Resend() {
+  if (!linkReady_) return;
+  counter_ = savedCounter_;
+  ExchangeFrame(lastCode_, lastParams_.View());
+}
+
+const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
+  message_.clear();
+  linkReady_ = true;
+  if (ExchangeFrame(code, params) < 0) return record_;
+
+  for (int attempt = 1; attempt <= retryCount_; ++attempt) {
+    const bool shapeOk = ReplyShapeIsValid(record_.rawReply.Bytes(), record_.rawReply.Size());
+    const bool noAnswer = (record_.flags & kFlagNoAnswer) != 0;
+    if (shapeOk && !noAnswer) break;
+    if (shapeOk) {
+      // A silence after an earlier good reply: only the USB virtual COM port
+      // is given another chance, it drops replies while it re-enumerates.
+      if (!(serial_ && serial_->IsUsbVirtualCom())) break;
+      sleeper_.SleepMs(kUsbVirtualComWaitMs);
+    } else {
+      sleeper_.SleepMs(kMalformedReplyWaitMs);
+      ++errorCount_;
+    }
+    Resend();
+  }
+  return record_;
+}
+
+const ReplyRecord* Driver::RepeatPreviousCommand(bool newSequence) {
+  if (!linkReady_) return nullptr;
+  if (!newSequence) counter_ = savedCounter_;
+  char copy[kMaxParameterLength + 1];
+  const size_t n = lastParams_.Size();
+  std::memcpy(copy, lastParams_.CStr(), n);
+  return &ExecuteCommand(lastCode_, std::string_view(copy, n));
+}
+
+void Driver::DisableRemoteAccess() {
+  if (usb_) return;
+  BuildAndLog(0x88, kDisableRemoteAccessParams);
+  if (serial_) {
+    serial_->Flush();
+    serial_->Purge();
+    serial_->Write(frame_, frameLength_);
+    sleeper_.SleepMs(kRemoteAccessWaitMs);
+    serial_->Flush();
+    serial_->Purge();
+  }
+  linkReady_ = true;
+}
+
+}  // namespace tesmar::link

@@ -1,0 +1,110 @@
+// The protocol driver: one request, one reply, resends, over the active link.
+//
+// The program keeps one Driver for the whole run (its sequence counter must
+// live that long); tests make as many as they need. Nothing here shows a
+// message: what the caller should tell the user is left in Message().
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "frame.h"
+#include "receiver.h"
+#include "reply_record.h"
+#include "session_log.h"
+#include "transport.h"
+
+namespace tesmar::link {
+
+inline constexpr const char* kNoLinkMessage = "Ошибка выбора устройства подключения!";
+inline constexpr const char* kParametersTooLongMessage =
+    "Строка параметров длиннее 219 байт: команда не отправлена!";
+
+class Driver {
+ public:
+  explicit Driver(Sleeper& sleeper = RealSleeper());
+  ~Driver();
+  Driver(const Driver&) = delete;
+  Driver& operator=(const Driver&) = delete;
+
+  // --- links -------------------------------------------------------------
+  // Opens a serial port (a device path, or a name under /dev) at `baud`, 8N1.
+  // Returns the port's descriptor, or -1 when it could not be opened; the
+  // session-start entry is written either way.
+  int OpenSerialLink(const std::string& port, int baud);
+  // Uses an already open byte link as the serial link (pty peers, tests).
+  void AttachSerialLink(std::unique_ptr<Transport> transport);
+  void CloseSerialLink();
+  Transport* SerialLink() { return serial_.get(); }
+  bool SerialActive() const { return serial_ != nullptr; }
+
+  // The direct USB link, owned by the caller; nullptr detaches it.
+  void AttachUsbLink(UsbBulkLink* usb) { usb_ = usb; }
+  bool UsbActive() const { return usb_ != nullptr; }
+
+  // --- commands ----------------------------------------------------------
+  // The transaction: send, receive, resend as needed. Never fails by its
+  // return value; failures are in the record's flags.
+  const ReplyRecord& ExecuteCommand(int code, std::string_view params);
+  // One request and one reply without resend: 0 when the exchange ran, -1
+  // when it could not (no link, link busy, parameters too long).
+  int ExchangeFrame(int code, std::string_view params);
+  // Runs the last command again: with the same SEQ, or the next one.
+  // nullptr while an exchange is in progress.
+  const ReplyRecord* RepeatPreviousCommand(bool newSequence);
+  // Sends 88h "731942;20;0;" and throws any answer away (serial link only).
+  void DisableRemoteAccess();
+
+  void SetRetryCount(int count) { retryCount_ = count; }
+  int RetryCount() const { return retryCount_; }
+  int GetErrorCount() const { return errorCount_; }
+  void SetLinkReady(bool ready) { linkReady_ = ready; }
+  bool LinkReady() const { return linkReady_; }
+
+  const ReplyRecord& Record() const { return record_; }
+  // What the caller should show for the last command, or empty.
+  const std::string& Message() const { return message_; }
+
+  // --- session log ---------------------------------------------------------
+  void SetLogFileName(std::string_view name) { log_.SetLogFileName(name); }
+  SessionLog& Log() { return log_; }
+
+  uint8_t SequenceCounter() const { return counter_; }
+  uint8_t LastCommandCode() const { return static_cast<uint8_t>(lastCode_); }
+  std::string_view LastParameters() const { return lastParams_.View(); }
+
+ private:
+  int BuildAndLog(int code, std::string_view params);
+  void ReceiveSerial();
+  int ExchangeUsb();
+  bool WriteUsbWithRecovery();
+  bool ReadUsbReply();
+  void ReceiveFromBuffer();
+  void FinishReceive();
+  void Resend();
+
+  Sleeper& sleeper_;
+  std::unique_ptr<Transport> serial_;
+  UsbBulkLink* usb_ = nullptr;
+  SessionLog log_;
+  Receiver receiver_;
+  ReplyRecord record_;
+  std::string message_;
+
+  uint8_t counter_ = 0;
+  uint8_t savedCounter_ = 0;
+  int lastCode_ = 0;
+  FixedBuffer<300> lastParams_;
+  bool linkReady_ = true;
+  int retryCount_ = 4;
+  int errorCount_ = 0;
+
+  uint8_t frame_[kMaxRequestFrame + 1] = {};
+  size_t frameLength_ = 0;
+  uint8_t usbBuffer_[500] = {};
+  size_t usbLength_ = 0;
+};
+
+}  // namespace tesmar::link

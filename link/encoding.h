@@ -1,0 +1,14 @@
+// Windows-1251 <-> UTF-8, for the places where wire text meets a person or a
+// UTF-8 source literal meets the wire.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tesmar::link {
+
+// Characters without a Windows-1251 form become '?'.
+std::string Utf8ToCp1251(std::string_view utf8);
+std::string Cp1251ToUtf8(std::string_view cp1251);
+
+}  // namespace tesmar::link

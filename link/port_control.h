@@ -1,0 +1,38 @@
+// Lists the serial ports present on the machine, for the port choosers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tesmar::link {
+
+// Ports are the tty devices with a hardware device behind them, read from
+// sysfs. A serial-core port whose "type" is 0 has no UART and is left out.
+// Names are device paths ("/dev/ttyUSB0"), in natural order.
+class TPortControl {
+ public:
+  // `sysfsRoot` is "/sys" on a real machine; tests point it at a fake tree.
+  explicit TPortControl(std::string sysfsRoot = "/sys", std::string devRoot = "/dev");
+
+  // 0 when an enumeration started; -27 when one is already running or the
+  // device list cannot be read.
+  int BeginEnumeratePorts();
+  // The next port name, or an empty text when there are no more.
+  std::string EnumeratePorts();
+  // Ends the enumeration; returns 0.
+  int EndEnumeratePorts();
+
+  bool Enumerating() const { return enumerating_; }
+
+ private:
+  std::string sysfsRoot_;
+  std::string devRoot_;
+  std::vector<std::string> ports_;
+  size_t index_ = 0;
+  bool enumerating_ = false;
+};
+
+// "ttyS2" before "ttyS10": digit runs compare by value.
+bool NaturalLess(const std::string& a, const std::string& b);
+
+}  // namespace tesmar::link

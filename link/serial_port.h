@@ -1,0 +1,44 @@
+// A serial port (or pseudo-terminal) opened raw 8N1 as the driver's link.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "transport.h"
+
+namespace tesmar::link {
+
+class SerialPort : public Transport {
+ public:
+  // Opens `name` (a device path, or a name under /dev) exclusively at `baud`,
+  // raw 8N1, keeping the port's handshake settings. Returns nullptr and the
+  // system's reason in `error` when it cannot.
+  static std::unique_ptr<SerialPort> Open(const std::string& name, int baud, std::string* error);
+  ~SerialPort() override;
+
+  bool Write(const uint8_t* data, size_t n) override;
+  ReadResult ReadByte(uint8_t& byte) override;
+  void Flush() override;
+  void Purge() override;
+
+  int Fd() const { return fd_; }
+
+  static constexpr int kReadTimeoutMs = 100;
+
+ private:
+  explicit SerialPort(int fd) : fd_(fd) {}
+
+  int fd_;
+  bool hungUp_ = false;
+  // Bytes already read from the port and not yet handed out: one read call
+  // takes what has arrived, the driver still sees one byte at a time.
+  uint8_t pending_[256] = {};
+  size_t pendingPos_ = 0;
+  size_t pendingLen_ = 0;
+};
+
+// The termios speed constant for a baud rate; false for a rate the system lacks.
+bool BaudToSpeed(int baud, unsigned& speed);
+
+}  // namespace tesmar::link

@@ -1,0 +1,64 @@
+// The byte link under the driver: a serial port, a pseudo-terminal or an
+// in-memory peer. The driver and the receiver see nothing but this.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tesmar::link {
+
+enum class ReadResult {
+  kByte,     // one byte was read
+  kTimeout,  // nothing arrived within the link's read time-out (100 ms)
+  kError,    // a read error the line may recover from
+  kHangUp,   // the far end is gone (device unplugged, pty closed)
+};
+
+class Transport {
+ public:
+  virtual ~Transport() = default;
+
+  // Writes a whole frame; returns false when the link refused it.
+  virtual bool Write(const uint8_t* data, size_t n) = 0;
+  // Reads one byte, waiting at most the link's read time-out.
+  virtual ReadResult ReadByte(uint8_t& byte) = 0;
+  // Waits until written bytes have left (FlushFileBuffers).
+  virtual void Flush() = 0;
+  // Drops unsent output and unread input (PurgeComm).
+  virtual void Purge() = 0;
+  // Clears a line error after a failed read (ClearCommError).
+  virtual void ClearError() {}
+
+  // Marks the link as the registrar's USB virtual COM port, whose time-outs
+  // are resent after 3000 ms.
+  void SetUsbVirtualCom(bool on) { usbVirtualCom_ = on; }
+  bool IsUsbVirtualCom() const { return usbVirtualCom_; }
+
+ private:
+  bool usbVirtualCom_ = false;
+};
+
+// The direct USB link's bulk endpoints (out 01h, in 81h). Results follow the
+// USB library: the byte count, or a negative error.
+class UsbBulkLink {
+ public:
+  virtual ~UsbBulkLink() = default;
+  virtual int BulkWrite(const uint8_t* data, int n, int timeoutMs) = 0;
+  virtual int BulkRead(uint8_t* data, int n, int timeoutMs) = 0;
+  // Resets the device and closes it.
+  virtual void ResetAndClose() = 0;
+  // Opens the device again; returns false when it is not there.
+  virtual bool Reopen() = 0;
+};
+
+// Every fixed wait of the driver goes through one of these.
+class Sleeper {
+ public:
+  virtual ~Sleeper() = default;
+  virtual void SleepMs(int ms) = 0;
+};
+
+// Sleeps for real.
+Sleeper& RealSleeper();
+
+}  // namespace tesmar::link

@@ -1,0 +1,159 @@
+// The driver over a real pseudo-terminal: reads go through termios and poll
+// with the 100 ms time-out, the far end is a scripted peer thread.
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "driver.h"
+#include "frame.h"
+#include "serial_port.h"
+#include "test_support.h"
+
+using namespace tesmar::link;
+using tesmar::test::RecordingSleeper;
+
+namespace {
+
+class PtyPair {
+ public:
+  PtyPair() {
+    char name[256];
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) throw std::runtime_error("openpty");
+    path_ = name;
+  }
+  ~PtyPair() {
+    if (master_ >= 0) close(master_);
+    if (slave_ >= 0) close(slave_);
+  }
+  const std::string& Path() const { return path_; }
+  int Master() const { return master_; }
+  void CloseMaster() {
+    close(master_);
+    master_ = -1;
+  }
+
+  // Reads one request frame (up to ETX) from the master side.
+  std::vector<uint8_t> ReadRequest(int timeoutMs = 2000) {
+    std::vector<uint8_t> req;
+    while (true) {
+      pollfd p{master_, POLLIN, 0};
+      if (poll(&p, 1, timeoutMs) <= 0) return req;
+      uint8_t b;
+      if (read(master_, &b, 1) != 1) return req;
+      req.push_back(b);
+      if (b == kEtx) return req;
+    }
+  }
+  void Send(const std::vector<uint8_t>& bytes) {
+    ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  }
+
+ private:
+  int master_ = -1, slave_ = -1;
+  std::string path_;
+};
+
+}  // namespace
+
+TEST(SerialPty, exchangeOverTermiosParsesTheReply) {
+  PtyPair pty;
+  RecordingSleeper sleeper;
+  Driver driver(sleeper);
+  ASSERT_GE(driver.OpenSerialLink(pty.Path(), 115200), 0);
+  std::thread peer([&] {
+    auto req = pty.ReadRequest();
+    ASSERT_FALSE(req.empty());
+    std::vector<uint8_t> out(5, kSyn);
+    auto reply = tesmar::test::Reply(req[2], req[3], "081226;1530;");
+    out.insert(out.end(), reply.begin(), reply.end());
+    pty.Send(out);
+  });
+  const ReplyRecord& r = driver.ExecuteCommand(0x21, "731942;");
+  peer.join();
+  EXPECT_TRUE(r.Succeeded());
+  EXPECT_EQ(r.Field(1), "1530");
+  driver.CloseSerialLink();
+}
+
+TEST(SerialPty, silentPeerEndsInTheNoAnswerBitAfterFiftyEmptyReads) {
+  PtyPair pty;
+  RecordingSleeper sleeper;
+  Driver driver(sleeper);
+  ASSERT_GE(driver.OpenSerialLink(pty.Path(), 9600), 0);
+  driver.SetRetryCount(0);
+  const auto start = std::chrono::steady_clock::now();
+  const ReplyRecord& r = driver.ExecuteCommand(0x21, "731942;");
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::steady_clock::now() - start).count();
+  EXPECT_EQ(r.flags, kFlagNoAnswer);
+  // 50 reads of 100 ms each.
+  EXPECT_GE(ms, 4900);
+  EXPECT_LT(ms, 8000);
+}
+
+TEST(SerialPty, peerThatHangsUpEndsTheWaitAtOnce) {
+  PtyPair pty;
+  RecordingSleeper sleeper;
+  Driver driver(sleeper);
+  ASSERT_GE(driver.OpenSerialLink(pty.Path(), 9600), 0);
+  driver.SetRetryCount(2);
+  std::thread peer([&] {
+    auto req = pty.ReadRequest();
+    pty.Send({kSoh, 0x31});  // half a frame, then gone
+    pty.CloseMaster();
+  });
+  const auto start = std::chrono::steady_clock::now();
+  const ReplyRecord& r = driver.ExecuteCommand(0x21, "731942;");
+  peer.join();
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::steady_clock::now() - start).count();
+  EXPECT_EQ(r.flags, kFlagNoAnswer);
+  EXPECT_LT(ms, 1000);
+  driver.CloseSerialLink();
+}
+
+TEST(SerialPty, openRefusesWhatIsNotThereOrBusy) {
+  RecordingSleeper sleeper;
+  Driver driver(sleeper);
+  EXPECT_EQ(driver.OpenSerialLink("/dev/tesmar-no-such-port", 9600), -1);
+  EXPECT_FALSE(driver.SerialActive());
+
+  PtyPair pty;
+  std::string error;
+  auto first = SerialPort::Open(pty.Path(), 9600, &error);
+  ASSERT_TRUE(first) << error;
+  auto second = SerialPort::Open(pty.Path(), 9600, &error);
+  EXPECT_FALSE(second);
+  EXPECT_NE(error.find("busy"), std::string::npos) << error;
+  EXPECT_FALSE(SerialPort::Open(pty.Path(), 12345, &error));
+  EXPECT_NE(error.find("baud"), std::string::npos);
+}
+
+TEST(SerialPty, handshakeSettingsSurviveTheOpen) {
+  PtyPair pty;
+  {
+    int fd = open(pty.Path().c_str(), O_RDWR | O_NOCTTY);
+    termios t{};
+    tcgetattr(fd, &t);
+    t.c_cflag |= CRTSCTS;
+    t.c_iflag |= IXON;
+    tcsetattr(fd, TCSANOW, &t);
+    close(fd);
+  }
+  auto port = SerialPort::Open(pty.Path(), 115200, nullptr);
+  ASSERT_TRUE(port);
+  termios t{};
+  tcgetattr(port->Fd(), &t);
+  EXPECT_TRUE(t.c_cflag & CRTSCTS);
+  EXPECT_TRUE(t.c_iflag & IXON);
+  EXPECT_EQ(t.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+  EXPECT_FALSE(t.c_cflag & PARENB);
+  EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B115200));
+}
