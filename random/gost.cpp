@@ -1,0 +1,228 @@
+#include "gost.h"
+
+#include <cstring>
+
+namespace sorvil {
+
+namespace {
+
+// id-GostR3411-94-TestParamSet: K1 (lowest nibble) to K8.
+constexpr uint8_t kTestSboxes[8][16] = {
+    {4, 10, 9, 2, 13, 8, 0, 14, 6, 11, 1, 12, 7, 15, 5, 3},
+    {14, 11, 4, 12, 6, 13, 15, 10, 2, 3, 8, 1, 0, 7, 5, 9},
+    {5, 8, 1, 13, 10, 3, 4, 2, 14, 15, 12, 7, 6, 0, 9, 11},
+    {7, 13, 10, 1, 0, 8, 9, 15, 14, 4, 6, 12, 11, 2, 5, 3},
+    {6, 12, 7, 1, 5, 15, 13, 8, 4, 10, 9, 14, 0, 3, 11, 2},
+    {4, 11, 10, 0, 7, 2, 1, 13, 3, 6, 8, 5, 9, 12, 15, 14},
+    {13, 11, 4, 1, 3, 15, 5, 9, 0, 10, 14, 7, 6, 8, 2, 12},
+    {1, 15, 13, 0, 5, 7, 10, 4, 9, 2, 3, 14, 6, 11, 8, 12},
+};
+
+inline uint32_t Rotl(uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
+inline uint32_t Le32(const uint8_t* p) {
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+inline void PutLe32(uint8_t* p, uint32_t v) {
+  p[0] = uint8_t(v);
+  p[1] = uint8_t(v >> 8);
+  p[2] = uint8_t(v >> 16);
+  p[3] = uint8_t(v >> 24);
+}
+
+// A(Y): (y1 ^ y2) || y4 || y3 || y2 over 64-bit words, y1 lowest.
+void TransformA(uint32_t u[8]) {
+  const uint32_t t0 = u[0] ^ u[2], t1 = u[1] ^ u[3];
+  std::memmove(u, u + 2, 6 * sizeof(uint32_t));
+  u[6] = t0;
+  u[7] = t1;
+}
+
+// The constant C3 that is added to U before the third key.
+void ApplyC3(uint32_t u[8]) {
+  static constexpr uint32_t c[8] = {0xff00ff00, 0xff00ff00, 0x00ff00ff, 0x00ff00ff,
+                                    0x00ffff00, 0xff0000ff, 0x000000ff, 0xff00ffff};
+  for (int i = 0; i < 8; ++i) u[i] ^= c[i];
+}
+
+// P(Y): output byte 8i + k (1-based) comes from input byte i + 1 + 4(k - 1).
+void TransformP(const uint32_t w[8], uint32_t k[8]) {
+  uint8_t in[32], out[32];
+  for (int i = 0; i < 8; ++i) PutLe32(in + 4 * i, w[i]);
+  for (int i = 0; i < 4; ++i)
+    for (int kk = 1; kk <= 8; ++kk) out[i + 4 * (kk - 1)] = in[8 * i + kk - 1];
+  for (int i = 0; i < 8; ++i) k[i] = Le32(out + 4 * i);
+}
+
+// psi over 16-bit words: y16' = y1 ^ y2 ^ y3 ^ y4 ^ y13 ^ y16, the rest
+// shift down by one word.
+void Psi(uint16_t y[16]) {
+  const uint16_t top = y[0] ^ y[1] ^ y[2] ^ y[3] ^ y[12] ^ y[15];
+  std::memmove(y, y + 1, 15 * sizeof(uint16_t));
+  y[15] = top;
+}
+
+void ToWords16(const uint32_t w[8], uint16_t y[16]) {
+  for (int i = 0; i < 8; ++i) {
+    y[2 * i] = uint16_t(w[i]);
+    y[2 * i + 1] = uint16_t(w[i] >> 16);
+  }
+}
+void FromWords16(const uint16_t y[16], uint32_t w[8]) {
+  for (int i = 0; i < 8; ++i) w[i] = uint32_t(y[2 * i]) | uint32_t(y[2 * i + 1]) << 16;
+}
+
+}  // namespace
+
+void ExpandTestSboxes(SboxTables& tables) {
+  for (int t = 0; t < 4; ++t)
+    for (int b = 0; b < 256; ++b) {
+      const uint32_t v = uint32_t(kTestSboxes[2 * t + 1][b >> 4]) << 4 | kTestSboxes[2 * t][b & 15];
+      tables.t[t][b] = Rotl(v << (8 * t), 11);
+    }
+}
+
+// --- GOST 28147-89 ---------------------------------------------------------------
+
+void Gost28147::SetKey(const uint8_t key[32]) {
+  for (int i = 0; i < 8; ++i) key_[i] = Le32(key + 4 * i);
+}
+
+void Gost28147::SetKeyWords(const uint32_t key[8]) { std::memcpy(key_, key, sizeof key_); }
+
+inline uint32_t Gost28147::Round(uint32_t x, uint32_t k) const {
+  x += k;
+  return sbox_.t[0][x & 0xff] ^ sbox_.t[1][(x >> 8) & 0xff] ^ sbox_.t[2][(x >> 16) & 0xff] ^
+         sbox_.t[3][x >> 24];
+}
+
+void Gost28147::EncryptWords(uint32_t n1, uint32_t n2, uint32_t& o1, uint32_t& o2) const {
+  // Key words K0..K7 three times in order, then K7..K0.
+  for (int r = 0; r < 3; ++r)
+    for (int i = 0; i < 8; i += 2) {
+      n2 ^= Round(n1, key_[i]);
+      n1 ^= Round(n2, key_[i + 1]);
+    }
+  for (int i = 7; i > 0; i -= 2) {
+    n2 ^= Round(n1, key_[i]);
+    n1 ^= Round(n2, key_[i - 1]);
+  }
+  o1 = n2;
+  o2 = n1;
+}
+
+void Gost28147::EncryptBlock(const uint8_t in[8], uint8_t out[8]) const {
+  uint32_t o1, o2;
+  EncryptWords(Le32(in), Le32(in + 4), o1, o2);
+  PutLe32(out, o1);
+  PutLe32(out + 4, o2);
+}
+
+void Gost28147::DecryptBlock(const uint8_t in[8], uint8_t out[8]) const {
+  uint32_t n1 = Le32(in), n2 = Le32(in + 4);
+  for (int i = 0; i < 8; i += 2) {
+    n2 ^= Round(n1, key_[i]);
+    n1 ^= Round(n2, key_[i + 1]);
+  }
+  for (int r = 0; r < 3; ++r)
+    for (int i = 7; i > 0; i -= 2) {
+      n2 ^= Round(n1, key_[i]);
+      n1 ^= Round(n2, key_[i - 1]);
+    }
+  PutLe32(out, n2);
+  PutLe32(out + 4, n1);
+}
+
+void Gost28147::Wipe() {
+  volatile uint32_t* k = key_;
+  for (int i = 0; i < 8; ++i) k[i] = 0;
+}
+
+// --- GOST R 34.11-94 --------------------------------------------------------------
+
+Gostr341194::Gostr341194(const SboxTables& tables) : sbox_(tables) {}
+
+void Gostr341194::Step(const uint32_t m[8]) {
+  uint32_t u[8], v[8], w[8], k[8], s[8];
+  std::memcpy(u, h_, sizeof u);
+  std::memcpy(v, m, sizeof v);
+  Gost28147 cipher(sbox_);
+  for (int i = 0; i < 4; ++i) {
+    for (int j = 0; j < 8; ++j) w[j] = u[j] ^ v[j];
+    TransformP(w, k);
+    cipher.SetKeyWords(k);
+    cipher.EncryptWords(h_[2 * i], h_[2 * i + 1], s[2 * i], s[2 * i + 1]);
+    TransformA(u);
+    if (i == 1) ApplyC3(u);
+    TransformA(v);
+    TransformA(v);
+  }
+  cipher.Wipe();
+
+  // H' = psi^61(H ^ psi(M ^ psi^12(S)))
+  uint16_t y[16];
+  ToWords16(s, y);
+  for (int i = 0; i < 12; ++i) Psi(y);
+  uint32_t t[8];
+  FromWords16(y, t);
+  for (int j = 0; j < 8; ++j) t[j] ^= m[j];
+  ToWords16(t, y);
+  Psi(y);
+  FromWords16(y, t);
+  for (int j = 0; j < 8; ++j) t[j] ^= h_[j];
+  ToWords16(t, y);
+  for (int i = 0; i < 61; ++i) Psi(y);
+  FromWords16(y, h_);
+}
+
+void Gostr341194::Block(const uint8_t block[32]) {
+  uint32_t m[8];
+  for (int i = 0; i < 8; ++i) m[i] = Le32(block + 4 * i);
+  Step(m);
+  uint64_t carry = 0;  // sigma += M mod 2^256
+  for (int i = 0; i < 8; ++i) {
+    carry += uint64_t(sigma_[i]) + m[i];
+    sigma_[i] = uint32_t(carry);
+    carry >>= 32;
+  }
+}
+
+void Gostr341194::Update(const void* data, size_t n) {
+  const auto* p = static_cast<const uint8_t*>(data);
+  while (n > 0) {
+    const size_t take = n < 32 - have_ ? n : 32 - have_;
+    std::memcpy(buf_ + have_, p, take);
+    have_ += take;
+    p += take;
+    n -= take;
+    if (have_ == 32) {
+      Block(buf_);
+      bits_ += 256;
+      have_ = 0;
+    }
+  }
+}
+
+void Gostr341194::Final(uint8_t digest[32]) {
+  if (have_ > 0) {
+    std::memset(buf_ + have_, 0, 32 - have_);
+    Block(buf_);
+    bits_ += 8 * have_;
+    have_ = 0;
+  }
+  uint32_t length[8] = {uint32_t(bits_), uint32_t(bits_ >> 32), 0, 0, 0, 0, 0, 0};
+  Step(length);
+  Step(sigma_);
+  for (int i = 0; i < 8; ++i) PutLe32(digest + 4 * i, h_[i]);
+  Wipe();
+}
+
+void Gostr341194::Wipe() {
+  volatile uint8_t* p = reinterpret_cast<volatile uint8_t*>(h_);
+  for (size_t i = 0; i < sizeof h_; ++i) p[i] = 0;
+  std::memset(sigma_, 0, sizeof sigma_);
+  std::memset(buf_, 0, sizeof buf_);
+  bits_ = 0;
+  have_ = 0;
+}
+
+}  // namespace sorvil
