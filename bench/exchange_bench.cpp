@@ -55,8 +55,8 @@ void BM_ExchangeOverPty(benchmark::State& state) {
       const ReplyRecord& r = driver.ExecuteCommand(0x21, "731942;");
       if (!r.Succeeded()) state.SkipWithError("exchange failed");
     }
-    state.counters["exchanges/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                       benchmark::Counter::kIsRate);
+    state.counters["exchanges/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   }
   driver.CloseSerialLink();
   stop = true;

@@ -31,8 +31,8 @@ void BM_Gost28147_Sorvil(benchmark::State& state) {
     for (size_t i = 0; i < kBlocks; ++i) c.EncryptBlock(&buf[8 * i], &buf[8 * i]);
     benchmark::DoNotOptimize(buf.data());
   }
-  state.counters["blocks/s"] = benchmark::Counter(double(state.iterations() * kBlocks),
-                                                  benchmark::Counter::kIsRate);
+  state.counters["blocks/s"] =
+      benchmark::Counter(double(state.iterations() * kBlocks), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Gost28147_Sorvil);
 
@@ -48,8 +48,8 @@ void BM_Gost28147_Libgcrypt(benchmark::State& state) {
     benchmark::DoNotOptimize(buf.data());
   }
   gcry_cipher_close(h);
-  state.counters["blocks/s"] = benchmark::Counter(double(state.iterations() * kBlocks),
-                                                  benchmark::Counter::kIsRate);
+  state.counters["blocks/s"] =
+      benchmark::Counter(double(state.iterations() * kBlocks), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Gost28147_Libgcrypt);
 
@@ -65,8 +65,8 @@ void BM_Gost28147_LibgcryptOneBlockPerCall(benchmark::State& state) {
     benchmark::DoNotOptimize(buf.data());
   }
   gcry_cipher_close(h);
-  state.counters["blocks/s"] = benchmark::Counter(double(state.iterations() * kBlocks),
-                                                  benchmark::Counter::kIsRate);
+  state.counters["blocks/s"] =
+      benchmark::Counter(double(state.iterations() * kBlocks), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Gost28147_LibgcryptOneBlockPerCall);
 

@@ -39,7 +39,9 @@ std::string Convert(const char* to, const char* from, std::string_view in, size_
 
 }  // namespace
 
-std::string Utf8ToCp1251(std::string_view utf8) { return Convert("CP1251", "UTF-8", utf8, 4); }
+std::string Utf8ToCp1251(std::string_view utf8) {
+  return Convert("CP1251", "UTF-8", utf8, 4);
+}
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
   return Convert("UTF-8", "CP1251", cp1251, 1);

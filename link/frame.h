@@ -22,7 +22,9 @@ inline constexpr size_t kMaxReplyData = 0xFF - 0x30;
 inline constexpr size_t kMaxReplyFrame = kMaxReplyData + 22;
 
 // SEQ byte for a sequence counter value: 20h..7Eh.
-constexpr uint8_t SeqByte(uint8_t counter) { return static_cast<uint8_t>(0x20 + counter % 95); }
+constexpr uint8_t SeqByte(uint8_t counter) {
+  return static_cast<uint8_t>(0x20 + counter % 95);
+}
 
 // Writes the low 16 bits of `sum` as four characters '0' + nibble, most
 // significant nibble first (so nibbles above 9 become ':' to '?').

@@ -41,7 +41,9 @@ class MemoryTransport : public Transport {
   void Flush() override {}
   void Purge() override { input_.clear(); }
 
-  void Inject(const std::vector<uint8_t>& bytes) { input_.insert(input_.end(), bytes.begin(), bytes.end()); }
+  void Inject(const std::vector<uint8_t>& bytes) {
+    input_.insert(input_.end(), bytes.begin(), bytes.end());
+  }
   // `count` reads that find nothing, before whatever is queued after them.
   void InjectSilence(int count) { input_.insert(input_.end(), count, -1); }
   void SetPeer(Peer peer) { peer_ = std::move(peer); }

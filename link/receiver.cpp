@@ -11,12 +11,12 @@ namespace {
 
 // Status bit -> flags word bit, per status byte; -1 where a bit is not mapped.
 constexpr int kStatusMap[6][6] = {
-    {0, 1, 2, -1, 3, 27},       // S0
-    {4, 5, 6, 7, 8, 12},        // S1
-    {9, -1, -1, 10, -1, 11},    // S2
-    {-1, -1, -1, -1, -1, -1},   // S3 is not mapped
-    {16, -1, 13, 20, 17, 28},   // S4
-    {18, 21, 19, 22, 23, 14},   // S5
+    {0, 1, 2, -1, 3, 27},      // S0
+    {4, 5, 6, 7, 8, 12},       // S1
+    {9, -1, -1, 10, -1, 11},   // S2
+    {-1, -1, -1, -1, -1, -1},  // S3 is not mapped
+    {16, -1, 13, 20, 17, 28},  // S4
+    {18, 21, 19, 22, 23, 14},  // S5
 };
 
 // Per-command patches of the data area, applied before it is split.

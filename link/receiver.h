@@ -65,8 +65,8 @@ class Receiver {
   size_t statusCount_ = 0;
 
   std::array<uint8_t, 300> raw_{};
-  size_t rawWrite_ = 0;  // where the next byte goes
-  size_t rawLength_ = 0; // what the raw reply holds (the previous one until overwritten)
+  size_t rawWrite_ = 0;   // where the next byte goes
+  size_t rawLength_ = 0;  // what the raw reply holds (the previous one until overwritten)
 };
 
 }  // namespace tesmar::link

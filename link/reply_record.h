@@ -21,13 +21,13 @@ struct ReplyRecord {
   int32_t fieldCount = 0;
   int32_t commandCode = 0;
   uint32_t flags = 0;
-  const char* caption = "";             // CommandCaption of the last code (UTF-8)
-  FixedBuffer<300> parameters;          // the last parameter string as given
-  FixedBuffer<256> dataText;            // data area as received, before patches
-  FixedBuffer<20> errorCode;            // "0000" when the registrar accepted
-  std::array<uint8_t, 6> status{};      // S0..S5, bit 7 cleared
-  FixedBuffer<300> sentFrame;           // last request frame as written
-  FixedBuffer<300> rawReply;            // last reply as received, SYN left out
+  const char* caption = "";         // CommandCaption of the last code (UTF-8)
+  FixedBuffer<300> parameters;      // the last parameter string as given
+  FixedBuffer<256> dataText;        // data area as received, before patches
+  FixedBuffer<20> errorCode;        // "0000" when the registrar accepted
+  std::array<uint8_t, 6> status{};  // S0..S5, bit 7 cleared
+  FixedBuffer<300> sentFrame;       // last request frame as written
+  FixedBuffer<300> rawReply;        // last reply as received, SYN left out
 
   // Result field `index` (0-based). Only the first fieldCount are valid; the
   // others read as whatever an earlier reply left, or empty.

@@ -25,7 +25,9 @@ constexpr BaudEntry kBauds[] = {
     {230400, B230400}, {460800, B460800}, {921600, B921600},
 };
 
-std::string Reason(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string Reason(const char* what) {
+  return std::string(what) + ": " + std::strerror(errno);
+}
 
 // Raw 8N1 with the handshake settings (RTS/CTS, XON/XOFF) left as they were.
 bool Configure(int fd, speed_t speed, std::string* error) {

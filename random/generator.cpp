@@ -34,7 +34,9 @@ int BytesPerBlockFor(const uint8_t seed[64]) {
   return bytes == 0 ? 1 : bytes;
 }
 
-Generator::Generator() : tables_(), cipher_(tables_) { ExpandTestSboxes(tables_); }
+Generator::Generator() : tables_(), cipher_(tables_) {
+  ExpandTestSboxes(tables_);
+}
 
 void Generator::Seed(const uint8_t seed[64], const uint8_t dt[8]) {
   ExpandTestSboxes(tables_);  // a wiped generator may be seeded again

@@ -18,7 +18,9 @@ constexpr uint8_t kTestSboxes[8][16] = {
     {1, 15, 13, 0, 5, 7, 10, 4, 9, 2, 3, 14, 6, 11, 8, 12},
 };
 
-inline uint32_t Rotl(uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
+inline uint32_t Rotl(uint32_t x, int n) {
+  return (x << n) | (x >> (32 - n));
+}
 inline uint32_t Le32(const uint8_t* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
@@ -87,7 +89,9 @@ void Gost28147::SetKey(const uint8_t key[32]) {
   for (int i = 0; i < 8; ++i) key_[i] = Le32(key + 4 * i);
 }
 
-void Gost28147::SetKeyWords(const uint32_t key[8]) { std::memcpy(key_, key, sizeof key_); }
+void Gost28147::SetKeyWords(const uint32_t key[8]) {
+  std::memcpy(key_, key, sizeof key_);
+}
 
 inline uint32_t Gost28147::Round(uint32_t x, uint32_t k) const {
   x += k;

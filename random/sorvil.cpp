@@ -16,7 +16,9 @@ namespace {
 alignas(Generator) unsigned char storage[sizeof(Generator)];
 Generator* generator = nullptr;
 
-Generator& State() { return *generator; }
+Generator& State() {
+  return *generator;
+}
 
 __attribute__((constructor)) void SeedAtLoad() {
   generator = new (storage) Generator();
@@ -35,7 +37,9 @@ __attribute__((constructor)) void SeedAtLoad() {
   for (size_t i = 0; i < sizeof seed; ++i) s[i] = 0;
 }
 
-__attribute__((destructor)) void WipeAtUnload() { State().Wipe(); }
+__attribute__((destructor)) void WipeAtUnload() {
+  State().Wipe();
+}
 
 }  // namespace
 }  // namespace sorvil

@@ -32,7 +32,9 @@ std::function<Frame(const Frame&)> Good(std::string data = "1;") {
 std::function<Frame(const Frame&)> Fixed(Frame bytes) {
   return [bytes](const Frame&) { return bytes; };
 }
-std::function<Frame(const Frame&)> Silent() { return Fixed({}); }
+std::function<Frame(const Frame&)> Silent() {
+  return Fixed({});
+}
 
 struct Rig {
   RecordingSleeper sleeper;

@@ -31,7 +31,10 @@ TEST(Frame, readDateRequestMatchesTheWorkedExampleByteForByte) {
   // Sum of 2Bh, 21h, 21h, "731942;" and 05h is 1E7h: digits 0, 1, '>', 7.
   std::vector<uint8_t> expected = {0x01, 0x2B, 0x21, 0x21};
   for (char c : std::string("731942;")) expected.push_back(static_cast<uint8_t>(c));
-  for (char c : std::string("\x05" "01>7" "\x03")) expected.push_back(static_cast<uint8_t>(c));
+  for (char c : std::string("\x05"
+                            "01>7"
+                            "\x03"))
+    expected.push_back(static_cast<uint8_t>(c));
   EXPECT_EQ(frame, expected);
   EXPECT_EQ(frame.size(), 17u);
   EXPECT_EQ(driver.Record().sentFrame.View(),
@@ -67,8 +70,8 @@ TEST(Frame, sequenceByteWrapsAtNinetyFiveAndTheCounterAtTwoFiftySix) {
     driver.ExecuteCommand(0x21, "731942;");
     seqs.push_back(t->Writes().back()[2]);
   }
-  EXPECT_EQ(seqs[0], 0x21);    // counter 1
-  EXPECT_EQ(seqs[94], 0x20);   // counter 95
+  EXPECT_EQ(seqs[0], 0x21);   // counter 1
+  EXPECT_EQ(seqs[94], 0x20);  // counter 95
   EXPECT_EQ(seqs[254], 0x20 + 255 % 95);
   EXPECT_EQ(seqs[255], 0x20);  // counter wrapped to 0
   EXPECT_EQ(driver.SequenceCounter(), 0);

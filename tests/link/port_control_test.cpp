@@ -23,7 +23,7 @@ class FakeSysfs : public ::testing::Test {
     Tty("ttyS2", true, 4);
     Tty("ttyUSB0", true, -1);
     Tty("ttyACM0", true, -1);
-    Tty("tty1", false, -1);   // a virtual console
+    Tty("tty1", false, -1);  // a virtual console
     Tty("ptmx", false, -1);
   }
   void TearDown() override { fs::remove_all(root_); }

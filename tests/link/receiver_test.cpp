@@ -41,7 +41,8 @@ std::vector<uint8_t> Concat(std::vector<uint8_t> a, const std::vector<uint8_t>& 
 // --- the parse of a good reply ------------------------------------------------
 
 TEST(Receiver, goodReplyFillsErrorDataFieldsStatusAndRaw) {
-  const auto frame = Reply(0x25, 0x21, "081226;1530;", "0000", {0x80, 0x81, 0x80, 0x80, 0x80, 0x80});
+  const auto frame =
+      Reply(0x25, 0x21, "081226;1530;", "0000", {0x80, 0x81, 0x80, 0x80, 0x80, 0x80});
   const ReplyRecord r = Receive(frame);
   EXPECT_EQ(r.flags, 1u << 4);  // S1 bit 0 -> flag bit 4, S1's bit 7 cleared
   EXPECT_EQ(r.errorCode.View(), "0000");
@@ -87,11 +88,12 @@ TEST(Receiver, moreThanTwentyFieldsLeaveTheRestInTheLast) {
 
 TEST(Receiver, statusBitsMapToTheirFlagBits) {
   // Each status bit alone, against the flags table.
-  const struct { int byte, bit, flag; } map[] = {
-      {0, 0, 0},  {0, 1, 1},  {0, 2, 2},  {0, 4, 3},  {0, 5, 27}, {1, 0, 4},  {1, 1, 5},
-      {1, 2, 6},  {1, 3, 7},  {1, 4, 8},  {1, 5, 12}, {2, 0, 9},  {2, 3, 10}, {2, 5, 11},
-      {4, 0, 16}, {4, 2, 13}, {4, 3, 20}, {4, 4, 17}, {4, 5, 28}, {5, 0, 18}, {5, 1, 21},
-      {5, 2, 19}, {5, 3, 22}, {5, 4, 23}, {5, 5, 14}};
+  const struct {
+    int byte, bit, flag;
+  } map[] = {{0, 0, 0},  {0, 1, 1},  {0, 2, 2},  {0, 4, 3},  {0, 5, 27}, {1, 0, 4},  {1, 1, 5},
+             {1, 2, 6},  {1, 3, 7},  {1, 4, 8},  {1, 5, 12}, {2, 0, 9},  {2, 3, 10}, {2, 5, 11},
+             {4, 0, 16}, {4, 2, 13}, {4, 3, 20}, {4, 4, 17}, {4, 5, 28}, {5, 0, 18}, {5, 1, 21},
+             {5, 2, 19}, {5, 3, 22}, {5, 4, 23}, {5, 5, 14}};
   for (const auto& m : map) {
     std::array<uint8_t, 6> st{0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
     st[m.byte] |= static_cast<uint8_t>(1 << m.bit);

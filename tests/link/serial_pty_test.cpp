@@ -1,11 +1,10 @@
 // The driver over a real pseudo-terminal: reads go through termios and poll
 // with the 100 ms time-out, the far end is a scripted peer thread.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
@@ -25,7 +24,8 @@ class PtyPair {
  public:
   PtyPair() {
     char name[256];
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) throw std::runtime_error("openpty");
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0)
+      throw std::runtime_error("openpty");
     path_ = name;
   }
   ~PtyPair() {
@@ -91,7 +91,8 @@ TEST(SerialPty, silentPeerEndsInTheNoAnswerBitAfterFiftyEmptyReads) {
   const auto start = std::chrono::steady_clock::now();
   const ReplyRecord& r = driver.ExecuteCommand(0x21, "731942;");
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                      std::chrono::steady_clock::now() - start).count();
+                      std::chrono::steady_clock::now() - start)
+                      .count();
   EXPECT_EQ(r.flags, kFlagNoAnswer);
   // 50 reads of 100 ms each.
   EXPECT_GE(ms, 4900);
@@ -113,7 +114,8 @@ TEST(SerialPty, peerThatHangsUpEndsTheWaitAtOnce) {
   const ReplyRecord& r = driver.ExecuteCommand(0x21, "731942;");
   peer.join();
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                      std::chrono::steady_clock::now() - start).count();
+                      std::chrono::steady_clock::now() - start)
+                      .count();
   EXPECT_EQ(r.flags, kFlagNoAnswer);
   EXPECT_LT(ms, 1000);
   driver.CloseSerialLink();

@@ -19,8 +19,9 @@ namespace {
 class SessionLogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tesmar-log-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::temp_directory_path() /
+           ("tesmar-log-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     log_.SetCurrentDirectory([this] { return dir_.string(); });
@@ -54,8 +55,8 @@ TEST_F(SessionLogTest, sessionStartAndEndLinesInWindows1251WithCrLf) {
   log_.SetLogFileName("Tesmar.log");
   log_.WriteLogEntry("", "");
   log_.WriteLogEntry("END", "");
-  const std::string expected =
-      Utf8ToCp1251(";Начало сеанса    8-12-2026  2:01:05 \r\n;Конец Сеанса    8-12-2026  2:01:05 \r\n");
+  const std::string expected = Utf8ToCp1251(
+      ";Начало сеанса    8-12-2026  2:01:05 \r\n;Конец Сеанса    8-12-2026  2:01:05 \r\n");
   EXPECT_EQ(Contents(), expected);
 }
 
@@ -84,9 +85,10 @@ TEST_F(SessionLogTest, requestAndReplyLinesAsTheDriverWritesThem) {
   driver.AttachSerialLink(std::unique_ptr<Transport>(link));
   driver.ExecuteCommand(0x21, "731942;");
 
-  const std::string expected = Utf8ToCp1251(";Начало сеанса   18-01-2027 14:30:00 \r\n") +
-             ";18-01-2027 14:30:00  21\r\n21731942;\r\n" + ";18-01-2027 14:30:00  21 SYN=3\r\n" +
-             std::string(reply.begin(), reply.end()) + "\r\n";  // the reply's LF stays a lone LF
+  const std::string expected =
+      Utf8ToCp1251(";Начало сеанса   18-01-2027 14:30:00 \r\n") +
+      ";18-01-2027 14:30:00  21\r\n21731942;\r\n" + ";18-01-2027 14:30:00  21 SYN=3\r\n" +
+      std::string(reply.begin(), reply.end()) + "\r\n";  // the reply's LF stays a lone LF
   EXPECT_EQ(Contents("s.log"), expected);
 }
 
@@ -96,7 +98,8 @@ TEST_F(SessionLogTest, commentsOffKeepsRequestDataAndDropsReplies) {
   log_.WriteLogEntry("21", "21731942;");
   log_.WriteReplyEntry("21 SYN=0", "raw");
   log_.WriteLogEntry("", "");
-  EXPECT_EQ(Contents(), "21731942;\r\n" + Utf8ToCp1251(";Начало сеанса    8-12-2026  2:01:05 \r\n"));
+  EXPECT_EQ(Contents(),
+            "21731942;\r\n" + Utf8ToCp1251(";Начало сеанса    8-12-2026  2:01:05 \r\n"));
 }
 
 TEST_F(SessionLogTest, emptyNameWritesNothingEvenAtSessionStart) {

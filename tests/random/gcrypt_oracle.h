@@ -36,7 +36,9 @@ class Cipher {
   }
   ~Cipher() { gcry_cipher_close(h_); }
   void Encrypt(const uint8_t in[8], uint8_t out[8]) { gcry_cipher_encrypt(h_, out, 8, in, 8); }
-  void Encrypt(const uint8_t* in, uint8_t* out, size_t n) { gcry_cipher_encrypt(h_, out, n, in, n); }
+  void Encrypt(const uint8_t* in, uint8_t* out, size_t n) {
+    gcry_cipher_encrypt(h_, out, n, in, n);
+  }
 
  private:
   gcry_cipher_hd_t h_{};

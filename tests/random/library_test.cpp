@@ -1,9 +1,8 @@
 // The shipped libsorvil.so as a caller sees it: loaded with dlopen.
 #include <dlfcn.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <cstring>

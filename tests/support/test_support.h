@@ -19,19 +19,23 @@ class RecordingSleeper : public link::Sleeper {
   std::vector<int> waits;
 };
 
-inline std::vector<uint8_t> Bytes(std::string_view s) { return {s.begin(), s.end()}; }
+inline std::vector<uint8_t> Bytes(std::string_view s) {
+  return {s.begin(), s.end()};
+}
 
 // A reply frame as the registrar sends it, with a correct checksum.
 inline std::vector<uint8_t> Reply(uint8_t seqByte, uint8_t code, std::string_view data,
                                   std::string_view error = "0000",
-                                  std::array<uint8_t, 6> status = {0x80, 0x80, 0x80, 0x80,
-                                                                   0x80, 0x80}) {
+                                  std::array<uint8_t, 6> status = {0x80, 0x80, 0x80, 0x80, 0x80,
+                                                                   0x80}) {
   uint8_t buf[400];
   const size_t n = link::BuildReplyFrame(seqByte, code, error, data, status.data(), buf);
   return {buf, buf + n};
 }
 
 // The SEQ byte of a request frame.
-inline uint8_t SeqOf(const std::vector<uint8_t>& request) { return request.at(2); }
+inline uint8_t SeqOf(const std::vector<uint8_t>& request) {
+  return request.at(2);
+}
 
 }  // namespace tesmar::test

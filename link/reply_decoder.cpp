@@ -1,0 +1,144 @@
+#include "reply_decoder.h"
+
+#include <iterator>
+#include <string_view>
+
+namespace tesmar::link {
+
+namespace {
+
+struct Group {
+  int number;
+  const char* header;        // put first; nullptr for none
+  const char* const* items;  // nullptr: a fixed text or a field-number text
+  int itemCount;
+  const char* fixedText;  // the whole text whatever the item
+};
+
+constexpr const char* kUnknownItem = "Неизвестная ошибка!";
+
+constexpr const char* kHardware[] = {"Неопределенная ошибка оборудования!",
+                                     "Ошибка принтера!",
+                                     "Ошибка RAM!",
+                                     "Ошибка контрольной суммы памяти программы!",
+                                     "Ошибка Flash памяти!",
+                                     "Ошибка дисплея!",
+                                     "Ошибка часов, необходимо скорректировать время!",
+                                     "Ошибка, возникшая в связи с понижением напряжения питания!",
+                                     "SIM: отказ оборудования!",
+                                     "MMC: отказ оборудования!"};
+constexpr const char* kCommand[] = {"Нет команды с таким кодом!",
+                                    "Данная функция не поддерживается!", "В сообщении нет данных",
+                                    "Переполнение буфера приемника/передатчика!"};
+constexpr const char* kFiscalMemory[] = {
+    "Нет свободного места для записи в ФП!",
+    "Ошибка записи в фискальную память!",
+    "Заводской номер не установлен!",
+    "Дата текущей записи более ранняя \n   чем дата предыдущей записи!",
+    "Запрещен выход за пределы суток!",
+    "Данные в фискальной памяти неверны!",
+    "Фискальная память исчерпана!",
+    "Данная команда выполняется только в фискальном режиме!",
+    "Дата и время не были установлены \nс момента последнего аварийного обнуления ОЗУ!",
+    "С начала смены прошло более 24х часов!",
+    "Необходимо скорректировать время!",
+    "Ошибка в формате таблицы!",
+    "ДОшибка в формате даты!",
+    "Ошибка в формате времени!",
+    "Устанавливаемое время меньше текущего!"};
+constexpr const char* kState[] = {"Неверный режим регистратора (перемычка)!",
+                                  "Команда невыполнима в данном состоянии смены!",
+                                  "Необходимо выгрузить контрольную ленту (бумажную/подписанную)!",
+                                  "Регистратор находится в автономном режиме!"};
+constexpr const char* kNotZeroed[] = {
+    "Не очищено!", "Чтение-запись по неинициализированному указателю!",
+    "Адрес-параметр за пределами зоны!", "Выделен недостаточный буфер!", "Ошибка данных"};
+constexpr const char* kGoodsBase[] = {"Нет свободного места для выполнения команды!",
+                                      "Длинна записи больше максимума (>255)!",
+                                      "Артикул с данным кодом не найден!",
+                                      "Индекс за пределами базы!",
+                                      "Артикул с данным кодом существует!",
+                                      "Налог запрещен!"};
+constexpr const char* kSales[] = {"Неверное состояние документа!",
+                                  "Недостаточно свободного места для выполнения команды!",
+                                  "Неизвестный тип продажи!",
+                                  "Аннуляция: не может начинаться с данной операции!",
+                                  "Аннуляция: данная операция в чеке не найдена!",
+                                  "Аннуляция: последовательность неполная!",
+                                  "Аннулировать нечего!",
+                                  "Копия чека недоступна!",
+                                  "В кассе недостаточно наличных денег для выполнения операции!",
+                                  "Указанный тип оплаты запрещен для данного чека!",
+                                  "Сдача запрещена с данного типа оплаты!",
+                                  "Значение скидки вышло за допустимый диапазон!",
+                                  "Переполнение итога по чеку!",
+                                  "Переполнение по оплатам в чеке!",
+                                  "Переполнение буфера!",
+                                  "Продажа: ошибка в количестве!",
+                                  "Продажа: ошибка в цене!",
+                                  "Аннуляция: удаляемая последовательность заблокирована!"};
+constexpr const char* kFormattedLine[] = {
+    "Форматированная строка: параметры!", "Форматированная строка: тип данных!",
+    "Форматированная строка: выбор шрифта!", "Форматированная строка: выравнивание!",
+    "Форматированная строка: позиции в строке!"};
+
+#define ITEMS(table) table, static_cast<int>(std::size(table)), nullptr
+
+constexpr Group kGroups[] = {
+    {0x01, "Ошибка оборудования!\n ", ITEMS(kHardware)},
+    {0x02, nullptr, ITEMS(kCommand)},
+    {0x03, nullptr, nullptr, 0, nullptr},  // field number texts, built below
+    {0x04, nullptr, nullptr, 0, nullptr},
+    {0x05, "Ошибка фискальной памяти!\n ", ITEMS(kFiscalMemory)},
+    {0x06, nullptr, nullptr, 0, "Неверный пароль доступа!"},
+    {0x07, "Команда не может быть выполнена в данном состоянии регистратора!\n", ITEMS(kState)},
+    {0x08, nullptr, nullptr, 0,
+     "При выполнении операции \n  обнаружено арифметическое переполнение!"},
+    {0x09, "Не обнулено!", ITEMS(kNotZeroed)},
+    {0x0A, "Ошибка работы с базой товаров!\n ", ITEMS(kGoodsBase)},
+    {0x0B, "Ошибка работы с продажами!\n ", ITEMS(kSales)},
+    {0xF0, "Ошибка форматированной строки!\n ", ITEMS(kFormattedLine)},
+};
+
+#undef ITEMS
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+std::string GroupText(const Group& g, int item) {
+  if (g.fixedText) return g.fixedText;
+  if (g.number == 0x03) return "Неправильный формат поля номер " + std::to_string(item) + "!";
+  if (g.number == 0x04)
+    return "Значение поля номер " + std::to_string(item) + " выходит за допустимый диапазон!";
+  std::string text = g.header ? g.header : "";
+  text += item < g.itemCount ? g.items[item] : kUnknownItem;
+  return text;
+}
+
+}  // namespace
+
+DecodedReply DecodeReplyError(const ReplyRecord& reply) {
+  if (reply.flags & kFlagNoAnswer) return {false, kTimeoutText};
+  // A refused or damaged frame carries no error code of its own; what the
+  // record holds there is an older reply's, so it must not read as success.
+  if (reply.flags & kFlagNak) return {false, kNakText};
+  if (reply.flags & kFlagChecksum) return {false, kChecksumText};
+
+  const std::string_view code = reply.errorCode.View();
+  int v[4];
+  for (size_t i = 0; i < 4; ++i) {
+    v[i] = i < code.size() ? HexValue(code[i]) : -1;
+    if (v[i] < 0) return {false, kMalformedCodeText};
+  }
+  const int item = v[0] * 16 + v[1];
+  const int group = v[2] * 16 + v[3];
+  if (item == 0 && group == 0) return {true, {}};
+  for (const Group& g : kGroups)
+    if (g.number == group) return {false, GroupText(g, item)};
+  return {false, {}};  // unknown group: the caller's title alone
+}
+
+}  // namespace tesmar::link
