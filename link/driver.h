@@ -72,6 +72,10 @@ class Driver {
   SessionLog& Log() { return log_; }
 
   uint8_t SequenceCounter() const { return counter_; }
+  // A program that starts afresh for every command (the CLI) begins at a
+  // counter of its own, so that a registrar does not take its first request
+  // for a resend of the previous run's last one.
+  void SetSequenceCounter(uint8_t counter) { counter_ = counter; }
   uint8_t LastCommandCode() const { return static_cast<uint8_t>(lastCode_); }
   std::string_view LastParameters() const { return lastParams_.View(); }
 

@@ -54,6 +54,9 @@ void Receiver::BeginExchange() {
   statusCount_ = 0;
   state_ = 0;
   rawWrite_ = 0;
+  // Until a frame's own checksum digits arrive nothing may match: a bare ETX
+  // must not pass an older frame's checksum off as this one's.
+  receivedChecksum_ = 0xFFFFFFFFu;
 }
 
 void Receiver::Feed(uint8_t b) {

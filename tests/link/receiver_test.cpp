@@ -196,3 +196,10 @@ TEST(Receiver, patchesOfCommands32_35_3E_5A) {
   // Other codes are untouched.
   EXPECT_EQ(Receive(Reply(0x21, 0x33, "1;2"), 0x33).Field(0), "1");
 }
+
+TEST(Receiver, bareEtxIsNeverReadAsACleanAnswer) {
+  Receiver rx;
+  Receive(rx, Reply(0x21, 0x21, "1;"), 0x21);  // an earlier frame's checksum
+  const ReplyRecord r = Receive(rx, {'x', kEtx}, 0x21);
+  EXPECT_EQ(r.flags, kFlagChecksum);
+}

@@ -1,0 +1,89 @@
+// tesmar-cli: the driver without windows, for automation and service scripts.
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "cli_options.h"
+#include "driver.h"
+#include "encoding.h"
+#include "ini_profile.h"
+#include "port_control.h"
+#include "reply_output.h"
+#include "serial_port.h"
+
+using namespace tesmar;
+
+namespace {
+
+int ListPorts() {
+  link::TPortControl ports;
+  if (ports.BeginEnumeratePorts() != 0) {
+    std::fprintf(stderr, "tesmar-cli: the serial ports cannot be listed\n");
+    return 2;
+  }
+  for (std::string n = ports.EnumeratePorts(); !n.empty(); n = ports.EnumeratePorts())
+    std::printf("%s\n", n.c_str());
+  ports.EndEnumeratePorts();
+  return 0;
+}
+
+// Retry count and session log, read as a connect reads them.
+void ApplySettings(const link::IniProfile& ini, link::Driver& driver) {
+  if (ini.GetInt("LogFile", "Log", 0) != 0)
+    driver.SetLogFileName(ini.GetString("LogFile", "LogName", "Tesmar.log", 300));
+  driver.Log().SetComments(ini.GetString("LogFile", "Comments", "") != "No");
+  driver.SetRetryCount(ini.GetInt("Fiscal Printer", "Reply", 1));
+}
+
+int Send(const cli::Options& o) {
+  const link::IniProfile ini(o.configDir + "/tsinit.ini");
+  if (o.usb) {
+    std::fprintf(stderr, "tesmar-cli: the direct USB link is not available in this build\n");
+    return 2;
+  }
+  const std::string port = o.port.empty() ? ini.GetString("Communication", "Port", "") : o.port;
+  if (port.empty()) {
+    std::fprintf(stderr, "tesmar-cli: no port given (-p PORT) and none saved in %s\n",
+                 ini.Path().c_str());
+    return 64;
+  }
+  int baud = o.baud;
+  if (baud == 0) baud = ini.GetInt("Communication", "Speed", 9600);
+
+  link::Driver driver;
+  driver.SetSequenceCounter(static_cast<uint8_t>(std::random_device{}()));
+  ApplySettings(ini, driver);
+  std::string error;
+  auto serial = link::SerialPort::Open(port, baud, &error);
+  if (!serial) {
+    std::fprintf(stderr, "tesmar-cli: cannot open %s: %s\n", port.c_str(), error.c_str());
+    return 2;
+  }
+  driver.AttachSerialLink(std::move(serial));
+
+  const int code = cli::ParseCommandCode(o.args[0]);
+  const std::string params = o.args.size() > 1 ? link::Utf8ToCp1251(o.args[1]) : "";
+  const link::ReplyRecord& r = driver.ExecuteCommand(code, params);
+  if (!driver.Message().empty()) std::fprintf(stderr, "tesmar-cli: %s\n", driver.Message().c_str());
+  std::fputs((o.json ? cli::ReplyAsJson(r) + "\n" : cli::ReplyAsText(r)).c_str(), stdout);
+  const int status = cli::ExitStatusFor(r);
+  driver.CloseSerialLink();
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  cli::Options o;
+  const std::string problem = cli::ParseOptions(argc, argv, o);
+  if (o.command == "help") {
+    std::fputs(cli::kHelp, stdout);
+    return 0;
+  }
+  if (!problem.empty()) {
+    std::fprintf(stderr, "tesmar-cli: %s (see --help)\n", problem.c_str());
+    return 64;
+  }
+  if (o.command == "ports") return ListPorts();
+  return Send(o);
+}

@@ -1,0 +1,90 @@
+#include "reply_output.h"
+
+#include <cstdio>
+
+#include "encoding.h"
+#include "reply_decoder.h"
+
+namespace tesmar::cli {
+
+namespace {
+
+std::string Hex(std::string_view bytes) {
+  static const char* d = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : bytes) {
+    out += d[c >> 4];
+    out += d[c & 15];
+  }
+  return out;
+}
+
+std::string JsonString(std::string_view utf8) {
+  std::string out = "\"";
+  for (unsigned char c : utf8) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      out += buf;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+std::string Text(std::string_view cp1251) {
+  return link::Cp1251ToUtf8(cp1251);
+}
+
+std::string StatusPairs(const link::ReplyRecord& r, const char* sep, bool quoted) {
+  std::string out;
+  for (size_t i = 0; i < r.status.size(); ++i) {
+    char b[8];
+    std::snprintf(b, sizeof b, quoted ? "\"%02X\"" : "%02X", r.status[i]);
+    if (i) out += sep;
+    out += b;
+  }
+  return out;
+}
+
+}  // namespace
+
+int ExitStatusFor(const link::ReplyRecord& r) {
+  if (r.flags & link::kTransportFlags) return 2;
+  return r.errorCode.View() == "0000" ? 0 : 1;
+}
+
+std::string ReplyAsJson(const link::ReplyRecord& r) {
+  char code[8], flags[16];
+  std::snprintf(code, sizeof code, "%02X", r.commandCode & 0xFF);
+  std::snprintf(flags, sizeof flags, "%08X", r.flags);
+  std::string fields;
+  for (int i = 0; i < r.fieldCount; ++i) fields += (i ? "," : "") + JsonString(Text(r.Field(i)));
+  auto boolean = [](bool b) { return b ? "true" : "false"; };
+  return std::string("{") + "\"code\":\"" + code + "\"," + "\"sent\":\"" + Hex(r.sentFrame.View()) +
+         "\"," + "\"raw\":\"" + Hex(r.rawReply.View()) + "\"," +
+         "\"error\":" + JsonString(Text(r.errorCode.View())) + "," +
+         "\"data\":" + JsonString(Text(r.dataText.View())) + "," + "\"fields\":[" + fields + "]," +
+         "\"status\":[" + StatusPairs(r, ",", true) + "]," + "\"flags\":\"" + flags + "\"," +
+         "\"timeout\":" + boolean(r.flags & link::kFlagNoAnswer) + "," +
+         "\"nak\":" + boolean(r.flags & link::kFlagNak) + "," +
+         "\"checksum_error\":" + boolean(r.flags & link::kFlagChecksum) + "}";
+}
+
+std::string ReplyAsText(const link::ReplyRecord& r) {
+  std::string out = std::string(r.caption) + "\n";
+  out += "Код ошибки: " + Text(r.errorCode.View()) + "\n";
+  out += "Данные: " + Text(r.dataText.View()) + "\n";
+  for (int i = 0; i < r.fieldCount; ++i)
+    out += "  " + std::to_string(i + 1) + ": " + Text(r.Field(i)) + "\n";
+  out += "Статус: " + StatusPairs(r, " ", false) + "\n";
+  const link::DecodedReply d = link::DecodeReplyError(r);
+  if (!d.ok && !d.text.empty()) out += d.text + "\n";
+  return out;
+}
+
+}  // namespace tesmar::cli

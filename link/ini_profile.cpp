@@ -1,0 +1,159 @@
+#include "ini_profile.h"
+
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace tesmar::link {
+
+namespace {
+
+std::string Trim(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r')) ++b;
+  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r')) --e;
+  return std::string(s.substr(b, e - b));
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// "[name]" -> name; empty when the line is not a section header.
+bool SectionName(const std::string& line, std::string& name) {
+  const std::string t = Trim(line);
+  if (t.size() < 2 || t.front() != '[' || t.back() != ']') return false;
+  name = Trim(std::string_view(t).substr(1, t.size() - 2));
+  return true;
+}
+
+bool KeyValue(const std::string& line, std::string& key, std::string& value) {
+  const size_t eq = line.find('=');
+  if (eq == std::string::npos) return false;
+  key = Trim(std::string_view(line).substr(0, eq));
+  value = Trim(std::string_view(line).substr(eq + 1));
+  return !key.empty() && key[0] != ';';
+}
+
+}  // namespace
+
+int ParseLeadingInt(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  long long value = 0;
+  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > 0x7FFFFFFF) value = 0x7FFFFFFF;
+  }
+  return static_cast<int>(negative ? -value : value);
+}
+
+bool IniProfile::Exists() const {
+  return access(path_.c_str(), F_OK) == 0;
+}
+
+std::string IniProfile::GetString(std::string_view section, std::string_view key,
+                                  std::string_view defaultValue, size_t bufferSize) const {
+  std::string current, k, v, name;
+  bool inSection = false;
+  std::string result(defaultValue);
+  for (const std::string& line : ReadLines(path_)) {
+    if (SectionName(line, name)) {
+      inSection = SameText(name, section);
+      continue;
+    }
+    if (inSection && KeyValue(line, k, v) && SameText(k, key)) {
+      // Matching quotes around a value are taken off, as Windows does.
+      if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+      result = v;
+      break;
+    }
+  }
+  if (bufferSize == 0) return {};
+  if (result.size() > bufferSize - 1) result.resize(bufferSize - 1);
+  return result;
+}
+
+int IniProfile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
+  const std::string marker =
+      "\x01"
+      "absent"
+      "\x01";
+  const std::string v = GetString(section, key, marker);
+  return v == marker ? defaultValue : ParseLeadingInt(v);
+}
+
+bool IniProfile::WriteString(std::string_view section, std::string_view key,
+                             std::string_view value) {
+  std::vector<std::string> lines = ReadLines(path_);
+  std::string name, k, v;
+  int sectionLine = -1, insertAt = -1;
+  bool written = false;
+  for (size_t i = 0; i < lines.size() && !written; ++i) {
+    if (SectionName(lines[i], name)) {
+      if (sectionLine >= 0) break;  // the section ended without the key
+      if (SameText(name, section)) sectionLine = static_cast<int>(i);
+      continue;
+    }
+    if (sectionLine < 0) continue;
+    if (!Trim(lines[i]).empty()) insertAt = static_cast<int>(i) + 1;
+    if (KeyValue(lines[i], k, v) && SameText(k, key)) {
+      lines[i] = k + "=" + std::string(value);
+      written = true;
+    }
+  }
+  if (!written) {
+    const std::string entry = std::string(key) + "=" + std::string(value);
+    if (sectionLine < 0) {
+      if (!lines.empty() && !Trim(lines.back()).empty()) lines.push_back("");
+      lines.push_back("[" + std::string(section) + "]");
+      lines.push_back(entry);
+    } else {
+      const int at = insertAt > sectionLine ? insertAt : sectionLine + 1;
+      lines.insert(lines.begin() + at, entry);
+    }
+  }
+
+  std::ostringstream out;
+  for (const std::string& l : lines) out << l << "\r\n";
+  const std::string tmp = path_ + ".tmp";
+  const std::string text = out.str();
+  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return false;
+  const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size() &&
+                  std::fflush(f) == 0 && fsync(fileno(f)) == 0;
+  if (std::fclose(f) != 0 || !ok) {
+    std::remove(tmp.c_str());
+    return false;
+  }
+  if (std::rename(tmp.c_str(), path_.c_str()) != 0) {
+    std::remove(tmp.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tesmar::link

@@ -1,0 +1,36 @@
+// tsinit.ini access with the semantics of the Windows profile functions:
+// sections and keys compare without regard to case, an absent key gives the
+// default, a value is cut to the caller's buffer size - 1, an integer is read
+// from the leading digits. Writes replace the file atomically, so a crash
+// never leaves it half-written. The file is read afresh at every call, as the
+// program reads a value at the moment it needs it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tesmar::link {
+
+class IniProfile {
+ public:
+  explicit IniProfile(std::string path) : path_(std::move(path)) {}
+
+  const std::string& Path() const { return path_; }
+  bool Exists() const;
+
+  std::string GetString(std::string_view section, std::string_view key,
+                        std::string_view defaultValue, size_t bufferSize = 256) const;
+  int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
+  // Sets one value, adding the section or key when missing. False when the
+  // file could not be written (the old file is then untouched).
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+ private:
+  std::string path_;
+};
+
+// Reads an integer the way GetPrivateProfileInt does: optional blanks and
+// sign, then leading decimal digits; no digits give 0.
+int ParseLeadingInt(std::string_view text);
+
+}  // namespace tesmar::link
