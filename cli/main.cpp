@@ -35,39 +35,54 @@ void ApplySettings(const link::IniProfile& ini, link::Driver& driver) {
   driver.SetRetryCount(ini.GetInt("Fiscal Printer", "Reply", 1));
 }
 
-int Send(const cli::Options& o) {
-  const link::IniProfile ini(o.configDir + "/tsinit.ini");
+// Opens the link the options name; false (after saying why) when it cannot.
+bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver, int& status) {
   if (o.usb) {
-    std::fprintf(stderr, "tesmar-cli: the direct USB link is not available in this build\n");
-    return 2;
+    if (driver.ConnectUsb() == 1) return true;
+    std::fprintf(stderr, "tesmar-cli: no registrar on the USB bus (%s)\n",
+                 link::UsbDirectLink::LibraryAvailable()
+                     ? "vendor 0483, product 5740 not found or busy"
+                     : ("cannot load " + link::UsbLibrary::FileName()).c_str());
+    status = 2;
+    return false;
   }
   const std::string port = o.port.empty() ? ini.GetString("Communication", "Port", "") : o.port;
   if (port.empty()) {
     std::fprintf(stderr, "tesmar-cli: no port given (-p PORT) and none saved in %s\n",
                  ini.Path().c_str());
-    return 64;
+    status = 64;
+    return false;
   }
-  int baud = o.baud;
-  if (baud == 0) baud = ini.GetInt("Communication", "Speed", 9600);
-
-  link::Driver driver;
-  driver.SetSequenceCounter(static_cast<uint8_t>(std::random_device{}()));
-  ApplySettings(ini, driver);
+  const int baud = o.baud ? o.baud : ini.GetInt("Communication", "Speed", 9600);
   std::string error;
   auto serial = link::SerialPort::Open(port, baud, &error);
   if (!serial) {
     std::fprintf(stderr, "tesmar-cli: cannot open %s: %s\n", port.c_str(), error.c_str());
-    return 2;
+    status = 2;
+    return false;
   }
   driver.AttachSerialLink(std::move(serial));
+  return true;
+}
+
+int Send(const cli::Options& o) {
+  const link::IniProfile ini(o.configDir + "/tsinit.ini");
+  link::Driver driver;
+  driver.SetSequenceCounter(static_cast<uint8_t>(std::random_device{}()));
+  ApplySettings(ini, driver);
+  int status = 0;
+  if (!Connect(o, ini, driver, status)) return status;
 
   const int code = cli::ParseCommandCode(o.args[0]);
   const std::string params = o.args.size() > 1 ? link::Utf8ToCp1251(o.args[1]) : "";
   const link::ReplyRecord& r = driver.ExecuteCommand(code, params);
   if (!driver.Message().empty()) std::fprintf(stderr, "tesmar-cli: %s\n", driver.Message().c_str());
   std::fputs((o.json ? cli::ReplyAsJson(r) + "\n" : cli::ReplyAsText(r)).c_str(), stdout);
-  const int status = cli::ExitStatusFor(r);
-  driver.CloseSerialLink();
+  status = cli::ExitStatusFor(r);
+  if (o.usb)
+    driver.DisconnectUsb();
+  else
+    driver.CloseSerialLink();
   return status;
 }
 

@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <thread>
@@ -65,12 +66,28 @@ void Driver::CloseSerialLink() {
   serial_.reset();
 }
 
+int Driver::ConnectUsb() {
+  if (usbDevice_.OpenDevice()) {
+    usb_ = &usbDevice_;
+    linkReady_ = true;
+    return 1;
+  }
+  usbDevice_.CloseDevice();
+  return 0;
+}
+
+int Driver::DisconnectUsb() {
+  usbDevice_.ResetAndClose();
+  if (usb_ == &usbDevice_) usb_ = nullptr;
+  return 1;
+}
+
 // --- one exchange ------------------------------------------------------------
 
 int Driver::BuildAndLog(int code, std::string_view params) {
   // The caller's text may live in our own buffers (resends): copy it first.
   char copy[kMaxParameterLength + 1];
-  std::memcpy(copy, params.data(), params.size());
+  std::copy_n(params.data(), params.size(), copy);
   params = std::string_view(copy, params.size());
 
   lastParams_.Assign(params);
@@ -90,7 +107,7 @@ int Driver::BuildAndLog(int code, std::string_view params) {
   std::snprintf(seqText, sizeof seqText, "%02X", seq);
   char request[kMaxParameterLength + 8];
   const int head = std::snprintf(request, sizeof request, "%02X", code & 0xFF);
-  std::memcpy(request + head, params.data(), params.size());
+  std::copy_n(params.data(), params.size(), request + head);
   log_.WriteLogEntry(seqText, std::string_view(request, head + params.size()));
 
   receiver_.BeginExchange();
@@ -161,7 +178,7 @@ void Driver::FinishReceive() {
   const std::string_view now = receiver_.ReceivedNow();
   char bytes[300];
   const size_t received = now.size();
-  std::memcpy(bytes, now.data(), received);
+  std::copy_n(now.data(), received, bytes);
   receiver_.Complete(record_, lastCode_);
   linkReady_ = true;
   // Only what this exchange received goes to the log, even when nothing
@@ -272,7 +289,7 @@ const ReplyRecord* Driver::RepeatPreviousCommand(bool newSequence) {
   if (!newSequence) counter_ = savedCounter_;
   char copy[kMaxParameterLength + 1];
   const size_t n = lastParams_.Size();
-  std::memcpy(copy, lastParams_.CStr(), n);
+  std::copy_n(lastParams_.CStr(), n, copy);
   return &ExecuteCommand(lastCode_, std::string_view(copy, n));
 }
 

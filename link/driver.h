@@ -15,6 +15,7 @@
 #include "reply_record.h"
 #include "session_log.h"
 #include "transport.h"
+#include "usb_link.h"
 
 namespace tesmar::link {
 
@@ -40,7 +41,12 @@ class Driver {
   Transport* SerialLink() { return serial_.get(); }
   bool SerialActive() const { return serial_ != nullptr; }
 
-  // The direct USB link, owned by the caller; nullptr detaches it.
+  // The direct USB link to the registrar: 1 when the device was opened and
+  // claimed (the link is then active and ready), 0 otherwise.
+  int ConnectUsb();
+  // Resets and closes the device; returns 1.
+  int DisconnectUsb();
+  // Uses another bulk link (tests); nullptr detaches it.
   void AttachUsbLink(UsbBulkLink* usb) { usb_ = usb; }
   bool UsbActive() const { return usb_ != nullptr; }
 
@@ -92,6 +98,7 @@ class Driver {
   Sleeper& sleeper_;
   std::unique_ptr<Transport> serial_;
   UsbBulkLink* usb_ = nullptr;
+  UsbDirectLink usbDevice_;
   SessionLog log_;
   Receiver receiver_;
   ReplyRecord record_;

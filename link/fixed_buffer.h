@@ -18,7 +18,7 @@ class FixedBuffer {
 
   void Assign(std::string_view s) {
     size_ = std::min(s.size(), N - 1);
-    std::memcpy(data_, s.data(), size_);
+    std::copy_n(s.data(), size_, data_);
     data_[size_] = 0;
   }
   void Assign(const uint8_t* p, size_t n) {

@@ -33,7 +33,7 @@ size_t BuildRequestFrame(uint8_t seqByte, uint8_t code, std::string_view params,
   out[1] = static_cast<uint8_t>(0x20 + ((p + 4) & 0xFF));
   out[2] = seqByte;
   out[3] = code;
-  std::memcpy(out + 4, params.data(), p);
+  std::copy_n(params.data(), p, out + 4);
   out[4 + p] = kPostamble;
   WriteChecksum(ByteSum(out + 1, p + 4), out + 5 + p);
   out[9 + p] = kEtx;
@@ -49,10 +49,10 @@ size_t BuildReplyFrame(uint8_t seqByte, uint8_t code, std::string_view errorCode
   out[n++] = static_cast<uint8_t>(0x30 + d);
   out[n++] = seqByte;
   out[n++] = code;
-  std::memcpy(out + n, errorCode.data(), e);
+  std::copy_n(errorCode.data(), e, out + n);
   n += e;
   out[n++] = ';';
-  std::memcpy(out + n, data.data(), d);
+  std::copy_n(data.data(), d, out + n);
   n += d;
   out[n++] = kStatusSeparator;
   std::memcpy(out + n, status, 6);

@@ -11,7 +11,7 @@ void ReplyRecord::SetFields(std::string_view data) {
     return;
   }
   const size_t n = std::min(data.size(), fieldText_.size() - 1);
-  std::memcpy(fieldText_.data(), data.data(), n);
+  std::copy_n(data.data(), n, fieldText_.data());
   fieldText_[n] = 0;
   fieldOffset_.fill(0);
   fieldLength_.fill(0);

@@ -64,3 +64,18 @@ printf '[Fiscal Printer]\r\nReply=0\r\n' >"$dir/tsinit.ini"
 out=$(timeout 30 "$CLI" --config "$dir" --json -p "$dir/reg" send 21 "731942;"); rc=$?
 [ $rc -eq 2 ] || fail "silent registrar exited $rc"
 grep -q '"timeout":true' <<<"$out" || fail "timeout flag: $out"
+
+# The direct USB link: tesmar-cli --usb through a libusb stand-in whose bulk
+# endpoints reach the emulator's pty.
+if [ -n "${FAKE_LIBUSB:-}" ]; then
+  kill $emu_pid; wait $emu_pid 2>/dev/null
+  "$EMU" --link "$dir/reg" --model "USB-реєстратор" >"$dir/emu.out" 2>&1 &
+  emu_pid=$!
+  sleep 0.3
+  out=$(TESMAR_LIBUSB=$FAKE_LIBUSB FAKE_USB_PTY=$dir/reg timeout 30 "$CLI" --usb --json send 80 "731942;") || fail "usb send exited $?"
+  grep -q '"fields":\["USB-реєстратор"' <<<"$out" || fail "usb reply: $out"
+  err=$(TESMAR_LIBUSB=/nonexistent.so "$CLI" --usb send 80 "731942;" 2>&1 >/dev/null); rc=$?
+  [ $rc -eq 2 ] || fail "usb without library exited $rc"
+  grep -q "cannot load /nonexistent.so" <<<"$err" || fail "usb without library: $err"
+fi
+exit 0

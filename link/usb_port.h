@@ -1,0 +1,42 @@
+// The registrar's USB virtual COM port: found through sysfs (the tty whose
+// USB device has vendor 0483h and product 5740h), and restarted by taking
+// the USB device away and bringing it back (its "authorized" attribute).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tesmar::link {
+
+class Driver;
+
+struct UsbPortRestore {
+  int result = -2;                    // as GetUSBPort
+  std::string port;
+  std::vector<std::string> messages;  // one per failed step, for the caller to show
+};
+
+class UsbPortFinder {
+ public:
+  // Roots of sysfs and of the device nodes; tests give a fake tree.
+  explicit UsbPortFinder(std::string sysfsRoot = "/sys", std::string devRoot = "/dev");
+
+  // Looks at the index-th serial device (in the port listing's order):
+  // 0 and its device path when it is the registrar's, -1 when it is another
+  // device, -2 when there is no device at that index.
+  int GetUSBPort(int index, std::string& port) const;
+
+  // As GetUSBPort; when the device is the registrar's, closes the driver's
+  // serial link, then writes 0 and 1 to the USB device's "authorized". A
+  // failed step is reported in `messages` and does not stop the next one.
+  UsbPortRestore RestoreUSBPort(int index, Driver& driver) const;
+
+ private:
+  std::vector<std::string> Ttys() const;
+  std::string UsbDeviceDir(const std::string& tty) const;
+
+  std::string sysfsRoot_;
+  std::string devRoot_;
+};
+
+}  // namespace tesmar::link
