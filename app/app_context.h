@@ -1,0 +1,36 @@
+// What every window of the program receives: the shared state, the driver,
+// the prompt and the sleep seam. Nothing here is global.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "app_state.h"
+#include "driver.h"
+#include "prompt.h"
+
+namespace tesmar::app {
+
+struct AppContext {
+  AppState& state;
+  link::Driver& driver;
+  Prompt& prompt;
+  link::Sleeper& sleeper;
+  // The main window's status bar.
+  std::function<void(const QString&)> showStatus = [](const QString&) {};
+
+  // Runs a command and makes its reply the last reply.
+  const link::ReplyRecord& execute(int code, const std::string& params) {
+    const link::ReplyRecord& r = driver.ExecuteCommand(code, params);
+    state.lastReply = &r;
+    if (!driver.Message().empty()) prompt.showMessage(QString::fromStdString(driver.Message()));
+    return r;
+  }
+};
+
+// Reply field `n` (numbered from 1) as a decimal number; 0 when not a number.
+int FieldNumber(const link::ReplyRecord& r, int n);
+// "   Модель:" + field 1 + ",    Версия:" + field 2 + ",     " + field 3 + "."
+QString ModelStatusLine(const link::ReplyRecord& r);
+
+}  // namespace tesmar::app

@@ -1,0 +1,102 @@
+// tesmar: the service and test program for fiscal registrars.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "app_context.h"
+#include "main_window.h"
+#include "pty_server.h"
+#include "registrar.h"
+#include "session.h"
+
+using namespace tesmar;
+
+namespace {
+
+const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR]
+
+  --demo          start a registrar in software (the emulator) and list its
+                  port first, so that "Подключить" connects to it at once
+  --model TEXT    the demo registrar's model text (default "Tesmar EMU-01")
+  --config DIR    folder of tsinit.ini (default: the current folder)
+)";
+
+bool HaveDisplay() {
+  return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+}
+
+// The demo's registrar, served on a pty by a thread of its own.
+struct Demo {
+  emu::Registrar registrar;
+  emu::Session session{registrar};
+  emu::PtyServer server{session, {}};
+  explicit Demo(const std::string& model) : registrar(Options(model)) {}
+  static emu::RegistrarOptions Options(const std::string& model) {
+    emu::RegistrarOptions o;
+    if (!model.empty()) o.model = model;
+    return o;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool demo = false;
+  std::string model;
+  QString configDir = QDir::currentPath();
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--help" || a == "-h") {
+      std::fputs(kHelp, stdout);
+      return 0;
+    } else if (a == "--demo") {
+      demo = true;
+    } else if (a == "--model" && i + 1 < argc) {
+      model = argv[++i];
+    } else if (a == "--config" && i + 1 < argc) {
+      configDir = QString::fromLocal8Bit(argv[++i]);
+    } else {
+      std::fprintf(stderr, "tesmar: unknown option %s (see --help)\n", a.c_str());
+      return 64;
+    }
+  }
+  if (!HaveDisplay()) {
+    std::fprintf(stderr,
+                 "tesmar: no display to show the window on (DISPLAY is not set).\n"
+                 "Run it on a desktop, or under a virtual one: xvfb-run tesmar --demo\n");
+    return 1;
+  }
+
+  QApplication qapp(argc, argv);
+  QApplication::setApplicationDisplayName("Tesmar");
+
+  std::unique_ptr<Demo> emulator;
+  QStringList extra;
+  if (demo) {
+    emulator = std::make_unique<Demo>(model);
+    std::string error;
+    if (!emulator->server.Open(&error)) {
+      std::fprintf(stderr, "tesmar: the demo registrar cannot start: %s\n", error.c_str());
+      return 1;
+    }
+    emulator->server.Start();
+    extra << QString::fromStdString(emulator->server.Path());
+  }
+
+  app::AppState state;
+  state.configPath = QDir(configDir).filePath("tsinit.ini");
+  link::Driver driver;
+  app::QtPrompt prompt;
+  app::AppContext ctx{state, driver, prompt, link::RealSleeper()};
+  link::TPortControl ports;
+  link::UsbPortFinder usbPorts;
+  app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0)});
+  prompt.setParent(&window);
+  window.show();
+  window.activate();
+  const int rc = qapp.exec();
+  if (emulator) emulator->server.Stop();
+  return rc;
+}

@@ -1,0 +1,322 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "command_test_dialog.h"
+#include "ini_profile.h"
+#include "program_confirm_dialog.h"
+#include "reply_decoder.h"
+#include "resources_status_dialog.h"
+#include "status_bytes_dialog.h"
+#include "usb_link.h"
+#include "variables_window.h"
+
+namespace tesmar::app {
+
+namespace {
+
+constexpr int kPortScanWaitMs = 200;
+constexpr int kUsbProbeWaitMs = 100;
+constexpr int kAfterScanWaitMs = 1000;
+
+// The menus with their items, captions exact; an empty item is the menu's
+// own action (the About menu has no items).
+const std::pair<const char*, std::vector<const char*>> kMenus[] = {
+    {"Продажа",
+     {"Программировать товары", "Фискальный чек", "Печать нефискального чека",
+      "Служебное внесение и изъятие денег", "Аннулирование и закрытие чека"}},
+    {"Команды", {"Тест команд", "Запуск скрипта"}},
+    {"Отчеты",
+     {"Информация о свободных ресурсах и статусе", "Печать дневных отчетов FKP101",
+      "Печать дневных отчетов", "Печать периодического отчета ", "Отчет по реализованным товарам",
+      "Печать дополнительных дневных отчетов", "Копия фискальных чеков по сквозным номерам"}},
+    {"Утилиты",
+     {"Заголовок чека и рекламный текст", "Параметры операторов", "Параметры оплаты", "Пароли",
+      "Загрузка логотипа", "Чтение внутреннего ПО", "Фискальная память", "Дата и время",
+      "Техническое обслуживание", "Служебные счетчики", "Тест денежного ящика"}},
+    {"Фискальные параметры",
+     {"Установить заводской номер", "Чтение и программирование", "Параметры регистратора",
+      "Параметры удаленного доступа", "Параметры настройки WiFi", "Параметры связи с эквайером",
+      "Позиция десятичной точки", "Фискализация", "Установить и прочитать ID_DEV",
+      "Состояние модема", "Последний сеанс связи с эквайером"}},
+};
+
+const QStringList kConnectedMenus = {"Продажа", "Отчеты", "Команды", "Утилиты",
+                                     "Фискальные параметры"};
+
+}  // namespace
+
+const QStringList& MainWindow::Speeds() {
+  static const QStringList s = {"110",   "300",   "600",   "1200",  "2400",  "4800",
+                                "9600",  "19200", "38400", "57600", "115200"};
+  return s;
+}
+
+MainWindow::MainWindow(AppContext& ctx, PortSources sources, QWidget* parent)
+    : QMainWindow(parent), ctx_(ctx), sources_(std::move(sources)) {
+  setWindowTitle("ПО Tesmar (вер. 5.89D3 12.04.2016)");
+  ctx_.showStatus = [this](const QString& t) { setStatus(t); };
+  statusDialog_ = new StatusBytesDialog(ctx_, this);
+  commandTest_ = new CommandTestDialog(ctx_, *statusDialog_, this);
+  resources_ = new ResourcesStatusDialog(ctx_, *statusDialog_, this);
+  variables_ = new VariablesWindow(this);
+  programConfirm_ = new ProgramConfirmDialog(this);
+  operationResult_ = new OperationResultDialog(this);
+  buildConnectionGroups();
+  buildMenus();
+  statusLabel_ = new QLabel;
+  statusLabel_->setObjectName("statusText");
+  statusBar()->addWidget(statusLabel_, 1);
+  setFixedSize(531, 335 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+
+  // The USB library: present (yellow), or missing (red, and said so).
+  if (link::UsbDirectLink::LibraryAvailable()) {
+    usbLamp_->setColor(Indicator::Color::Yellow);
+  } else {
+    usbLamp_->setColor(Indicator::Color::Red);
+    usbLabel_->setText("Библиотека USB " + QString::fromStdString(link::UsbLibrary::FileName()) +
+                       " не установлена!");
+  }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildConnectionGroups() {
+  auto* serial = new QGroupBox("Подключение к последовательному порту (включая виртуальный)");
+  portList_ = new QComboBox;
+  portList_->setEditable(true);
+  portList_->setObjectName("portList");
+  speedList_ = new QComboBox;
+  speedList_->addItems(Speeds());
+  serialLamp_ = new Indicator;
+  serialConnect_ = new QPushButton("Подключить");
+  serialConnect_->setObjectName("serialConnect");
+  restoreUsb_ = new QPushButton("Восстановить USB");
+  restoreUsb_->hide();
+  auto* sg = new QGridLayout(serial);
+  sg->addWidget(new QLabel("Последовательный порт:"), 0, 0);
+  sg->addWidget(portList_, 0, 1);
+  sg->addWidget(new QLabel("Скорость порта (бод):"), 1, 0);
+  sg->addWidget(speedList_, 1, 1);
+  sg->addWidget(serialLamp_, 0, 2);
+  sg->addWidget(serialConnect_, 0, 3);
+  sg->addWidget(restoreUsb_, 1, 3);
+
+  auto* usb = new QGroupBox("Подключение к USB");
+  usbLamp_ = new Indicator;
+  usbLabel_ = new QLabel;
+  usbLabel_->setWordWrap(true);
+  rescan_ = new QPushButton("Пересканировать");
+  rescan_->hide();
+  usbConnect_ = new QPushButton("Подключить");
+  usbConnect_->setObjectName("usbConnect");
+  auto* ug = new QHBoxLayout(usb);
+  ug->addWidget(usbLamp_);
+  ug->addWidget(usbLabel_, 1);
+  ug->addWidget(rescan_);
+  ug->addWidget(usbConnect_);
+
+  terminalGroup_ = new QGroupBox("Банковский терминал");
+  terminalPorts_ = new QComboBox;
+  terminalSpeeds_ = new QComboBox;
+  terminalSpeeds_->addItems(Speeds());
+  terminalLamp_ = new Indicator;
+  terminalConnect_ = new QPushButton("Подключить");
+  auto* tg = new QHBoxLayout(terminalGroup_);
+  tg->addWidget(terminalPorts_);
+  tg->addWidget(terminalSpeeds_);
+  tg->addWidget(terminalLamp_);
+  tg->addWidget(terminalConnect_);
+  terminalGroup_->hide();
+
+  statusButton_ = new QPushButton("Состояние регистратора");
+  statusButton_->setEnabled(false);
+  closeButton_ = new QPushButton("Закрыть");
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(statusButton_);
+  bottom->addStretch();
+  bottom->addWidget(closeButton_);
+
+  auto* central = new QWidget;
+  auto* root = new QVBoxLayout(central);
+  root->addWidget(serial);
+  root->addWidget(usb);
+  root->addWidget(terminalGroup_);
+  root->addStretch();
+  root->addLayout(bottom);
+  setCentralWidget(central);
+
+  connect(serialConnect_, &QPushButton::clicked, this, &MainWindow::serialButton);
+  connect(usbConnect_, &QPushButton::clicked, this, &MainWindow::usbButton);
+  connect(terminalConnect_, &QPushButton::clicked, this, &MainWindow::terminalButton);
+  connect(restoreUsb_, &QPushButton::clicked, this, &MainWindow::restoreUsb);
+  connect(statusButton_, &QPushButton::clicked, this, &MainWindow::checkStatus);
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void MainWindow::buildMenus() {
+  for (const auto& [title, entries] : kMenus) {
+    QMenu* m = menuBar()->addMenu(title);
+    menus_[title] = m;
+    for (const char* caption : entries) items_[caption] = m->addAction(caption);
+  }
+  QAction* about = menuBar()->addAction("О программе...");
+  items_["О программе..."] = about;
+
+  // Windows that exist open from their items; the others stay disabled
+  // until their window is built.
+  auto bind = [this](const char* caption, QDialog* dialog) {
+    QAction* a = items_[caption];
+    dialogItems_ << a;
+    connect(a, &QAction::triggered, this, [this, dialog] { openDialog(*dialog); });
+  };
+  bind("Тест команд", commandTest_);
+  bind("Информация о свободных ресурсах и статусе", resources_);
+  for (QAction* a : items_)
+    if (!dialogItems_.contains(a) && a != about) a->setEnabled(false);
+  connect(about, &QAction::triggered, this, [this] {
+    ctx_.prompt.showMessage("Tesmar: сервис и тест фискальных регистраторов.");
+  });
+  setConnectedMenus(false);
+}
+
+void MainWindow::setConnectedMenus(bool enabled) {
+  for (const QString& m : kConnectedMenus) menus_[m]->setEnabled(enabled);
+  items_["Запуск скрипта"]->setEnabled(false);  // its window comes with the script runner
+}
+
+void MainWindow::openDialog(QDialog& dialog) {
+  dialog.exec();
+  activate();  // the main window is the active form again
+}
+
+QString MainWindow::statusText() const { return statusLabel_->text(); }
+
+void MainWindow::setStatus(const QString& text) {
+  statusLabel_->setText(text);
+  statusLabel_->repaint();
+}
+
+// --- activation ------------------------------------------------------------------
+
+void MainWindow::activate() {
+  closeButton_->setEnabled(false);
+  serialConnect_->setEnabled(false);
+  usbConnect_->setEnabled(false);
+  items_["О программе..."]->setEnabled(false);
+  QLocale::setDefault(QLocale::c());  // "." as the decimal separator
+
+  scanPorts();
+  setStatus("");
+  findUsbVirtualPort();
+  setStatus("");
+  ctx_.sleeper.SleepMs(kAfterScanWaitMs);
+  terminalPorts_->setCurrentIndex(0);
+  readConfiguration();
+
+  closeButton_->setEnabled(true);
+  // One registrar link at a time: each stays unavailable while the other is open.
+  serialConnect_->setEnabled(!ctx_.driver.UsbActive());
+  usbConnect_->setEnabled(!ctx_.driver.SerialActive());
+  terminalSpeeds_->setCurrentText("115200");
+  items_["О программе..."]->setEnabled(true);
+}
+
+void MainWindow::scanPorts() {
+  if (ctx_.driver.SerialActive()) return;  // the lists are locked while connected
+  portList_->clear();
+  terminalPorts_->clear();
+  QStringList names = sources_.extraPorts;
+  if (sources_.ports.BeginEnumeratePorts() == 0) {
+    for (std::string n = sources_.ports.EnumeratePorts(); !n.empty();
+         n = sources_.ports.EnumeratePorts())
+      names << QString::fromStdString(n);
+    sources_.ports.EndEnumeratePorts();
+  }
+  for (const QString& name : names) {
+    portList_->addItem(name);
+    terminalPorts_->addItem(name);
+    setStatus("Проверка портов: " + name);
+    portList_->setEditText(name);
+    ctx_.sleeper.SleepMs(kPortScanWaitMs);
+    QApplication::processEvents();
+  }
+}
+
+void MainWindow::findUsbVirtualPort() {
+  ctx_.state.usbVirtualPort.clear();
+  ctx_.state.usbVirtualPortFound = false;
+  for (int index = 0;; ++index) {
+    setStatus("Тестирование USB устройств: Шаг " + QString::number(index + 1));
+    ctx_.sleeper.SleepMs(kUsbProbeWaitMs);
+    QApplication::processEvents();
+    std::string port;
+    const int r = sources_.usbPorts.GetUSBPort(index, port);
+    if (r == -2) return;
+    if (r == 0) {
+      ctx_.state.usbVirtualPort = QString::fromStdString(port);
+      ctx_.state.usbVirtualPortFound = true;
+      return;
+    }
+  }
+}
+
+void MainWindow::readConfiguration() {
+  link::IniProfile ini(ctx_.state.configPath.toStdString());
+  if (!ini.Exists()) {
+    ctx_.prompt.showMessage("Файл tsinit.ini отсутствует.\n Создание файла!");
+    ini.WriteString("CountryMode", "Country code", "0");
+    ini.WriteString("Fiscal Printer", "ExtendedTax", "1");
+    ini.WriteString("LogFile", "Log", "0");
+    ini.WriteString("LogFile", "LogName", "Tesmar.log");
+  }
+  terminalGroup_->setVisible(!ini.GetString("Communication", "Terminal", "", 10).empty());
+  ctx_.state.headFootPar = ini.GetInt("Fiscal Printer", "HeadFootPar", 0);
+  // A device path does not fit the 10 bytes a port name had: read it whole.
+  const QString port = QString::fromStdString(ini.GetString("Communication", "Port", "", 300));
+  ctx_.state.logCommentsOff = ini.GetString("LogFile", "Comments", "Yes", 10) == "No";
+  const QString speed = QString::fromStdString(ini.GetString("Communication", "Speed", "", 10));
+
+  if (ctx_.driver.SerialActive()) return;  // the lists keep the connected port
+  int portIndex = -1;
+  for (int i = 0; i < portList_->count() && !port.isEmpty(); ++i)
+    if (portList_->itemText(i).compare(port, Qt::CaseInsensitive) == 0) {
+      portIndex = i;
+      break;
+    }
+  const int preferred = portList_->findText(sources_.preferredPort);
+  if (!sources_.preferredPort.isEmpty() && preferred >= 0) portIndex = preferred;
+  portList_->setCurrentIndex(portIndex >= 0 ? portIndex : 0);
+  if (portList_->count() > 0) portList_->setEditText(portList_->itemText(portList_->currentIndex()));
+  const int speedIndex = speed.isEmpty() ? -1 : speedList_->findText(speed);
+  speedList_->setCurrentIndex(speedIndex >= 0 ? speedIndex : Speeds().indexOf("9600"));
+}
+
+// --- "Состояние регистратора" ---------------------------------------------------------
+
+void MainWindow::checkStatus() {
+  const link::ReplyRecord& r = ctx_.execute(0x80, "731942;");
+  const link::DecodedReply d = link::DecodeReplyError(r);
+  if (!d.ok) {
+    ctx_.prompt.showMessage("Проверка состояния регистратора:\n  " + QString::fromStdString(d.text));
+    if (r.flags & link::kFlagNoAnswer) return;
+  }
+  const int payments = FieldNumber(r, 11);
+  ctx_.state.paymentTypeCount = payments != 0 ? payments : 10;
+  setStatus(ModelStatusLine(r));
+  statusDialog_->exec();
+  ctx_.state.connected = true;
+  activate();
+}
+
+}  // namespace tesmar::app

@@ -1,0 +1,98 @@
+// Drives the application's windows offscreen against the emulator on a real
+// pty: a prompt that records every message, a sleeper that records every
+// wait, an empty fake sysfs, a temporary program folder.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app_context.h"
+#include "main_window.h"
+#include "pty_server.h"
+#include "registrar.h"
+#include "session.h"
+#include "test_support.h"
+
+namespace tesmar::test {
+
+class RecordingPrompt : public app::Prompt {
+ public:
+  void showMessage(const QString& text) override { messages << text; }
+  bool askYesNo(const QString&, const QString& text) override {
+    messages << text;
+    return yes;
+  }
+  bool askOkCancel(const QString&, const QString& text) override {
+    messages << text;
+    return yes;
+  }
+  QString openFileName(const QString&, const QString&) override { return file; }
+  QString saveFileName(const QString&, const QString&) override { return file; }
+
+  QStringList messages;
+  bool yes = true;
+  QString file;
+};
+
+// A registrar on a pty, served by its own thread.
+struct EmulatedRegistrar {
+  emu::Registrar registrar;
+  emu::Session session;
+  emu::PtyServer server;
+  explicit EmulatedRegistrar(emu::RegistrarOptions o = {}, emu::FaultPlan faults = {})
+      : registrar(std::move(o)), session(registrar, faults), server(session, {}) {
+    std::string error;
+    if (!server.Open(&error)) throw std::runtime_error(error);
+    server.Start();
+  }
+  ~EmulatedRegistrar() { server.Stop(); }
+  QString Path() const { return QString::fromStdString(server.Path()); }
+};
+
+struct AppHarness {
+  QTemporaryDir dir;
+  app::AppState state;
+  RecordingSleeper sleeper;
+  link::Driver driver{sleeper};
+  RecordingPrompt prompt;
+  app::AppContext ctx{state, driver, prompt, sleeper};
+  link::TPortControl ports;
+  link::UsbPortFinder usbPorts;
+  std::unique_ptr<EmulatedRegistrar> registrar;
+  std::unique_ptr<app::MainWindow> window;
+
+  explicit AppHarness(emu::RegistrarOptions o = {}, emu::FaultPlan faults = {},
+                      const QString& tsinit = QString())
+      : ports((QDir(QDir::tempPath()).filePath("tesmar-no-sysfs")).toStdString()),
+        usbPorts((QDir(QDir::tempPath()).filePath("tesmar-no-sysfs")).toStdString()) {
+    state.configPath = QDir(dir.path()).filePath("tsinit.ini");
+    if (!tsinit.isNull()) WriteConfig(tsinit);
+    registrar = std::make_unique<EmulatedRegistrar>(std::move(o), faults);
+    window = std::make_unique<app::MainWindow>(
+        ctx, app::PortSources{ports, usbPorts, {registrar->Path()}, {}});
+  }
+  ~AppHarness() {
+    window.reset();
+    driver.CloseSerialLink();
+  }
+  void WriteConfig(const QString& text) {
+    QFile f(state.configPath);
+    f.open(QIODevice::WriteOnly);
+    f.write(text.toUtf8());
+  }
+  QString Config() const {
+    QFile f(state.configPath);
+    f.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(f.readAll());
+  }
+  // Activation, then "Подключить" on the emulator's port.
+  void Connect() {
+    window->activate();
+    prompt.messages.clear();
+    window->serialButton();
+  }
+};
+
+}  // namespace tesmar::test
