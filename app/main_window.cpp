@@ -77,7 +77,7 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, QWidget* parent)
   statusLabel_ = new QLabel;
   statusLabel_->setObjectName("statusText");
   statusBar()->addWidget(statusLabel_, 1);
-  setFixedSize(531, 335 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  setFixedSize(600, 335 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
   // The USB library: present (yellow), or missing (red, and said so).
   if (link::UsbDirectLink::LibraryAvailable()) {
