@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <memory>
+#include <ostream>
 
 #include "app_context.h"
 #include "main_window.h"
@@ -14,6 +15,9 @@
 #include "registrar.h"
 #include "session.h"
 #include "test_support.h"
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace tesmar::test {
 
