@@ -1,0 +1,742 @@
+#include "script_runner.h"
+
+#include <charconv>
+#include <cstring>
+#include <ctime>
+
+#include "encoding.h"
+
+namespace tesmar::script {
+
+namespace {
+
+constexpr const char* kKeywords[] = {"DeclareBeg", "New",      "DeclareEnd", "Delay", "SetSpeed",
+                                     "Set",        "While",    "EndWhile",   "If",    "Then",
+                                     "Else",       "EndIf",    "RunCommand", "Oper",  "Print"};
+constexpr int kPercentOnlyKeywords = 6;  // the first six need a "%" line
+
+constexpr const char* kWrongSection =
+    "Ошибка - ошибка в описаниях. Оператор New расположен вне секции описаний.";
+constexpr const char* kNoFile = "Внимание! Файл не выбран!";
+constexpr const char* kEndOfFile = "Конец файла!";
+constexpr const char* kTimeout = "Ошибка выполнения команды. Таймаут";
+constexpr const char* kCommandFailed = "Ошибка выполнения команды";
+constexpr const char* kChecksum = "Неверная контрольная сумма";
+constexpr int kSetSpeedFailureWaitMs = 500;
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string Trim(const std::string& s) {
+  size_t b = 0, e = s.size();
+  while (b < e && IsBlankOrControl(s[b])) ++b;
+  while (e > b && IsBlankOrControl(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+bool AllDigits(const std::string& s) {
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+bool Quoted(const std::string& s) { return s.size() >= 2 && s.front() == '"' && s.back() == '"'; }
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// The text between the first "(" and the last ")" (or to the end), split at ",".
+std::vector<std::string> ParenthesisFields(const std::string& arg) {
+  const size_t open = arg.find('(');
+  std::string inner = open == std::string::npos ? arg : arg.substr(open + 1);
+  const size_t close = inner.rfind(')');
+  if (close != std::string::npos) inner.resize(close);
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = inner.find(',', start);
+    fields.push_back(Trim(inner.substr(start, comma - start)));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return fields;
+}
+
+std::string StatusText(const link::ReplyRecord& r) {
+  std::string s;
+  char b[4];
+  for (uint8_t v : r.status) {
+    std::snprintf(b, sizeof b, "%02X ", v);
+    s += b;
+  }
+  return s;
+}
+
+// Day, month, year, hour, minute and second letters: d dd m mm yy yyyy h hh
+// n nn s ss (either case); anything else is copied.
+std::string FormatDateTime(const std::string& pattern, const std::tm& t) {
+  std::string out;
+  char buf[8];
+  for (size_t i = 0; i < pattern.size();) {
+    const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern[i])));
+    size_t run = 1;
+    while (i + run < pattern.size() &&
+           std::tolower(static_cast<unsigned char>(pattern[i + run])) == c)
+      ++run;
+    int value = -1;
+    switch (c) {
+      case 'd': value = t.tm_mday; break;
+      case 'm': value = t.tm_mon + 1; break;
+      case 'y': value = run >= 4 ? t.tm_year + 1900 : (t.tm_year % 100); break;
+      case 'h': value = t.tm_hour; break;
+      case 'n': value = t.tm_min; break;
+      case 's': value = t.tm_sec; break;
+      default: break;
+    }
+    if (value < 0) {
+      out.append(pattern, i, run);
+    } else {
+      std::snprintf(buf, sizeof buf, run >= 4 ? "%04d" : run >= 2 ? "%02d" : "%d", value);
+      out += buf;
+    }
+    i += run;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string CleanLine(const std::string& line, bool trim) {
+  std::string s = line;
+  while (!s.empty() && static_cast<unsigned char>(s.back()) < 32) s.pop_back();
+  return trim ? Trim(s) : s;
+}
+
+ScriptRunner::ScriptRunner(link::Driver& driver, ScriptHost& host, link::Sleeper& sleeper)
+    : driver_(driver), host_(host), sleeper_(sleeper) {}
+
+ScriptRunner::~ScriptRunner() { Close(); }
+
+// --- reading ---------------------------------------------------------------------------
+
+bool ScriptRunner::Open(const std::string& fileName) {
+  Close();
+  file_ = std::fopen(fileName.c_str(), "rb");
+  return file_ != nullptr;
+}
+
+void ScriptRunner::Close() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+}
+
+bool ScriptRunner::ReadPiece(std::string& line) {
+  char buf[kLinePiece + 1];
+  if (!std::fgets(buf, sizeof buf, file_)) return false;
+  line.assign(buf, std::strlen(buf));
+  return true;
+}
+
+void ScriptRunner::Seek(long position) { std::fseek(file_, position, SEEK_SET); }
+
+void ScriptRunner::SkipForward(const std::string& target) {
+  std::string line;
+  for (;;) {
+    const long at = std::ftell(file_);
+    if (!ReadPiece(line)) return;  // the run then meets the end of the file
+    if (CleanLine(line, false).find(target) != std::string::npos) {
+      Seek(at);
+      return;
+    }
+  }
+}
+
+// The EndWhile that closes the While just read, nested loops counted.
+void ScriptRunner::SkipToEndWhile() {
+  std::string line;
+  int depth = 0;
+  for (;;) {
+    const long at = std::ftell(file_);
+    if (!ReadPiece(line)) return;
+    const std::string t = CleanLine(line, true);
+    if (t.rfind("%EndWhile", 0) == 0) {
+      if (depth == 0) {
+        Seek(at);
+        return;
+      }
+      --depth;
+    } else if (t.rfind("%While", 0) == 0) {
+      ++depth;
+    }
+  }
+}
+
+// --- Run --------------------------------------------------------------------------------
+
+void ScriptRunner::Fail(const std::string& message, const std::string& logLine) {
+  host_.Message(message);
+  if (!logLine.empty()) host_.Log(logLine);
+  declarationState_ = 4;
+  throw Failure();
+}
+
+void ScriptRunner::RequireState(bool ok, const char* message) {
+  if (!ok) Fail(message);
+}
+
+Outcome ScriptRunner::Run(const std::string& fileName) {
+  if (running_) {
+    host_.Message("Скрипт уже выполняется!");
+    return Outcome::kRefused;
+  }
+  if (fileName.empty()) {
+    host_.Message(kNoFile);
+    return Outcome::kRefused;
+  }
+  random_.seed(static_cast<unsigned>(std::time(nullptr)));
+  stopRequested_ = false;
+  if (!Open(fileName)) {
+    host_.Message("Ошибка - файл скрипта не открывается: " + fileName);
+    return Outcome::kFailed;
+  }
+  variables_.clear();
+  prefix_.clear();
+  declarationState_ = 0;
+  declarationGuard_ = false;
+  ifBlocks_.clear();
+  ifStack_.clear();
+  whileBlocks_.clear();
+  whileStack_.clear();
+  searchTarget_.clear();
+  skipToEndWhile_ = false;
+  linesRead_ = 0;
+  running_ = true;
+  Outcome outcome;
+  try {
+    outcome = RunLoop();
+  } catch (const Failure&) {
+    outcome = Outcome::kFailed;
+  }
+  running_ = false;
+  if (!host_.NoRepaint()) host_.Repaint();
+  Close();
+  return outcome;
+}
+
+Outcome ScriptRunner::RunLoop() {
+  std::string raw;
+  for (;;) {
+    if (!searchTarget_.empty()) {
+      SkipForward(searchTarget_);
+      searchTarget_.clear();
+    }
+    if (skipToEndWhile_) {
+      SkipToEndWhile();
+      skipToEndWhile_ = false;
+    }
+    linePosition_ = std::ftell(file_);
+    if (!ReadPiece(raw)) {
+      host_.Message(kEndOfFile);
+      host_.ShowLineNumber(0);
+      return Outcome::kEndOfFile;
+    }
+    host_.ShowLineNumber(++linesRead_);
+    host_.ProcessEvents();
+    const std::string line = CleanLine(raw, true);
+    if (line.empty() || HandleStatement(line) || line[0] == ';') continue;
+    if (line[0] == '+') {
+      if (!host_.SuppressOutput())
+        host_.Log(link::Utf8ToCp1251("Комментарий:: ") + line.substr(1) + "!!!");
+      continue;
+    }
+    RunCommandLine(line, true, true);
+    host_.ProcessEvents();
+    if (stopRequested_) return Outcome::kStopped;
+    if (!host_.NoRepaint()) host_.Repaint();
+  }
+}
+
+bool ScriptRunner::HandleStatement(const std::string& line) {
+  const std::string rest = line.substr(1);
+  for (int i = 0; i < static_cast<int>(std::size(kKeywords)); ++i) {
+    const std::string kw = kKeywords[i];
+    if (rest.compare(0, kw.size(), kw) != 0) continue;
+    if (i < kPercentOnlyKeywords && line[0] != '%') continue;
+    const std::string arg = Trim(rest.substr(kw.size()));
+    if (i >= kPercentOnlyKeywords) declarationGuard_ = false;
+    if (kw == "DeclareBeg" || kw == "New" || kw == "DeclareEnd") Declare(kw, arg);
+    else if (kw == "Delay") Delay(line);
+    else if (kw == "SetSpeed") SetSpeed(line);
+    else if (kw == "Set") Set(line);
+    else if (kw == "While") While(line);
+    else if (kw == "EndWhile") EndWhile();
+    else if (kw == "If") If(line);
+    else if (kw == "Then") Then();
+    else if (kw == "Else") Else();
+    else if (kw == "EndIf") EndIf();
+    else if (kw == "RunCommand") RunCommand(line);
+    else if (kw == "Oper") Oper(line);
+    else Print(arg);
+    return true;
+  }
+  return false;
+}
+
+void ScriptRunner::ShowReplyBoxes(const link::ReplyRecord& r) {
+  host_.ShowReply(std::string(r.errorCode.View()), StatusText(r));
+}
+
+void ScriptRunner::RunCommandLine(const std::string& line, bool checkChecksum, bool) {
+  if (line.size() < 9) Fail("Ошибка - строка команды короче 9 символов!", line);
+  const int hi = HexDigit(line[0]), lo = HexDigit(line[1]);
+  if (hi < 0 || lo < 0) Fail("Неверный код команды!", line);  // refused, not sent
+  host_.ShowCommand(line.substr(0, 2), line.substr(2, 6), line.size() > 9 ? line.substr(9) : "");
+  host_.ProcessEvents();
+
+  const link::ReplyRecord& r = driver_.ExecuteCommand(hi * 16 + lo, line.substr(2));
+  if (!driver_.Message().empty()) Fail(driver_.Message());
+  lastReply_ = &r;
+  host_.ReplyReceived(r);
+  if (r.flags & link::kFlagNoAnswer) Fail(kTimeout);
+  // A refused or damaged frame holds no error code of its own: never success.
+  if (r.flags & link::kFlagNak) Fail(kCommandFailed);
+  if (checkChecksum && (r.flags & link::kFlagChecksum)) Fail(kChecksum);
+  if (r.errorCode.View() != "0000") {
+    ShowReplyBoxes(r);
+    Fail(kCommandFailed);
+  }
+  if (host_.SuppressOutput()) return;
+  host_.Log("PC: " + std::string(r.sentFrame.View().substr(1)));
+  host_.Log("FP: " + std::string(r.rawReply.View().substr(r.rawReply.Empty() ? 0 : 1)));
+  ShowReplyBoxes(r);
+}
+
+// --- Continue and Step ---------------------------------------------------------------
+
+Outcome ScriptRunner::Continue(const std::string& fileName, long lineNumber) {
+  if (running_) {
+    host_.Message("Скрипт уже выполняется!");
+    return Outcome::kRefused;
+  }
+  if (fileName.empty() || !Open(fileName)) {
+    host_.Message(kNoFile);
+    return Outcome::kRefused;
+  }
+  stopRequested_ = false;
+  running_ = true;
+  Outcome outcome = Outcome::kEndOfFile;
+  std::string raw;
+  for (long i = 0; i < lineNumber && ReadPiece(raw); ++i) {
+  }
+  try {
+    for (long n = lineNumber;;) {
+      if (!ReadPiece(raw)) {
+        host_.Message(kEndOfFile);
+        host_.ShowLineNumber(0);
+        break;
+      }
+      host_.ShowLineNumber(++n);
+      host_.ProcessEvents();
+      const std::string line = CleanLine(raw, false);  // not trimmed here
+      if (line.empty() || line[0] == ';') continue;
+      if (line[0] == '+') {
+        if (!host_.SuppressOutput())
+          host_.Log(link::Utf8ToCp1251("Комментарий:: ") + line.substr(1) + "!!!");
+        continue;
+      }
+      RunCommandLine(line, true, true);
+      if (stopRequested_) {
+        outcome = Outcome::kStopped;
+        break;
+      }
+    }
+  } catch (const Failure&) {
+    outcome = Outcome::kFailed;
+  }
+  running_ = false;
+  Close();
+  return outcome;
+}
+
+Outcome ScriptRunner::Step(const std::string& fileName, long& lineNumber) {
+  if (running_) {
+    host_.Message("Скрипт уже выполняется!");
+    return Outcome::kRefused;
+  }
+  if (fileName.empty() || !Open(fileName)) {
+    host_.Message(kNoFile);
+    return Outcome::kRefused;
+  }
+  running_ = true;
+  std::string raw;
+  for (long i = 0; i < lineNumber && ReadPiece(raw); ++i) {
+  }
+  Outcome outcome = Outcome::kStepDone;
+  try {
+    for (;;) {
+      if (!ReadPiece(raw)) {
+        host_.Message(kEndOfFile);
+        lineNumber = 0;
+        outcome = Outcome::kEndOfFile;
+        break;
+      }
+      host_.ShowLineNumber(++lineNumber);
+      const std::string line = CleanLine(raw, false);
+      if (line.empty()) continue;  // taken over within the same step
+      if (line[0] == ';') break;
+      if (line[0] == '+') {
+        if (!host_.SuppressOutput())
+          host_.Log(link::Utf8ToCp1251("Комментарий:: ") + line.substr(1) + "!!!");
+        break;
+      }
+      RunCommandLine(line, true, false);
+      break;
+    }
+  } catch (const Failure&) {
+    outcome = Outcome::kFailed;
+  }
+  host_.ShowLineNumber(lineNumber);
+  running_ = false;
+  Close();
+  return outcome;
+}
+
+// --- declarations and simple statements ------------------------------------------------
+
+void ScriptRunner::Declare(const std::string& kw, const std::string& arg) {
+  if (declarationGuard_) Fail("Ошибка - неверное расположение описания данных.");
+  if (kw == "DeclareBeg") {
+    RequireState(declarationState_ == 0, "Ошибка - ошибка в описаниях. DeclareBeg уже был ранее.");
+    prefix_ = arg;
+    declarationState_ = 1;
+  } else if (kw == "New") {
+    RequireState(declarationState_ == 1 || declarationState_ == 2, kWrongSection);
+    if (variables_.size() >= kMaxVariables) Fail("Ошибка - больше 100 переменных!");
+    variables_.push_back({prefix_ + arg, ""});
+    host_.VariableDeclared(static_cast<int>(variables_.size()), variables_.back().name);
+    declarationState_ = 2;
+  } else {
+    RequireState(declarationState_ == 1 || declarationState_ == 2,
+                 "Ошибка - ошибка в описаниях. Ошибочное расположение DeclareEnd.");
+    declarationGuard_ = true;
+    declarationState_ = 3;
+  }
+}
+
+void ScriptRunner::Delay(const std::string& line) {
+  const long long ms = Number(Trim(line.size() > 7 ? line.substr(7) : ""));
+  sleeper_.SleepMs(static_cast<int>(std::max(0LL, std::min(ms, 0x7FFFFFFFLL))));
+}
+
+void ScriptRunner::SetSpeed(const std::string& line) {
+  const std::string text = Trim(line.size() > 10 ? line.substr(10) : "");
+  const long long baud = Number(text);
+  std::string port;
+  const bool ok = host_.ReopenSerial(static_cast<int>(baud), port);
+  host_.Log("SetSpeed Port=" + port + "  Speed=" + text);
+  if (ok) {
+    host_.Log(link::Utf8ToCp1251("Подключение порта - успешно!"));
+  } else {
+    host_.Log(link::Utf8ToCp1251("Ошибка подключения порта!"));
+    sleeper_.SleepMs(kSetSpeedFailureWaitMs);
+  }
+}
+
+void ScriptRunner::Set(const std::string& line) {
+  RequireState(declarationState_ == 3, "Ошибка - ошибка в описаниях. Секция определений неверна.");
+  const std::string text = line.size() > 5 ? line.substr(5) : "";
+  const size_t eq = text.find('=');
+  if (eq == std::string::npos || text.find('=', eq + 1) != std::string::npos)
+    Fail("Ошибка - ошибка в операторе Set.");
+  const int index = FindVariable(Trim(text.substr(0, eq)));
+  if (index < 0) Fail("Ошибка - присвоение несуществующей переменной.");
+  const std::string value = Trim(text.substr(eq + 1));
+  std::string result;
+  if (Quoted(value)) {
+    result = value.substr(1, value.size() - 2);
+  } else if (RetField(value, result)) {
+  } else if (int other = FindVariable(value); other >= 0) {
+    result = variables_[other].value;
+  } else {
+    return;  // any other value leaves the variable as it was
+  }
+  variables_[index].value = result;
+  host_.VariableSet(index + 1, result);
+}
+
+void ScriptRunner::Print(const std::string& arg) {
+  RequireState(declarationState_ == 2 || declarationState_ == 3, "Ошибка - ошибка в описаниях.");
+  std::string value;
+  if (RetField(arg, value)) host_.Log(";" + arg + "=" + value);
+  for (const ScriptVariable& v : variables_)
+    if (v.name == arg) host_.Log(";" + v.name + "=" + v.value);
+  declarationState_ = 3;
+}
+
+// --- blocks -----------------------------------------------------------------------------
+
+void ScriptRunner::If(const std::string& line) {
+  RequireState(declarationState_ == 2 || declarationState_ == 3,
+               "Ошибка - ошибка в If-Then. Оператор New расположен вне секции описаний.");
+  size_t index = ifBlocks_.size();
+  for (size_t i = 0; i < ifBlocks_.size(); ++i)
+    if (ifBlocks_[i].position == linePosition_) index = i;
+  if (index < ifBlocks_.size()) {
+    ifStack_.resize(ifBlocks_[index].depth);
+    ifStack_.push_back(index);
+  } else {
+    if (ifBlocks_.size() >= kMaxBlocks || ifStack_.size() >= kMaxBlocks)
+      Fail("Ошибка - больше 100 блоков If!", line);
+    IfBlock b;
+    b.position = linePosition_;
+    b.depth = ifStack_.size();
+    b.condition = ParseCondition(Trim(line.substr(3)),
+                                 "Некорректная операция в операторе If - ошибка!", line);
+    ifBlocks_.push_back(b);
+    ifStack_.push_back(index);
+  }
+  IfBlock& b = ifBlocks_[index];
+  if (Evaluate(b.condition)) {
+    if (b.thenPosition >= 0) Seek(b.thenPosition);
+  } else if (b.elsePosition >= 0) {
+    Seek(b.elsePosition);
+  } else {
+    searchTarget_ = "%Else";
+  }
+}
+
+void ScriptRunner::Then() {
+  RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
+  if (ifStack_.empty()) Fail("Ошибка - Then без открытого блока If!");
+  IfBlock& b = ifBlocks_[ifStack_.back()];
+  if (b.thenPosition < 0) b.thenPosition = linePosition_;
+  if (!b.condition.value) searchTarget_ = "%Else";
+}
+
+void ScriptRunner::Else() {
+  RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
+  if (ifStack_.empty()) Fail("Ошибка - Else без открытого блока If!");
+  IfBlock& b = ifBlocks_[ifStack_.back()];
+  if (b.elsePosition < 0) b.elsePosition = linePosition_;
+  if (b.condition.value) searchTarget_ = "%EndIf";
+}
+
+void ScriptRunner::EndIf() {
+  RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
+  if (ifStack_.empty()) Fail("Ошибка - EndIf без открытого блока If!");
+  ifStack_.pop_back();
+}
+
+void ScriptRunner::While(const std::string& line) {
+  RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
+  size_t index = whileBlocks_.size();
+  for (size_t i = 0; i < whileBlocks_.size(); ++i)
+    if (whileBlocks_[i].position == linePosition_) index = i;
+  if (index < whileBlocks_.size()) {
+    if (whileBlocks_[index].status == WhileStatus::kFinished) {
+      if (whileStack_.size() >= kMaxBlocks) Fail("Ошибка - вложенность While больше 100!", line);
+      whileStack_.push_back(index);
+    }
+  } else {
+    if (whileBlocks_.size() >= kMaxBlocks || whileStack_.size() >= kMaxBlocks)
+      Fail("Ошибка - больше 100 блоков While!", line);
+    WhileBlock b;
+    b.position = linePosition_;
+    b.condition = ParseCondition(Trim(line.substr(6)),
+                                 "Некорректная операция в операторе While - ошибка!", line);
+    whileBlocks_.push_back(b);
+    whileStack_.push_back(index);
+  }
+  WhileBlock& b = whileBlocks_[index];
+  if (Evaluate(b.condition)) return;
+  // False: straight to its EndWhile, which closes the block.
+  if (b.endPosition >= 0)
+    Seek(b.endPosition);
+  else
+    skipToEndWhile_ = true;
+}
+
+void ScriptRunner::EndWhile() {
+  RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
+  if (whileStack_.empty()) Fail("Ошибка - EndWhile без открытого блока While!");
+  WhileBlock& b = whileBlocks_[whileStack_.back()];
+  if (b.endPosition < 0) b.endPosition = linePosition_;
+  if (b.condition.value) {
+    b.status = WhileStatus::kLooping;
+    Seek(b.position);
+  } else {
+    b.status = WhileStatus::kFinished;
+    whileStack_.pop_back();
+  }
+}
+
+// --- RunCommand and Oper --------------------------------------------------------------
+
+void ScriptRunner::RunCommand(const std::string& line) {
+  RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
+  const std::vector<std::string> fields = ParenthesisFields(Trim(line.substr(11)));
+  const long long code = Number(fields[0]);
+  std::string params;
+  for (size_t i = 1; i < fields.size(); ++i) {
+    Operand o;
+    if (!Resolve(fields[i], true, o)) Fail("Ошибка первого параметра!", line);
+    params += ValueOf(o) + ";";
+  }
+  const link::ReplyRecord& r = driver_.ExecuteCommand(static_cast<int>(code & 0xFF), params);
+  if (!driver_.Message().empty()) Fail(driver_.Message());
+  lastReply_ = &r;
+  host_.ReplyReceived(r);
+  if (r.flags & link::kFlagNoAnswer) Fail(kTimeout);
+}
+
+void ScriptRunner::Oper(const std::string& line) {
+  RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
+  std::vector<std::string> f = ParenthesisFields(Trim(line.substr(5)));
+  f.resize(std::max<size_t>(f.size(), 4));
+  Operand a, b;
+  if (!Resolve(f[0], true, a)) Fail("Ошибка первого параметра!", line);
+  if (!Resolve(f[1], true, b)) Fail("Ошибка второго параметра!", line);
+  if (f[2].empty() || !AllDigits(f[2])) Fail("Ошибка операции!", line);
+  const int result = FindVariable(f[3]);
+  if (result < 0) Fail("Ошибка результата операции!", line);
+  const long op = static_cast<long>(Number(f[2].substr(0, 9)));
+  const bool arithmetic = op <= 4 || op == 6;
+  if (arithmetic && (a.isText || b.isText)) Fail("Ошибка операции!", line);
+  if (op > 12) return;  // no effect
+  variables_[result].value = Compute(a, b, op, line);
+}
+
+std::string ScriptRunner::Compute(const Operand& a, const Operand& b, long op,
+                                  const std::string& line) {
+  const std::string av = ValueOf(a), bv = ValueOf(b);
+  switch (op) {
+    case 0: return std::to_string(Number(av) + Number(bv));
+    case 1: return std::to_string(Number(av) - Number(bv));
+    case 2: return std::to_string(Number(av) * Number(bv));
+    case 3:
+    case 4: {
+      const long long x = Number(av), y = Number(bv);
+      if (y == 0) Fail("Ошибка - деление на ноль!", line);
+      return std::to_string(op == 3 ? x / y : x % y);
+    }
+    case 5: return av + bv;
+    case 6: {
+      const double x = static_cast<double>(Number(av)), y = static_cast<double>(Number(bv));
+      if (y == 0) Fail("Ошибка - деление на ноль!", line);
+      char buf[64];
+      std::snprintf(buf, sizeof buf, "%.15g", x / y);
+      return buf;
+    }
+    case 7: {
+      const long long lo = Number(av), span = Number(bv) - lo + 1;
+      if (span == 0) return std::to_string(lo);
+      const long long r = static_cast<long long>(random_() & 0x7FFFFFFF);
+      return std::to_string(lo + r % span);
+    }
+    case 8: {
+      const long long count = std::min(std::max(Number(bv), 0LL), 10000LL);
+      return std::string(static_cast<size_t>(count), static_cast<char>(Number(av) & 0xFF));
+    }
+    case 9: return std::to_string(av.size());
+    case 10: return av == bv ? "1" : "0";
+    case 11: {
+      const std::time_t now = std::time(nullptr);
+      std::tm t{};
+      localtime_r(&now, &t);
+      return FormatDateTime(av, t);
+    }
+    default: {  // 12: DDMMYY <-> YYMMDD
+      const std::string s = av + std::string(av.size() < 6 ? 6 - av.size() : 0, ' ');
+      return Trim(s.substr(4, 2) + s.substr(2, 2) + s.substr(0, 2));
+    }
+  }
+}
+
+// --- values -----------------------------------------------------------------------------
+
+int ScriptRunner::FindVariable(const std::string& name) const {
+  for (size_t i = 0; i < variables_.size(); ++i)
+    if (variables_[i].name == name) return static_cast<int>(i);
+  return -1;
+}
+
+bool ScriptRunner::Resolve(const std::string& text, bool allowText, Operand& out) const {
+  out = Operand();
+  if (int v = FindVariable(text); v >= 0) {
+    out.isVariable = true;
+    out.variable = v;
+    return true;
+  }
+  if (AllDigits(text)) {
+    out.literal = text;
+    return true;
+  }
+  if (allowText && Quoted(text)) {
+    out.isText = true;
+    out.literal = text.substr(1, text.size() - 2);
+    return true;
+  }
+  return false;
+}
+
+std::string ScriptRunner::ValueOf(const Operand& o) const {
+  return o.isVariable ? variables_[o.variable].value : o.literal;
+}
+
+long long ScriptRunner::Number(const std::string& text) {
+  const std::string t = Trim(text);
+  long long v = 0;
+  const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size())
+    Fail("Ошибка - значение \"" + link::Cp1251ToUtf8(t) + "\" не является целым числом!");
+  return v;
+}
+
+bool ScriptRunner::RetField(const std::string& text, std::string& value) {
+  if (text.size() <= 4 || text.compare(0, 4, "%Ret") != 0 || !AllDigits(text.substr(4)))
+    return false;
+  const std::string digits = text.substr(4);
+  if (digits.size() > 2 || std::stoi(digits) > 19) Fail("Ошибка - номер поля %Ret больше 19!");
+  value = lastReply_ ? std::string(lastReply_->Field(std::stoi(digits))) : std::string();
+  return true;
+}
+
+ScriptRunner::Condition ScriptRunner::ParseCondition(const std::string& arg,
+                                                     const char* noOperatorMessage,
+                                                     const std::string& line) {
+  const std::string inner = arg.size() >= 2 ? arg.substr(1, arg.size() - 2) : std::string();
+  static const std::pair<const char*, Op> kOps[] = {{"<=", Op::kLessEqual},
+                                                    {"==", Op::kEqual},
+                                                    {">=", Op::kGreaterEqual},
+                                                    {"<", Op::kLess},
+                                                    {">", Op::kGreater}};
+  Condition c;
+  for (const auto& [text, op] : kOps) {
+    const size_t at = inner.find(text);
+    if (at == std::string::npos) continue;
+    c.op = op;
+    if (!Resolve(Trim(inner.substr(0, at)), false, c.left) ||
+        !Resolve(Trim(inner.substr(at + std::strlen(text))), false, c.right))
+      Fail("Ошибка переменной!", line);
+    return c;
+  }
+  Fail(noOperatorMessage, line);
+  return c;
+}
+
+bool ScriptRunner::Evaluate(Condition& c) {
+  const long long l = Number(ValueOf(c.left)), r = Number(ValueOf(c.right));
+  switch (c.op) {
+    case Op::kLess: c.value = l < r; break;
+    case Op::kLessEqual: c.value = l <= r; break;
+    case Op::kEqual: c.value = l == r; break;
+    case Op::kGreaterEqual: c.value = l >= r; break;
+    case Op::kGreater: c.value = l > r; break;
+  }
+  return c.value;
+}
+
+}  // namespace tesmar::script

@@ -1,0 +1,146 @@
+// The script interpreter: command lines and the small statement language,
+// read line by line through a file position, never loaded whole.
+#pragma once
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "driver.h"
+#include "script_host.h"
+
+namespace tesmar::script {
+
+enum class Outcome {
+  kEndOfFile,  // "Конец файла!"
+  kFailed,     // a failure ended the run (its message was shown)
+  kStopped,    // "Стоп" was seen after a command line
+  kStepDone,   // one Step executed its line
+  kRefused,    // nothing ran (no file, or a run already going)
+};
+
+struct ScriptVariable {
+  std::string name;  // full name: prefix + declared name
+  std::string value;
+};
+
+class ScriptRunner {
+ public:
+  static constexpr int kMaxVariables = 100;
+  static constexpr int kMaxBlocks = 100;
+  static constexpr size_t kLinePiece = 299;
+
+  ScriptRunner(link::Driver& driver, ScriptHost& host, link::Sleeper& sleeper);
+  ~ScriptRunner();
+
+  Outcome Run(const std::string& fileName);
+  // Resumes after `lineNumber` lines (command lines and comments only).
+  Outcome Continue(const std::string& fileName, long lineNumber);
+  // Executes the one line after `lineNumber`; `lineNumber` becomes the new one.
+  Outcome Step(const std::string& fileName, long& lineNumber);
+  void Stop() { stopRequested_ = true; }
+
+  bool Running() const { return running_; }
+  const std::vector<ScriptVariable>& Variables() const { return variables_; }
+  void ClearVariables() { variables_.clear(); }
+  long LinesRead() const { return linesRead_; }
+
+ private:
+  enum class Op { kLess, kLessEqual, kEqual, kGreaterEqual, kGreater };
+  struct Operand {
+    bool isVariable = false;
+    bool isText = false;  // a literal in double quotes
+    int variable = -1;
+    std::string literal;
+  };
+  struct Condition {
+    Op op = Op::kEqual;
+    Operand left, right;
+    bool value = false;
+  };
+  struct IfBlock {
+    long position = -1, thenPosition = -1, elsePosition = -1;
+    size_t depth = 0;
+    Condition condition;
+  };
+  enum class WhileStatus { kNew, kLooping, kFinished };
+  struct WhileBlock {
+    long position = -1, endPosition = -1;
+    WhileStatus status = WhileStatus::kNew;
+    Condition condition;
+  };
+  class Failure {};  // ends the run; its message was already shown
+
+  // Reading.
+  bool Open(const std::string& fileName);
+  void Close();
+  bool ReadPiece(std::string& line);
+  void Seek(long position);
+  void SkipForward(const std::string& target);
+  void SkipToEndWhile();
+
+  // Run.
+  Outcome RunLoop();
+  bool HandleStatement(const std::string& line);
+  void RunCommandLine(const std::string& line, bool checkChecksum, bool endOnFailure);
+  void Fail(const std::string& message, const std::string& logLine = std::string());
+  void RequireState(bool ok, const char* message);
+
+  // Statements.
+  void Declare(const std::string& keyword, const std::string& line);
+  void Delay(const std::string& line);
+  void SetSpeed(const std::string& line);
+  void Set(const std::string& line);
+  void If(const std::string& line);
+  void Then();
+  void Else();
+  void EndIf();
+  void While(const std::string& line);
+  void EndWhile();
+  void RunCommand(const std::string& line);
+  void Oper(const std::string& line);
+  void Print(const std::string& arg);
+
+  // Values.
+  bool Resolve(const std::string& text, bool allowText, Operand& out) const;
+  std::string ValueOf(const Operand& o) const;
+  long long Number(const std::string& text);
+  Condition ParseCondition(const std::string& arg, const char* noOperatorMessage,
+                           const std::string& line);
+  bool Evaluate(Condition& c);
+  bool RetField(const std::string& text, std::string& value);
+  int FindVariable(const std::string& name) const;
+  std::string Compute(const Operand& a, const Operand& b, long op, const std::string& line);
+
+  void ShowReplyBoxes(const link::ReplyRecord& r);
+
+  link::Driver& driver_;
+  ScriptHost& host_;
+  link::Sleeper& sleeper_;
+  std::FILE* file_ = nullptr;
+  bool running_ = false;
+  bool stopRequested_ = false;
+  std::mt19937 random_;
+
+  // Interpreter state of one Run.
+  std::vector<ScriptVariable> variables_;
+  std::string prefix_;
+  int declarationState_ = 0;
+  bool declarationGuard_ = false;
+  std::vector<IfBlock> ifBlocks_;
+  std::vector<size_t> ifStack_;
+  std::vector<WhileBlock> whileBlocks_;
+  std::vector<size_t> whileStack_;
+  std::string searchTarget_;
+  bool skipToEndWhile_ = false;
+  long linePosition_ = 0;
+  long linesRead_ = 0;
+  const link::ReplyRecord* lastReply_ = nullptr;
+};
+
+// Removes control characters from the end; then, when `trim`, blanks and
+// control characters from both ends.
+std::string CleanLine(const std::string& line, bool trim);
+
+}  // namespace tesmar::script
