@@ -75,8 +75,7 @@ void CommandTestDialog::execute() {
     ctx_.prompt.showMessage("Неверный код команды");
     return;
   }
-  const link::ReplyRecord& r =
-      ctx_.execute(code, ToWire(password_->text() + ";" + line_->text()));
+  const link::ReplyRecord& r = ctx_.execute(code, ToWire(password_->text() + ";" + line_->text()));
   error_->setText(FromWire(r.errorCode.View()));
   result_->setText(FromWire(r.dataText.View()));
   QStringList bytes;

@@ -25,7 +25,8 @@ constexpr const char* kDisconnect = "Отключить";
 void MainWindow::readConnectSettings() {
   link::IniProfile ini(ctx_.state.configPath.toStdString());
   ctx_.state.accessLevel = QString::fromStdString(ini.GetString("Priority", "Level", "medium", 20));
-  ctx_.state.electronicJournal = QString::fromStdString(ini.GetString("Priority", "ElJournal", "", 20));
+  ctx_.state.electronicJournal =
+      QString::fromStdString(ini.GetString("Priority", "ElJournal", "", 20));
   ctx_.state.paymentTypeCount = 10;
   if (ini.GetInt("LogFile", "Log", 0) != 0)
     ctx_.driver.SetLogFileName(ini.GetString("LogFile", "LogName", "Tesmar.log", 300));
@@ -92,7 +93,8 @@ void MainWindow::connectSerial() {
     serialConnect_->setText(kConnect);
     portList_->setEnabled(true);
     speedList_->setEnabled(true);
-    ctx_.prompt.showMessage("Проверка состояния регистратора:\n  " + QString::fromStdString(d.text));
+    ctx_.prompt.showMessage("Проверка состояния регистратора:\n  " +
+                            QString::fromStdString(d.text));
     return;
   }
   identify(r, true);
@@ -132,8 +134,8 @@ void MainWindow::identify(const link::ReplyRecord& r, bool serial) {
   setStatus(line);
   s.connected = true;
   const QString reported = FromWire(r.Field(1));
-  s.firmwareVersion = serial ? FirmwareVersionFor(s.forcedVersion, reported, s.firmwareVersion)
-                             : reported;
+  s.firmwareVersion =
+      serial ? FirmwareVersionFor(s.forcedVersion, reported, s.firmwareVersion) : reported;
 }
 
 void MainWindow::disconnectSerial() {

@@ -4,7 +4,9 @@
 
 namespace tesmar::app {
 
-Indicator::Indicator(QWidget* parent) : QWidget(parent) { setFixedSize(22, 22); }
+Indicator::Indicator(QWidget* parent) : QWidget(parent) {
+  setFixedSize(22, 22);
+}
 
 void Indicator::setColor(Color c) {
   color_ = c;

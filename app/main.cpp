@@ -7,6 +7,7 @@
 
 #include "app_context.h"
 #include "main_window.h"
+#include "monitor_window.h"
 #include "pty_server.h"
 #include "registrar.h"
 #include "session.h"
@@ -94,6 +95,11 @@ int main(int argc, char** argv) {
   link::UsbPortFinder usbPorts;
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0)});
   prompt.setParent(&window);
+  script::MonitorWindow monitor(ctx, window.statusDialog(), window.variablesWindow(),
+                                {[&window] { return window.currentPort(); },
+                                 [&window](int baud) { window.selectSpeed(baud); }},
+                                &window);
+  window.registerDialog("Запуск скрипта", &monitor);
   window.show();
   window.activate();
   const int rc = qapp.exec();

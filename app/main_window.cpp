@@ -57,8 +57,8 @@ const QStringList kConnectedMenus = {"Продажа", "Отчеты", "Кома
 }  // namespace
 
 const QStringList& MainWindow::Speeds() {
-  static const QStringList s = {"110",   "300",   "600",   "1200",  "2400",  "4800",
-                                "9600",  "19200", "38400", "57600", "115200"};
+  static const QStringList s = {"110",  "300",   "600",   "1200",  "2400",  "4800",
+                                "9600", "19200", "38400", "57600", "115200"};
   return s;
 }
 
@@ -184,15 +184,33 @@ void MainWindow::buildMenus() {
   bind("Информация о свободных ресурсах и статусе", resources_);
   for (QAction* a : items_)
     if (!dialogItems_.contains(a) && a != about) a->setEnabled(false);
-  connect(about, &QAction::triggered, this, [this] {
-    ctx_.prompt.showMessage("Tesmar: сервис и тест фискальных регистраторов.");
-  });
+  connect(about, &QAction::triggered, this,
+          [this] { ctx_.prompt.showMessage("Tesmar: сервис и тест фискальных регистраторов."); });
   setConnectedMenus(false);
 }
 
 void MainWindow::setConnectedMenus(bool enabled) {
   for (const QString& m : kConnectedMenus) menus_[m]->setEnabled(enabled);
-  items_["Запуск скрипта"]->setEnabled(false);  // its window comes with the script runner
+  QAction* script = items_["Запуск скрипта"];
+  script->setEnabled(enabled && dialogItems_.contains(script));
+}
+
+void MainWindow::registerDialog(const QString& caption, QDialog* dialog) {
+  QAction* a = items_.value(caption);
+  if (!a || dialogItems_.contains(a)) return;
+  dialogItems_ << a;
+  a->setEnabled(true);
+  connect(a, &QAction::triggered, this, [this, dialog] { openDialog(*dialog); });
+  setConnectedMenus(menus_["Продажа"]->isEnabled());
+}
+
+QString MainWindow::currentPort() const {
+  return portList_->currentText();
+}
+
+void MainWindow::selectSpeed(int baud) {
+  const int i = Speeds().indexOf(QString::number(baud));
+  if (i >= 0) speedList_->setCurrentIndex(i);
 }
 
 void MainWindow::openDialog(QDialog& dialog) {
@@ -200,7 +218,9 @@ void MainWindow::openDialog(QDialog& dialog) {
   activate();  // the main window is the active form again
 }
 
-QString MainWindow::statusText() const { return statusLabel_->text(); }
+QString MainWindow::statusText() const {
+  return statusLabel_->text();
+}
 
 void MainWindow::setStatus(const QString& text) {
   statusLabel_->setText(text);
@@ -297,7 +317,8 @@ void MainWindow::readConfiguration() {
   const int preferred = portList_->findText(sources_.preferredPort);
   if (!sources_.preferredPort.isEmpty() && preferred >= 0) portIndex = preferred;
   portList_->setCurrentIndex(portIndex >= 0 ? portIndex : 0);
-  if (portList_->count() > 0) portList_->setEditText(portList_->itemText(portList_->currentIndex()));
+  if (portList_->count() > 0)
+    portList_->setEditText(portList_->itemText(portList_->currentIndex()));
   const int speedIndex = speed.isEmpty() ? -1 : speedList_->findText(speed);
   speedList_->setCurrentIndex(speedIndex >= 0 ? speedIndex : Speeds().indexOf("9600"));
 }
@@ -308,7 +329,8 @@ void MainWindow::checkStatus() {
   const link::ReplyRecord& r = ctx_.execute(0x80, "731942;");
   const link::DecodedReply d = link::DecodeReplyError(r);
   if (!d.ok) {
-    ctx_.prompt.showMessage("Проверка состояния регистратора:\n  " + QString::fromStdString(d.text));
+    ctx_.prompt.showMessage("Проверка состояния регистратора:\n  " +
+                            QString::fromStdString(d.text));
     if (r.flags & link::kFlagNoAnswer) return;
   }
   const int payments = FieldNumber(r, 11);

@@ -51,6 +51,12 @@ class MainWindow : public QMainWindow {
   // "Состояние регистратора".
   void checkStatus();
 
+  // A window built outside this library opens from its menu item.
+  void registerDialog(const QString& caption, QDialog* dialog);
+  // The port box's text, and selecting a rate in the speed list (if listed).
+  QString currentPort() const;
+  void selectSpeed(int baud);
+
   QAction* menuItem(const QString& caption) const { return items_.value(caption); }
   QMenu* menu(const QString& caption) const { return menus_.value(caption); }
   QString statusText() const;
@@ -74,6 +80,7 @@ class MainWindow : public QMainWindow {
   StatusBytesDialog& statusDialog() { return *statusDialog_; }
   CommandTestDialog& commandTest() { return *commandTest_; }
   ResourcesStatusDialog& resources() { return *resources_; }
+  VariablesWindow& variablesWindow() { return *variables_; }
 
   static const QStringList& Speeds();
 

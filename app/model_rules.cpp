@@ -8,9 +8,13 @@ bool IsModemModel(const QString& m) {
   return m.contains("3141") || (m.contains("CMP-10") && !m.contains("CMP-10M"));
 }
 
-bool IsFkpModel(const QString& m) { return m.contains("FKP"); }
+bool IsFkpModel(const QString& m) {
+  return m.contains("FKP");
+}
 
-bool HasWifi(const QString& m) { return m.contains("101"); }
+bool HasWifi(const QString& m) {
+  return m.contains("101");
+}
 
 TapeWidthChoice TapeWidthFor(const QString& m) {
   TapeWidthChoice c;  // an edit field showing 40
@@ -39,7 +43,7 @@ TapeWidthChoice TapeWidthFor(const QString& m) {
 
 RegistrarParamOptions RegistrarOptionsFor(const QString& m, RegistrarParamOptions o) {
   if (m == "Datecs CMP-10") o.smallFontControlVisible = true;
-  static const QStringList k57 = {"Datecs FP-T1",  "Datecs FP-T88",   "Datecs FP-510",
+  static const QStringList k57 = {"Datecs FP-T1",  "Datecs FP-T88",  "Datecs FP-510",
                                   "Datecs FP-320", "Datecs FP-7197", "CMP-10M"};
   if (k57.contains(m)) {
     o.smallFontControlVisible = false;
@@ -52,12 +56,18 @@ RegistrarParamOptions RegistrarOptionsFor(const QString& m, RegistrarParamOption
 
 QString FirmwareVersionFor(int forced, const QString& reported, const QString& previous) {
   switch (forced) {
-    case -1: return reported;
-    case 0: return "2.01";
-    case 1: return "2.02";
-    case 2: return "3.00";
-    case 3: return "3.01";
-    default: return previous;
+    case -1:
+      return reported;
+    case 0:
+      return "2.01";
+    case 1:
+      return "2.02";
+    case 2:
+      return "3.00";
+    case 3:
+      return "3.01";
+    default:
+      return previous;
   }
 }
 

@@ -30,9 +30,15 @@ void ProgramConfirmDialog::press(bool continueButton) {
   done(continueButton ? Accepted : Rejected);
 }
 
-bool ProgramConfirmDialog::fiscalNumber() const { return boxes_[0]->isChecked(); }
-bool ProgramConfirmDialog::taxNumber() const { return boxes_[1]->isChecked(); }
-bool ProgramConfirmDialog::taxes() const { return boxes_[2]->isChecked(); }
+bool ProgramConfirmDialog::fiscalNumber() const {
+  return boxes_[0]->isChecked();
+}
+bool ProgramConfirmDialog::taxNumber() const {
+  return boxes_[1]->isChecked();
+}
+bool ProgramConfirmDialog::taxes() const {
+  return boxes_[2]->isChecked();
+}
 
 OperationResultDialog::OperationResultDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Результат операции");
@@ -51,7 +57,8 @@ void OperationResultDialog::setOutcomes(int a, int b, int c) {
 }
 
 QStringList OperationResultDialog::lines() const {
-  const char* prefixes[3] = {"Фискальный номер - ", "Регистрационный номер - ", "Ставки налогов - "};
+  const char* prefixes[3] = {"Фискальный номер - ", "Регистрационный номер - ",
+                             "Ставки налогов - "};
   QStringList out;
   for (int i = 0; i < 3; ++i) {
     const char* tail = outcomes_[i] == 1   ? "успешно."

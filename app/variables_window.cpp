@@ -35,6 +35,8 @@ void VariablesWindow::setRow(int row, const QStringList& cells) {
     grid_->setItem(row, c, new QTableWidgetItem(cells[c]));
 }
 
-void VariablesWindow::clearRows() { grid_->setRowCount(0); }
+void VariablesWindow::clearRows() {
+  grid_->setRowCount(0);
+}
 
 }  // namespace tesmar::app

@@ -12,6 +12,8 @@ namespace tesmar::app {
 inline QString FromWire(std::string_view cp1251) {
   return QString::fromStdString(link::Cp1251ToUtf8(cp1251));
 }
-inline std::string ToWire(const QString& text) { return link::Utf8ToCp1251(text.toStdString()); }
+inline std::string ToWire(const QString& text) {
+  return link::Utf8ToCp1251(text.toStdString());
+}
 
 }  // namespace tesmar::app

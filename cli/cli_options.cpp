@@ -10,6 +10,7 @@ namespace tesmar::cli {
 const char* kHelp = R"(Usage:
   tesmar-cli ports
   tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] [--json] send CODE [PARAMS]
+  tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] run SCRIPT
 
 Talks to a fiscal registrar without windows.
 
@@ -17,6 +18,8 @@ Talks to a fiscal registrar without windows.
   send CODE PARAMS send command CODE (two hexadecimal digits) with the parameter
                    string PARAMS, password first, e.g. send 80 "731942;"
                    PARAMS is typed in UTF-8 and goes out in Windows-1251
+  run SCRIPT       run a script file (Windows-1251, one command or statement a
+                   line): the exchange log goes to stdout, messages to stderr
 
   -p PORT          serial port (device path); default: "Communication"/"Port"
                    of tsinit.ini
@@ -26,8 +29,10 @@ Talks to a fiscal registrar without windows.
                    count and the session log settings are read from it
   --json           print the reply as one JSON object
 
-Exit status: 0 the registrar accepted (error code "0000"), 1 it refused,
-2 no answer, NAK, checksum failure or no link, 64 bad usage.
+Exit status of send: 0 the registrar accepted (error code "0000"), 1 it
+refused, 2 no answer, NAK, checksum failure or no link, 64 bad usage.
+Exit status of run: 0 the script reached "Конец файла!", 1 a failure ended
+it, 2 no link, 64 bad usage.
 
 A registrar in software for trying it out: tesmar-emu --link /tmp/registrar
 then: tesmar-cli -p /tmp/registrar send 80 "731942;"
@@ -93,6 +98,7 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
       return "command code must be two hexadecimal digits: " + o.args[0];
     return {};
   }
+  if (o.command == "run") return o.args.size() == 1 ? "" : "run needs one SCRIPT file";
   return "unknown command " + o.command;
 }
 

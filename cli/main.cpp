@@ -4,11 +4,13 @@
 #include <string>
 
 #include "cli_options.h"
+#include "cli_script_host.h"
 #include "driver.h"
 #include "encoding.h"
 #include "ini_profile.h"
 #include "port_control.h"
 #include "reply_output.h"
+#include "script_runner.h"
 #include "serial_port.h"
 
 using namespace tesmar;
@@ -36,7 +38,8 @@ void ApplySettings(const link::IniProfile& ini, link::Driver& driver) {
 }
 
 // Opens the link the options name; false (after saying why) when it cannot.
-bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver, int& status) {
+bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver,
+             int& status) {
   if (o.usb) {
     if (driver.ConnectUsb() == 1) return true;
     std::fprintf(stderr, "tesmar-cli: no registrar on the USB bus (%s)\n",
@@ -88,6 +91,25 @@ int Send(const cli::Options& o) {
 
 }  // namespace
 
+int RunScript(const cli::Options& o) {
+  const link::IniProfile ini(o.configDir + "/tsinit.ini");
+  link::Driver driver;
+  driver.SetSequenceCounter(static_cast<uint8_t>(std::random_device{}()));
+  ApplySettings(ini, driver);
+  int status = 0;
+  if (!Connect(o, ini, driver, status)) return status;
+  const std::string port =
+      o.usb ? "" : (o.port.empty() ? ini.GetString("Communication", "Port", "") : o.port);
+  cli::CliScriptHost host(driver, port);
+  script::ScriptRunner runner(driver, host, link::RealSleeper());
+  const script::Outcome outcome = runner.Run(o.args[0]);
+  if (o.usb)
+    driver.DisconnectUsb();
+  else
+    driver.CloseSerialLink();
+  return outcome == script::Outcome::kEndOfFile ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
   cli::Options o;
   const std::string problem = cli::ParseOptions(argc, argv, o);
@@ -100,5 +122,6 @@ int main(int argc, char** argv) {
     return 64;
   }
   if (o.command == "ports") return ListPorts();
+  if (o.command == "run") return RunScript(o);
   return Send(o);
 }

@@ -48,7 +48,9 @@ void UsbLibrary::Unload() {
   e_ = Entries{};
 }
 
-int UsbLibrary::Init(void** ctx) { return e_.init_ ? e_.init_(ctx) : kUsbMissingEntry; }
+int UsbLibrary::Init(void** ctx) {
+  return e_.init_ ? e_.init_(ctx) : kUsbMissingEntry;
+}
 void UsbLibrary::Exit(void* ctx) {
   if (e_.exit_) e_.exit_(ctx);
 }
@@ -61,7 +63,9 @@ void UsbLibrary::FreeDeviceList(void** list, int unref) {
 int UsbLibrary::GetDeviceDescriptor(void* dev, UsbDeviceDescriptor* desc) {
   return e_.getDeviceDescriptor_ ? e_.getDeviceDescriptor_(dev, desc) : kUsbMissingEntry;
 }
-int UsbLibrary::GetBusNumber(void* dev) { return e_.getBusNumber_ ? e_.getBusNumber_(dev) : 0; }
+int UsbLibrary::GetBusNumber(void* dev) {
+  return e_.getBusNumber_ ? e_.getBusNumber_(dev) : 0;
+}
 int UsbLibrary::GetDeviceAddress(void* dev) {
   return e_.getDeviceAddress_ ? e_.getDeviceAddress_(dev) : 0;
 }
@@ -86,7 +90,7 @@ int UsbLibrary::ReleaseInterface(void* handle, int interface) {
 int UsbLibrary::BulkTransfer(void* handle, unsigned char endpoint, unsigned char* data, int length,
                              int* transferred, unsigned timeoutMs) {
   return e_.bulkTransfer_ ? e_.bulkTransfer_(handle, endpoint, data, length, transferred, timeoutMs)
-                       : kUsbMissingEntry;
+                          : kUsbMissingEntry;
 }
 int UsbLibrary::ResetDevice(void* handle) {
   return e_.resetDevice_ ? e_.resetDevice_(handle) : kUsbMissingEntry;

@@ -68,8 +68,8 @@ bool UsbDirectLink::OpenDevice() {
 
 int UsbDirectLink::Transfer(unsigned char endpoint, uint8_t* data, int n, int timeoutMs) {
   int transferred = 0;
-  const int rc = lib_.BulkTransfer(handle_, endpoint, data, n, &transferred,
-                                   static_cast<unsigned>(timeoutMs));
+  const int rc =
+      lib_.BulkTransfer(handle_, endpoint, data, n, &transferred, static_cast<unsigned>(timeoutMs));
   // A time-out that moved some bytes still counts them.
   if (rc == 0 || transferred > 0) return transferred;
   return rc < 0 ? rc : -1;

@@ -51,7 +51,6 @@ std::vector<std::string> UsbPortFinder::Ttys() const {
   return names;
 }
 
-
 std::string UsbPortFinder::UsbDeviceDir(const std::string& tty) const {
   std::error_code ec;
   const fs::path root = fs::canonical(sysfsRoot_, ec);

@@ -11,7 +11,7 @@ namespace tesmar::link {
 class Driver;
 
 struct UsbPortRestore {
-  int result = -2;                    // as GetUSBPort
+  int result = -2;  // as GetUSBPort
   std::string port;
   std::vector<std::string> messages;  // one per failed step, for the caller to show
 };

@@ -10,9 +10,9 @@ namespace tesmar::script {
 
 namespace {
 
-constexpr const char* kKeywords[] = {"DeclareBeg", "New",      "DeclareEnd", "Delay", "SetSpeed",
-                                     "Set",        "While",    "EndWhile",   "If",    "Then",
-                                     "Else",       "EndIf",    "RunCommand", "Oper",  "Print"};
+constexpr const char* kKeywords[] = {"DeclareBeg", "New",   "DeclareEnd", "Delay", "SetSpeed",
+                                     "Set",        "While", "EndWhile",   "If",    "Then",
+                                     "Else",       "EndIf", "RunCommand", "Oper",  "Print"};
 constexpr int kPercentOnlyKeywords = 6;  // the first six need a "%" line
 
 constexpr const char* kWrongSection =
@@ -24,7 +24,9 @@ constexpr const char* kCommandFailed = "Ошибка выполнения ком
 constexpr const char* kChecksum = "Неверная контрольная сумма";
 constexpr int kSetSpeedFailureWaitMs = 500;
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string Trim(const std::string& s) {
   size_t b = 0, e = s.size();
@@ -39,7 +41,9 @@ bool AllDigits(const std::string& s) {
   return true;
 }
 
-bool Quoted(const std::string& s) { return s.size() >= 2 && s.front() == '"' && s.back() == '"'; }
+bool Quoted(const std::string& s) {
+  return s.size() >= 2 && s.front() == '"' && s.back() == '"';
+}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -88,13 +92,26 @@ std::string FormatDateTime(const std::string& pattern, const std::tm& t) {
       ++run;
     int value = -1;
     switch (c) {
-      case 'd': value = t.tm_mday; break;
-      case 'm': value = t.tm_mon + 1; break;
-      case 'y': value = run >= 4 ? t.tm_year + 1900 : (t.tm_year % 100); break;
-      case 'h': value = t.tm_hour; break;
-      case 'n': value = t.tm_min; break;
-      case 's': value = t.tm_sec; break;
-      default: break;
+      case 'd':
+        value = t.tm_mday;
+        break;
+      case 'm':
+        value = t.tm_mon + 1;
+        break;
+      case 'y':
+        value = run >= 4 ? t.tm_year + 1900 : (t.tm_year % 100);
+        break;
+      case 'h':
+        value = t.tm_hour;
+        break;
+      case 'n':
+        value = t.tm_min;
+        break;
+      case 's':
+        value = t.tm_sec;
+        break;
+      default:
+        break;
     }
     if (value < 0) {
       out.append(pattern, i, run);
@@ -118,7 +135,9 @@ std::string CleanLine(const std::string& line, bool trim) {
 ScriptRunner::ScriptRunner(link::Driver& driver, ScriptHost& host, link::Sleeper& sleeper)
     : driver_(driver), host_(host), sleeper_(sleeper) {}
 
-ScriptRunner::~ScriptRunner() { Close(); }
+ScriptRunner::~ScriptRunner() {
+  Close();
+}
 
 // --- reading ---------------------------------------------------------------------------
 
@@ -140,7 +159,9 @@ bool ScriptRunner::ReadPiece(std::string& line) {
   return true;
 }
 
-void ScriptRunner::Seek(long position) { std::fseek(file_, position, SEEK_SET); }
+void ScriptRunner::Seek(long position) {
+  std::fseek(file_, position, SEEK_SET);
+}
 
 void ScriptRunner::SkipForward(const std::string& target) {
   std::string line;
@@ -267,19 +288,32 @@ bool ScriptRunner::HandleStatement(const std::string& line) {
     if (i < kPercentOnlyKeywords && line[0] != '%') continue;
     const std::string arg = Trim(rest.substr(kw.size()));
     if (i >= kPercentOnlyKeywords) declarationGuard_ = false;
-    if (kw == "DeclareBeg" || kw == "New" || kw == "DeclareEnd") Declare(kw, arg);
-    else if (kw == "Delay") Delay(line);
-    else if (kw == "SetSpeed") SetSpeed(line);
-    else if (kw == "Set") Set(line);
-    else if (kw == "While") While(line);
-    else if (kw == "EndWhile") EndWhile();
-    else if (kw == "If") If(line);
-    else if (kw == "Then") Then();
-    else if (kw == "Else") Else();
-    else if (kw == "EndIf") EndIf();
-    else if (kw == "RunCommand") RunCommand(line);
-    else if (kw == "Oper") Oper(line);
-    else Print(arg);
+    if (kw == "DeclareBeg" || kw == "New" || kw == "DeclareEnd")
+      Declare(kw, arg);
+    else if (kw == "Delay")
+      Delay(line);
+    else if (kw == "SetSpeed")
+      SetSpeed(line);
+    else if (kw == "Set")
+      Set(line);
+    else if (kw == "While")
+      While(line);
+    else if (kw == "EndWhile")
+      EndWhile();
+    else if (kw == "If")
+      If(line);
+    else if (kw == "Then")
+      Then();
+    else if (kw == "Else")
+      Else();
+    else if (kw == "EndIf")
+      EndIf();
+    else if (kw == "RunCommand")
+      RunCommand(line);
+    else if (kw == "Oper")
+      Oper(line);
+    else
+      Print(arg);
     return true;
   }
   return false;
@@ -613,16 +647,20 @@ std::string ScriptRunner::Compute(const Operand& a, const Operand& b, long op,
                                   const std::string& line) {
   const std::string av = ValueOf(a), bv = ValueOf(b);
   switch (op) {
-    case 0: return std::to_string(Number(av) + Number(bv));
-    case 1: return std::to_string(Number(av) - Number(bv));
-    case 2: return std::to_string(Number(av) * Number(bv));
+    case 0:
+      return std::to_string(Number(av) + Number(bv));
+    case 1:
+      return std::to_string(Number(av) - Number(bv));
+    case 2:
+      return std::to_string(Number(av) * Number(bv));
     case 3:
     case 4: {
       const long long x = Number(av), y = Number(bv);
       if (y == 0) Fail("Ошибка - деление на ноль!", line);
       return std::to_string(op == 3 ? x / y : x % y);
     }
-    case 5: return av + bv;
+    case 5:
+      return av + bv;
     case 6: {
       const double x = static_cast<double>(Number(av)), y = static_cast<double>(Number(bv));
       if (y == 0) Fail("Ошибка - деление на ноль!", line);
@@ -640,8 +678,10 @@ std::string ScriptRunner::Compute(const Operand& a, const Operand& b, long op,
       const long long count = std::min(std::max(Number(bv), 0LL), 10000LL);
       return std::string(static_cast<size_t>(count), static_cast<char>(Number(av) & 0xFF));
     }
-    case 9: return std::to_string(av.size());
-    case 10: return av == bv ? "1" : "0";
+    case 9:
+      return std::to_string(av.size());
+    case 10:
+      return av == bv ? "1" : "0";
     case 11: {
       const std::time_t now = std::time(nullptr);
       std::tm t{};
@@ -730,11 +770,21 @@ ScriptRunner::Condition ScriptRunner::ParseCondition(const std::string& arg,
 bool ScriptRunner::Evaluate(Condition& c) {
   const long long l = Number(ValueOf(c.left)), r = Number(ValueOf(c.right));
   switch (c.op) {
-    case Op::kLess: c.value = l < r; break;
-    case Op::kLessEqual: c.value = l <= r; break;
-    case Op::kEqual: c.value = l == r; break;
-    case Op::kGreaterEqual: c.value = l >= r; break;
-    case Op::kGreater: c.value = l > r; break;
+    case Op::kLess:
+      c.value = l < r;
+      break;
+    case Op::kLessEqual:
+      c.value = l <= r;
+      break;
+    case Op::kEqual:
+      c.value = l == r;
+      break;
+    case Op::kGreaterEqual:
+      c.value = l >= r;
+      break;
+    case Op::kGreater:
+      c.value = l > r;
+      break;
   }
   return c.value;
 }

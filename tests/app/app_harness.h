@@ -17,7 +17,9 @@
 #include "test_support.h"
 
 // Readable QString values in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 
 namespace tesmar::test {
 

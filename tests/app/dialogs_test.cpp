@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 #include "app_harness.h"
-#include "encoding.h"
 #include "command_test_dialog.h"
-#include "program_confirm_dialog.h"
+#include "encoding.h"
 #include "model_rules.h"
+#include "program_confirm_dialog.h"
 #include "resources_status_dialog.h"
 #include "status_bytes_dialog.h"
 
@@ -88,8 +88,8 @@ TEST(CommandTestDialog, codeParsingAndWhatIsSent) {
     d.code()->setText(code);
     d.execute();
   }
-  EXPECT_EQ(h.prompt.messages, QStringList({"Неверный код команды", "Неверный код команды",
-                                            "Неверный код команды"}));
+  EXPECT_EQ(h.prompt.messages,
+            QStringList({"Неверный код команды", "Неверный код команды", "Неверный код команды"}));
   EXPECT_EQ(h.registrar->session.Counters().requests, before);
   // The line goes out after the password and a ";", in Windows-1251.
   d.code()->setText("61");

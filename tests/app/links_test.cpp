@@ -82,7 +82,8 @@ TEST(UsbVirtualPort, connectOverItShowsRestoreAndRestoreCyclesTheDevice) {
   QDir root(h.dir.path());
   root.mkpath("sys/devices/usb1/1-1/1-1:1.0");
   root.mkpath("sys/class/tty/" + pts);
-  for (auto [file, text] : {std::pair{"idVendor", "0483"}, {"idProduct", "5740"}, {"authorized", "1"}}) {
+  for (auto [file, text] :
+       {std::pair{"idVendor", "0483"}, {"idProduct", "5740"}, {"authorized", "1"}}) {
     QFile f(root.filePath(QString("sys/devices/usb1/1-1/") + file));
     f.open(QIODevice::WriteOnly);
     f.write(text);

@@ -40,7 +40,8 @@ TEST(Activation, withoutTsinitOneMessageAndTheFourDefaults) {
 TEST(Activation, savedPortAndSpeedRules) {
   test::AppHarness h;
   const QString upper = h.registrar->Path().toUpper();
-  h.WriteConfig("[Communication]\r\nPort=" + upper + "\r\nSpeed=115200\r\nTerminal=1\r\n"
+  h.WriteConfig("[Communication]\r\nPort=" + upper +
+                "\r\nSpeed=115200\r\nTerminal=1\r\n"
                 "[LogFile]\r\nComments=no\r\n");
   h.window->activate();
   EXPECT_EQ(h.window->portList()->currentText(), h.registrar->Path());  // compared without case
@@ -103,12 +104,9 @@ TEST(Connect, modelRulesReachTheOtherWindows) {
     bool list, modem, fkp, paper57;
   };
   const Case cases[] = {
-      {"ЕКР 3141", 38, false, true, false, false},
-      {"CMP-10M", 32, false, false, false, true},
-      {"Datecs CMP-10", 32, false, true, false, false},
-      {"FKP 101", 32, false, false, true, false},
-      {"Datecs FP-T88", 40, true, false, false, true},
-      {"FP-7179", 42, true, false, false, false},
+      {"ЕКР 3141", 38, false, true, false, false},      {"CMP-10M", 32, false, false, false, true},
+      {"Datecs CMP-10", 32, false, true, false, false}, {"FKP 101", 32, false, false, true, false},
+      {"Datecs FP-T88", 40, true, false, false, true},  {"FP-7179", 42, true, false, false, false},
   };
   for (const Case& c : cases) {
     emu::RegistrarOptions o;

@@ -41,8 +41,19 @@ sleep 0.3
 out=$(timeout 20 "$CLI" --json -p "$dir/reg" send 89 "731942;7;") || fail "89 after restart"
 grep -q '"fields":\["42"\]' <<<"$out" || fail "state lost: $out"
 
+# A script run headless: log to stdout, exit 0 at the end of the file, 1 on a failure.
+printf '%%DeclareBeg\r\n%%New i\r\n%%DeclareEnd\r\n%%Set i = "0"\r\n%%While (i<3)\r\n21731942;\r\n%%Oper (i, 1, 0, i)\r\n%%EndWhile\r\n%%Print i\r\n' >"$dir/loop.txt"
+out=$(timeout 30 "$CLI" -p "$dir/reg" run "$dir/loop.txt" 2>"$dir/err.txt") || fail "run exited $?"
+[ "$(grep -c '^PC: ' <<<"$out")" = 3 ] || fail "run log: $out"
+grep -q '^;i=3$' <<<"$out" || fail "run print: $out"
+grep -q "Конец файла!" "$dir/err.txt" || fail "run end message"
+printf '42731942;\r\n' >"$dir/fail.txt"
+timeout 30 "$CLI" -p "$dir/reg" run "$dir/fail.txt" >/dev/null 2>"$dir/err.txt"; rc=$?
+[ $rc -eq 1 ] || fail "failing run exited $rc"
+grep -q "Ошибка выполнения команды" "$dir/err.txt" || fail "failing run message"
+
 # Bad input: one line on stderr, exit 64, nothing sent.
-for args in "send 8G 731942;" "send 801 x" "frobnicate" "-x send 80"; do
+for args in "send 8G 731942;" "send 801 x" "frobnicate" "-x send 80" "run"; do
   err=$("$CLI" -p "$dir/reg" $args 2>&1 >/dev/null); rc=$?
   [ $rc -eq 64 ] || fail "'$args' exited $rc"
   [ "$(wc -l <<<"$err")" = 1 ] || fail "'$args' printed: $err"

@@ -106,8 +106,9 @@ TEST(ScriptDeclarations, prefixNamesAndSetValues) {
   rig.Run("%DeclareBeg T_\n%New n\n%DeclareEnd\n%Set n = \"1\"\n");
   EXPECT_EQ(rig.LastMessage(), "Ошибка - присвоение несуществующей переменной.");
   rig.host.messages.clear();
-  rig.Run("%DeclareBeg T_\n%New n\n%New m\n%DeclareEnd\n%Set T_n = 5\n%Set T_m = \"5\"\n"
-          "%Set T_n = T_m\n");
+  rig.Run(
+      "%DeclareBeg T_\n%New n\n%New m\n%DeclareEnd\n%Set T_n = 5\n%Set T_m = \"5\"\n"
+      "%Set T_n = T_m\n");
   EXPECT_EQ(rig.Variable("T_m"), "5");
   EXPECT_EQ(rig.Variable("T_n"), "5");
   EXPECT_EQ(rig.host.rows.size(), 3u);
@@ -123,7 +124,8 @@ TEST(ScriptDeclarations, unquotedNumberLeavesTheVariableUnchanged) {
 
 TEST(ScriptDeclarations, stateErrors) {
   const std::pair<std::string, std::string> cases[] = {
-      {"%DeclareBeg\n%DeclareEnd\n%DeclareBeg\n", "Ошибка - неверное расположение описания данных."},
+      {"%DeclareBeg\n%DeclareEnd\n%DeclareBeg\n",
+       "Ошибка - неверное расположение описания данных."},
       {"%DeclareBeg\n%DeclareEnd\n%Print x\n%DeclareBeg\n",
        "Ошибка - ошибка в описаниях. DeclareBeg уже был ранее."},
       {"%New x\n", "Ошибка - ошибка в описаниях. Оператор New расположен вне секции описаний."},
@@ -193,8 +195,9 @@ TEST(ScriptWhile, loopSeesOperResultsAndVariablesWindowShowsOnlySet) {
           "%Oper (i, 1, 0, i)\n"
           "%EndWhile\n"
           "%Print i\n");
-  EXPECT_EQ(rig.host.log, (std::vector<std::string>{"Комментарий:: pass!!!", "Комментарий:: pass!!!",
-                                                    "Комментарий:: pass!!!", ";i=3"}));
+  EXPECT_EQ(rig.host.log,
+            (std::vector<std::string>{"Комментарий:: pass!!!", "Комментарий:: pass!!!",
+                                      "Комментарий:: pass!!!", ";i=3"}));
   EXPECT_EQ(rig.host.rows[1].second, "0");
 }
 
@@ -213,16 +216,17 @@ TEST(ScriptWhile, falseAtFirstReachSkipsToItsOwnEndWhile) {
 
 TEST(ScriptWhile, nestedLoopsWithCommands) {
   ScriptRig rig;
-  rig.Run("%DeclareBeg\n%New i\n%New j\n%DeclareEnd\n"
-          "%Set i = \"0\"\n"
-          "%While (i<2)\n"
-          "%Set j = \"0\"\n"
-          "%While (j<3)\n"
-          "21731942;\n"
-          "%Oper (j, 1, 0, j)\n"
-          "%EndWhile\n"
-          "%Oper (i, 1, 0, i)\n"
-          "%EndWhile\n");
+  rig.Run(
+      "%DeclareBeg\n%New i\n%New j\n%DeclareEnd\n"
+      "%Set i = \"0\"\n"
+      "%While (i<2)\n"
+      "%Set j = \"0\"\n"
+      "%While (j<3)\n"
+      "21731942;\n"
+      "%Oper (j, 1, 0, j)\n"
+      "%EndWhile\n"
+      "%Oper (i, 1, 0, i)\n"
+      "%EndWhile\n");
   EXPECT_EQ(rig.registrar.Executed(0x21), 6);
   EXPECT_EQ(rig.host.messages, std::vector<std::string>{"Конец файла!"});
 }
@@ -234,11 +238,20 @@ TEST(ScriptOper, everyOperation) {
     std::string a, b, op, expected;
   };
   const Case cases[] = {
-      {"7", "5", "0", "12"},      {"7", "5", "1", "2"},       {"7", "5", "2", "35"},
-      {"7", "2", "3", "3"},       {"7", "2", "4", "1"},       {"\"ab\"", "\"cd\"", "5", "abcd"},
-      {"1", "4", "6", "0.25"},    {"9", "9", "7", "9"},       {"65", "3", "8", "AAA"},
-      {"\"абв\"", "0", "9", "3"}, {"\"x\"", "\"x\"", "10", "1"}, {"\"x\"", "\"y\"", "10", "0"},
-      {"\"081226\"", "0", "12", "261208"}, {"\"yy\"", "0", "99", ""},
+      {"7", "5", "0", "12"},
+      {"7", "5", "1", "2"},
+      {"7", "5", "2", "35"},
+      {"7", "2", "3", "3"},
+      {"7", "2", "4", "1"},
+      {"\"ab\"", "\"cd\"", "5", "abcd"},
+      {"1", "4", "6", "0.25"},
+      {"9", "9", "7", "9"},
+      {"65", "3", "8", "AAA"},
+      {"\"абв\"", "0", "9", "3"},
+      {"\"x\"", "\"x\"", "10", "1"},
+      {"\"x\"", "\"y\"", "10", "0"},
+      {"\"081226\"", "0", "12", "261208"},
+      {"\"yy\"", "0", "99", ""},
   };
   for (const Case& c : cases) {
     ScriptRig rig;
@@ -263,7 +276,8 @@ TEST(ScriptOper, failures) {
       {"%Oper (1, 1, 0, t)\n", "Ошибка результата операции!"},
       {"%Oper (1, 0, 3, s)\n", "Ошибка - деление на ноль!"},
       {"%Oper (1, 0, 4, s)\n", "Ошибка - деление на ноль!"},
-      {"%Set s = \"abc\"\n%Oper (s, 1, 0, i)\n", "Ошибка - значение \"abc\" не является целым числом!"},
+      {"%Set s = \"abc\"\n%Oper (s, 1, 0, i)\n",
+       "Ошибка - значение \"abc\" не является целым числом!"},
   };
   for (const auto& [line, message] : cases) {
     ScriptRig rig;

@@ -6,9 +6,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -62,22 +62,34 @@ int PtyPeer(const uint8_t* req, int n, uint8_t* out, int cap) {
   return got;
 }
 
-int Index(void* p) { return static_cast<int>(reinterpret_cast<intptr_t>(p)) - 1; }
+int Index(void* p) {
+  return static_cast<int>(reinterpret_cast<intptr_t>(p)) - 1;
+}
 
 }  // namespace
 
 extern "C" {
 
 // --- control ------------------------------------------------------------------
-void fake_usb_reset() { g = State(); }
+void fake_usb_reset() {
+  g = State();
+}
 void fake_usb_add_device(int bus, int address, uint16_t vid, uint16_t pid) {
   g.devices.push_back({bus, address, vid, pid});
 }
-void fake_usb_set_peer(Peer p) { g.peer = p; }
-void fake_usb_fail_writes(int n) { g.failWrites = n; }
-void fake_usb_fail_reads(int n) { g.failReads = n; }
+void fake_usb_set_peer(Peer p) {
+  g.peer = p;
+}
+void fake_usb_fail_writes(int n) {
+  g.failWrites = n;
+}
+void fake_usb_fail_reads(int n) {
+  g.failReads = n;
+}
 // The next reply is delivered cut after n bytes, then a read of 0 bytes.
-void fake_usb_short_read(int n) { g.shortRead = n; }
+void fake_usb_short_read(int n) {
+  g.shortRead = n;
+}
 int fake_usb_counter(const char* name) {
   if (!std::strcmp(name, "writes")) return g.writes;
   if (!std::strcmp(name, "reads")) return g.reads;
@@ -105,7 +117,9 @@ long libusb_get_device_list(void*, void*** list) {
   *list = l;
   return static_cast<long>(g.devices.size());
 }
-void libusb_free_device_list(void** list, int) { delete[] list; }
+void libusb_free_device_list(void** list, int) {
+  delete[] list;
+}
 int libusb_get_device_descriptor(void* dev, Descriptor* d) {
   std::memset(d, 0, sizeof *d);
   d->bLength = 18;
@@ -113,17 +127,27 @@ int libusb_get_device_descriptor(void* dev, Descriptor* d) {
   d->idProduct = g.devices[Index(dev)].pid;
   return 0;
 }
-uint8_t libusb_get_bus_number(void* dev) { return uint8_t(g.devices[Index(dev)].bus); }
-uint8_t libusb_get_device_address(void* dev) { return uint8_t(g.devices[Index(dev)].address); }
+uint8_t libusb_get_bus_number(void* dev) {
+  return uint8_t(g.devices[Index(dev)].bus);
+}
+uint8_t libusb_get_device_address(void* dev) {
+  return uint8_t(g.devices[Index(dev)].address);
+}
 int libusb_open(void* dev, void** handle) {
   ++g.opens;
   g.opened = Index(dev);
   *handle = dev;
   return 0;
 }
-void libusb_close(void*) { ++g.closes; }
-int libusb_set_configuration(void*, int c) { return c == 1 ? 0 : -2; }
-int libusb_claim_interface(void*, int i) { return i == 0 ? 0 : -2; }
+void libusb_close(void*) {
+  ++g.closes;
+}
+int libusb_set_configuration(void*, int c) {
+  return c == 1 ? 0 : -2;
+}
+int libusb_claim_interface(void*, int i) {
+  return i == 0 ? 0 : -2;
+}
 int libusb_reset_device(void*) {
   ++g.resets;
   return 0;
@@ -164,6 +188,8 @@ int libusb_bulk_transfer(void* handle, unsigned char ep, unsigned char* data, in
   return 0;
 }
 #else
-int fake_usb_unused_pty_peer(const uint8_t* r, int n, uint8_t* o, int c) { return PtyPeer(r, n, o, c); }
+int fake_usb_unused_pty_peer(const uint8_t* r, int n, uint8_t* o, int c) {
+  return PtyPeer(r, n, o, c);
+}
 #endif
 }

@@ -1,7 +1,6 @@
 // The direct USB link through the libusb stand-in, with the emulator behind
 // its bulk endpoints.
 #include <dlfcn.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -63,7 +62,9 @@ class FakeBus {
   void* lib_;
 };
 
-std::string Model(const link::ReplyRecord& r) { return link::Cp1251ToUtf8(r.Field(0)); }
+std::string Model(const link::ReplyRecord& r) {
+  return link::Cp1251ToUtf8(r.Field(0));
+}
 
 }  // namespace
 
@@ -84,8 +85,8 @@ TEST(UsbLink, identificationOverTheDirectLink) {
 TEST(UsbLink, firstRegistrarInBusOrderIsOpened) {
   FakeBus bus;
   bus.AddDevice(3, 1, 0x1234, 0x5740);  // not a registrar
-  bus.AddDevice(2, 9);                   // device 1: "Другий"
-  bus.AddDevice(1, 7);                   // device 2: "Перший", first in bus order
+  bus.AddDevice(2, 9);                  // device 1: "Другий"
+  bus.AddDevice(1, 7);                  // device 2: "Перший", first in bus order
   test::RecordingSleeper sleeper;
   link::Driver driver(sleeper);
   ASSERT_EQ(driver.ConnectUsb(), 1);

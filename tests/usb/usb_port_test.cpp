@@ -34,7 +34,8 @@ class FakeUsbSysfs : public ::testing::Test {
     std::ofstream(dev / "authorized") << "1\n";
     const fs::path tty = root_ / "class" / "tty" / name;
     fs::create_directories(tty);
-    fs::create_directory_symlink(dev / (fs::path(usb).filename().string() + ":1.0"), tty / "device");
+    fs::create_directory_symlink(dev / (fs::path(usb).filename().string() + ":1.0"),
+                                 tty / "device");
   }
   std::string Authorized(const std::string& usb) {
     std::ifstream in(root_ / "devices" / usb / "authorized");
@@ -83,6 +84,7 @@ TEST_F(FakeUsbSysfs, eachFailedStepIsReportedAndTheNextStillRuns) {
   Driver driver(sleeper);
   const UsbPortRestore r = finder.RestoreUSBPort(0, driver);
   EXPECT_EQ(r.result, 0);
-  EXPECT_EQ(r.messages, (std::vector<std::string>{"Устройство не удалено (Is a directory)!",
-                                                  "Устройство не восстановлено (Is a directory)!"}));
+  EXPECT_EQ(r.messages,
+            (std::vector<std::string>{"Устройство не удалено (Is a directory)!",
+                                      "Устройство не восстановлено (Is a directory)!"}));
 }

@@ -1,0 +1,33 @@
+#include "cli_script_host.h"
+
+#include "encoding.h"
+#include "serial_port.h"
+
+namespace tesmar::cli {
+
+std::string PrintableLine(const std::string& cp1251) {
+  return link::PrintableCp1251(cp1251);
+}
+
+void CliScriptHost::Message(const std::string& utf8) {
+  std::fprintf(err_, "%s\n", utf8.c_str());
+  std::fflush(err_);
+}
+
+void CliScriptHost::Log(const std::string& bytes) {
+  std::fprintf(out_, "%s\n", PrintableLine(bytes).c_str());
+  std::fflush(out_);
+}
+
+bool CliScriptHost::ReopenSerial(int baud, std::string& port) {
+  port = port_;
+  if (port_.empty()) return false;  // the direct USB link has no speed
+  driver_.CloseSerialLink();
+  std::string error;
+  auto serial = link::SerialPort::Open(port_, baud, &error);
+  if (!serial) return false;
+  driver_.AttachSerialLink(std::move(serial));
+  return true;
+}
+
+}  // namespace tesmar::cli
