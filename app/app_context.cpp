@@ -10,6 +10,11 @@ int FieldNumber(const link::ReplyRecord& r, int n) {
   return link::ParseLeadingInt(r.Field(n - 1));
 }
 
+int PaymentTypesFrom(const link::ReplyRecord& r) {
+  const int n = FieldNumber(r, 11);
+  return n != 0 ? n : 10;
+}
+
 QString ModelStatusLine(const link::ReplyRecord& r) {
   return "   Модель:" + FromWire(r.Field(0)) + ",    Версия:" + FromWire(r.Field(1)) + ",     " +
          FromWire(r.Field(2)) + ".";

@@ -115,8 +115,7 @@ void MainWindow::identify(const link::ReplyRecord& r, bool serial) {
   link::IniProfile ini(s.configPath.toStdString());
   ini.WriteString("Communication", "Port", portList_->currentText().toStdString());
   ini.WriteString("Communication", "Speed", speedList_->currentText().toStdString());
-  const int payments = FieldNumber(r, 11);
-  s.paymentTypeCount = payments != 0 ? payments : 10;
+  s.paymentTypeCount = PaymentTypesFrom(r);
   s.model = FromWire(r.Field(0));
   s.tapeWidthChoice = TapeWidthFor(s.model);
   s.tapeWidth = s.tapeWidthChoice.width;

@@ -333,8 +333,7 @@ void MainWindow::checkStatus() {
                             QString::fromStdString(d.text));
     if (r.flags & link::kFlagNoAnswer) return;
   }
-  const int payments = FieldNumber(r, 11);
-  ctx_.state.paymentTypeCount = payments != 0 ? payments : 10;
+  ctx_.state.paymentTypeCount = PaymentTypesFrom(r);
   setStatus(ModelStatusLine(r));
   statusDialog_->exec();
   ctx_.state.connected = true;

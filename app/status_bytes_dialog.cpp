@@ -128,8 +128,7 @@ void StatusBytesDialog::refresh() {
                             QString::fromStdString(d.text));
     return;
   }
-  const int payments = FieldNumber(r, 11);
-  ctx_.state.paymentTypeCount = payments != 0 ? payments : 10;
+  ctx_.state.paymentTypeCount = PaymentTypesFrom(r);
   ctx_.showStatus(ModelStatusLine(r));
   fill();
 }

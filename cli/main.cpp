@@ -40,6 +40,8 @@ void ApplySettings(const link::IniProfile& ini, link::Driver& driver) {
 // Opens the link the options name; false (after saying why) when it cannot.
 bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver,
              int& status) {
+  driver.SetSequenceCounter(static_cast<uint8_t>(std::random_device{}()));
+  ApplySettings(ini, driver);
   if (o.usb) {
     if (driver.ConnectUsb() == 1) return true;
     std::fprintf(stderr, "tesmar-cli: no registrar on the USB bus (%s)\n",
@@ -68,11 +70,16 @@ bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& d
   return true;
 }
 
+void Disconnect(const cli::Options& o, link::Driver& driver) {
+  if (o.usb)
+    driver.DisconnectUsb();
+  else
+    driver.CloseSerialLink();
+}
+
 int Send(const cli::Options& o) {
   const link::IniProfile ini(o.configDir + "/tsinit.ini");
   link::Driver driver;
-  driver.SetSequenceCounter(static_cast<uint8_t>(std::random_device{}()));
-  ApplySettings(ini, driver);
   int status = 0;
   if (!Connect(o, ini, driver, status)) return status;
 
@@ -82,10 +89,7 @@ int Send(const cli::Options& o) {
   if (!driver.Message().empty()) std::fprintf(stderr, "tesmar-cli: %s\n", driver.Message().c_str());
   std::fputs((o.json ? cli::ReplyAsJson(r) + "\n" : cli::ReplyAsText(r)).c_str(), stdout);
   status = cli::ExitStatusFor(r);
-  if (o.usb)
-    driver.DisconnectUsb();
-  else
-    driver.CloseSerialLink();
+  Disconnect(o, driver);
   return status;
 }
 
@@ -94,8 +98,6 @@ int Send(const cli::Options& o) {
 int RunScript(const cli::Options& o) {
   const link::IniProfile ini(o.configDir + "/tsinit.ini");
   link::Driver driver;
-  driver.SetSequenceCounter(static_cast<uint8_t>(std::random_device{}()));
-  ApplySettings(ini, driver);
   int status = 0;
   if (!Connect(o, ini, driver, status)) return status;
   const std::string port =
@@ -103,10 +105,7 @@ int RunScript(const cli::Options& o) {
   cli::CliScriptHost host(driver, port);
   script::ScriptRunner runner(driver, host, link::RealSleeper());
   const script::Outcome outcome = runner.Run(o.args[0]);
-  if (o.usb)
-    driver.DisconnectUsb();
-  else
-    driver.CloseSerialLink();
+  Disconnect(o, driver);
   return outcome == script::Outcome::kEndOfFile ? 0 : 1;
 }
 

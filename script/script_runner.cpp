@@ -269,8 +269,7 @@ Outcome ScriptRunner::RunLoop() {
     const std::string line = CleanLine(raw, true);
     if (line.empty() || HandleStatement(line) || line[0] == ';') continue;
     if (line[0] == '+') {
-      if (!host_.SuppressOutput())
-        host_.Log(link::Utf8ToCp1251("Комментарий:: ") + line.substr(1) + "!!!");
+      PrintComment(line);
       continue;
     }
     RunCommandLine(line, true, true);
@@ -350,21 +349,33 @@ void ScriptRunner::RunCommandLine(const std::string& line, bool checkChecksum, b
 
 // --- Continue and Step ---------------------------------------------------------------
 
-Outcome ScriptRunner::Continue(const std::string& fileName, long lineNumber) {
+// Continue and Step: open the file and pass over the lines already done.
+bool ScriptRunner::BeginFromLine(const std::string& fileName, long lineNumber) {
   if (running_) {
     host_.Message("Скрипт уже выполняется!");
-    return Outcome::kRefused;
+    return false;
   }
   if (fileName.empty() || !Open(fileName)) {
     host_.Message(kNoFile);
-    return Outcome::kRefused;
+    return false;
   }
-  stopRequested_ = false;
   running_ = true;
-  Outcome outcome = Outcome::kEndOfFile;
   std::string raw;
   for (long i = 0; i < lineNumber && ReadPiece(raw); ++i) {
   }
+  return true;
+}
+
+void ScriptRunner::PrintComment(const std::string& line) {
+  if (!host_.SuppressOutput())
+    host_.Log(link::Utf8ToCp1251("Комментарий:: ") + line.substr(1) + "!!!");
+}
+
+Outcome ScriptRunner::Continue(const std::string& fileName, long lineNumber) {
+  if (!BeginFromLine(fileName, lineNumber)) return Outcome::kRefused;
+  stopRequested_ = false;
+  Outcome outcome = Outcome::kEndOfFile;
+  std::string raw;
   try {
     for (long n = lineNumber;;) {
       if (!ReadPiece(raw)) {
@@ -377,8 +388,7 @@ Outcome ScriptRunner::Continue(const std::string& fileName, long lineNumber) {
       const std::string line = CleanLine(raw, false);  // not trimmed here
       if (line.empty() || line[0] == ';') continue;
       if (line[0] == '+') {
-        if (!host_.SuppressOutput())
-          host_.Log(link::Utf8ToCp1251("Комментарий:: ") + line.substr(1) + "!!!");
+        PrintComment(line);
         continue;
       }
       RunCommandLine(line, true, true);
@@ -396,18 +406,8 @@ Outcome ScriptRunner::Continue(const std::string& fileName, long lineNumber) {
 }
 
 Outcome ScriptRunner::Step(const std::string& fileName, long& lineNumber) {
-  if (running_) {
-    host_.Message("Скрипт уже выполняется!");
-    return Outcome::kRefused;
-  }
-  if (fileName.empty() || !Open(fileName)) {
-    host_.Message(kNoFile);
-    return Outcome::kRefused;
-  }
-  running_ = true;
+  if (!BeginFromLine(fileName, lineNumber)) return Outcome::kRefused;
   std::string raw;
-  for (long i = 0; i < lineNumber && ReadPiece(raw); ++i) {
-  }
   Outcome outcome = Outcome::kStepDone;
   try {
     for (;;) {
@@ -422,8 +422,7 @@ Outcome ScriptRunner::Step(const std::string& fileName, long& lineNumber) {
       if (line.empty()) continue;  // taken over within the same step
       if (line[0] == ';') break;
       if (line[0] == '+') {
-        if (!host_.SuppressOutput())
-          host_.Log(link::Utf8ToCp1251("Комментарий:: ") + line.substr(1) + "!!!");
+        PrintComment(line);
         break;
       }
       RunCommandLine(line, true, false);

@@ -80,8 +80,10 @@ class ScriptRunner {
   void SkipForward(const std::string& target);
   void SkipToEndWhile();
 
-  // Run.
+  // Run, Continue, Step.
   Outcome RunLoop();
+  bool BeginFromLine(const std::string& fileName, long lineNumber);
+  void PrintComment(const std::string& line);
   bool HandleStatement(const std::string& line);
   void RunCommandLine(const std::string& line, bool checkChecksum, bool endOnFailure);
   void Fail(const std::string& message, const std::string& logLine = std::string());
