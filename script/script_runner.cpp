@@ -266,6 +266,9 @@ Outcome ScriptRunner::RunLoop() {
     }
     host_.ShowLineNumber(++linesRead_);
     host_.ProcessEvents();
+    // Stop is honoured between any two lines, so a loop of statements alone
+    // can be stopped too.
+    if (stopRequested_) return Outcome::kStopped;
     const std::string line = CleanLine(raw, true);
     if (line.empty() || HandleStatement(line) || line[0] == ';') continue;
     if (line[0] == '+') {

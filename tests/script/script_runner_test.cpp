@@ -343,6 +343,15 @@ TEST(ScriptControl, stopEndsALongRunAndReentryIsRefused) {
   EXPECT_FALSE(rig.runner.Running());
 }
 
+TEST(ScriptControl, stopEndsALoopOfStatementsAlone) {
+  ScriptRig rig;
+  rig.host.onEvents = [&] {
+    if (rig.host.events == 1000) rig.runner.Stop();
+  };
+  EXPECT_EQ(rig.Run(kDecl + "%While (1==1)\n%Print i\n%EndWhile\n"), Outcome::kStopped);
+  EXPECT_EQ(rig.runner.LinesRead(), 1000);
+}
+
 TEST(ScriptControl, delayGoesThroughTheSleepAndNoFileIsRefused) {
   ScriptRig rig;
   rig.Run("%Delay 250\n");
