@@ -267,8 +267,12 @@ Outcome ScriptRunner::RunLoop() {
     host_.ShowLineNumber(++linesRead_);
     host_.ProcessEvents();
     // Stop is honoured between any two lines, so a loop of statements alone
-    // can be stopped too.
-    if (stopRequested_) return Outcome::kStopped;
+    // can be stopped too. The line just read has not run: the line box
+    // leaves it for Continue.
+    if (stopRequested_) {
+      host_.ShowLineNumber(--linesRead_);
+      return Outcome::kStopped;
+    }
     const std::string line = CleanLine(raw, true);
     if (line.empty() || HandleStatement(line) || line[0] == ';') continue;
     if (line[0] == '+') {
