@@ -46,21 +46,26 @@ void ApplyC3(uint32_t u[8]) {
   for (int i = 0; i < 8; ++i) u[i] ^= c[i];
 }
 
-// P(Y): output byte 8i + k (1-based) comes from input byte i + 1 + 4(k - 1).
+// P(Y): output byte 8i + k (1-based) comes from input byte i + 1 + 4(k - 1);
+// in words, byte i of output word k is byte k % 4 of input word 2i + k / 4.
 void TransformP(const uint32_t w[8], uint32_t k[8]) {
-  uint8_t in[32], out[32];
-  for (int i = 0; i < 8; ++i) PutLe32(in + 4 * i, w[i]);
-  for (int i = 0; i < 4; ++i)
-    for (int kk = 1; kk <= 8; ++kk) out[i + 4 * (kk - 1)] = in[8 * i + kk - 1];
-  for (int i = 0; i < 8; ++i) k[i] = Le32(out + 4 * i);
+  for (int word = 0; word < 8; ++word) {
+    const int shift = 8 * (word % 4);
+    uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v |= ((w[2 * i + word / 4] >> shift) & 0xFF) << (8 * i);
+    k[word] = v;
+  }
 }
 
-// psi over 16-bit words: y16' = y1 ^ y2 ^ y3 ^ y4 ^ y13 ^ y16, the rest
-// shift down by one word.
-void Psi(uint16_t y[16]) {
-  const uint16_t top = y[0] ^ y[1] ^ y[2] ^ y[3] ^ y[12] ^ y[15];
-  std::memmove(y, y + 1, 15 * sizeof(uint16_t));
-  y[15] = top;
+// psi applied n times over 16-bit words: each step appends
+// y1 ^ y2 ^ y3 ^ y4 ^ y13 ^ y16 as the new top word and drops y1. Run as a
+// shift register over one array, so no word is moved.
+void PsiN(uint16_t y[16], int n) {
+  uint16_t w[16 + 61];
+  std::memcpy(w, y, 16 * sizeof(uint16_t));
+  for (int k = 0; k < n; ++k)
+    w[16 + k] = w[k] ^ w[k + 1] ^ w[k + 2] ^ w[k + 3] ^ w[k + 12] ^ w[k + 15];
+  std::memcpy(y, w + n, 16 * sizeof(uint16_t));
 }
 
 void ToWords16(const uint32_t w[8], uint16_t y[16]) {
@@ -165,16 +170,16 @@ void Gostr341194::Step(const uint32_t m[8]) {
   // H' = psi^61(H ^ psi(M ^ psi^12(S)))
   uint16_t y[16];
   ToWords16(s, y);
-  for (int i = 0; i < 12; ++i) Psi(y);
+  PsiN(y, 12);
   uint32_t t[8];
   FromWords16(y, t);
   for (int j = 0; j < 8; ++j) t[j] ^= m[j];
   ToWords16(t, y);
-  Psi(y);
+  PsiN(y, 1);
   FromWords16(y, t);
   for (int j = 0; j < 8; ++j) t[j] ^= h_[j];
   ToWords16(t, y);
-  for (int i = 0; i < 61; ++i) Psi(y);
+  PsiN(y, 61);
   FromWords16(y, h_);
 }
 
