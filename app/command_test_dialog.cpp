@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -53,9 +54,13 @@ CommandTestDialog::CommandTestDialog(AppContext& ctx, StatusBytesDialog& status,
   buttons->addWidget(question_);
   buttons->addStretch();
   buttons->addWidget(quit);
+  auto* panel = new QLabel("   Тест команд:  ");
+  panel->setObjectName("statusPanel");
+  panel->setFrameShape(QFrame::StyledPanel);
   auto* root = new QVBoxLayout(this);
   root->addLayout(form);
   root->addLayout(buttons);
+  root->addWidget(panel);
 }
 
 void CommandTestDialog::showEvent(QShowEvent* e) {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -98,6 +99,8 @@ TEST(CommandTestDialog, codeParsingAndWhatIsSent) {
   d.execute();
   EXPECT_EQ(link::Cp1251ToUtf8(h.registrar->registrar.Tape().back()), "Привіт");
   EXPECT_EQ(d.statusBytes()->text(), "00 00 05 00 00 00");
+  EXPECT_EQ(d.windowTitle(), "Тест команд");
+  EXPECT_EQ(d.findChild<QLabel*>("statusPanel")->text(), "   Тест команд:  ");
 }
 
 TEST(ResourcesStatusDialog, fillsThePanelOrSaysWhy) {
