@@ -45,6 +45,8 @@ CommandTestDialog::CommandTestDialog(AppContext& ctx, StatusBytesDialog& status,
   auto* run = new QPushButton("Выполнить");
   question_ = new QPushButton("?");
   auto* quit = new QPushButton("Выход");
+  // Enter in the command line sends once: no default button besides it.
+  for (QPushButton* b : {run, question_, quit}) b->setAutoDefault(false);
   connect(run, &QPushButton::clicked, this, &CommandTestDialog::execute);
   connect(line_, &QLineEdit::returnPressed, this, &CommandTestDialog::execute);
   connect(question_, &QPushButton::clicked, &statusDialog_, [this] { statusDialog_.exec(); });

@@ -134,6 +134,9 @@ MonitorWindow::MonitorWindow(app::AppContext& ctx, app::StatusBytesDialog& statu
   root->addLayout(checks);
   root->addLayout(bottom);
 
+  // Enter belongs to the boxes (code -> data, data -> send), never to a
+  // default button as well.
+  for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
   connect(code_, &QLineEdit::textChanged, this, &MonitorWindow::codeChanged);
   connect(password_, &QLineEdit::textChanged, this, &MonitorWindow::updateExecuteButton);
   connect(code_, &QLineEdit::returnPressed, data_, qOverload<>(&QWidget::setFocus));

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtTest/QTest>
 
 #include "app_harness.h"
 #include "command_test_dialog.h"
@@ -100,6 +101,10 @@ TEST(CommandTestDialog, codeParsingAndWhatIsSent) {
   EXPECT_EQ(link::Cp1251ToUtf8(h.registrar->registrar.Tape().back()), "Привіт");
   EXPECT_EQ(d.statusBytes()->text(), "00 00 05 00 00 00");
   EXPECT_EQ(d.windowTitle(), "Тест команд");
+  d.code()->setText("21");
+  const long before21 = h.registrar->registrar.Executed(0x21);
+  QTest::keyClick(d.line(), Qt::Key_Return);  // Enter works as "Выполнить", once
+  EXPECT_EQ(h.registrar->registrar.Executed(0x21), before21 + 1);
   EXPECT_EQ(d.findChild<QLabel*>("statusPanel")->text(), "   Тест команд:  ");
 }
 

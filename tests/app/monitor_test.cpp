@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <QtTest/QTest>
 
 #include "app_harness.h"
 #include "encoding.h"
@@ -88,6 +89,16 @@ TEST(Monitor, singleCommandAndItsEnterVariant) {
   m.monitor->noOutput()->setChecked(true);
   m.monitor->executeSingle(false);
   EXPECT_EQ(m.LogLines().size(), 4);
+}
+
+TEST(Monitor, enterInTheDataBoxSendsOnce) {
+  MonitorRig m;
+  m.monitor->codeBox()->setText("21");
+  QTest::keyClick(m.monitor->dataBox(), Qt::Key_Return);
+  EXPECT_EQ(m.LogLines().size(), 2);
+  EXPECT_EQ(m.registrar->registrar.Executed(0x21), 1);
+  QTest::keyClick(m.monitor->codeBox(), Qt::Key_Return);  // moves to the data box only
+  EXPECT_EQ(m.registrar->registrar.Executed(0x21), 1);
 }
 
 TEST(Monitor, repeatSendsThePreviousFrameAgain) {
