@@ -9,10 +9,8 @@
 #include <QTemporaryDir>
 
 #include "app_context.h"
+#include "instant_registrar.h"
 #include "main_window.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "session.h"
 
 using namespace tesmar;
 
@@ -62,17 +60,9 @@ void BM_StartupToShownMainWindow(benchmark::State& st) {
 BENCHMARK(BM_StartupToShownMainWindow)->Unit(benchmark::kMillisecond);
 
 void BM_ConnectAgainstAnInstantRegistrar(benchmark::State& st) {
-  emu::Registrar registrar;
-  emu::Session session(registrar);
-  emu::PtyServer server(session, {});
-  std::string error;
-  if (!server.Open(&error)) {
-    st.SkipWithError(error.c_str());
-    return;
-  }
-  server.Start();
+  bench::InstantRegistrar registrar;
   Rig rig;
-  app::MainWindow w(rig.ctx, {rig.ports, rig.usb, {QString::fromStdString(server.Path())}, {}});
+  app::MainWindow w(rig.ctx, {rig.ports, rig.usb, {QString::fromStdString(registrar.Path())}, {}});
   w.activate();
   long waits = 0;
   for (auto _ : st) {
@@ -85,7 +75,6 @@ void BM_ConnectAgainstAnInstantRegistrar(benchmark::State& st) {
     st.ResumeTiming();
   }
   st.counters["fixed_waits_ms"] = static_cast<double>(waits);
-  server.Stop();
 }
 BENCHMARK(BM_ConnectAgainstAnInstantRegistrar)->Unit(benchmark::kMillisecond);
 

@@ -7,10 +7,8 @@
 #include <fstream>
 
 #include "driver.h"
-#include "pty_server.h"
-#include "registrar.h"
+#include "instant_registrar.h"
 #include "script_runner.h"
-#include "session.h"
 
 using namespace tesmar;
 
@@ -46,17 +44,9 @@ void BM_ThousandCommandLinesOverPty(benchmark::State& st) {
   std::string text;
   for (int i = 0; i < 1000; ++i) text += "21731942;\r\n";
   const std::string file = WriteFile("tesmar-bench-commands.txt", text);
-  emu::Registrar registrar;
-  emu::Session session(registrar);
-  emu::PtyServer server(session, {});
-  std::string error;
-  if (!server.Open(&error)) {
-    st.SkipWithError(error.c_str());
-    return;
-  }
-  server.Start();
+  bench::InstantRegistrar registrar;
   link::Driver driver;
-  driver.OpenSerialLink(server.Path(), 115200);
+  driver.OpenSerialLink(registrar.Path(), 115200);
   NullHost host;
   script::ScriptRunner runner(driver, host, link::RealSleeper());
   for (auto _ : st)
@@ -64,29 +54,19 @@ void BM_ThousandCommandLinesOverPty(benchmark::State& st) {
   st.counters["commands/s"] =
       benchmark::Counter(1000.0 * st.iterations(), benchmark::Counter::kIsRate);
   driver.CloseSerialLink();
-  server.Stop();
 }
 BENCHMARK(BM_ThousandCommandLinesOverPty)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same exchanges without the interpreter, for comparison.
 void BM_ThousandExchangesOverPty(benchmark::State& st) {
-  emu::Registrar registrar;
-  emu::Session session(registrar);
-  emu::PtyServer server(session, {});
-  std::string error;
-  if (!server.Open(&error)) {
-    st.SkipWithError(error.c_str());
-    return;
-  }
-  server.Start();
+  bench::InstantRegistrar registrar;
   link::Driver driver;
-  driver.OpenSerialLink(server.Path(), 115200);
+  driver.OpenSerialLink(registrar.Path(), 115200);
   for (auto _ : st)
     for (int i = 0; i < 1000; ++i) benchmark::DoNotOptimize(driver.ExecuteCommand(0x21, "731942;"));
   st.counters["commands/s"] =
       benchmark::Counter(1000.0 * st.iterations(), benchmark::Counter::kIsRate);
   driver.CloseSerialLink();
-  server.Stop();
 }
 BENCHMARK(BM_ThousandExchangesOverPty)->Unit(benchmark::kMillisecond)->UseRealTime();
 

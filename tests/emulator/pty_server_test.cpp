@@ -3,7 +3,6 @@
 #include "pty_server.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <chrono>
