@@ -52,6 +52,16 @@ TEST(UsbConnect, identifiesOverTheDirectLinkAndDisconnects) {
   EXPECT_TRUE(h.window->serialConnect()->isEnabled());
 }
 
+TEST(UsbConnect, forcedVersionAppliesToSerialConnectsOnly) {
+  emu::RegistrarOptions o;
+  o.version = "9.99";
+  test::AppHarness h(o, {}, "[UkrVer]\r\nVersion=2\r\n");
+  FakeUsbEnvironment usb(h.registrar->Path());
+  h.window->activate();
+  h.window->usbButton();
+  EXPECT_EQ(h.state.firmwareVersion, "9.99");
+}
+
 TEST(UsbConnect, errorAnswerLeavesTheLampYellowAndSaysWhy) {
   emu::RegistrarOptions o;
   o.password = "000000";

@@ -56,6 +56,16 @@ TEST(Activation, savedPortAndSpeedRules) {
   EXPECT_TRUE(h.state.logCommentsOff);
 }
 
+TEST(Activation, noSerialPortsLeavesTheListsEmptyAndConnectEnabled) {
+  test::AppHarness h;
+  h.window = std::make_unique<app::MainWindow>(h.ctx, app::PortSources{h.ports, h.usbPorts, {}, {}});
+  h.window->activate();
+  EXPECT_EQ(h.window->portList()->count(), 0);
+  EXPECT_EQ(h.window->terminalPorts()->count(), 0);
+  EXPECT_TRUE(h.window->serialConnect()->isEnabled());
+  EXPECT_EQ(h.sleeper.waits, (std::vector<int>{100, 1000}));  // no port to probe
+}
+
 TEST(Activation, menusWaitForAConnectionAndUnbuiltWindowsStayDisabled) {
   test::AppHarness h;
   h.window->activate();
