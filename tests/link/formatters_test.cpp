@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <functional>
 
 #include "command_table.h"
@@ -125,8 +126,6 @@ TEST(Formatters, everyRowSendsExactlyItsParameterString) {
        "731942;010126;0000;311226;2359;1;"},
       {"F3", [](Driver& d) { RestartRegistrar(d, P); }, 0xF3, "731942;"},
   };
-  // A locale with a decimal comma must not leak into amounts.
-  std::setlocale(LC_NUMERIC, "ru_UA.UTF-8") || std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
   for (const Row& row : rows) {
     Recorder rec;
     r = 99;
@@ -135,6 +134,21 @@ TEST(Formatters, everyRowSendsExactlyItsParameterString) {
     EXPECT_EQ(rec.Last(), std::make_pair(row.code, row.params)) << row.name;
     EXPECT_TRUE(r == 99 || r == 0) << row.name;
   }
+}
+
+// The Qt program runs with the user's locale; a decimal comma there must not
+// reach the registrar. The README's test command generates ru_UA.UTF-8.
+TEST(Formatters, amountsKeepTheirPointUnderADecimalCommaLocale) {
+  if (!std::setlocale(LC_NUMERIC, "ru_UA.UTF-8")) GTEST_SKIP() << "locale ru_UA.UTF-8 is missing";
+  char probe[16];
+  std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+  EXPECT_STREQ(probe, "1,5");  // the locale really has a comma
+  Recorder rec;
+  int r = 0;
+  SellArticle(rec.driver, P, 7, 1.5, 12.25, r);
+  EXPECT_EQ(rec.Last().second, "731942;7;1.500;12.25;");
+  CashInOut(rec.driver, P, 1, -0.5);
+  EXPECT_EQ(rec.Last().second, "731942;1;-0.50;");
   std::setlocale(LC_NUMERIC, "C");
 }
 
