@@ -124,6 +124,15 @@ std::string FormatDateTime(const std::string& pattern, const std::tm& t) {
   return out;
 }
 
+// A text of digits as a number; leading zeros do not count, and anything too
+// long for a field or operation number reads as 1000.
+long SmallNumber(const std::string& digits) {
+  const size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  if (digits.size() - first > 3) return 1000;
+  return std::stol(digits.substr(first));
+}
+
 }  // namespace
 
 std::string CleanLine(const std::string& line, bool trim) {
@@ -642,7 +651,7 @@ void ScriptRunner::Oper(const std::string& line) {
   if (f[2].empty() || !AllDigits(f[2])) Fail("Ошибка операции!", line);
   const int result = FindVariable(f[3]);
   if (result < 0) Fail("Ошибка результата операции!", line);
-  const long op = static_cast<long>(Number(f[2].substr(0, 9)));
+  const long op = SmallNumber(f[2]);
   const bool arithmetic = op <= 4 || op == 6;
   if (arithmetic && (a.isText || b.isText)) Fail("Ошибка операции!", line);
   if (op > 12) return;  // no effect
@@ -744,9 +753,9 @@ long long ScriptRunner::Number(const std::string& text) {
 bool ScriptRunner::RetField(const std::string& text, std::string& value) {
   if (text.size() <= 4 || text.compare(0, 4, "%Ret") != 0 || !AllDigits(text.substr(4)))
     return false;
-  const std::string digits = text.substr(4);
-  if (digits.size() > 2 || std::stoi(digits) > 19) Fail("Ошибка - номер поля %Ret больше 19!");
-  value = lastReply_ ? std::string(lastReply_->Field(std::stoi(digits))) : std::string();
+  const long n = SmallNumber(text.substr(4));
+  if (n > 19) Fail("Ошибка - номер поля %Ret больше 19!");
+  value = lastReply_ ? std::string(lastReply_->Field(static_cast<int>(n))) : std::string();
   return true;
 }
 

@@ -296,6 +296,11 @@ TEST(ScriptRunCommand, sendsResolvedFieldsAndRetReadsTheReply) {
           "%Print i\n");
   EXPECT_EQ(rig.Variable("i"), "5");  // field 10: tax groups
   EXPECT_EQ(rig.host.log, (std::vector<std::string>{";%Ret0=Tesmar EMU-01", ";i=5"}));
+  rig.host.log.clear();
+  rig.Run(kDecl +
+          "%RunCommand (128, \"731942\")\n%Print %Ret009\n%Oper (2, 3, 0000000000002, s)\n"
+          "%Print s\n%Oper (2, 3, 00000000000000000099, s)\n%Print s\n");
+  EXPECT_EQ(rig.host.log, (std::vector<std::string>{";%Ret009=5", ";s=6", ";s=6"}));
   ScriptRig bad;
   bad.Run(kDecl + "%RunCommand (128, x)\n");
   EXPECT_EQ(bad.LastMessage(), "Ошибка первого параметра!");
