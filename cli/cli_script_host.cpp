@@ -5,17 +5,13 @@
 
 namespace tesmar::cli {
 
-std::string PrintableLine(const std::string& cp1251) {
-  return link::PrintableCp1251(cp1251);
-}
-
 void CliScriptHost::Message(const std::string& utf8) {
   std::fprintf(err_, "%s\n", utf8.c_str());
   std::fflush(err_);
 }
 
 void CliScriptHost::Log(const std::string& bytes) {
-  std::fprintf(out_, "%s\n", PrintableLine(bytes).c_str());
+  std::fprintf(out_, "%s\n", link::PrintableCp1251(bytes).c_str());
   std::fflush(out_);
 }
 

@@ -27,7 +27,4 @@ class CliScriptHost : public script::ScriptHost {
   std::FILE* err_;
 };
 
-// Windows-1251 bytes as UTF-8 for a terminal, control bytes as <XX>.
-std::string PrintableLine(const std::string& cp1251);
-
 }  // namespace tesmar::cli

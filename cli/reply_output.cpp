@@ -9,16 +9,6 @@ namespace tesmar::cli {
 
 namespace {
 
-std::string Hex(std::string_view bytes) {
-  static const char* d = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out += d[c >> 4];
-    out += d[c & 15];
-  }
-  return out;
-}
-
 std::string JsonString(std::string_view utf8) {
   std::string out = "\"";
   for (unsigned char c : utf8) {
@@ -65,8 +55,9 @@ std::string ReplyAsJson(const link::ReplyRecord& r) {
   std::string fields;
   for (int i = 0; i < r.fieldCount; ++i) fields += (i ? "," : "") + JsonString(Text(r.Field(i)));
   auto boolean = [](bool b) { return b ? "true" : "false"; };
-  return std::string("{") + "\"code\":\"" + code + "\"," + "\"sent\":\"" + Hex(r.sentFrame.View()) +
-         "\"," + "\"raw\":\"" + Hex(r.rawReply.View()) + "\"," +
+  return std::string("{") + "\"code\":\"" + code + "\"," + "\"sent\":\"" +
+         link::HexBytes(r.sentFrame.View()) + "\"," + "\"raw\":\"" +
+         link::HexBytes(r.rawReply.View()) + "\"," +
          "\"error\":" + JsonString(Text(r.errorCode.View())) + "," +
          "\"data\":" + JsonString(Text(r.dataText.View())) + "," + "\"fields\":[" + fields + "]," +
          "\"status\":[" + StatusPairs(r, ",", true) + "]," + "\"flags\":\"" + flags + "\"," +

@@ -1,25 +1,17 @@
 #include "state_file.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+
+#include "atomic_file.h"
+#include "encoding.h"
 
 namespace tesmar::emu {
 
 namespace {
 
 // Text values travel as hexadecimal, so any byte survives.
-std::string ToHex(const std::string& s) {
-  static const char* d = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : s) {
-    out += d[c >> 4];
-    out += d[c & 15];
-  }
-  return out;
-}
 
 bool FromHex(const std::string& h, std::string& out) {
   if (h.size() % 2) return false;
@@ -78,22 +70,12 @@ bool SaveState(const std::string& path, const RegistrarState& s) {
   std::ostringstream out;
   out << "# tesmar-emu registrar state\n";
   out << "clock_offset=" << s.clockOffsetSeconds << "\n";
-  out << "serial=" << ToHex(s.serialNumber) << "\n";
+  out << "serial=" << link::HexBytes(s.serialNumber) << "\n";
   out << "fiscalized=" << (s.fiscalized ? 1 : 0) << "\n";
   out << "shift_open=" << (s.shiftOpen ? 1 : 0) << "\n";
   out << "emergency_resets=" << s.emergencyResets << "\n";
   for (const auto& [k, v] : s.serviceParameters) out << "service." << k << "=" << v << "\n";
-  const std::string tmp = path + ".tmp";
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return false;
-  const std::string text = out.str();
-  const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size() &&
-                  std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-  if (std::fclose(f) != 0 || !ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    return false;
-  }
-  return true;
+  return link::WriteFileAtomically(path, out.str());
 }
 
 }  // namespace tesmar::emu

@@ -175,15 +175,13 @@ void Driver::FinishReceive() {
   char first[32];
   std::snprintf(first, sizeof first, "%X SYN=%ld", receiver_.ReplySeqByte(),
                 static_cast<long>(receiver_.SynCount()));
-  const std::string_view now = receiver_.ReceivedNow();
-  char bytes[300];
-  const size_t received = now.size();
-  std::copy_n(now.data(), received, bytes);
+  // Only what this exchange received goes to the log, even when nothing
+  // came and the record still shows the previous reply. Completing the
+  // receive leaves those bytes where they are.
+  const std::string_view received = receiver_.ReceivedNow();
   receiver_.Complete(record_, lastCode_);
   linkReady_ = true;
-  // Only what this exchange received goes to the log, even when nothing
-  // came and the record still shows the previous reply.
-  log_.WriteReplyEntry(first, std::string_view(bytes, received));
+  log_.WriteReplyEntry(first, received);
 }
 
 // --- direct USB link ---------------------------------------------------------
@@ -287,10 +285,7 @@ const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
 const ReplyRecord* Driver::RepeatPreviousCommand(bool newSequence) {
   if (!linkReady_) return nullptr;
   if (!newSequence) counter_ = savedCounter_;
-  char copy[kMaxParameterLength + 1];
-  const size_t n = lastParams_.Size();
-  std::copy_n(lastParams_.CStr(), n, copy);
-  return &ExecuteCommand(lastCode_, std::string_view(copy, n));
+  return &ExecuteCommand(lastCode_, lastParams_.View());  // BuildAndLog copies it first
 }
 
 void Driver::DisableRemoteAccess() {

@@ -47,15 +47,21 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
   return Convert("UTF-8", "CP1251", cp1251, 1);
 }
 
+std::string HexBytes(std::string_view bytes) {
+  static const char* hex = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : bytes) {
+    out += hex[c >> 4];
+    out += hex[c & 15];
+  }
+  return out;
+}
+
 std::string PrintableCp1251(std::string_view cp1251) {
   std::string escaped;
   for (unsigned char c : cp1251) {
     if (c < 0x20 || c == 0x7F) {
-      static const char* hex = "0123456789ABCDEF";
-      escaped += '<';
-      escaped += hex[c >> 4];
-      escaped += hex[c & 15];
-      escaped += '>';
+      escaped += '<' + HexBytes(std::string_view(reinterpret_cast<const char*>(&c), 1)) + '>';
     } else {
       escaped += static_cast<char>(c);
     }

@@ -10,6 +10,8 @@ namespace tesmar::link {
 // Characters without a Windows-1251 form become '?'.
 std::string Utf8ToCp1251(std::string_view utf8);
 std::string Cp1251ToUtf8(std::string_view cp1251);
+// Bytes as upper-case hexadecimal, two digits each.
+std::string HexBytes(std::string_view bytes);
 // Windows-1251 bytes as UTF-8 for a person to read, control bytes as <XX>.
 std::string PrintableCp1251(std::string_view cp1251);
 

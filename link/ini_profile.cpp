@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "atomic_file.h"
+
 namespace tesmar::link {
 
 namespace {
@@ -139,21 +141,7 @@ bool IniProfile::WriteString(std::string_view section, std::string_view key,
 
   std::ostringstream out;
   for (const std::string& l : lines) out << l << "\r\n";
-  const std::string tmp = path_ + ".tmp";
-  const std::string text = out.str();
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return false;
-  const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size() &&
-                  std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-  if (std::fclose(f) != 0 || !ok) {
-    std::remove(tmp.c_str());
-    return false;
-  }
-  if (std::rename(tmp.c_str(), path_.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(path_, out.str());
 }
 
 }  // namespace tesmar::link

@@ -1,7 +1,6 @@
 #include "usb_link.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace tesmar::link {
 
@@ -78,11 +77,12 @@ int UsbDirectLink::Transfer(unsigned char endpoint, uint8_t* data, int n, int ti
 int UsbDirectLink::BulkWrite(const uint8_t* data, int n, int timeoutMs) {
   if (timeoutMs == 0) timeoutMs = kDefaultTimeoutMs;
   if (!handle_ && !OpenDevice()) return -1;
-  std::vector<uint8_t> copy(data, data + n);  // the library takes a mutable buffer
-  int r = Transfer(kEndpointOut, copy.data(), n, timeoutMs);
+  // The library's buffer is not const, but an OUT transfer only reads it.
+  uint8_t* out = const_cast<uint8_t*>(data);
+  int r = Transfer(kEndpointOut, out, n, timeoutMs);
   if (r > 0) return r;
   if (!OpenDevice()) return -1;
-  return Transfer(kEndpointOut, copy.data(), n, timeoutMs);
+  return Transfer(kEndpointOut, out, n, timeoutMs);
 }
 
 int UsbDirectLink::BulkRead(uint8_t* data, int n, int) {

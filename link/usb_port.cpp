@@ -61,25 +61,30 @@ std::string UsbPortFinder::UsbDeviceDir(const std::string& tty) const {
   return {};
 }
 
-int UsbPortFinder::GetUSBPort(int index, std::string& port) const {
+int UsbPortFinder::Probe(int index, std::string& port, std::string& usbDir) const {
   const std::vector<std::string> ttys = Ttys();
   if (index < 0 || index >= static_cast<int>(ttys.size())) return -2;
-  const std::string usb = UsbDeviceDir(ttys[index]);
-  if (usb.empty()) return -1;
-  if (ReadHexFile(fs::path(usb) / "idVendor") != kRegistrarVendor ||
-      ReadHexFile(fs::path(usb) / "idProduct") != kRegistrarProduct)
+  usbDir = UsbDeviceDir(ttys[index]);
+  if (usbDir.empty()) return -1;
+  if (ReadHexFile(fs::path(usbDir) / "idVendor") != kRegistrarVendor ||
+      ReadHexFile(fs::path(usbDir) / "idProduct") != kRegistrarProduct)
     return -1;
   port = devRoot_ + "/" + ttys[index];
   return 0;
 }
 
+int UsbPortFinder::GetUSBPort(int index, std::string& port) const {
+  std::string usbDir;
+  return Probe(index, port, usbDir);
+}
+
 UsbPortRestore UsbPortFinder::RestoreUSBPort(int index, Driver& driver) const {
   UsbPortRestore r;
-  r.result = GetUSBPort(index, r.port);
+  std::string usbDir;
+  r.result = Probe(index, r.port, usbDir);
   if (r.result != 0) return r;
   driver.CloseSerialLink();
-  const fs::path authorized =
-      fs::path(UsbDeviceDir(r.port.substr(devRoot_.size() + 1))) / "authorized";
+  const fs::path authorized = fs::path(usbDir) / "authorized";
   if (std::string e = WriteAttribute(authorized, "0"); !e.empty())
     r.messages.push_back("Устройство не удалено (" + e + ")!");
   if (std::string e = WriteAttribute(authorized, "1"); !e.empty())

@@ -32,6 +32,8 @@ class UsbPortFinder {
   UsbPortRestore RestoreUSBPort(int index, Driver& driver) const;
 
  private:
+  // GetUSBPort's answer, with the USB device's sysfs directory.
+  int Probe(int index, std::string& port, std::string& usbDir) const;
   std::vector<std::string> Ttys() const;
   std::string UsbDeviceDir(const std::string& tty) const;
 

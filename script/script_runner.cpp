@@ -288,7 +288,7 @@ Outcome ScriptRunner::RunLoop() {
       PrintComment(line);
       continue;
     }
-    RunCommandLine(line, true, true);
+    RunCommandLine(line);
     host_.ProcessEvents();
     if (stopRequested_) return Outcome::kStopped;
     if (!host_.NoRepaint()) host_.Repaint();
@@ -338,7 +338,7 @@ void ScriptRunner::ShowReplyBoxes(const link::ReplyRecord& r) {
   host_.ShowReply(std::string(r.errorCode.View()), StatusText(r));
 }
 
-void ScriptRunner::RunCommandLine(const std::string& line, bool checkChecksum, bool) {
+void ScriptRunner::RunCommandLine(const std::string& line) {
   if (line.size() < 9) Fail("Ошибка - строка команды короче 9 символов!", line);
   const int hi = HexDigit(line[0]), lo = HexDigit(line[1]);
   if (hi < 0 || lo < 0) Fail("Неверный код команды!", line);  // refused, not sent
@@ -352,7 +352,7 @@ void ScriptRunner::RunCommandLine(const std::string& line, bool checkChecksum, b
   if (r.flags & link::kFlagNoAnswer) Fail(kTimeout);
   // A refused or damaged frame holds no error code of its own: never success.
   if (r.flags & link::kFlagNak) Fail(kCommandFailed);
-  if (checkChecksum && (r.flags & link::kFlagChecksum)) Fail(kChecksum);
+  if (r.flags & link::kFlagChecksum) Fail(kChecksum);
   if (r.errorCode.View() != "0000") {
     ShowReplyBoxes(r);
     Fail(kCommandFailed);
@@ -407,7 +407,7 @@ Outcome ScriptRunner::Continue(const std::string& fileName, long lineNumber) {
         PrintComment(line);
         continue;
       }
-      RunCommandLine(line, true, true);
+      RunCommandLine(line);
       if (stopRequested_) {
         outcome = Outcome::kStopped;
         break;
@@ -441,7 +441,7 @@ Outcome ScriptRunner::Step(const std::string& fileName, long& lineNumber) {
         PrintComment(line);
         break;
       }
-      RunCommandLine(line, true, false);
+      RunCommandLine(line);
       break;
     }
   } catch (const Failure&) {

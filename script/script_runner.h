@@ -85,7 +85,8 @@ class ScriptRunner {
   bool BeginFromLine(const std::string& fileName, long lineNumber);
   void PrintComment(const std::string& line);
   bool HandleStatement(const std::string& line);
-  void RunCommandLine(const std::string& line, bool checkChecksum, bool endOnFailure);
+  // One command line: every failure ends the run or the step.
+  void RunCommandLine(const std::string& line);
   void Fail(const std::string& message, const std::string& logLine = std::string());
   void RequireState(bool ok, const char* message);
 
