@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "command_path.h"
 #include "status_bytes_dialog.h"
 #include "wire_text.h"
 
@@ -82,13 +83,21 @@ void CommandTestDialog::execute() {
     ctx_.prompt.showMessage("Неверный код команды");
     return;
   }
-  const link::ReplyRecord& r = ctx_.execute(code, ToWire(password_->text() + ";" + line_->text()));
-  error_->setText(FromWire(r.errorCode.View()));
+  // The console sends what was typed, as typed: the one command without a
+  // formatter of its own.
+  std::string params;
+  if (!WireField(ctx_.prompt, "Командная строка:", password_->text() + ";" + line_->text(),
+                 params))
+    return;
+  CommandPath path(ctx_, error_, question_);
+  const Sent sent =
+      path.send([&](link::Driver& d) -> auto& { return d.ExecuteCommand(code, params); });
+  if (!sent.reply) return;
+  const link::ReplyRecord& r = *sent.reply;
   result_->setText(FromWire(r.dataText.View()));
   QStringList bytes;
   for (uint8_t b : r.status) bytes << QString("%1").arg(b, 2, 16, QChar('0')).toUpper();
   status_->setText(bytes.join(' '));
-  question_->setEnabled(true);
 }
 
 }  // namespace tesmar::app

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "command_path.h"
+#include "formatters.h"
 #include "ini_profile.h"
 #include "main_window.h"
 #include "model_rules.h"
@@ -36,7 +38,9 @@ void MainWindow::readConnectSettings() {
 
 void MainWindow::serialButton() {
   ctx_.state.connected = false;
-  if (serialLamp_->color() == Indicator::Color::Green)
+  // "Отключить" also while a registrar that answered with an error keeps
+  // the port open (lamp red): the way out of that half-connected state.
+  if (serialConnect_->text() == kDisconnect)
     disconnectSerial();
   else
     connectSerial();
@@ -76,7 +80,10 @@ void MainWindow::connectSerial() {
   ctx_.state.registrarParams.smallFontControlVisible = false;
 
   ctx_.driver.DisableRemoteAccess();
-  const link::ReplyRecord& r = ctx_.execute(0x80, "731942;");
+  CommandPath path(ctx_);
+  const Sent sent = path.send([](link::Driver& d) -> auto& { return link::Identify(d, kDefaultPassword); });
+  if (!sent.reply) return;
+  const link::ReplyRecord& r = *sent.reply;
   const link::DecodedReply d = link::DecodeReplyError(r);
   if (r.flags & link::kFlagNoAnswer) {
     ctx_.prompt.showMessage("Таймаут устройства! Ошибка!");
@@ -89,12 +96,11 @@ void MainWindow::connectSerial() {
   if (!d.ok) {
     // The port stays open and the menus enabled: commands can still be sent
     // to a registrar that answers with an error.
+    // The lamp says the registrar is not identified; the button closes the
+    // port that is still open.
     serialLamp_->setColor(Indicator::Color::Red);
-    serialConnect_->setText(kConnect);
-    portList_->setEnabled(true);
-    speedList_->setEnabled(true);
-    ctx_.prompt.showMessage("Проверка состояния регистратора:\n  " +
-                            QString::fromStdString(d.text));
+    serialConnect_->setText(kDisconnect);
+    ctx_.prompt.showMessage(TitledFailure("Проверка состояния регистратора", d.text));
     return;
   }
   identify(r, true);
@@ -112,29 +118,34 @@ void MainWindow::identify(const link::ReplyRecord& r, bool serial) {
     serialConnect_->setEnabled(false);
   }
   s.taxGroupCount = FieldNumber(r, 10);
-  link::IniProfile ini(s.configPath.toStdString());
-  ini.WriteString("Communication", "Port", portList_->currentText().toStdString());
-  ini.WriteString("Communication", "Speed", speedList_->currentText().toStdString());
   s.paymentTypeCount = PaymentTypesFrom(r);
   s.model = FromWire(r.Field(0));
   s.tapeWidthChoice = TapeWidthFor(s.model);
   s.tapeWidth = s.tapeWidthChoice.width;
-  items_["Параметры настройки WiFi"]->setData(HasWifi(s.model));
   s.modemModel = IsModemModel(s.model);
   statusDialog_->setModemCaptions(s.modemModel);
-  items_["Параметры связи с эквайером"]->setVisible(!s.modemModel);
-  items_["Установить и прочитать ID_DEV"]->setVisible(!s.modemModel);
   s.registrarParams = RegistrarOptionsFor(s.model, s.registrarParams);
   s.fkpModel = IsFkpModel(s.model);
-  items_["Печать дневных отчетов FKP101"]->setData(s.fkpModel);
-  items_["Печать дневных отчетов"]->setData(!s.fkpModel);
   QString line = ModelStatusLine(r);
   if (r.status[0] & 0x01) line += " Сервис.реж.";
   setStatus(line);
+  saveConnectedPort();
   s.connected = true;
   const QString reported = FromWire(r.Field(1));
   s.firmwareVersion =
       serial ? FirmwareVersionFor(s.forcedVersion, reported, s.firmwareVersion) : reported;
+  refreshItems();  // the model rules of the menu items (WiFi, FKP, modem)
+}
+
+// The port and speed of a good connect go into tsinit.ini; a save that
+// fails is said in the status bar, after the model line.
+void MainWindow::saveConnectedPort() {
+  link::IniProfile ini(ctx_.state.configPath.toStdString());
+  const bool saved =
+      ini.WriteString("Communication", "Port", portList_->currentText().toStdString()) &&
+      ini.WriteString("Communication", "Speed", speedList_->currentText().toStdString());
+  if (!saved)
+    setStatus(statusText() + "   Порт и скорость не сохранены в " + ctx_.state.configPath + "!");
 }
 
 void MainWindow::disconnectSerial() {
@@ -173,17 +184,19 @@ void MainWindow::connectUsbDevice() {
   statusButton_->setEnabled(true);
   ctx_.state.registrarParams.smallFontReceiptVisible = false;
   ctx_.state.registrarParams.smallFontControlVisible = false;
-  const link::ReplyRecord& r = ctx_.execute(0x80, "731942;");
-  const link::DecodedReply d = link::DecodeReplyError(r);
+  CommandPath path(ctx_);
+  const Sent sent = path.send([](link::Driver& d) -> auto& { return link::Identify(d, kDefaultPassword); });
+  if (!sent.reply) return;
+  const link::DecodedReply d = link::DecodeReplyError(*sent.reply);
   if (d.ok) {
-    identify(r, false);
+    identify(*sent.reply, false);
     return;
   }
   usbLamp_->setColor(Indicator::Color::Yellow);
   usbConnect_->setText(kConnect);
   usbConnect_->setEnabled(true);
-  ctx_.prompt.showMessage("Cостояния регистратора (ошибка выполнения команды):\n  " +
-                          QString::fromStdString(d.text));
+  ctx_.prompt.showMessage(
+      TitledFailure("Cостояния регистратора (ошибка выполнения команды)", d.text));
 }
 
 void MainWindow::disconnectUsbDevice() {
@@ -208,7 +221,10 @@ void MainWindow::restoreUsb() {
     const link::UsbPortRestore r = sources_.usbPorts.RestoreUSBPort(index, ctx_.driver);
     for (const std::string& m : r.messages) ctx_.prompt.showMessage(QString::fromStdString(m));
     if (r.result == 0) {
-      setSerialUp(false);
+      // The device was restarted: only the lamp and the caption change; the
+      // next "Подключить" opens the port afresh.
+      serialLamp_->setColor(Indicator::Color::Red);
+      serialConnect_->setText(kConnect);
       break;
     }
     if (r.result == -2) {

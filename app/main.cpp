@@ -6,8 +6,9 @@
 #include <memory>
 
 #include "app_context.h"
+#include "application_setup.h"
 #include "main_window.h"
-#include "monitor_window.h"
+#include "script_windows.h"
 #include "pty_server.h"
 #include "registrar.h"
 #include "session.h"
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication qapp(argc, argv);
-  QApplication::setApplicationDisplayName("Tesmar");
+  app::ConfigureApplication(qapp);
 
   std::unique_ptr<Demo> emulator;
   QStringList extra;
@@ -93,13 +94,11 @@ int main(int argc, char** argv) {
   app::AppContext ctx{state, driver, prompt, link::RealSleeper()};
   link::TPortControl ports;
   link::UsbPortFinder usbPorts;
-  app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0)});
+  app::WindowTable windows = app::AppWindows();
+  for (app::WindowTable more : {script::ScriptWindows()})
+    windows.insert(windows.end(), more.begin(), more.end());
+  app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0)}, windows);
   prompt.setParent(&window);
-  script::MonitorWindow monitor(ctx, window.statusDialog(), window.variablesWindow(),
-                                {[&window] { return window.currentPort(); },
-                                 [&window](int baud) { window.selectSpeed(baud); }},
-                                &window);
-  window.registerDialog("Запуск скрипта", &monitor);
   window.show();
   window.activate();
   const int rc = qapp.exec();

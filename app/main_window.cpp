@@ -12,12 +12,12 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "command_test_dialog.h"
+#include "command_path.h"
 #include "ini_profile.h"
+#include "model_rules.h"
 #include "program_confirm_dialog.h"
-#include "reply_decoder.h"
-#include "resources_status_dialog.h"
 #include "status_bytes_dialog.h"
+#include "formatters.h"
 #include "usb_link.h"
 #include "variables_window.h"
 
@@ -53,6 +53,9 @@ const std::pair<const char*, std::vector<const char*>> kMenus[] = {
 
 const QStringList kConnectedMenus = {"Продажа", "Отчеты", "Команды", "Утилиты",
                                      "Фискальные параметры"};
+// Items that follow those menus although their menu is not disabled with them.
+const QStringList kConnectedItems = {"Запуск скрипта"};
+constexpr const char* kAbout = "О программе...";
 
 }  // namespace
 
@@ -62,18 +65,23 @@ const QStringList& MainWindow::Speeds() {
   return s;
 }
 
-MainWindow::MainWindow(AppContext& ctx, PortSources sources, QWidget* parent)
+MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& windows,
+                       QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), sources_(std::move(sources)) {
   setWindowTitle("ПО Tesmar (вер. 5.89D3 12.04.2016)");
   ctx_.showStatus = [this](const QString& t) { setStatus(t); };
+  // The driver keeps one reply record: the last reply is always that one.
+  ctx_.state.lastReply = &ctx_.driver.Record();
   statusDialog_ = new StatusBytesDialog(ctx_, this);
-  commandTest_ = new CommandTestDialog(ctx_, *statusDialog_, this);
-  resources_ = new ResourcesStatusDialog(ctx_, *statusDialog_, this);
   variables_ = new VariablesWindow(this);
   programConfirm_ = new ProgramConfirmDialog(this);
   operationResult_ = new OperationResultDialog(this);
+  services_.reset(new WindowServices{ctx_, *statusDialog_, *variables_, *programConfirm_,
+                                     *operationResult_, [this] { return currentPort(); },
+                                     [this](int baud) { selectSpeed(baud); }, this});
   buildConnectionGroups();
   buildMenus();
+  addWindows(windows);
   statusLabel_ = new QLabel;
   statusLabel_->setObjectName("statusText");
   statusBar()->addWidget(statusLabel_, 1);
@@ -170,38 +178,56 @@ void MainWindow::buildMenus() {
     menus_[title] = m;
     for (const char* caption : entries) items_[caption] = m->addAction(caption);
   }
-  QAction* about = menuBar()->addAction("О программе...");
-  items_["О программе..."] = about;
-
-  // Windows that exist open from their items; the others stay disabled
-  // until their window is built.
-  auto bind = [this](const char* caption, QDialog* dialog) {
-    QAction* a = items_[caption];
-    dialogItems_ << a;
-    connect(a, &QAction::triggered, this, [this, dialog] { openDialog(*dialog); });
-  };
-  bind("Тест команд", commandTest_);
-  bind("Информация о свободных ресурсах и статусе", resources_);
-  for (QAction* a : items_)
-    if (!dialogItems_.contains(a) && a != about) a->setEnabled(false);
-  connect(about, &QAction::triggered, this,
-          [this] { ctx_.prompt.showMessage("Tesmar: сервис и тест фискальных регистраторов."); });
+  items_[kAbout] = menuBar()->addAction(kAbout);
   setConnectedMenus(false);
 }
 
-void MainWindow::setConnectedMenus(bool enabled) {
-  for (const QString& m : kConnectedMenus) menus_[m]->setEnabled(enabled);
-  QAction* script = items_["Запуск скрипта"];
-  script->setEnabled(enabled && dialogItems_.contains(script));
+void MainWindow::addWindows(const WindowTable& windows) {
+  for (const WindowRow& row : windows) {
+    windows_.push_back({row.caption, row.enabled, row.make(*services_)});
+    bindItem(row.caption);
+  }
+  refreshItems();
 }
 
 void MainWindow::registerDialog(const QString& caption, QDialog* dialog) {
+  windows_.push_back({caption, {}, dialog});
+  bindItem(caption);
+  refreshItems();
+}
+
+void MainWindow::bindItem(const QString& caption) {
   QAction* a = items_.value(caption);
-  if (!a || dialogItems_.contains(a)) return;
-  dialogItems_ << a;
-  a->setEnabled(true);
-  connect(a, &QAction::triggered, this, [this, dialog] { openDialog(*dialog); });
-  setConnectedMenus(menus_["Продажа"]->isEnabled());
+  if (!a || boundItems_.contains(caption)) return;
+  boundItems_ << caption;
+  connect(a, &QAction::triggered, this, [this, caption] { openItem(caption); });
+}
+
+QDialog* MainWindow::windowFor(const QString& caption) const {
+  if (!MenuItemAllowed(caption, ctx_.state)) return nullptr;
+  for (const Entry& e : windows_)
+    if (e.caption == caption && (!e.enabled || e.enabled(ctx_.state))) return e.window;
+  return nullptr;
+}
+
+void MainWindow::openItem(const QString& caption) {
+  // Chosen at the moment of the click: the state may have changed since.
+  if (QDialog* w = windowFor(caption)) openDialog(*w);
+}
+
+void MainWindow::refreshItems() {
+  for (auto it = items_.begin(); it != items_.end(); ++it) {
+    if (it.key() == kAbout) continue;  // activation owns it
+    const bool follows = kConnectedItems.contains(it.key());
+    it.value()->setEnabled(windowFor(it.key()) != nullptr && (!follows || menusEnabled_));
+    it.value()->setVisible(MenuItemVisible(it.key(), ctx_.state));
+  }
+}
+
+void MainWindow::setConnectedMenus(bool enabled) {
+  menusEnabled_ = enabled;
+  for (const QString& m : kConnectedMenus) menus_[m]->setEnabled(enabled);
+  refreshItems();
 }
 
 QString MainWindow::currentPort() const {
@@ -326,15 +352,13 @@ void MainWindow::readConfiguration() {
 // --- "Состояние регистратора" ---------------------------------------------------------
 
 void MainWindow::checkStatus() {
-  const link::ReplyRecord& r = ctx_.execute(0x80, "731942;");
-  const link::DecodedReply d = link::DecodeReplyError(r);
-  if (!d.ok) {
-    ctx_.prompt.showMessage("Проверка состояния регистратора:\n  " +
-                            QString::fromStdString(d.text));
-    if (r.flags & link::kFlagNoAnswer) return;
-  }
-  ctx_.state.paymentTypeCount = PaymentTypesFrom(r);
-  setStatus(ModelStatusLine(r));
+  CommandPath path(ctx_);
+  const Sent sent = path.decoded("Проверка состояния регистратора", [](link::Driver& d) -> auto& {
+    return link::Identify(d, kDefaultPassword);
+  });
+  if (!sent.reply || (!sent.ok && (sent.reply->flags & link::kFlagNoAnswer))) return;
+  ctx_.state.paymentTypeCount = PaymentTypesFrom(*sent.reply);
+  setStatus(ModelStatusLine(*sent.reply));
   statusDialog_->exec();
   ctx_.state.connected = true;
   activate();

@@ -3,9 +3,12 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <memory>
+#include <vector>
 
 #include "app_context.h"
 #include "indicator.h"
+#include "window_table.h"
 #include "port_control.h"
 #include "usb_port.h"
 
@@ -18,8 +21,6 @@ class QPushButton;
 
 namespace tesmar::app {
 
-class CommandTestDialog;
-class ResourcesStatusDialog;
 class StatusBytesDialog;
 class VariablesWindow;
 class ProgramConfirmDialog;
@@ -36,7 +37,10 @@ struct PortSources {
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  MainWindow(AppContext& ctx, PortSources sources, QWidget* parent = nullptr);
+  // Every window of `windows` is made here, once, and lives as long as the
+  // main window, so its fields keep their values between openings.
+  MainWindow(AppContext& ctx, PortSources sources, const WindowTable& windows = AppWindows(),
+             QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Port scan, USB virtual port search, tsinit.ini: at start and whenever a
@@ -51,8 +55,21 @@ class MainWindow : public QMainWindow {
   // "Состояние регистратора".
   void checkStatus();
 
-  // A window built outside this library opens from its menu item.
+  // More windows, from another subsystem's table.
+  void addWindows(const WindowTable& windows);
+  // A window made elsewhere opens from its menu item, always allowed.
   void registerDialog(const QString& caption, QDialog* dialog);
+  // The window behind `caption` that a click would open now (nullptr when
+  // none may open), and the first window of type T.
+  QDialog* windowFor(const QString& caption) const;
+  template <class T>
+  T* find() const {
+    for (const Entry& e : windows_)
+      if (auto* w = qobject_cast<T*>(e.window)) return w;
+    return nullptr;
+  }
+  // Menu items follow the connection, the windows that exist and their rules.
+  void refreshItems();
   // The port box's text, and selecting a rate in the speed list (if listed).
   QString currentPort() const;
   void selectSpeed(int baud);
@@ -78,9 +95,8 @@ class MainWindow : public QMainWindow {
   QPushButton* terminalConnect() const { return terminalConnect_; }
   Indicator* terminalLamp() const { return terminalLamp_; }
   StatusBytesDialog& statusDialog() { return *statusDialog_; }
-  CommandTestDialog& commandTest() { return *commandTest_; }
-  ResourcesStatusDialog& resources() { return *resources_; }
   VariablesWindow& variablesWindow() { return *variables_; }
+  WindowServices& services() { return *services_; }
 
   static const QStringList& Speeds();
 
@@ -99,12 +115,22 @@ class MainWindow : public QMainWindow {
   void identify(const link::ReplyRecord& r, bool serial);
   void setSerialUp(bool up);
   void openDialog(QDialog& dialog);
+  void openItem(const QString& caption);
+  void bindItem(const QString& caption);
+  void saveConnectedPort();
 
+  struct Entry {
+    QString caption;
+    EnablingRule enabled;
+    QDialog* window;
+  };
   AppContext& ctx_;
   PortSources sources_;
   QMap<QString, QAction*> items_;
   QMap<QString, QMenu*> menus_;
-  QList<QAction*> dialogItems_;  // items whose window exists
+  std::vector<Entry> windows_;
+  QList<QString> boundItems_;
+  bool menusEnabled_ = false;
   QComboBox *portList_, *speedList_, *terminalPorts_, *terminalSpeeds_;
   QPushButton *serialConnect_, *usbConnect_, *restoreUsb_, *rescan_, *terminalConnect_;
   QPushButton *statusButton_, *closeButton_;
@@ -113,11 +139,10 @@ class MainWindow : public QMainWindow {
   QGroupBox* terminalGroup_;
   QLabel* statusLabel_;
   StatusBytesDialog* statusDialog_;
-  CommandTestDialog* commandTest_;
-  ResourcesStatusDialog* resources_;
   VariablesWindow* variables_;
   ProgramConfirmDialog* programConfirm_;
   OperationResultDialog* operationResult_;
+  std::unique_ptr<WindowServices> services_;
 };
 
 }  // namespace tesmar::app

@@ -54,6 +54,19 @@ RegistrarParamOptions RegistrarOptionsFor(const QString& m, RegistrarParamOption
   return o;
 }
 
+bool MenuItemAllowed(const QString& caption, const AppState& s) {
+  if (caption == "Параметры настройки WiFi") return HasWifi(s.model);
+  if (caption == "Печать дневных отчетов FKP101") return s.fkpModel;
+  if (caption == "Печать дневных отчетов") return !s.fkpModel;
+  return true;
+}
+
+bool MenuItemVisible(const QString& caption, const AppState& s) {
+  if (caption == "Параметры связи с эквайером" || caption == "Установить и прочитать ID_DEV")
+    return !s.modemModel;
+  return true;
+}
+
 QString FirmwareVersionFor(int forced, const QString& reported, const QString& previous) {
   switch (forced) {
     case -1:

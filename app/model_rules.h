@@ -15,6 +15,10 @@ TapeWidthChoice TapeWidthFor(const QString& model);
 // Small-font and 57 mm options of the registrar parameters dialog, after a
 // serial or USB connect has hidden both small-font options.
 RegistrarParamOptions RegistrarOptionsFor(const QString& model, RegistrarParamOptions current);
+// The identification's rules for menu items, whatever window they open:
+// whether the item may open its window, and whether it is shown at all.
+bool MenuItemAllowed(const QString& caption, const AppState& state);
+bool MenuItemVisible(const QString& caption, const AppState& state);
 // The firmware version a serial connect keeps: the forced one, or the device's.
 QString FirmwareVersionFor(int forcedVersion, const QString& reported, const QString& previous);
 

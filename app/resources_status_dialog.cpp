@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "reply_decoder.h"
+#include "command_path.h"
+#include "formatters.h"
 #include "status_bytes_dialog.h"
 #include "wire_text.h"
 
@@ -75,14 +76,15 @@ void ResourcesStatusDialog::showEvent(QShowEvent* e) {
 void ResourcesStatusDialog::makeReport() {
   statusButton_->setEnabled(true);
   error_->clear();
-  const link::ReplyRecord& r = ctx_.execute(0xA0, ToWire(password_->text() + ";"));
-  error_->setText(FromWire(r.errorCode.View()));
-  const link::DecodedReply d = link::DecodeReplyError(r);
-  if (!d.ok) {
-    ctx_.prompt.showMessage("Информация о свободных ресурсах и статусе:\n  " +
-                            QString::fromStdString(d.text));
-    return;
-  }
+  std::string password;
+  if (!WireField(ctx_.prompt, "Пароль:", password_->text(), password)) return;
+  CommandPath path(ctx_, error_);
+  const Sent sent = path.decoded("Информация о свободных ресурсах и статусе",
+                                 [&](link::Driver& d) -> auto& {
+                                   return link::ReadResources(d, password);
+                                 });
+  if (!sent) return;
+  const link::ReplyRecord& r = *sent.reply;
   for (int i = 0; i < 6; ++i) permissions_[i]->setChecked(FieldNumber(r, i + 1) == 1);
   for (int i = 0; i < 6; ++i) values_[i]->setText(FromWire(r.Field(6 + i)));
   ctx_.prompt.showMessage("Информация о свободных ресурсах и статусе - Успешно!");

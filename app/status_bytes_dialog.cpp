@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "reply_decoder.h"
+#include "command_path.h"
+#include "formatters.h"
 #include "wire_text.h"
 
 namespace tesmar::app {
@@ -72,7 +73,6 @@ StatusBytesDialog::StatusBytesDialog(AppContext& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
   setWindowTitle("Байты состояния регистратора");
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(756, 564);
   auto* grid = new QGridLayout;
   for (int byte = 0; byte < 6; ++byte) {
     groups_[byte] = new QGroupBox(kGroupCaptions[byte]);
@@ -102,6 +102,8 @@ StatusBytesDialog::StatusBytesDialog(AppContext& ctx, QWidget* parent)
   auto* root = new QVBoxLayout(this);
   root->addLayout(grid);
   root->addLayout(buttons);
+  // As large as every caption needs at the font in use, and no smaller.
+  root->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void StatusBytesDialog::setModemCaptions(bool modem) {
@@ -121,15 +123,13 @@ void StatusBytesDialog::fill() {
 }
 
 void StatusBytesDialog::refresh() {
-  const link::ReplyRecord& r = ctx_.execute(0x80, "731942;");
-  const link::DecodedReply d = link::DecodeReplyError(r);
-  if (!d.ok) {
-    ctx_.prompt.showMessage("Проверка состояния регистратора:\n  " +
-                            QString::fromStdString(d.text));
-    return;
-  }
-  ctx_.state.paymentTypeCount = PaymentTypesFrom(r);
-  ctx_.showStatus(ModelStatusLine(r));
+  CommandPath path(ctx_);
+  const Sent sent = path.decoded("Проверка состояния регистратора", [](link::Driver& d) -> auto& {
+    return link::Identify(d, kDefaultPassword);
+  });
+  if (!sent) return;
+  ctx_.state.paymentTypeCount = PaymentTypesFrom(*sent.reply);
+  ctx_.showStatus(ModelStatusLine(*sent.reply));
   fill();
 }
 

@@ -72,7 +72,7 @@ TEST(StatusBytesDialog, refreshReadsTheRegistrarAndKeepsTheBoxesOnFailure) {
 TEST(CommandTestDialog, codeParsingAndWhatIsSent) {
   test::AppHarness h;
   h.Connect();
-  app::CommandTestDialog& d = h.window->commandTest();
+  app::CommandTestDialog& d = *h.window->find<app::CommandTestDialog>();
   for (const char* code : {"a0", "A0", "A0h"}) {
     d.code()->setText(code);
     d.line()->clear();
@@ -111,7 +111,7 @@ TEST(CommandTestDialog, codeParsingAndWhatIsSent) {
 TEST(ResourcesStatusDialog, fillsThePanelOrSaysWhy) {
   test::AppHarness h;
   h.Connect();
-  app::ResourcesStatusDialog& d = h.window->resources();
+  app::ResourcesStatusDialog& d = *h.window->find<app::ResourcesStatusDialog>();
   d.makeReport();
   EXPECT_EQ(h.prompt.messages, QStringList{"Информация о свободных ресурсах и статусе - Успешно!"});
   EXPECT_TRUE(d.permission(0)->isChecked());

@@ -119,6 +119,10 @@ TEST(UsbVirtualPort, connectOverItShowsRestoreAndRestoreCyclesTheDevice) {
   EXPECT_EQ(h.window->serialLamp()->color(), Indicator::Color::Red);
   EXPECT_EQ(h.window->serialConnect()->text(), "Подключить");
   EXPECT_TRUE(h.window->restoreUsbButton()->isEnabled());
+  // Only the lamp and the caption change: the lists stay as the connect left them.
+  EXPECT_FALSE(h.window->portList()->isEnabled());
+  EXPECT_FALSE(h.window->usbConnect()->isEnabled());
+  EXPECT_TRUE(h.window->menu("Команды")->isEnabled());
 }
 
 TEST(BankTerminal, portIsPreparedAndReleasedOrStaysRed) {

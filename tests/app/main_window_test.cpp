@@ -122,6 +122,12 @@ TEST(Connect, modelRulesReachTheOtherWindows) {
     emu::RegistrarOptions o;
     o.model = c.model;
     test::AppHarness h(o);
+    // The rules hold for whatever window the items open.
+    app::WindowTable later;
+    for (const char* caption : {"Параметры настройки WiFi", "Печать дневных отчетов FKP101",
+                                "Печать дневных отчетов"})
+      later.push_back({caption, [](app::WindowServices& w) { return new QDialog(w.parent); }, {}});
+    h.window->addWindows(later);
     h.Connect();
     SCOPED_TRACE(c.model);
     EXPECT_EQ(h.state.tapeWidth, c.width);
@@ -133,8 +139,10 @@ TEST(Connect, modelRulesReachTheOtherWindows) {
     EXPECT_EQ(h.window->menuItem("Установить и прочитать ID_DEV")->isVisible(), !c.modem);
     EXPECT_EQ(h.window->statusDialog().box(5, 0)->text(),
               c.modem ? "(1)Блокировка 72 часа, данные не переданы" : "(1) Резерв");
-    EXPECT_EQ(h.window->menuItem("Параметры настройки WiFi")->data().toBool(),
+    EXPECT_EQ(h.window->menuItem("Параметры настройки WiFi")->isEnabled(),
               QString(c.model).contains("101"));
+    EXPECT_EQ(h.window->menuItem("Печать дневных отчетов FKP101")->isEnabled(), c.fkp);
+    EXPECT_EQ(h.window->menuItem("Печать дневных отчетов")->isEnabled(), !c.fkp);
   }
 }
 
@@ -174,8 +182,25 @@ TEST(Connect, errorAnswerKeepsThePortOpenAndTheMenusEnabled) {
   EXPECT_TRUE(h.driver.SerialActive());
   EXPECT_TRUE(h.window->menu("Команды")->isEnabled());
   EXPECT_TRUE(h.window->serialConnect()->isEnabled());
-  // Pressing "Подключить" again reconnects instead of leaving the port stuck open.
+  EXPECT_FALSE(h.window->usbConnect()->isEnabled());  // one link at a time
+}
+
+TEST(Connect, halfConnectedPortCanBeClosedAndTheOtherLinkComesBack) {
+  emu::RegistrarOptions o;
+  o.password = "000000";
+  test::AppHarness h(o);
+  h.Connect();
+  // The button offers the way out of the open port.
+  EXPECT_EQ(h.window->serialConnect()->text(), "Отключить");
+  EXPECT_EQ(h.window->serialLamp()->color(), Indicator::Color::Red);
   h.prompt.messages.clear();
+  h.window->serialButton();
+  EXPECT_TRUE(h.prompt.messages.isEmpty());
+  EXPECT_FALSE(h.driver.SerialActive());
+  EXPECT_EQ(h.window->serialConnect()->text(), "Подключить");
+  EXPECT_TRUE(h.window->usbConnect()->isEnabled());
+  EXPECT_FALSE(h.window->menu("Команды")->isEnabled());
+  // And a new "Подключить" tries again.
   h.window->serialButton();
   EXPECT_EQ(h.prompt.messages.size(), 1);
   EXPECT_TRUE(h.driver.SerialActive());
