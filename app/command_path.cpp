@@ -35,7 +35,9 @@ Sent CommandPath::finish(const link::ReplyRecord* r, int refusal) {
 
 bool CommandPath::judgeDecoded(const link::ReplyRecord& r, const QString& title) {
   const link::DecodedReply d = link::DecodeReplyError(r);
-  if (!d.ok) ctx_.prompt.showMessage(TitledFailure(title, d.text));
+  if (!d.ok)
+    ctx_.prompt.showMessage(title.isEmpty() ? QString::fromStdString(d.text)
+                                            : TitledFailure(title, d.text));
   return d.ok;
 }
 

@@ -54,7 +54,8 @@ class CommandPath {
     return finish(r, refusal);
   }
 
-  // The decoded check: on failure `title` + ":\n  " + the decoder's text.
+  // The decoded check: on failure `title` + ":\n  " + the decoder's text,
+  // or the text alone when `title` is empty.
   template <class Send>
   Sent decoded(const QString& title, Send&& s) {
     Sent out = send(std::forward<Send>(s));

@@ -8,6 +8,7 @@
 #include "app_context.h"
 #include "application_setup.h"
 #include "main_window.h"
+#include "report_windows.h"
 #include "script_windows.h"
 #include "pty_server.h"
 #include "registrar.h"
@@ -95,7 +96,7 @@ int main(int argc, char** argv) {
   link::TPortControl ports;
   link::UsbPortFinder usbPorts;
   app::WindowTable windows = app::AppWindows();
-  for (app::WindowTable more : {script::ScriptWindows()})
+  for (app::WindowTable more : {script::ScriptWindows(), reports::ReportWindows()})
     windows.insert(windows.end(), more.begin(), more.end());
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0)}, windows);
   prompt.setParent(&window);

@@ -278,6 +278,9 @@ const ReplyRecord& SetServiceParameter(Driver& d, Text pwd, int number, int valu
 const ReplyRecord& ReadServiceParameter(Driver& d, Text pwd, int number) {
   return PasswordAndInt(d, 0x89, pwd, number);
 }
+const ReplyRecord& ZeroGoodsBase(Driver& d, Text pwd) {
+  return PasswordOnly(d, 0x3B, pwd);
+}
 const ReplyRecord& ReadResources(Driver& d, Text pwd) {
   return PasswordOnly(d, 0xA0, pwd);
 }

@@ -63,6 +63,8 @@ const ReplyRecord& ReadTaxRate(Driver& d, Text pwd, int taxNumber);     // 48h
 const ReplyRecord& SetDecimalPoint(Driver& d, Text pwd, int position);  // 49h
 const ReplyRecord& ReadDecimalPoint(Driver& d, Text pwd);               // 4Ah
 
+const ReplyRecord& ZeroGoodsBase(Driver& d, Text pwd);  // 3Bh
+
 // Receipts.
 const ReplyRecord& OpenNonFiscalReceipt(Driver& d, Text pwd);           // 60h
 const ReplyRecord& PrintText(Driver& d, Text pwd, Text text);           // 61h

@@ -1,0 +1,66 @@
+#include "command_dialog.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "status_bytes_dialog.h"
+#include "wire_text.h"
+
+namespace tesmar::app {
+
+QString NotANumberMessage(const QString& caption, long long min, long long max) {
+  return "В поле \"" + caption + "\" должно быть целое число от " + QString::number(min) +
+         " до " + QString::number(max) + ". Команда не отправлена!";
+}
+
+CommandDialog::CommandDialog(AppContext& ctx, StatusBytesDialog& status, const QString& title,
+                             QWidget* parent)
+    : QDialog(parent), ctx_(ctx), statusDialog_(status), path_(ctx) {
+  setWindowTitle(title);
+  password_ = new QLineEdit(kDefaultPassword);
+  password_->setObjectName("password");
+  error_ = new QLineEdit;
+  error_->setObjectName("errorCode");
+  error_->setReadOnly(true);
+  statusButton_ = new QPushButton("Состояние регистратора");
+  statusButton_->setObjectName("statusButton");
+  statusButton_->setAutoDefault(false);
+  path_.setErrorBox(error_);
+  connect(statusButton_, &QPushButton::clicked, this, [this] { statusDialog_.exec(); });
+}
+
+void CommandDialog::addPasswordRows(QFormLayout* form) {
+  form->addRow("Пароль:", password_);
+  form->addRow("Код ошибки:", error_);
+}
+
+bool CommandDialog::typedPassword(std::string& out) {
+  return WireField(ctx_.prompt, "Пароль:", password_->text(), out);
+}
+
+bool CommandDialog::typedNumber(const QString& caption, QLineEdit* field, long long& out,
+                                long long min, long long max) {
+  bool ok = false;
+  const long long v = field->text().trimmed().toLongLong(&ok);
+  if (!ok || v < min || v > max) {
+    ctx_.prompt.showMessage(NotANumberMessage(caption, min, max));
+    return false;
+  }
+  out = v;
+  return true;
+}
+
+bool CommandDialog::typedNumber(const QString& caption, QLineEdit* field, int& out, int min,
+                                int max) {
+  long long v = 0;
+  if (!typedNumber(caption, field, v, min, max)) return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+void CommandDialog::clearError() {
+  error_->clear();
+}
+
+}  // namespace tesmar::app

@@ -1,0 +1,66 @@
+#include "extra_daily_reports_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "formatters.h"
+
+namespace tesmar::reports {
+
+namespace {
+// The document steps carry a blank before the colon, the report step none.
+constexpr const char* kDocumentTitle = "Печать дополнительных дневных отчетов ";
+constexpr const char* kReportTitle = "Печать дополнительных дневных отчетов";
+}  // namespace
+
+ExtraDailyReportsDialog::ExtraDailyReportsDialog(app::AppContext& ctx,
+                                                 app::StatusBytesDialog& status, QWidget* parent)
+    : CommandDialog(ctx, status, kReportTitle, parent) {
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);  // no close box
+  type_ = new QComboBox;
+  type_->addItems({"Отчет по отделам", "Отчет по операторам", "Вывести контрольную ленту"});
+  auto* form = new QFormLayout;
+  form->addRow("Тип отчета:", type_);
+  addPasswordRows(form);
+  auto* report = new QPushButton("Отчет");
+  auto* close = new QPushButton("Закрыть");
+  connect(report, &QPushButton::clicked, this, &ExtraDailyReportsDialog::makeReport);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(report);
+  buttons->addWidget(statusButton_);
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* root = new QVBoxLayout(this);
+  root->addLayout(form);
+  root->addLayout(buttons);
+}
+
+void ExtraDailyReportsDialog::showEvent(QShowEvent* e) {
+  type_->setCurrentIndex(0);
+  CommandDialog::showEvent(e);
+}
+
+void ExtraDailyReportsDialog::makeReport() {
+  std::string pwd;
+  if (!typedPassword(pwd)) return;
+  const int type = type_->currentIndex();  // 0, 1, 2 as the registrar numbers them
+  if (!path_.decoded(kDocumentTitle, [](link::Driver& d) -> auto& {
+        return link::OpenNonFiscalReceipt(d, app::kDefaultPassword);
+      }))
+    return;
+  // A refused report leaves the document open: the void and close window
+  // closes it.
+  if (!path_.decoded(kReportTitle, [&](link::Driver& d) -> auto& {
+        return link::PrintAdditionalReport(d, pwd, type);
+      }))
+    return;
+  path_.decoded(kDocumentTitle, [](link::Driver& d) -> auto& {
+    return link::CloseFiscalReceipt(d, app::kDefaultPassword);
+  });
+}
+
+}  // namespace tesmar::reports

@@ -1,0 +1,130 @@
+#include "periodic_report_dialog.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "formatters.h"
+#include "wire_text.h"
+
+namespace tesmar::reports {
+
+namespace {
+constexpr const char* kTitle = "Печать периодического отчета ";  // the blank is the window's
+constexpr const char* kFirstNumber = "Номер первого отчета:";
+constexpr const char* kLastNumber = "Номер последнего отчета:";
+constexpr int kByNumber = 1;
+
+QDateEdit* TwoDigitYearDate() {
+  auto* e = new QDateEdit;
+  e->setDisplayFormat("dd.MM.yy");
+  e->setCalendarPopup(true);
+  // Two-digit years are this century's.
+  e->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
+  return e;
+}
+}  // namespace
+
+std::string ReportDate(const QString& shown) {
+  return app::ToWire(QString(shown).remove('.'));
+}
+
+PeriodicReportDialog::PeriodicReportDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
+                                           QWidget* parent)
+    : CommandDialog(ctx, status, kTitle, parent) {
+  byDateOrNumber_ = new QComboBox;
+  byDateOrNumber_->addItems({"По дате", "По номеру"});
+  fullness_ = new QComboBox;
+  fullness_->addItems({"Сокращенный", "Полный"});
+  auto* kind = new QGroupBox("Тип отчета");
+  auto* kf = new QFormLayout(kind);
+  kf->addRow("По дате/номеру", byDateOrNumber_);
+  kf->addRow("Полный/сокращенный", fullness_);
+
+  firstDate_ = TwoDigitYearDate();
+  lastDate_ = TwoDigitYearDate();
+  dateGroup_ = new QGroupBox("Дата");
+  auto* df = new QFormLayout(dateGroup_);
+  df->addRow("Дата первого отчета:", firstDate_);
+  df->addRow("Дата последнего отчета:", lastDate_);
+
+  firstNumber_ = new QLineEdit;
+  lastNumber_ = new QLineEdit;
+  numberGroup_ = new QGroupBox("Номер");
+  auto* nf = new QFormLayout(numberGroup_);
+  nf->addRow(kFirstNumber, firstNumber_);
+  nf->addRow(kLastNumber, lastNumber_);
+
+  auto* form = new QFormLayout;
+  addPasswordRows(form);
+  auto* report = new QPushButton("Сделать отчет");
+  auto* quit = new QPushButton("Выход");
+  connect(report, &QPushButton::clicked, this, &PeriodicReportDialog::makeReport);
+  connect(quit, &QPushButton::clicked, this, &QDialog::accept);
+  connect(byDateOrNumber_, &QComboBox::currentIndexChanged, this,
+          &PeriodicReportDialog::showRangeGroup);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(report);
+  buttons->addWidget(statusButton_);
+  buttons->addStretch();
+  buttons->addWidget(quit);
+  auto* root = new QVBoxLayout(this);
+  root->addWidget(kind);
+  root->addWidget(dateGroup_);
+  root->addWidget(numberGroup_);
+  root->addLayout(form);
+  root->addLayout(buttons);
+  showRangeGroup();
+}
+
+void PeriodicReportDialog::showEvent(QShowEvent* e) {
+  statusButton_->setEnabled(false);
+  firstDate_->setDate(QDate::currentDate());
+  lastDate_->setDate(QDate::currentDate());
+  CommandDialog::showEvent(e);
+}
+
+void PeriodicReportDialog::showRangeGroup() {
+  const bool byNumber = byDateOrNumber_->currentIndex() == kByNumber;
+  dateGroup_->setVisible(!byNumber);
+  numberGroup_->setVisible(byNumber);
+}
+
+const link::ReplyRecord& PeriodicReportDialog::sendReport(link::Driver& d, const std::string& pwd,
+                                                          int first, int last) {
+  const int full = fullness_->currentIndex();  // 0 short, 1 full
+  if (byDateOrNumber_->currentIndex() == kByNumber)
+    return link::PrintPeriodicReport(d, pwd, first, last, full);
+  return link::FindReportByDate(d, pwd, ReportDate(firstDate_->text()),
+                                ReportDate(lastDate_->text()), full);
+}
+
+void PeriodicReportDialog::makeReport() {
+  std::string pwd;
+  if (!typedPassword(pwd)) return;
+  int first = 0, last = 0;
+  // Numbers are checked before the service document is opened.
+  if (byDateOrNumber_->currentIndex() == kByNumber &&
+      (!typedNumber(kFirstNumber, firstNumber_, first) ||
+       !typedNumber(kLastNumber, lastNumber_, last)))
+    return;
+  statusButton_->setEnabled(true);
+  clearError();
+  if (!path_.decoded(kTitle, [](link::Driver& d) -> auto& {
+        return link::OpenNonFiscalReceipt(d, app::kDefaultPassword);
+      }))
+    return;
+  path_.decoded(kTitle, [&](link::Driver& d) -> auto& {
+    return sendReport(d, pwd, first, last);
+  });
+  path_.decoded(kTitle, [](link::Driver& d) -> auto& {
+    return link::CloseFiscalReceipt(d, app::kDefaultPassword);
+  });
+}
+
+}  // namespace tesmar::reports

@@ -1,0 +1,10 @@
+// The reports menu's windows.
+#pragma once
+
+#include "window_table.h"
+
+namespace tesmar::reports {
+
+app::WindowTable ReportWindows();
+
+}  // namespace tesmar::reports
