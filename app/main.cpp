@@ -24,6 +24,8 @@ const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR]
                   port first, so that "Подключить" connects to it at once
   --model TEXT    the demo registrar's model text (default "Tesmar EMU-01")
   --config DIR    folder of tsinit.ini (default: the current folder)
+  -h, --help      print this help and exit
+  --version       print the program's version and exit
 )";
 
 bool HaveDisplay() {
@@ -53,6 +55,9 @@ int main(int argc, char** argv) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
       std::fputs(kHelp, stdout);
+      return 0;
+    } else if (a == "--version") {
+      std::printf("tesmar %s\n", TESMAR_VERSION);
       return 0;
     } else if (a == "--demo") {
       demo = true;

@@ -8,6 +8,7 @@
 namespace tesmar::cli {
 
 const char* kHelp = R"(Usage:
+  tesmar-cli --help | --version
   tesmar-cli ports
   tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] [--json] send CODE [PARAMS]
   tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] run SCRIPT
@@ -69,8 +70,8 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
       o.json = true;
       continue;
     }
-    if (a == "--help" || a == "-h") {
-      o.command = "help";
+    if (a == "--help" || a == "-h" || a == "--version") {
+      o.command = a == "--version" ? "version" : "help";
       return {};
     }
     if (a != "-p" && a != "-b" && a != "--config") return "unknown option " + a;

@@ -116,6 +116,10 @@ int main(int argc, char** argv) {
     std::fputs(cli::kHelp, stdout);
     return 0;
   }
+  if (o.command == "version") {
+    std::printf("tesmar-cli %s\n", TESMAR_VERSION);
+    return 0;
+  }
   if (!problem.empty()) {
     std::fprintf(stderr, "tesmar-cli: %s (see --help)\n", problem.c_str());
     return 64;

@@ -32,7 +32,9 @@ Line:
 
 Registrar:
   --model TEXT         model text of command 80h (default "Tesmar EMU-01")
-  --version TEXT       firmware version (default "3.01")
+  --firmware-version TEXT
+                       firmware version (default "3.01"); the older spelling
+                       --version TEXT is still read
   --tax-groups N       number of tax groups (default 5)
   --payment-types N    number of payment types (default 10)
   --service-mode       report service mode in status byte 0
@@ -42,6 +44,9 @@ Registrar:
 Faults (probability 0..1 per request, repeatable with --seed):
   --nak P --corrupt P --stray P --silence P --cut P --hangup P
   --seed N             seed of the fault generator (default 1)
+
+  -h, --help           print this help and exit
+  --version            print the program's version and exit
 
 Example, with the command-line front end in a second terminal:
   tesmar-emu --link /tmp/registrar
@@ -85,6 +90,10 @@ int Parse(int argc, char** argv, Config& c) {
       std::fputs(kHelp, stdout);
       return -1;
     }
+    if (a == "--version" && (i + 1 >= argc || argv[i + 1][0] == '-')) {
+      std::printf("tesmar-emu %s\n", TESMAR_VERSION);
+      return -1;
+    }
     if (a == "--service-mode") {
       c.registrar.serviceMode = true;
       continue;
@@ -97,7 +106,7 @@ int Parse(int argc, char** argv, Config& c) {
       c.line.linkPath = v;
     else if (a == "--model")
       c.registrar.model = v;
-    else if (a == "--version")
+    else if (a == "--firmware-version" || a == "--version")
       c.registrar.version = v;
     else if (a == "--tape")
       c.tape = v;
