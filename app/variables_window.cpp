@@ -7,7 +7,7 @@
 
 namespace tesmar::app {
 
-VariablesWindow::VariablesWindow(QWidget* parent) : QDialog(parent) {
+VariablesWindow::VariablesWindow(QWidget* parent) : QDialog(parent), owner_(parent) {
   setWindowTitle("Переменные");
   setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
   setModal(false);
@@ -27,6 +27,17 @@ VariablesWindow::VariablesWindow(QWidget* parent) : QDialog(parent) {
 
 void VariablesWindow::placeBeside(const QWidget& monitor) {
   move(monitor.x() + monitor.width(), monitor.y());
+}
+
+void VariablesWindow::showBeside(QWidget& monitor) {
+  if (parentWidget() != &monitor) setParent(&monitor, windowFlags());
+  placeBeside(monitor);
+  show();
+}
+
+void VariablesWindow::release() {
+  hide();
+  if (owner_ && parentWidget() != owner_) setParent(owner_, windowFlags());
 }
 
 void VariablesWindow::setRow(int row, const QStringList& cells) {

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "driver.h"
@@ -37,14 +38,37 @@ class BudgetHost : public script::ScriptHost {
   long events_ = 0;
 };
 
+// The input as a script file in the temporary folder, removed again when the
+// run is over, so that no run leaves a file behind.
+class TemporaryScript {
+ public:
+  TemporaryScript(const uint8_t* data, size_t size)
+      : path_((std::filesystem::temp_directory_path() /
+               ("tesmar-script-fuzz-" + std::to_string(getpid()) + ".txt"))
+                  .string()) {
+    std::FILE* f = std::fopen(path_.c_str(), "wb");
+    if (!f) return;
+    written_ = std::fwrite(data, 1, size, f) == size;
+    written_ = std::fclose(f) == 0 && written_;
+  }
+  ~TemporaryScript() { std::remove(path_.c_str()); }
+  TemporaryScript(const TemporaryScript&) = delete;
+  TemporaryScript& operator=(const TemporaryScript&) = delete;
+
+  bool Written() const { return written_; }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+  bool written_ = false;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path = "/tmp/tesmar-script-fuzz-" + std::to_string(getpid()) + ".txt";
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return 0;
-  std::fwrite(data, 1, size, f);
-  std::fclose(f);
+  const TemporaryScript script(data, size);
+  if (!script.Written()) return 0;
+  const std::string& path = script.Path();
 
   emu::Registrar registrar;
   emu::Session session(registrar);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <ctime>
 
 #include "encoding.h"
 #include "ini_profile.h"
@@ -168,16 +169,26 @@ MonitorWindow::MonitorWindow(app::AppContext& ctx, app::StatusBytesDialog& statu
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-MonitorWindow::~MonitorWindow() = default;
+MonitorWindow::~MonitorWindow() {
+  variables_.release();  // its owner keeps it, not this window
+}
 
+// Activation.
 void MonitorWindow::showEvent(QShowEvent* e) {
   findChild<QGroupBox*>()->setEnabled(true);
-  updateExecuteButton();
+  execute_->setEnabled(true);
   toList_->setEnabled(true);
   openFile_->setEnabled(true);
   code_->setFocus();
+  runner_->ClearStop();
+  runner_->Seed(static_cast<unsigned>(std::time(nullptr)));
   readRecentScripts();
   QDialog::showEvent(e);
+}
+
+void MonitorWindow::hideEvent(QHideEvent* e) {
+  variables_.release();
+  QDialog::hideEvent(e);
 }
 
 // --- single commands ---------------------------------------------------------------------
@@ -365,8 +376,7 @@ void MonitorWindow::showVariables() {
   grid->setItem(0, 2, new QTableWidgetItem("Значения"));
   for (int row = 1; row <= count + 1; ++row)
     grid->setItem(row, 0, new QTableWidgetItem(QString::number(row)));
-  variables_.placeBeside(*this);
-  variables_.show();
+  variables_.showBeside(*this);
 }
 
 // --- ScriptHost -----------------------------------------------------------------------------
@@ -379,13 +389,18 @@ void MonitorWindow::Log(const std::string& bytes) {
   appendLog(Printable(bytes));
 }
 
+// The line's code becomes the code in force, as if typed: "Выполнить" and
+// Enter then send what the box shows. The runner has already refused a line
+// whose code is not two hexadecimal digits, so the conversion shows nothing.
 void MonitorWindow::ShowCommand(const std::string& code, const std::string& password,
                                 const std::string& data) {
-  code_->blockSignals(true);
-  code_->setText(FromWire(code));
-  code_->blockSignals(false);
   password_->setText(FromWire(password));
   data_->setText(FromWire(data));
+  code_->blockSignals(true);  // converted once, below, even when the text is unchanged
+  code_->setText(FromWire(code));
+  code_->blockSignals(false);
+  updateExecuteButton();
+  if (code_->text().size() == 2) convertCode();
 }
 
 void MonitorWindow::ShowReply(const std::string& errorCode, const std::string& status) {

@@ -68,6 +68,7 @@ class MonitorWindow : public QDialog, private ScriptHost {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private:
   // ScriptHost

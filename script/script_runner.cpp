@@ -1,8 +1,10 @@
 #include "script_runner.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 
 #include "encoding.h"
 
@@ -22,6 +24,8 @@ constexpr const char* kEndOfFile = "Конец файла!";
 constexpr const char* kTimeout = "Ошибка выполнения команды. Таймаут";
 constexpr const char* kCommandFailed = "Ошибка выполнения команды";
 constexpr const char* kChecksum = "Неверная контрольная сумма";
+constexpr const char* kDivisionByZero = "Ошибка - деление на ноль!";
+constexpr const char* kOverflow = "Ошибка - переполнение при вычислении!";
 constexpr int kSetSpeedFailureWaitMs = 500;
 
 bool IsBlankOrControl(char c) {
@@ -124,6 +128,11 @@ std::string FormatDateTime(const std::string& pattern, const std::tm& t) {
   return out;
 }
 
+// Characters from `from` (counted from 0), as many of `n` as there are.
+std::string Part(const std::string& s, size_t from, size_t n) {
+  return from < s.size() ? s.substr(from, n) : std::string();
+}
+
 // A text of digits as a number; leading zeros do not count, and anything too
 // long for a field or operation number reads as 1000.
 long SmallNumber(const std::string& digits) {
@@ -150,22 +159,68 @@ ScriptRunner::~ScriptRunner() {
 
 // --- reading ---------------------------------------------------------------------------
 
-bool ScriptRunner::Open(const std::string& fileName) {
-  Close();
-  file_ = std::fopen(fileName.c_str(), "rb");
-  return file_ != nullptr;
+void ScriptRunner::Seed(unsigned seed) {
+  seed_ = seed;
+  random_.seed(seed);
 }
 
+// A folder (or a device, a pipe) is no script: reading it would end at once
+// as an empty file, or wait for input that never comes.
+bool ScriptRunner::Open(const std::string& fileName) {
+  Close();
+  std::error_code ec;
+  const std::filesystem::file_status st = std::filesystem::status(fileName, ec);
+  if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st)) {
+    host_.Message("Ошибка - \"" + fileName + "\" не является файлом!");
+    return false;
+  }
+  file_ = std::fopen(fileName.c_str(), "rb");
+  if (!file_) host_.Message("Ошибка - файл скрипта не открывается: " + fileName);
+  return file_ != nullptr;
+}
 void ScriptRunner::Close() {
   if (file_) std::fclose(file_);
   file_ = nullptr;
 }
 
-bool ScriptRunner::ReadPiece(std::string& line) {
-  char buf[kLinePiece + 1];
-  if (!std::fgets(buf, sizeof buf, file_)) return false;
-  line.assign(buf, std::strlen(buf));
-  return true;
+// Read byte by byte so that a NUL inside a line cannot hide the rest of it.
+ScriptRunner::Piece ScriptRunner::ReadPiece(std::string& line) {
+  char buf[kLinePiece];
+  size_t n = 0;
+  int c = 0;
+  while (n < kLinePiece && (c = getc_unlocked(file_)) != EOF) {
+    buf[n++] = static_cast<char>(c);
+    if (c == '\n') break;
+  }
+  line.assign(buf, n);
+  if (n < kLinePiece || c == '\n') return n == 0 ? Piece::kEnd : Piece::kLine;
+  // A full piece is the whole line when only its line end follows; that line
+  // end is then read as an empty line of its own.
+  const long rest = std::ftell(file_);
+  bool longer = false;
+  while ((c = getc_unlocked(file_)) != EOF && c != '\n')
+    if (c >= 32) longer = true;
+  if (longer) return Piece::kTooLong;  // read to its end: no piece of it runs
+  Seek(rest);
+  return Piece::kLine;
+}
+
+void ScriptRunner::RefuseTooLong(Piece piece, long position) {
+  if (piece != Piece::kTooLong) return;
+  Fail("Ошибка - строка " + std::to_string(LineNumberAt(position)) + " длиннее " +
+       std::to_string(kLinePiece) + " символов!");
+}
+
+// The number of the line in the file that starts at `position`, counted
+// from 1 (loops and jumps make LinesRead a different count).
+long ScriptRunner::LineNumberAt(long position) {
+  const long back = std::ftell(file_);
+  Seek(0);
+  long n = 1;
+  for (long i = 0; i < position; ++i)
+    if (std::getc(file_) == '\n') ++n;
+  Seek(back);
+  return n;
 }
 
 void ScriptRunner::Seek(long position) {
@@ -176,7 +231,7 @@ void ScriptRunner::SkipForward(const std::string& target) {
   std::string line;
   for (;;) {
     const long at = std::ftell(file_);
-    if (!ReadPiece(line)) return;  // the run then meets the end of the file
+    if (ReadPiece(line) == Piece::kEnd) return;  // the run then meets the end of the file
     if (CleanLine(line, false).find(target) != std::string::npos) {
       Seek(at);
       return;
@@ -190,7 +245,7 @@ void ScriptRunner::SkipToEndWhile() {
   int depth = 0;
   for (;;) {
     const long at = std::ftell(file_);
-    if (!ReadPiece(line)) return;
+    if (ReadPiece(line) == Piece::kEnd) return;
     const std::string t = CleanLine(line, true);
     if (t.rfind("%EndWhile", 0) == 0) {
       if (depth == 0) {
@@ -226,12 +281,9 @@ Outcome ScriptRunner::Run(const std::string& fileName) {
     host_.Message(kNoFile);
     return Outcome::kRefused;
   }
-  random_.seed(static_cast<unsigned>(std::time(nullptr)));
+  Seed(static_cast<unsigned>(std::time(nullptr)));
   stopRequested_ = false;
-  if (!Open(fileName)) {
-    host_.Message("Ошибка - файл скрипта не открывается: " + fileName);
-    return Outcome::kFailed;
-  }
+  if (!Open(fileName)) return Outcome::kFailed;
   variables_.clear();
   prefix_.clear();
   declarationState_ = 0;
@@ -268,7 +320,8 @@ Outcome ScriptRunner::RunLoop() {
       skipToEndWhile_ = false;
     }
     linePosition_ = std::ftell(file_);
-    if (!ReadPiece(raw)) {
+    const Piece piece = ReadPiece(raw);
+    if (piece == Piece::kEnd) {
       host_.Message(kEndOfFile);
       host_.ShowLineNumber(0);
       return Outcome::kEndOfFile;
@@ -282,6 +335,7 @@ Outcome ScriptRunner::RunLoop() {
       host_.ShowLineNumber(--linesRead_);
       return Outcome::kStopped;
     }
+    RefuseTooLong(piece, linePosition_);
     const std::string line = CleanLine(raw, true);
     if (line.empty() || HandleStatement(line) || line[0] == ';') continue;
     if (line[0] == '+') {
@@ -347,7 +401,6 @@ void ScriptRunner::RunCommandLine(const std::string& line) {
 
   const link::ReplyRecord& r = driver_.ExecuteCommand(hi * 16 + lo, line.substr(2));
   if (!driver_.Message().empty()) Fail(driver_.Message());
-  lastReply_ = &r;
   host_.ReplyReceived(r);
   if (r.flags & link::kFlagNoAnswer) Fail(kTimeout);
   // A refused or damaged frame holds no error code of its own: never success.
@@ -371,13 +424,14 @@ bool ScriptRunner::BeginFromLine(const std::string& fileName, long lineNumber) {
     host_.Message("Скрипт уже выполняется!");
     return false;
   }
-  if (fileName.empty() || !Open(fileName)) {
+  if (fileName.empty()) {
     host_.Message(kNoFile);
     return false;
   }
+  if (!Open(fileName)) return false;
   running_ = true;
   std::string raw;
-  for (long i = 0; i < lineNumber && ReadPiece(raw); ++i) {
+  for (long i = 0; i < lineNumber && ReadPiece(raw) != Piece::kEnd; ++i) {
   }
   return true;
 }
@@ -394,13 +448,16 @@ Outcome ScriptRunner::Continue(const std::string& fileName, long lineNumber) {
   std::string raw;
   try {
     for (long n = lineNumber;;) {
-      if (!ReadPiece(raw)) {
+      const long at = std::ftell(file_);
+      const Piece piece = ReadPiece(raw);
+      if (piece == Piece::kEnd) {
         host_.Message(kEndOfFile);
         host_.ShowLineNumber(0);
         break;
       }
       host_.ShowLineNumber(++n);
       host_.ProcessEvents();
+      RefuseTooLong(piece, at);
       const std::string line = CleanLine(raw, false);  // not trimmed here
       if (line.empty() || line[0] == ';') continue;
       if (line[0] == '+') {
@@ -427,13 +484,16 @@ Outcome ScriptRunner::Step(const std::string& fileName, long& lineNumber) {
   Outcome outcome = Outcome::kStepDone;
   try {
     for (;;) {
-      if (!ReadPiece(raw)) {
+      const long at = std::ftell(file_);
+      const Piece piece = ReadPiece(raw);
+      if (piece == Piece::kEnd) {
         host_.Message(kEndOfFile);
         lineNumber = 0;
         outcome = Outcome::kEndOfFile;
         break;
       }
       host_.ShowLineNumber(++lineNumber);
+      RefuseTooLong(piece, at);
       const std::string line = CleanLine(raw, false);
       if (line.empty()) continue;  // taken over within the same step
       if (line[0] == ';') break;
@@ -636,7 +696,6 @@ void ScriptRunner::RunCommand(const std::string& line) {
   }
   const link::ReplyRecord& r = driver_.ExecuteCommand(static_cast<int>(code & 0xFF), params);
   if (!driver_.Message().empty()) Fail(driver_.Message());
-  lastReply_ = &r;
   host_.ReplyReceived(r);
   if (r.flags & link::kFlagNoAnswer) Fail(kTimeout);
 }
@@ -662,36 +721,14 @@ std::string ScriptRunner::Compute(const Operand& a, const Operand& b, long op,
                                   const std::string& line) {
   const std::string av = ValueOf(a), bv = ValueOf(b);
   switch (op) {
-    case 0:
-      return std::to_string(Number(av) + Number(bv));
-    case 1:
-      return std::to_string(Number(av) - Number(bv));
-    case 2:
-      return std::to_string(Number(av) * Number(bv));
-    case 3:
-    case 4: {
-      const long long x = Number(av), y = Number(bv);
-      if (y == 0) Fail("Ошибка - деление на ноль!", line);
-      return std::to_string(op == 3 ? x / y : x % y);
-    }
     case 5:
       return av + bv;
-    case 6: {
-      const double x = static_cast<double>(Number(av)), y = static_cast<double>(Number(bv));
-      if (y == 0) Fail("Ошибка - деление на ноль!", line);
-      char buf[64];
-      std::snprintf(buf, sizeof buf, "%.15g", x / y);
-      return buf;
-    }
-    case 7: {
-      const long long lo = Number(av), span = Number(bv) - lo + 1;
-      if (span == 0) return std::to_string(lo);
-      const long long r = static_cast<long long>(random_() & 0x7FFFFFFF);
-      return std::to_string(lo + r % span);
-    }
+    case 6:
+      return Divide(av, bv, line);
     case 8: {
-      const long long count = std::min(std::max(Number(bv), 0LL), 10000LL);
-      return std::string(static_cast<size_t>(count), static_cast<char>(Number(av) & 0xFF));
+      const long long code = Number(av), times = Number(bv);
+      const long long count = std::min(std::max(times, 0LL), 10000LL);
+      return std::string(static_cast<size_t>(count), static_cast<char>(code & 0xFF));
     }
     case 9:
       return std::to_string(av.size());
@@ -703,11 +740,66 @@ std::string ScriptRunner::Compute(const Operand& a, const Operand& b, long op,
       localtime_r(&now, &t);
       return FormatDateTime(av, t);
     }
-    default: {  // 12: DDMMYY <-> YYMMDD
-      const std::string s = av + std::string(av.size() < 6 ? 6 - av.size() : 0, ' ');
-      return Trim(s.substr(4, 2) + s.substr(2, 2) + s.substr(0, 2));
+    case 12:  // DDMMYY <-> YYMMDD
+      return Part(av, 4, 2) + Part(av, 2, 2) + Part(av, 0, 2);
+    default: {  // 0 to 4 and 7
+      const long long x = Number(av), y = Number(bv);
+      return std::to_string(Arithmetic(op, x, y, line));
     }
   }
+}
+
+// The integer operations; a result beyond 64 bits ends the run instead of
+// wrapping round.
+long long ScriptRunner::Arithmetic(long op, long long x, long long y, const std::string& line) {
+  long long r = 0;
+  bool overflow = false;
+  switch (op) {
+    case 0:
+      overflow = __builtin_add_overflow(x, y, &r);
+      break;
+    case 1:
+      overflow = __builtin_sub_overflow(x, y, &r);
+      break;
+    case 2:
+      overflow = __builtin_mul_overflow(x, y, &r);
+      break;
+    case 3:
+    case 4:
+      if (y == 0) Fail(kDivisionByZero, line);
+      if (y == -1) {  // the one quotient that does not fit: LLONG_MIN / -1
+        overflow = op == 3 && __builtin_sub_overflow(0LL, x, &r);
+      } else {
+        r = op == 3 ? x / y : x % y;
+      }
+      break;
+    default: {  // 7: a + (r mod (b - a + 1)), a itself when b - a + 1 is 0
+      long long span = 0;
+      overflow = __builtin_sub_overflow(y, x, &span) || __builtin_add_overflow(span, 1LL, &span);
+      if (overflow || span == 0) {
+        r = x;
+        break;
+      }
+      const long long random = static_cast<long long>(random_() & 0x7FFFFFFF);
+      overflow = __builtin_add_overflow(x, random % span, &r);
+      break;
+    }
+  }
+  if (overflow) Fail(kOverflow, line);
+  return r;
+}
+
+// Operation 6: both operands as floating-point numbers, the quotient in the
+// general format with up to 15 significant digits, "." whatever the locale.
+std::string ScriptRunner::Divide(const std::string& a, const std::string& b,
+                                 const std::string& line) {
+  const double x = FloatNumber(a), y = FloatNumber(b);
+  if (y == 0) Fail(kDivisionByZero, line);
+  const double q = x / y;
+  if (!std::isfinite(q)) Fail(kOverflow, line);
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, q, std::chars_format::general, 15);
+  return std::string(buf, r.ptr);
 }
 
 // --- values -----------------------------------------------------------------------------
@@ -750,12 +842,23 @@ long long ScriptRunner::Number(const std::string& text) {
   return v;
 }
 
+double ScriptRunner::FloatNumber(const std::string& text) {
+  const std::string t = Trim(text);
+  double v = 0;
+  const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v))
+    Fail("Ошибка - значение \"" + link::Cp1251ToUtf8(t) + "\" не является числом!");
+  return v;
+}
+
 bool ScriptRunner::RetField(const std::string& text, std::string& value) {
   if (text.size() <= 4 || text.compare(0, 4, "%Ret") != 0 || !AllDigits(text.substr(4)))
     return false;
   const long n = SmallNumber(text.substr(4));
   if (n > 19) Fail("Ошибка - номер поля %Ret больше 19!");
-  value = lastReply_ ? std::string(lastReply_->Field(static_cast<int>(n))) : std::string();
+  // The driver's record is the reply of the program's latest exchange,
+  // whoever sent it: this runner, the monitor's own boxes, another window.
+  value = std::string(driver_.Record().Field(static_cast<int>(n)));
   return true;
 }
 

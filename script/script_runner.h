@@ -40,6 +40,12 @@ class ScriptRunner {
   // Executes the one line after `lineNumber`; `lineNumber` becomes the new one.
   Outcome Step(const std::string& fileName, long& lineNumber);
   void Stop() { stopRequested_ = true; }
+  // The monitor's activation: a Stop pressed while nothing ran is forgotten,
+  // and the generator of Oper 7 starts from `seed`.
+  void ClearStop() { stopRequested_ = false; }
+  bool StopRequested() const { return stopRequested_; }
+  void Seed(unsigned seed);
+  unsigned LastSeed() const { return seed_; }
 
   bool Running() const { return running_; }
   const std::vector<ScriptVariable>& Variables() const { return variables_; }
@@ -71,11 +77,17 @@ class ScriptRunner {
     Condition condition;
   };
   class Failure {};  // ends the run; its message was already shown
+  enum class Piece { kEnd, kLine, kTooLong };
 
-  // Reading.
+  // Reading. Open shows its own message when the file cannot be used.
   bool Open(const std::string& fileName);
   void Close();
-  bool ReadPiece(std::string& line);
+  // One line of at most kLinePiece bytes; a longer line is read to its end
+  // and reported as too long.
+  Piece ReadPiece(std::string& line);
+  // Ends the run when the line read at `position` was too long.
+  void RefuseTooLong(Piece piece, long position);
+  long LineNumberAt(long position);
   void Seek(long position);
   void SkipForward(const std::string& target);
   void SkipToEndWhile();
@@ -109,6 +121,9 @@ class ScriptRunner {
   bool Resolve(const std::string& text, bool allowText, Operand& out) const;
   std::string ValueOf(const Operand& o) const;
   long long Number(const std::string& text);
+  double FloatNumber(const std::string& text);
+  long long Arithmetic(long op, long long x, long long y, const std::string& line);
+  std::string Divide(const std::string& a, const std::string& b, const std::string& line);
   Condition ParseCondition(const std::string& arg, const char* noOperatorMessage,
                            const std::string& line);
   bool Evaluate(Condition& c);
@@ -125,6 +140,7 @@ class ScriptRunner {
   bool running_ = false;
   bool stopRequested_ = false;
   std::mt19937 random_;
+  unsigned seed_ = 0;
 
   // Interpreter state of one Run.
   std::vector<ScriptVariable> variables_;
@@ -139,7 +155,6 @@ class ScriptRunner {
   bool skipToEndWhile_ = false;
   long linePosition_ = 0;
   long linesRead_ = 0;
-  const link::ReplyRecord* lastReply_ = nullptr;
 };
 
 // Removes control characters from the end; then, when `trim`, blanks and

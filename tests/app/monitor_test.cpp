@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <ctime>
 
 #include "app_harness.h"
 #include "encoding.h"
@@ -190,6 +191,70 @@ TEST(Monitor, scriptRunFillsLogBoxesAndVariables) {
   QTableWidget* grid = m.window->variablesWindow().grid();
   EXPECT_EQ(grid->item(1, 1)->text(), "V_n");
   EXPECT_EQ(grid->item(1, 2)->text(), "2");
+}
+
+TEST(Monitor, afterAScriptRunTheShownCodeIsTheCodeSent) {
+  MonitorRig m;
+  m.monitor->codeBox()->setText("80");  // typed by hand and converted
+  m.prompt.file = m.WriteScript("last.txt", "21731942;\n");
+  m.monitor->openFile();
+  m.monitor->run();
+  ASSERT_EQ(m.monitor->codeBox()->text(), "21");
+  const long identifications = m.registrar->registrar.Executed(0x80);
+  m.monitor->executeSingle(false);
+  QTest::keyClick(m.monitor->dataBox(), Qt::Key_Return);
+  EXPECT_EQ(m.registrar->registrar.Executed(0x21), 3);
+  EXPECT_EQ(m.registrar->registrar.Executed(0x80), identifications);
+  EXPECT_EQ(m.LogLines()[2], "PC: (21)731942;");
+}
+
+TEST(Monitor, afterAScriptRunExecuteIsEnabledAndEnterSendsTheScriptsCode) {
+  MonitorRig m;
+  m.monitor->codeBox()->setText("2");  // one digit: "Выполнить" disabled, nothing converted
+  ASSERT_FALSE(m.monitor->executeButton()->isEnabled());
+  m.prompt.file = m.WriteScript("last.txt", "21731942;\n");
+  m.monitor->openFile();
+  m.monitor->run();
+  EXPECT_TRUE(m.monitor->executeButton()->isEnabled());
+  QTest::keyClick(m.monitor->dataBox(), Qt::Key_Return);
+  EXPECT_EQ(m.registrar->registrar.Executed(0x00), 0);
+  EXPECT_EQ(m.registrar->registrar.Executed(0x21), 2);
+}
+
+TEST(Monitor, activationEnablesExecuteClearsStopAndSeedsTheGenerator) {
+  MonitorRig m;
+  m.monitor->codeBox()->setText("2");
+  m.monitor->stop();  // pressed while nothing runs
+  m.monitor->hide();
+  const std::time_t before = std::time(nullptr);
+  m.monitor->show();
+  const std::time_t after = std::time(nullptr);
+  EXPECT_TRUE(m.monitor->executeButton()->isEnabled());
+  EXPECT_FALSE(m.monitor->runner().StopRequested());
+  EXPECT_GE(m.monitor->runner().LastSeed(), static_cast<unsigned>(before));
+  EXPECT_LE(m.monitor->runner().LastSeed(), static_cast<unsigned>(after));
+}
+
+TEST(Monitor, variablesWindowIsUsableUnderTheModalMonitorAndGoesWithIt) {
+  MonitorRig m;
+  app::VariablesWindow& variables = m.window->variablesWindow();
+  m.monitor->hide();
+  m.monitor->setWindowModality(Qt::ApplicationModal);  // as the main menu shows it
+  m.monitor->show();
+  m.monitor->showVariables();
+  ASSERT_TRUE(variables.isVisible());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&variables));
+  // "Закрыть" answers a click that comes through the window system.
+  QPushButton* close = variables.findChild<QPushButton*>();
+  QTest::mouseClick(variables.windowHandle(), Qt::LeftButton, {},
+                    close->mapTo(&variables, close->rect().center()));
+  EXPECT_FALSE(variables.isVisible());
+  // Shown again, it closes with the monitor ("Выход") and returns to its owner.
+  m.monitor->showVariables();
+  ASSERT_TRUE(variables.isVisible());
+  m.monitor->accept();
+  EXPECT_FALSE(variables.isVisible());
+  EXPECT_EQ(variables.parentWidget(), m.window.get());
 }
 
 TEST(Monitor, stopEndsALongRunAndTheWindowStaysResponsive) {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "script_harness.h"
 
 using tesmar::script::Outcome;
@@ -92,11 +94,57 @@ TEST(ScriptComments, lineOf299CharactersIsReadWholeAndItsLineEndSkipped) {
   ASSERT_EQ(rig.host.log.size(), 2u);
   EXPECT_EQ(rig.host.log[0], "Комментарий:: " + std::string(298, 'x') + "!!!");
   EXPECT_EQ(rig.runner.LinesRead(), 3);  // the line end arrived as an empty line
-  // 300 characters: the rest is a line of its own.
+  // 299 characters, then CR LF: still whole.
   rig.host.log.clear();
-  rig.Run("+" + std::string(299, 'x') + "\n");
-  EXPECT_EQ(rig.host.log.size(), 2u);  // the comment, then the failing rest "x"
-  EXPECT_EQ(rig.host.messages.back(), "Ошибка - строка команды короче 9 символов!");
+  EXPECT_EQ(rig.Run(text + "\r\n"), Outcome::kEndOfFile);
+  EXPECT_EQ(rig.host.log.size(), 1u);
+}
+
+TEST(ScriptLines, overLongLineEndsTheRunAndNothingOfItIsSent) {
+  ScriptRig rig;
+  // A comment padded past the limit, with a command line where the cut fell.
+  const std::string padded = ";" + std::string(298, ' ') + "60731942;\n";
+  EXPECT_EQ(rig.Run("21731942;\n" + padded + "21731942;\n"), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка - строка 2 длиннее 299 символов!");
+  EXPECT_EQ(rig.registrar.Executed(0x60), 0);
+  EXPECT_EQ(rig.registrar.Executed(0x21), 1);  // the line before it, nothing after
+  EXPECT_EQ(rig.host.log.size(), 2u);          // that line's PC: and FP:
+  // One byte over is over: a 300-character comment.
+  EXPECT_EQ(rig.Run("+" + std::string(299, 'x') + "\n"), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка - строка 1 длиннее 299 символов!");
+  // A NUL byte does not hide the rest of the line.
+  EXPECT_EQ(rig.Run(std::string(";\0", 2) + std::string(297, ' ') + "60731942;\n"),
+            Outcome::kFailed);
+  EXPECT_EQ(rig.registrar.Executed(0x60), 0);
+}
+
+TEST(ScriptLines, overLongLineEndsContinueAndStepToo) {
+  ScriptRig rig;
+  rig.Write("21731942;\n;" + std::string(300, ' ') + "60731942;\n21731942;\n");
+  EXPECT_EQ(rig.runner.Continue(rig.file.string(), 0), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка - строка 2 длиннее 299 символов!");
+  EXPECT_EQ(rig.registrar.Executed(0x21), 1);
+  long line = 1;
+  EXPECT_EQ(rig.runner.Step(rig.file.string(), line), Outcome::kFailed);
+  EXPECT_EQ(line, 2);
+  // Continue from the line box passes over the long line as one line.
+  EXPECT_EQ(rig.runner.Continue(rig.file.string(), line), Outcome::kEndOfFile);
+  EXPECT_EQ(rig.registrar.Executed(0x21), 2);
+  EXPECT_EQ(rig.registrar.Executed(0x60), 0);
+}
+
+TEST(ScriptLines, aFolderOrAMissingFileIsRefusedWithAMessage) {
+  ScriptRig rig;
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  EXPECT_EQ(rig.runner.Run(folder), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка - \"" + folder + "\" не является файлом!");
+  EXPECT_EQ(rig.runner.Continue(folder, 0), Outcome::kRefused);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка - \"" + folder + "\" не является файлом!");
+  long line = 0;
+  EXPECT_EQ(rig.runner.Step("/nonexistent/s.txt", line), Outcome::kRefused);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка - файл скрипта не открывается: /nonexistent/s.txt");
+  EXPECT_EQ(std::count(rig.host.messages.begin(), rig.host.messages.end(), "Конец файла!"), 0);
+  EXPECT_FALSE(rig.runner.Running());
 }
 
 // --- declarations and Set ---------------------------------------------------------------
@@ -267,6 +315,48 @@ TEST(ScriptOper, everyOperation) {
   EXPECT_EQ(rig.Variable("s").size(), 10u);
 }
 
+TEST(ScriptOper, divisionInFloatingPointTakesFractions) {
+  ScriptRig rig;
+  rig.Run(
+      "%DeclareBeg\n%New i\n%New s\n%New x\n%DeclareEnd\n"
+      "%Oper (1, 4, 6, s)\n%Oper (s, 2, 6, i)\n%Oper (1, 3, 6, x)\n");
+  EXPECT_EQ(rig.host.messages, std::vector<std::string>{"Конец файла!"});
+  EXPECT_EQ(rig.Variable("s"), "0.25");
+  EXPECT_EQ(rig.Variable("i"), "0.125");
+  EXPECT_EQ(rig.Variable("x"), "0.333333333333333");  // 15 significant digits
+  EXPECT_EQ(rig.Run(kDecl + "%Set s = \"0.5\"\n%Oper (s, 0, 6, i)\n"), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка - деление на ноль!");
+  EXPECT_EQ(rig.Run(kDecl + "%Set s = \"1,5\"\n%Oper (s, 2, 6, i)\n"), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка - значение \"1,5\" не является числом!");
+  // The integer operations still take integers only.
+  EXPECT_EQ(rig.Run(kDecl + "%Oper (1, 4, 6, s)\n%Oper (s, 1, 0, i)\n"), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка - значение \"0.25\" не является целым числом!");
+}
+
+TEST(ScriptOper, reorderedDateKeepsEveryCharacter) {
+  ScriptRig rig;
+  rig.Run(kDecl + "%Oper (\"  1226\", 0, 12, s)\n%Oper (\"1226\", 0, 12, i)\n");
+  EXPECT_EQ(rig.Variable("s"), "2612  ");
+  EXPECT_EQ(rig.Variable("i"), "2612");
+}
+
+TEST(ScriptOper, overflowingArithmeticEndsTheRun) {
+  const std::string big = "%Set s = \"9223372036854775807\"\n";
+  const std::string least = "%Set s = \"-9223372036854775808\"\n%Set i = \"-1\"\n";
+  const std::string cases[] = {
+      big + "%Oper (s, 1, 0, i)\n",   big + "%Oper (s, 2, 2, i)\n",   big + "%Oper (0, s, 7, i)\n",
+      least + "%Oper (s, i, 3, i)\n", least + "%Oper (s, 1, 1, i)\n",
+  };
+  for (const std::string& c : cases) {
+    ScriptRig rig;
+    EXPECT_EQ(rig.Run(kDecl + c), Outcome::kFailed) << c;
+    EXPECT_EQ(rig.LastMessage(), "Ошибка - переполнение при вычислении!") << c;
+  }
+  ScriptRig rig;  // the remainder of that division fits
+  EXPECT_EQ(rig.Run(kDecl + least + "%Oper (s, i, 4, i)\n"), Outcome::kEndOfFile);
+  EXPECT_EQ(rig.Variable("i"), "0");
+}
+
 TEST(ScriptOper, failures) {
   const std::pair<std::string, std::string> cases[] = {
       {"%Oper (x, 1, 0, s)\n", "Ошибка первого параметра!"},
@@ -304,6 +394,23 @@ TEST(ScriptRunCommand, sendsResolvedFieldsAndRetReadsTheReply) {
   ScriptRig bad;
   bad.Run(kDecl + "%RunCommand (128, x)\n");
   EXPECT_EQ(bad.LastMessage(), "Ошибка первого параметра!");
+}
+
+TEST(ScriptRet, readsTheProgramsLatestExchangeWhoeverSentIt) {
+  ScriptRig rig;
+  // An exchange the runner did not make: the 80h reply, field 1 the model.
+  rig.driver.ExecuteCommand(0x80, "731942;");
+  rig.Run(kDecl + "%Print %Ret0\n%Set s = %Ret0\n");
+  EXPECT_EQ(rig.host.log, std::vector<std::string>{";%Ret0=Tesmar EMU-01"});
+  EXPECT_EQ(rig.Variable("s"), "Tesmar EMU-01");
+  // The runner's own exchange, then one from outside between two runs.
+  rig.Run(kDecl + "%RunCommand (128, \"731942\")\n");
+  rig.driver.ExecuteCommand(0x21, "731942;");
+  const std::string date(rig.driver.Record().Field(0));
+  ASSERT_FALSE(date.empty());
+  rig.host.log.clear();
+  rig.Run(kDecl + "%Print %Ret0\n");
+  EXPECT_EQ(rig.host.log, std::vector<std::string>{";%Ret0=" + date});
 }
 
 // --- Continue, Step, Stop, Delay --------------------------------------------------------
