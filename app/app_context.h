@@ -1,5 +1,6 @@
 // What every window of the program receives: the shared state, the driver,
-// the prompt and the sleep seam. Nothing here is global.
+// the prompt and the sleep seam. Nothing here is global. Windows send
+// through a CommandPath (command_path.h).
 #pragma once
 
 #include <QString>
@@ -18,14 +19,6 @@ struct AppContext {
   link::Sleeper& sleeper;
   // The main window's status bar.
   std::function<void(const QString&)> showStatus = [](const QString&) {};
-
-  // Runs a command and makes its reply the last reply.
-  const link::ReplyRecord& execute(int code, const std::string& params) {
-    const link::ReplyRecord& r = driver.ExecuteCommand(code, params);
-    state.lastReply = &r;
-    if (!driver.Message().empty()) prompt.showMessage(QString::fromStdString(driver.Message()));
-    return r;
-  }
 };
 
 // Reply field `n` (numbered from 1) as a decimal number; 0 when not a number.

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <ctime>
 
+#include "command_path.h"
 #include "encoding.h"
 #include "ini_profile.h"
 #include "status_bytes_dialog.h"
@@ -239,9 +240,14 @@ bool MonitorWindow::replyFailed(const link::ReplyRecord* r) {
 }
 
 void MonitorWindow::executeSingle(bool enterVariant) {
-  const std::string params = ToWire(password_->text() + ";" + data_->text());
-  const link::ReplyRecord& r = ctx_.execute(commandCode_, params);
-  if (replyFailed(&r)) return;
+  std::string params;
+  if (!app::WireField(ctx_.prompt, "Данные:", password_->text() + ";" + data_->text(), params))
+    return;
+  app::CommandPath path(ctx_);
+  const app::Sent out = path.send(
+      [&](link::Driver& d) -> auto& { return d.ExecuteCommand(commandCode_, params); });
+  if (!out.reply || replyFailed(out.reply)) return;
+  const link::ReplyRecord& r = *out.reply;
   const std::string_view sent = r.sentFrame.View(), raw = r.rawReply.View();
   if (!noOutput_->isChecked()) {
     if (enterVariant) {

@@ -89,6 +89,7 @@ TEST(CommandPath, directCheckSaysTimeoutWhenNoAnswerCame) {
   silent.silence = 1.0;
   test::AppHarness h({}, silent);
   ASSERT_GE(h.driver.OpenSerialLink(h.registrar->Path().toStdString(), 9600), 0);
+  h.driver.SetRetryCount(0);  // one silent exchange is enough
   app::CommandPath path(h.ctx);
   h.prompt.messages.clear();
   EXPECT_FALSE(path.direct("Нет ответа", "Отказ", [](link::Driver& d) -> auto& {
