@@ -51,10 +51,10 @@ const std::pair<const char*, std::vector<const char*>> kMenus[] = {
       "Состояние модема", "Последний сеанс связи с эквайером"}},
 };
 
-const QStringList kConnectedMenus = {"Продажа", "Отчеты", "Команды", "Утилиты",
-                                     "Фискальные параметры"};
-// Items that follow those menus although their menu is not disabled with them.
-const QStringList kConnectedItems = {"Запуск скрипта"};
+// The menus disabled until a connection. "Команды" stays open for the
+// exchange log; its registrar items follow the connection one by one.
+const QStringList kConnectedMenus = {"Продажа", "Отчеты", "Утилиты", "Фискальные параметры"};
+const QStringList kConnectedItems = {"Тест команд", "Запуск скрипта"};
 constexpr const char* kAbout = "О программе...";
 
 }  // namespace
@@ -184,6 +184,9 @@ void MainWindow::buildMenus() {
 
 void MainWindow::addWindows(const WindowTable& windows) {
   for (const WindowRow& row : windows) {
+    // An item that the fixed menus do not have goes at the end of its menu.
+    if (!items_.contains(row.caption) && menus_.contains(row.menu))
+      items_[row.caption] = menus_[row.menu]->addAction(row.caption);
     windows_.push_back({row.caption, row.enabled, row.make(*services_)});
     bindItem(row.caption);
   }

@@ -44,6 +44,8 @@ struct WindowRow {
   // Empty: enabled whenever its menu is. Several rows may share a caption;
   // a click opens the first whose rule holds at that moment.
   EnablingRule enabled;
+  // For an item the main menu does not list: the menu it is added to.
+  QString menu;
 };
 
 using WindowTable = std::vector<WindowRow>;

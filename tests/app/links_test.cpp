@@ -122,7 +122,7 @@ TEST(UsbVirtualPort, connectOverItShowsRestoreAndRestoreCyclesTheDevice) {
   // Only the lamp and the caption change: the lists stay as the connect left them.
   EXPECT_FALSE(h.window->portList()->isEnabled());
   EXPECT_FALSE(h.window->usbConnect()->isEnabled());
-  EXPECT_TRUE(h.window->menu("Команды")->isEnabled());
+  EXPECT_TRUE(h.window->menu("Отчеты")->isEnabled());
 }
 
 TEST(BankTerminal, portIsPreparedAndReleasedOrStaysRed) {

@@ -69,9 +69,11 @@ TEST(Activation, noSerialPortsLeavesTheListsEmptyAndConnectEnabled) {
 TEST(Activation, menusWaitForAConnectionAndUnbuiltWindowsStayDisabled) {
   test::AppHarness h;
   h.window->activate();
-  for (const char* m : {"Продажа", "Отчеты", "Команды", "Утилиты", "Фискальные параметры"})
+  for (const char* m : {"Продажа", "Отчеты", "Утилиты", "Фискальные параметры"})
     EXPECT_FALSE(h.window->menu(m)->isEnabled()) << m;
-  EXPECT_TRUE(h.window->menuItem("Тест команд")->isEnabled());
+  // "Команды" stays open for the exchange log; its registrar items wait.
+  EXPECT_TRUE(h.window->menu("Команды")->isEnabled());
+  EXPECT_FALSE(h.window->menuItem("Тест команд")->isEnabled());
   EXPECT_FALSE(h.window->menuItem("Фискальный чек")->isEnabled());
   EXPECT_NE(h.window->menuItem("Печать периодического отчета "), nullptr);  // trailing blank
   EXPECT_TRUE(h.window->menuItem("О программе...")->isEnabled());
@@ -180,7 +182,7 @@ TEST(Connect, errorAnswerKeepsThePortOpenAndTheMenusEnabled) {
             QStringList{"Проверка состояния регистратора:\n  Неверный пароль доступа!"});
   EXPECT_EQ(h.window->serialLamp()->color(), Indicator::Color::Red);
   EXPECT_TRUE(h.driver.SerialActive());
-  EXPECT_TRUE(h.window->menu("Команды")->isEnabled());
+  EXPECT_TRUE(h.window->menu("Отчеты")->isEnabled());
   EXPECT_TRUE(h.window->serialConnect()->isEnabled());
   EXPECT_FALSE(h.window->usbConnect()->isEnabled());  // one link at a time
 }
@@ -199,7 +201,8 @@ TEST(Connect, halfConnectedPortCanBeClosedAndTheOtherLinkComesBack) {
   EXPECT_FALSE(h.driver.SerialActive());
   EXPECT_EQ(h.window->serialConnect()->text(), "Подключить");
   EXPECT_TRUE(h.window->usbConnect()->isEnabled());
-  EXPECT_FALSE(h.window->menu("Команды")->isEnabled());
+  EXPECT_FALSE(h.window->menu("Отчеты")->isEnabled());
+  EXPECT_FALSE(h.window->menuItem("Тест команд")->isEnabled());
   // And a new "Подключить" tries again.
   h.window->serialButton();
   EXPECT_EQ(h.prompt.messages.size(), 1);
