@@ -31,7 +31,7 @@ int PaymentTypes(const Registrar& r) {
   return n <= 0 ? kMaxPaymentTypes : std::min(n, kMaxPaymentTypes);
 }
 
-void ReceiptLine(Registrar& r, std::string_view utf8) {
+void ReceiptLineUtf8(Registrar& r, std::string_view utf8) {
   PrintReceiptLine(r, link::Utf8ToCp1251(utf8));
 }
 
@@ -113,10 +113,10 @@ Answer OpenFiscal(Registrar& r, ArgReader& args) {
   receipt.number = ++s.lastReceiptNumber;
   s.receipt = receipt;
   s.document = Document::kReceiptOpened;
-  ReceiptLine(r, std::string(receipt.refund ? "ЧЕК ПОВЕРНЕННЯ № " : "ФІСКАЛЬНИЙ ЧЕК № ") +
-                     std::to_string(receipt.number));
-  ReceiptLine(r, "КАСИР " + std::to_string(receipt.operatorNumber) + "   КАСА " +
-                     std::to_string(receipt.till));
+  ReceiptLineUtf8(r, std::string(receipt.refund ? "ЧЕК ПОВЕРНЕННЯ № " : "ФІСКАЛЬНИЙ ЧЕК № ") +
+                         std::to_string(receipt.number));
+  ReceiptLineUtf8(r, "КАСИР " + std::to_string(receipt.operatorNumber) + "   КАСА " +
+                         std::to_string(receipt.till));
   return {};
 }
 
@@ -142,8 +142,8 @@ Answer Sell(Registrar& r, ArgReader& args) {
   s.receipt.items.push_back(item);
   s.document = Document::kSaleDone;
   PrintReceiptLine(r, a.name);
-  ReceiptLine(r, "  " + FormatQuantity(item.quantity) + " x " + FormatMoney(item.price) + " = " +
-                     FormatMoney(item.sum) + " " + kTaxLetters[item.taxGroup]);
+  ReceiptLineUtf8(r, "  " + FormatQuantity(item.quantity) + " x " + FormatMoney(item.price) +
+                         " = " + FormatMoney(item.sum) + " " + kTaxLetters[item.taxGroup]);
   return {};
 }
 
@@ -159,14 +159,14 @@ Answer Pay(Registrar& r, ArgReader& args) {
   if (type != 0 && amount > due) return Refused(err::kChangeForbidden);
   if (s.receipt.Paid() + amount > kMaxAmount) return Refused(err::kPaymentsOverflow);
   s.receipt.payments[type] += amount;
-  ReceiptLine(
-      r, ReportRow(type == 0 ? "ГОТІВКА" : "ОПЛАТА " + std::to_string(type), FormatMoney(amount)));
+  const std::string label = type == 0 ? "ГОТІВКА" : "ОПЛАТА " + std::to_string(type);
+  PrintReceiptLine(r, ReportRow(label, FormatMoney(amount)));
   if (amount < due) {
     s.document = Document::kPaying;
     return {};
   }
   s.document = Document::kCompleted;
-  if (amount > due) ReceiptLine(r, ReportRow("РЕШТА", FormatMoney(amount - due)));
+  if (amount > due) PrintReceiptLine(r, ReportRow("РЕШТА", FormatMoney(amount - due)));
   return {};
 }
 
@@ -178,7 +178,7 @@ Answer PrintTotal(Registrar& r, ArgReader& args) {
   if (d != Document::kSaleDone && d != Document::kPaying && d != Document::kCompleted)
     return Refused(err::kWrongDocumentState);
   const std::string total = FormatMoney(r.state.receipt.Total());
-  ReceiptLine(r, ReportRow("СУМА", total));
+  PrintReceiptLine(r, ReportRow("СУМА", total));
   return {"0000", total + ";"};
 }
 
@@ -193,7 +193,7 @@ Answer Close(Registrar& r, ArgReader& args) {
   }
   if (!s.FiscalReceiptOpen() || s.receipt.Paid() < s.receipt.Total())
     return Refused(err::kWrongDocumentState);
-  ReceiptLine(r, ReportRow("СУМА", FormatMoney(s.receipt.Total())));
+  PrintReceiptLine(r, ReportRow("СУМА", FormatMoney(s.receipt.Total())));
   PrintReceiptLine(r, std::string(kTapeWidth, '='));
   if (!s.receipt.items.empty()) AddReceiptToShift(r, s.receipt);
   s.receipt = {};
@@ -209,7 +209,7 @@ Answer Void(Registrar& r, ArgReader& args) {
   if (kind != 0) return Refused(err::kNotSupported);
   RegistrarState& s = r.state;
   if (!s.FiscalReceiptOpen()) return Refused(err::kNothingToVoid);
-  ReceiptLine(r, "ЧЕК АНУЛЬОВАНО");
+  ReceiptLineUtf8(r, "ЧЕК АНУЛЬОВАНО");
   PrintReceiptLine(r, std::string(kTapeWidth, '='));
   s.receipt = {};
   s.document = Document::kClosed;
