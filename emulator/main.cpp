@@ -26,7 +26,8 @@ protocol on a pseudo-terminal and prints that terminal's path; point Tesmar or
 tesmar-cli at it as at a serial port. Stop it with Ctrl+C.
 
 Line:
-  --link PATH          also make PATH a symlink to the pty (a stable name)
+  --link PATH          also make PATH a symlink to the pty (a stable name); PATH
+                       must be absent or such a link left by an earlier run
   --baud N             pace the bytes as N baud would (default: at once)
   --busy MS            send SYN bytes for MS milliseconds before each reply
 
@@ -43,6 +44,8 @@ Registrar:
 
 Faults (probability 0..1 per request, repeatable with --seed):
   --nak P --corrupt P --stray P --silence P --cut P --hangup P
+                       after a hang-up it serves again on a new pty, and the
+                       --link follows it
   --seed N             seed of the fault generator (default 1)
 
   -h, --help           print this help and exit
@@ -53,19 +56,29 @@ Example, with the command-line front end in a second terminal:
   tesmar-cli -p /tmp/registrar send 80 "731942;"
 )";
 
-bool ParseInt(const char* s, long lo, long hi, long& out) {
-  char* end = nullptr;
-  errno = 0;
-  const long v = std::strtol(s, &end, 10);
-  if (errno || !end || *end || end == s || v < lo || v > hi) return false;
+// Decimal digits only: "1e5", " 5", "+5" and "5x" are not numbers.
+bool ParseInt(const std::string& s, long lo, long hi, long& out) {
+  if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  const long v = std::stol(s);
+  if (v < lo || v > hi) return false;
   out = v;
   return true;
 }
 
-bool ParseProbability(const char* s, double& out) {
-  char* end = nullptr;
-  const double v = std::strtod(s, &end);
-  if (!end || *end || end == s || !(v >= 0 && v <= 1)) return false;
+// "0", "1", "0.25", "1.0": digits with an optional fraction, from 0 to 1.
+bool ParseProbability(const std::string& s, double& out) {
+  const size_t dot = s.find('.');
+  const std::string whole = s.substr(0, dot);
+  const std::string fraction = dot == std::string::npos ? "" : s.substr(dot + 1);
+  const auto digits = [](const std::string& t) {
+    return t.find_first_not_of("0123456789") == std::string::npos;
+  };
+  if (whole.empty() || !digits(whole) || !digits(fraction) ||
+      (dot != std::string::npos && fraction.empty()) || whole.size() > 3 || fraction.size() > 9)
+    return false;
+  const double v = std::stod(s);
+  if (!(v >= 0 && v <= 1)) return false;
   out = v;
   return true;
 }
@@ -82,7 +95,59 @@ struct Config {
   std::string tape, state;
 };
 
-// Returns 0 to go on, or the exit status.
+// Applies one option with its value; empty on success, else the complaint.
+std::string Apply(Config& c, const std::string& a, const std::string& v) {
+  std::string* text = a == "--link"                                   ? &c.line.linkPath
+                      : a == "--model"                                ? &c.registrar.model
+                      : a == "--version" || a == "--firmware-version" ? &c.registrar.version
+                      : a == "--tape"                                 ? &c.tape
+                      : a == "--state"                                ? &c.state
+                                                                      : nullptr;
+  if (text) {
+    *text = v;
+    return {};
+  }
+  int* number = a == "--baud"            ? &c.line.baud
+                : a == "--busy"          ? &c.line.busyMs
+                : a == "--tax-groups"    ? &c.registrar.taxGroups
+                : a == "--payment-types" ? &c.registrar.paymentTypes
+                                         : nullptr;
+  const long lo = a == "--tax-groups" ? 1 : 0;
+  const long hi = a == "--baud" ? 4000000 : a == "--busy" ? 3600000 : a == "--tax-groups" ? 9 : 10;
+  long n = 0;
+  if (number) {
+    if (!ParseInt(v, lo, hi, n)) return "bad number for " + a + ": " + v;
+    *number = static_cast<int>(n);
+    return {};
+  }
+  if (a == "--seed") {
+    if (!ParseInt(v, 0, 999999999, n)) return "bad number for " + a + ": " + v;
+    c.faults.seed = static_cast<unsigned>(n);
+    return {};
+  }
+  double* p = a == "--nak"       ? &c.faults.nak
+              : a == "--corrupt" ? &c.faults.corrupt
+              : a == "--stray"   ? &c.faults.stray
+              : a == "--silence" ? &c.faults.silence
+              : a == "--cut"     ? &c.faults.cut
+                                 : &c.faults.hangUp;
+  if (!ParseProbability(v, *p)) return "bad probability for " + a + ": " + v;
+  return {};
+}
+
+bool TakesValue(const std::string& a) {
+  static const char* const kNames[] = {
+      "--link",         "--model", "--version", "--firmware-version",
+      "--tape",         "--state", "--baud",    "--busy",
+      "--seed",         "--nak",   "--corrupt", "--stray",
+      "--silence",      "--cut",   "--hangup",  "--tax-groups",
+      "--payment-types"};
+  for (const char* name : kNames)
+    if (a == name) return true;
+  return false;
+}
+
+// Returns 0 to go on, -1 when help was shown, or the exit status.
 int Parse(int argc, char** argv, Config& c) {
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -98,40 +163,10 @@ int Parse(int argc, char** argv, Config& c) {
       c.registrar.serviceMode = true;
       continue;
     }
+    if (!TakesValue(a)) return Usage("unknown option " + a);
     if (i + 1 >= argc) return Usage("option " + a + " needs a value");
-    const char* v = argv[++i];
-    long n = 0;
-    double* p = nullptr;
-    if (a == "--link")
-      c.line.linkPath = v;
-    else if (a == "--model")
-      c.registrar.model = v;
-    else if (a == "--firmware-version" || a == "--version")
-      c.registrar.version = v;
-    else if (a == "--tape")
-      c.tape = v;
-    else if (a == "--state")
-      c.state = v;
-    else if (a == "--baud" || a == "--busy" || a == "--tax-groups" || a == "--payment-types" ||
-             a == "--seed") {
-      if (!ParseInt(v, 0, a == "--baud" ? 4000000 : 1000000, n))
-        return Usage("bad number for " + a + ": " + v);
-      if (a == "--baud") c.line.baud = static_cast<int>(n);
-      if (a == "--busy") c.line.busyMs = static_cast<int>(n);
-      if (a == "--tax-groups") c.registrar.taxGroups = static_cast<int>(n);
-      if (a == "--payment-types") c.registrar.paymentTypes = static_cast<int>(n);
-      if (a == "--seed") c.faults.seed = static_cast<unsigned>(n);
-    } else if ((p = a == "--nak"       ? &c.faults.nak
-                    : a == "--corrupt" ? &c.faults.corrupt
-                    : a == "--stray"   ? &c.faults.stray
-                    : a == "--silence" ? &c.faults.silence
-                    : a == "--cut"     ? &c.faults.cut
-                    : a == "--hangup"  ? &c.faults.hangUp
-                                       : nullptr)) {
-      if (!ParseProbability(v, *p)) return Usage("bad probability for " + a + ": " + v);
-    } else {
-      return Usage("unknown option " + a);
-    }
+    const std::string complaint = Apply(c, a, argv[++i]);
+    if (!complaint.empty()) return Usage(complaint);
   }
   return 0;
 }
@@ -167,7 +202,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tesmar-emu: cannot save the state to %s\n", c.state.c_str());
     });
 
+  struct sigaction sa {};
+  sa.sa_handler = [](int) { g_stop = true; };
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
+
+  c.line.serveAgainAfterHangUp = true;
   PtyServer server(session, c.line);
+  server.OnServingAgain([](const std::string& path) {
+    std::fprintf(stderr, "tesmar-emu: hang-up (fault injected); serving again on %s\n",
+                 path.c_str());
+  });
   std::string error;
   if (!server.Open(&error)) {
     std::fprintf(stderr, "tesmar-emu: %s\n", error.c_str());
@@ -178,11 +223,8 @@ int main(int argc, char** argv) {
     std::printf("link: %s -> %s\n", c.line.linkPath.c_str(), server.Path().c_str());
   std::fflush(stdout);
 
-  struct sigaction sa {};
-  sa.sa_handler = [](int) { g_stop = true; };
-  sigaction(SIGINT, &sa, nullptr);
-  sigaction(SIGTERM, &sa, nullptr);
   server.Serve(g_stop);
-  if (server.HungUp()) std::fprintf(stderr, "tesmar-emu: hang-up (fault injected)\n");
-  return 0;
+  if (g_stop) return 0;
+  std::fprintf(stderr, "tesmar-emu: the line went down and could not be served again\n");
+  return 1;
 }

@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -19,9 +21,26 @@ namespace {
 constexpr int kPollMs = 50;
 constexpr int kFrameGapMs = 500;  // a frame silent this long is abandoned
 constexpr int kSynEveryMs = 20;
+constexpr const char* kPtyDirectory = "/dev/pts/";
 
-void SleepMicros(long us) {
-  if (us > 0) usleep(static_cast<useconds_t>(us));
+std::string ReadLink(const std::string& path) {
+  char target[4096];
+  const ssize_t n = readlink(path.c_str(), target, sizeof target - 1);
+  return n < 0 ? std::string() : std::string(target, static_cast<size_t>(n));
+}
+
+// A path the server may take for its link: nothing there, or a symlink to a
+// pseudo-terminal (which a previous run may have left behind).
+bool MayReplace(const std::string& path, std::string* error) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT) return true;
+    *error = path + ": " + std::strerror(errno);
+    return false;
+  }
+  if (S_ISLNK(st.st_mode) && ReadLink(path).rfind(kPtyDirectory, 0) == 0) return true;
+  *error = path + " exists and is not a link to a pseudo-terminal; not replacing it";
+  return false;
 }
 
 }  // namespace
@@ -32,11 +51,16 @@ PtyServer::PtyServer(Session& session, LineOptions options)
 PtyServer::~PtyServer() {
   Stop();
   Close();
-  if (!options_.linkPath.empty()) unlink(options_.linkPath.c_str());
+  RemoveOwnLink();
 }
 
 bool PtyServer::Open(std::string* error) {
-  master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (!options_.linkPath.empty() && !MayReplace(options_.linkPath, error)) return false;
+  return OpenPty(error) && PointLinkAtPty(error);
+}
+
+bool PtyServer::OpenPty(std::string* error) {
+  master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
   if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
     *error = std::string("posix_openpt: ") + std::strerror(errno);
     return false;
@@ -46,7 +70,10 @@ bool PtyServer::Open(std::string* error) {
     *error = std::string("ptsname: ") + std::strerror(errno);
     return false;
   }
-  path_ = name;
+  {
+    std::lock_guard lock(pathMutex_);
+    path_ = name;
+  }
   slave_ = open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
   if (slave_ >= 0) {
     termios t{};
@@ -54,14 +81,36 @@ bool PtyServer::Open(std::string* error) {
     cfmakeraw(&t);
     tcsetattr(slave_, TCSANOW, &t);
   }
-  if (!options_.linkPath.empty()) {
-    unlink(options_.linkPath.c_str());
-    if (symlink(name, options_.linkPath.c_str()) != 0) {
-      *error = options_.linkPath + ": " + std::strerror(errno);
-      return false;
-    }
-  }
   return true;
+}
+
+// The link is made beside its place and renamed over it, so a program
+// opening the link sees the old pty or the new one, never nothing.
+bool PtyServer::PointLinkAtPty(std::string* error) {
+  const std::string& link = options_.linkPath;
+  if (link.empty()) return true;
+  const std::string temporary = link + ".tmp" + std::to_string(getpid());
+  unlink(temporary.c_str());
+  if (symlink(path_.c_str(), temporary.c_str()) != 0 ||
+      rename(temporary.c_str(), link.c_str()) != 0) {
+    *error = link + ": " + std::strerror(errno);
+    unlink(temporary.c_str());
+    return false;
+  }
+  linkMade_ = true;
+  return true;
+}
+
+// Removes the link only while it is still the one this server made.
+void PtyServer::RemoveOwnLink() {
+  if (!linkMade_) return;
+  if (ReadLink(options_.linkPath) == CurrentPath()) unlink(options_.linkPath.c_str());
+  linkMade_ = false;
+}
+
+std::string PtyServer::CurrentPath() const {
+  std::lock_guard lock(pathMutex_);
+  return path_;
 }
 
 void PtyServer::Close() {
@@ -70,36 +119,61 @@ void PtyServer::Close() {
   master_ = slave_ = -1;
 }
 
-void PtyServer::Send(const std::vector<uint8_t>& bytes) {
-  if (options_.baud <= 0) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-      const ssize_t w = write(master_, bytes.data() + done, bytes.size() - done);
-      if (w <= 0 && errno != EINTR && errno != EAGAIN) return;
-      if (w > 0) done += static_cast<size_t>(w);
-    }
-    return;
+bool PtyServer::Stopping() const {
+  return stop_ || (externalStop_ && *externalStop_);
+}
+
+// Waits for room to write, a poll at a time, while not stopping.
+bool PtyServer::WaitWritable() {
+  while (!Stopping()) {
+    pollfd p{master_, POLLOUT, 0};
+    const int r = poll(&p, 1, kPollMs);
+    if (r > 0) return (p.revents & POLLOUT) != 0;
+    if (r < 0 && errno != EINTR) return false;
   }
+  return false;
+}
+
+// Sleeps in slices short enough to notice a stop.
+void PtyServer::PauseMicros(long us) {
+  while (us > 0 && !Stopping()) {
+    const long slice = std::min<long>(us, kPollMs * 1000L);
+    usleep(static_cast<useconds_t>(slice));
+    us -= slice;
+  }
+}
+
+void PtyServer::Send(const std::vector<uint8_t>& bytes) {
   // Ten bits a byte on the wire (start, 8 data, stop).
-  const long perByteUs = 10L * 1000000L / options_.baud;
-  for (uint8_t b : bytes) {
-    if (write(master_, &b, 1) != 1) return;
-    SleepMicros(perByteUs);
+  const long perByteUs = options_.baud > 0 ? 10L * 1000000L / options_.baud : 0;
+  const size_t chunk = perByteUs > 0 ? 1 : bytes.size();
+  size_t done = 0;
+  while (done < bytes.size() && !Stopping()) {
+    const ssize_t w = write(master_, bytes.data() + done, std::min(chunk, bytes.size() - done));
+    if (w > 0) {
+      done += static_cast<size_t>(w);
+      PauseMicros(perByteUs);
+    } else if (w < 0 && errno == EAGAIN) {
+      if (!WaitWritable()) return;
+    } else if (w < 0 && errno != EINTR) {
+      return;
+    }
   }
 }
 
 void PtyServer::SendBusy() {
-  const uint8_t syn = link::kSyn;
-  for (int t = 0; t < options_.busyMs && !stop_; t += kSynEveryMs) {
-    if (write(master_, &syn, 1) != 1) return;
-    SleepMicros(kSynEveryMs * 1000L);
+  const std::vector<uint8_t> syn{link::kSyn};
+  for (int t = 0; t < options_.busyMs && !Stopping(); t += kSynEveryMs) {
+    Send(syn);
+    PauseMicros(kSynEveryMs * 1000L);
   }
 }
 
 void PtyServer::Serve(const std::atomic<bool>& stop) {
+  externalStop_ = &stop;
   auto lastByte = std::chrono::steady_clock::now();
   uint8_t buf[512];
-  while (!stop && !stop_ && master_ >= 0) {
+  while (!Stopping() && master_ >= 0) {
     pollfd p{master_, POLLIN, 0};
     const int r = poll(&p, 1, kPollMs);
     if (r < 0 && errno != EINTR) break;
@@ -117,13 +191,26 @@ void PtyServer::Serve(const std::atomic<bool>& stop) {
     lastByte = std::chrono::steady_clock::now();
     SessionOutput out = session_.Feed(buf, static_cast<size_t>(n));
     if (out.hangUp) {
-      hungUp_ = true;
-      Close();
-      break;
+      if (!ServeAgain()) break;
+      continue;
     }
     if (out.replied && options_.busyMs > 0) SendBusy();
     if (!out.bytes.empty()) Send(out.bytes);
   }
+  externalStop_ = nullptr;
+}
+
+// Closes the line; with serving again, opens a new pty and points the link
+// at it before the hang-up is counted, so whoever sees the count finds the
+// new line in place.
+bool PtyServer::ServeAgain() {
+  Close();
+  session_.ResetParser();
+  std::string error;
+  const bool again = options_.serveAgainAfterHangUp && OpenPty(&error) && PointLinkAtPty(&error);
+  ++hangUps_;
+  if (again && onServingAgain_) onServingAgain_(path_);
+  return again;
 }
 
 void PtyServer::Start() {

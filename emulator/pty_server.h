@@ -2,6 +2,8 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -13,6 +15,9 @@ struct LineOptions {
   int baud = 0;          // pace bytes as this speed would; 0 sends at once
   int busyMs = 0;        // send SYN bytes this long before each reply
   std::string linkPath;  // a symlink made to the pty, if given
+  // After a hang-up, serve again on a new pty (the link follows it), as a
+  // registrar switched back on would.
+  bool serveAgainAfterHangUp = false;
 };
 
 class PtyServer {
@@ -22,19 +27,35 @@ class PtyServer {
   PtyServer(const PtyServer&) = delete;
   PtyServer& operator=(const PtyServer&) = delete;
 
-  // Creates the pty (and the symlink). False with the reason on failure.
+  // Creates the pty and the symlink. The link path may be absent or a
+  // symlink to a pseudo-terminal (one a previous run left); anything else
+  // there is refused and left alone. False with the reason on failure.
   bool Open(std::string* error);
-  // The path the program opens: the pty's device path.
+  // The pty's device path, the path the program opens. It changes when the
+  // server serves again after a hang-up; read CurrentPath() while serving.
   const std::string& Path() const { return path_; }
+  std::string CurrentPath() const;
 
-  // Serves until Stop(), a hang-up fault, or `stop` becomes true.
+  // Serves until Stop(), `stop` becoming true, or a hang-up fault (unless
+  // it serves again). A long busy spell or slow line ends within a poll.
   void Serve(const std::atomic<bool>& stop);
   // The same on a thread of its own.
   void Start();
   void Stop();
-  bool HungUp() const { return hungUp_; }
+  bool HungUp() const { return hangUps_ > 0; }
+  // Called on the serving thread with the new pty's path after a hang-up.
+  void OnServingAgain(std::function<void(const std::string&)> f) { onServingAgain_ = std::move(f); }
+  // Hang-ups so far; counted once the line is served again (when it is).
+  int HangUps() const { return hangUps_; }
 
  private:
+  bool OpenPty(std::string* error);
+  bool PointLinkAtPty(std::string* error);
+  void RemoveOwnLink();
+  bool ServeAgain();
+  bool Stopping() const;
+  bool WaitWritable();
+  void PauseMicros(long us);
   void Send(const std::vector<uint8_t>& bytes);
   void SendBusy();
   void Close();
@@ -44,8 +65,12 @@ class PtyServer {
   int master_ = -1;
   int slave_ = -1;  // held open so the master never reads a hang-up between clients
   std::string path_;
+  mutable std::mutex pathMutex_;
+  bool linkMade_ = false;
   std::atomic<bool> stop_{false};
-  std::atomic<bool> hungUp_{false};
+  const std::atomic<bool>* externalStop_ = nullptr;
+  std::atomic<int> hangUps_{0};
+  std::function<void(const std::string&)> onServingAgain_;
   std::thread thread_;
 };
 

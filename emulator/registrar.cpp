@@ -2,41 +2,35 @@
 
 #include <cstdio>
 
+#include "domain.h"
+
 namespace tesmar::emu {
 
-Answer Refused(int group, int item) {
-  char code[8];
-  std::snprintf(code, sizeof code, "%02X%02X", item & 0xFF, group & 0xFF);
-  return {code, {}};
-}
-
-Registrar::Fields SplitFields(const std::string& params) {
-  Registrar::Fields fields;
-  std::string current;
-  for (char c : params) {
-    if (c == ';') {
-      fields.push_back(current);
-      current.clear();
-    } else {
-      current += c;
-    }
-  }
-  if (!current.empty()) fields.push_back(current);
-  return fields;
+Answer Refused(ErrorCode code) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02X%02X", code.item, code.group);
+  return {text, {}};
 }
 
 Registrar::Registrar(RegistrarOptions o)
     : options(std::move(o)), clock_([] { return std::time(nullptr); }) {
-  RegisterBasicCommands(*this);
+  for (const Domain* domain : Domains())
+    for (const HandlerRow& row : domain->rows)
+      if (!Register(row.code, row.handle)) conflicts_.push_back(row.code);
+}
+
+bool Registrar::Register(int code, Handler handler) {
+  return handlers_.emplace(code, std::move(handler)).second;
 }
 
 Answer Registrar::Execute(int code, const std::string& params) {
   auto it = handlers_.find(code);
-  if (it == handlers_.end()) return Refused(0x02, 0x00);  // no such command
-  const Fields fields = SplitFields(params);
-  if (fields.empty() || fields[0] != options.password) return Refused(0x06, 0x00);
+  if (it == handlers_.end()) return Refused(err::kNoSuchCommand);
+  Fields fields = SplitFields(params);
+  if (fields.empty() || fields[0] != options.password) return Refused(err::kWrongPassword);
+  ArgReader args(std::move(fields));
   ++executed_[code];
-  return it->second(*this, fields);
+  return it->second(*this, args);
 }
 
 std::array<uint8_t, 6> Registrar::StatusBytes() const {
@@ -44,6 +38,7 @@ std::array<uint8_t, 6> Registrar::StatusBytes() const {
   std::array<uint8_t, 6> s{0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
   if (options.serviceMode) s[0] |= 0x01;
   s[2] |= static_cast<uint8_t>(state.document) & 0x0F;
+  if (state.FiscalReceiptOpen() && state.receipt.refund) s[2] |= 0x10;
   if (!state.serialNumber.empty()) s[4] |= 0x01;
   if (state.fiscalized) s[4] |= 0x02;
   if (state.shiftOpen) s[5] |= 0x10;

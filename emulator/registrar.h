@@ -1,8 +1,10 @@
 // The registrar in software: its state, and one handler per command code.
 //
-// Handlers are registered by code, so each part of the program that sends
-// new commands teaches the emulator in a file of its own without touching
-// the core. Texts in the state are Windows-1251, as on the wire.
+// The handlers and the state are organised by domain (identification and
+// clock, documents, reports, configuration, memory and firmware, network):
+// each domain file has its handler rows, its part of the state and its keys
+// of the state file (domain.h). Texts in the state are Windows-1251, as on
+// the wire.
 #pragma once
 
 #include <array>
@@ -11,7 +13,17 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "arg_reader.h"
+#include "configuration.h"
+#include "documents.h"
+#include "error_codes.h"
+#include "identity_clock.h"
+#include "memory_firmware.h"
+#include "network.h"
+#include "reports.h"
 
 namespace tesmar::emu {
 
@@ -32,35 +44,36 @@ struct Answer {
   std::string data;
 };
 
-Answer Refused(int group, int item);
+Answer Refused(ErrorCode code);
+inline Answer Refused(int group, int item) {
+  return Refused(ErrorCode{static_cast<uint8_t>(group), static_cast<uint8_t>(item)});
+}
 
-// Receipt states of status byte 2 (low four bits).
-enum class Document : uint8_t { kClosed = 0, kNonFiscal = 5 };
-
-struct RegistrarState {
-  // Clock: the registrar's time is the PC's plus this offset.
-  long long clockOffsetSeconds = 0;
-  std::string serialNumber;  // empty: not programmed
-  bool fiscalized = false;
-  bool shiftOpen = false;
-  Document document = Document::kClosed;
-  std::map<int, long long> serviceParameters;
-  int emergencyResets = 0;
-  int freeFiscalReports = 1825;
-  int freeArticles = 10000;
-  int freeReceipts = 5000;
+// The whole memory of the registrar: each domain's part, and the state-file
+// lines no domain knows, kept so that saving writes them back.
+struct RegistrarState : IdentityClockState,
+                        DocumentState,
+                        ReportState,
+                        ConfigurationState,
+                        MemoryFirmwareState,
+                        NetworkState {
+  std::vector<std::pair<std::string, std::string>> unknownKeys;
 };
 
 class Registrar {
  public:
   using Fields = std::vector<std::string>;  // parameter fields, password first
-  using Handler = std::function<Answer(Registrar&, const Fields&)>;
+  using Handler = std::function<Answer(Registrar&, ArgReader&)>;
   using Clock = std::function<std::time_t()>;
 
+  // Registers every domain's handlers.
   explicit Registrar(RegistrarOptions options = {});
 
-  void Register(int code, Handler handler) { handlers_[code] = std::move(handler); }
+  // False, and the handler already there kept, when `code` has one.
+  [[nodiscard]] bool Register(int code, Handler handler);
   bool Handles(int code) const { return handlers_.count(code) != 0; }
+  // Codes that two domain rows claimed (empty unless a table is wrong).
+  const std::vector<int>& RegistrationConflicts() const { return conflicts_; }
 
   // Runs a command: checks the password, then calls the handler.
   Answer Execute(int code, const std::string& params);
@@ -83,17 +96,11 @@ class Registrar {
 
  private:
   std::map<int, Handler> handlers_;
+  std::vector<int> conflicts_;
   std::map<int, long> executed_;
   std::vector<std::string> tape_;
   std::function<void(const std::string&)> tapeSink_;
   Clock clock_;
 };
-
-// Splits a parameter string at ';' (a trailing ';' ends the last field).
-Registrar::Fields SplitFields(const std::string& params);
-
-// The handlers every registrar has: identification, resources, clock,
-// service parameters, serial number, non-fiscal receipts.
-void RegisterBasicCommands(Registrar& r);
 
 }  // namespace tesmar::emu

@@ -51,6 +51,9 @@ class Session {
   void ResetParser() { parser_.Reset(); }
   bool InFrame() const { return parser_.InFrame(); }
 
+  // Replaces the fault plan (the generator keeps its course). Not while a
+  // server thread is feeding the session.
+  void SetFaults(const FaultPlan& faults) { faults_ = faults; }
   const SessionCounters& Counters() const { return counters_; }
   // The data area of the last reply built, before any fault touched it.
   const std::string& LastIntendedData() const { return lastData_; }

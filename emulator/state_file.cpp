@@ -1,81 +1,82 @@
 #include "state_file.h"
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "atomic_file.h"
-#include "encoding.h"
+#include "domain.h"
 
 namespace tesmar::emu {
 
 namespace {
 
-// Text values travel as hexadecimal, so any byte survives.
-
-bool FromHex(const std::string& h, std::string& out) {
-  if (h.size() % 2) return false;
-  out.clear();
-  for (size_t i = 0; i < h.size(); i += 2) {
-    int v = 0;
-    if (std::sscanf(h.substr(i, 2).c_str(), "%2x", &v) != 1) return false;
-    out += static_cast<char>(v);
+// Offers one line to every domain; false with the reason when it is bad.
+bool LoadLine(RegistrarState& s, const std::string& key, const std::string& value,
+              std::string& why) {
+  for (const Domain* domain : Domains()) {
+    switch (domain->load(s, key, value, why)) {
+      case KeyLoad::kTaken:
+        return true;
+      case KeyLoad::kBad:
+        if (why.empty()) why = "bad value for " + key;
+        return false;
+      case KeyLoad::kNotMine:
+        break;
+    }
   }
+  s.unknownKeys.emplace_back(key, value);
   return true;
 }
 
 }  // namespace
 
-bool LoadState(const std::string& path, RegistrarState& state, std::string* error) {
-  std::ifstream in(path);
-  if (!in) return true;
+bool ParseState(const std::string& text, RegistrarState& state, std::string* error) {
+  std::istringstream in(text);
   RegistrarState s = state;
+  s.unknownKeys.clear();
   std::string line;
   int lineNo = 0;
   while (std::getline(in, line)) {
     ++lineNo;
     if (line.empty() || line[0] == '#') continue;
     const size_t eq = line.find('=');
-    const std::string key = line.substr(0, eq),
-                      value = eq == std::string::npos ? "" : line.substr(eq + 1);
-    bool ok = eq != std::string::npos;
-    try {
-      if (!ok) {
-      } else if (key == "clock_offset") {
-        s.clockOffsetSeconds = std::stoll(value);
-      } else if (key == "serial") {
-        ok = FromHex(value, s.serialNumber);
-      } else if (key == "fiscalized") {
-        s.fiscalized = value == "1";
-      } else if (key == "shift_open") {
-        s.shiftOpen = value == "1";
-      } else if (key == "emergency_resets") {
-        s.emergencyResets = std::stoi(value);
-      } else if (key.rfind("service.", 0) == 0) {
-        s.serviceParameters[std::stoi(key.substr(8))] = std::stoll(value);
-      }
-    } catch (const std::exception&) {
-      ok = false;
-    }
-    if (!ok) {
-      *error = path + ":" + std::to_string(lineNo) + ": not a state line";
+    std::string why;
+    if (eq == std::string::npos || eq == 0 ||
+        !LoadLine(s, line.substr(0, eq), line.substr(eq + 1), why)) {
+      *error = std::to_string(lineNo) + ": " + (why.empty() ? "not a state line" : why);
       return false;
     }
   }
-  state = s;
+  state = std::move(s);
   return true;
 }
 
-bool SaveState(const std::string& path, const RegistrarState& s) {
-  std::ostringstream out;
-  out << "# tesmar-emu registrar state\n";
-  out << "clock_offset=" << s.clockOffsetSeconds << "\n";
-  out << "serial=" << link::HexBytes(s.serialNumber) << "\n";
-  out << "fiscalized=" << (s.fiscalized ? 1 : 0) << "\n";
-  out << "shift_open=" << (s.shiftOpen ? 1 : 0) << "\n";
-  out << "emergency_resets=" << s.emergencyResets << "\n";
-  for (const auto& [k, v] : s.serviceParameters) out << "service." << k << "=" << v << "\n";
-  return link::WriteFileAtomically(path, out.str());
+std::string StateText(const RegistrarState& s) {
+  StateWriter w;
+  for (const Domain* domain : Domains()) domain->save(s, w);
+  for (const auto& [key, value] : s.unknownKeys) w.Put(key, value);
+  return "# tesmar-emu registrar state\n" + w.Text();
+}
+
+bool LoadState(const std::string& path, RegistrarState& state, std::string* error) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return true;
+  std::ifstream in(path, std::ios::binary);
+  if (status.type() != std::filesystem::file_type::regular || !in) {
+    *error = path + ": cannot be read as a state file";
+    return false;
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  if (ParseState(text.str(), state, error)) return true;
+  *error = path + ":" + *error;
+  return false;
+}
+
+bool SaveState(const std::string& path, const RegistrarState& state) {
+  return link::WriteFileAtomically(path, StateText(state));
 }
 
 }  // namespace tesmar::emu

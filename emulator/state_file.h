@@ -1,5 +1,7 @@
-// The registrar's memory kept across runs: a small text file of name=value
-// lines, written whole to a temporary file and renamed into place.
+// The registrar's memory kept across runs: a small text file of key=value
+// lines, written whole to a temporary file and renamed into place. Each
+// domain writes and reads its own keys (domain.h); lines no domain knows
+// are kept and written back as they were.
 #pragma once
 
 #include <string>
@@ -12,5 +14,9 @@ namespace tesmar::emu {
 // as a state file; a missing file is a fresh registrar.
 bool LoadState(const std::string& path, RegistrarState& state, std::string* error);
 bool SaveState(const std::string& path, const RegistrarState& state);
+
+// The same on the text of a file, for tests and for the two above.
+bool ParseState(const std::string& text, RegistrarState& state, std::string* error);
+std::string StateText(const RegistrarState& state);
 
 }  // namespace tesmar::emu

@@ -2,13 +2,16 @@
 // paced at the chosen speed.
 #include "pty_server.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "driver.h"
 #include "test_support.h"
@@ -101,4 +104,127 @@ TEST(PtyServer, hangUpFaultClosesTheLineAndTheDriverSeesIt) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
   server.Stop();
   EXPECT_TRUE(server.HungUp());
+}
+
+namespace {
+
+std::string TempPath(const std::string& name) {
+  return "/tmp/tesmar-emu-" + name + "-" + std::to_string(::getpid());
+}
+
+std::string LinkTarget(const std::string& path) {
+  char target[256] = {};
+  return readlink(path.c_str(), target, sizeof target - 1) > 0 ? target : "";
+}
+
+// Opens the pty as a program would and sends one request frame.
+int SendRequest(const std::string& path, uint8_t code) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY);
+  uint8_t frame[link::kMaxRequestFrame];
+  const size_t n = link::BuildRequestFrame(0x21, code, "731942;", frame);
+  EXPECT_EQ(::write(fd, frame, n), static_cast<ssize_t>(n));
+  return fd;
+}
+
+bool ByteArrives(int fd) {
+  pollfd p{fd, POLLIN, 0};
+  uint8_t b;
+  return ::poll(&p, 1, 3000) == 1 && ::read(fd, &b, 1) == 1;
+}
+
+template <typename F>
+long MillisecondsOf(F f) {
+  const auto start = std::chrono::steady_clock::now();
+  f();
+  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now() - start)
+                               .count());
+}
+
+}  // namespace
+
+TEST(PtyServer, linkPathThatIsAFileOrAnotherLinkIsRefusedAndLeftAlone) {
+  const std::string file = TempPath("file"), other = TempPath("other");
+  std::ofstream(file) << "keep me\n";
+  ASSERT_EQ(symlink(file.c_str(), other.c_str()), 0);
+  for (const std::string& path : {file, other}) {
+    emu::Registrar registrar;
+    emu::Session session(registrar);
+    emu::LineOptions o;
+    o.linkPath = path;
+    std::string error;
+    {
+      emu::PtyServer server(session, o);
+      EXPECT_FALSE(server.Open(&error));
+    }
+    EXPECT_NE(error.find("not replacing it"), std::string::npos) << error;
+  }
+  std::ifstream in(file);
+  std::string line;
+  std::getline(in, line);
+  EXPECT_EQ(line, "keep me");
+  EXPECT_EQ(LinkTarget(other), file);
+  std::remove(other.c_str());
+  std::remove(file.c_str());
+}
+
+TEST(PtyServer, linkLeftByAnEarlierRunIsTakenAndOnlyItsOwnLinkIsRemoved) {
+  const std::string link = TempPath("stale");
+  ASSERT_EQ(symlink("/dev/pts/9999", link.c_str()), 0);  // an emulator that died
+  {
+    emu::LineOptions o;
+    o.linkPath = link;
+    Served s(o);
+    EXPECT_EQ(LinkTarget(link), s.server.Path());
+    // Another emulator takes the link over meanwhile; it is not ours to remove.
+    std::remove(link.c_str());
+    ASSERT_EQ(symlink("/dev/pts/9998", link.c_str()), 0);
+  }
+  EXPECT_EQ(LinkTarget(link), "/dev/pts/9998");
+  std::remove(link.c_str());
+}
+
+TEST(PtyServer, afterAHangUpItServesAgainAtTheSameLink) {
+  const std::string link = TempPath("again");
+  emu::FaultPlan plan;
+  plan.hangUp = 1;
+  emu::Registrar registrar;
+  emu::Session session(registrar, plan);
+  emu::LineOptions o;
+  o.linkPath = link;
+  o.serveAgainAfterHangUp = true;
+  emu::PtyServer server(session, o);
+  std::string error;
+  ASSERT_TRUE(server.Open(&error)) << error;
+  server.Start();
+  test::RecordingSleeper sleeper;
+  link::Driver driver(sleeper);
+  driver.SetRetryCount(0);
+  ASSERT_GE(driver.OpenSerialLink(link, 9600), 0);
+  EXPECT_EQ(driver.ExecuteCommand(0x21, "731942;").flags, link::kFlagNoAnswer);
+  for (int i = 0; i < 300 && server.HangUps() == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_EQ(server.HangUps(), 1);
+  session.SetFaults({});  // switched back on, and well this time
+  EXPECT_EQ(LinkTarget(link), server.CurrentPath());
+  driver.CloseSerialLink();
+  ASSERT_GE(driver.OpenSerialLink(link, 9600), 0);
+  EXPECT_TRUE(driver.ExecuteCommand(0x21, "731942;").Succeeded());
+  driver.CloseSerialLink();
+  server.Stop();
+}
+
+TEST(PtyServer, stopEndsALongBusySpellAndASlowLineAtOnce) {
+  for (const bool slow : {false, true}) {
+    emu::LineOptions o;
+    if (slow)
+      o.baud = 1;  // ten seconds a byte
+    else
+      o.busyMs = 60000;
+    Served s(o);
+    const int fd = SendRequest(s.server.Path(), 0x21);
+    ASSERT_TRUE(ByteArrives(fd));  // the first SYN, or the reply's first byte
+    EXPECT_LT(MillisecondsOf([&] { s.server.Stop(); }), 2000) << (slow ? "baud 1" : "busy");
+    ::close(fd);
+  }
 }

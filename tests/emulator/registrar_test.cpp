@@ -5,34 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "driver.h"
-#include "encoding.h"
-#include "memory_transport.h"
-#include "session.h"
+#include "emu_bench.h"
 #include "state_file.h"
-#include "test_support.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;
 
-namespace {
-
-// The driver talking to an in-process registrar over the in-memory link.
-struct Bench {
-  Registrar reg;
-  Session session{reg};
-  test::RecordingSleeper sleeper;
-  link::Driver driver{sleeper};
-  explicit Bench(RegistrarOptions o = {}) : reg(std::move(o)) {
-    driver.AttachSerialLink(std::make_unique<link::MemoryTransport>(
-        [this](const std::vector<uint8_t>& f) { return session.Feed(f).bytes; }));
-  }
-  const link::ReplyRecord& Run(int code, const std::string& params) {
-    return driver.ExecuteCommand(code, link::Utf8ToCp1251(params));
-  }
-};
-
-}  // namespace
+using emu::test::Bench;
 
 TEST(Registrar, identificationCarriesModelVersionAndCounts) {
   RegistrarOptions o;

@@ -1,0 +1,344 @@
+// Documents: the goods base, fiscal receipts and non-fiscal documents.
+#include "documents.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "domain.h"
+#include "emu_codes.h"
+#include "encoding.h"
+#include "printing.h"
+
+namespace tesmar::emu {
+
+namespace {
+
+constexpr size_t kMaxArticleName = 48;
+constexpr long long kMaxDepartment = 99;
+constexpr long long kMaxOperator = 99;
+constexpr long long kMaxTill = 99;
+constexpr int kMaxPaymentTypes = 10;
+constexpr int kMaxTaxGroups = 9;
+constexpr const char* kTaxLetters[kMaxTaxGroups] = {"А", "Б", "В", "Г", "Д", "Є", "Ж", "И", "Ї"};
+
+int TaxGroups(const Registrar& r) {
+  return std::clamp(r.options.taxGroups, 1, kMaxTaxGroups);
+}
+
+// The program counts 0 payment types as 10.
+int PaymentTypes(const Registrar& r) {
+  const int n = r.options.paymentTypes;
+  return n <= 0 ? kMaxPaymentTypes : std::min(n, kMaxPaymentTypes);
+}
+
+void ReceiptLineUtf8(Registrar& r, std::string_view utf8) {
+  PrintReceiptLine(r, link::Utf8ToCp1251(utf8));
+}
+
+bool HasSales(const Registrar& r, long long code) {
+  const auto& items = r.state.receipt.items;
+  return r.state.shift.byArticle.count(code) ||
+         std::any_of(items.begin(), items.end(),
+                     [&](const ReceiptItem& i) { return i.code == code; });
+}
+
+// 24h: code; name; price; tax group; department. Programming an article
+// again with the same fields is accepted (the receipt window does so before
+// every sale); changing one that has sales in the shift is refused.
+Answer AddArticle(Registrar& r, ArgReader& args) {
+  Article a;
+  const long long code = args.Integer(1, 1, kMaxArticleCode);
+  a.name = args.Text(2, kMaxArticleName);
+  a.price = args.Amount(3, 0, kMaxAmount);
+  a.taxGroup = static_cast<int>(args.Integer(4, 0, TaxGroups(r) - 1));
+  a.department = static_cast<int>(args.Integer(5, 0, kMaxDepartment));
+  if (!args) return args.Refusal();
+  auto& base = r.state.articles;
+  auto it = base.find(code);
+  if (it != base.end()) {
+    if (it->second == a) return {};
+    if (HasSales(r, code)) return Refused(err::kArticleExists);
+    it->second = a;
+    return {};
+  }
+  if (static_cast<int>(base.size()) >= kGoodsBaseArticles) return Refused(err::kGoodsBaseFull);
+  base.emplace(code, a);
+  return {};
+}
+
+Answer OpenNonFiscal(Registrar& r, ArgReader&) {
+  if (r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  r.state.document = Document::kNonFiscal;
+  PrintUtf8(r, "------ СЛУЖБОВИЙ ДОКУМЕНТ ------");
+  return {};
+}
+
+// 61h prints in a non-fiscal document, and a comment in a fiscal receipt.
+Answer PrintText(Registrar& r, ArgReader& args) {
+  const std::string text(args.Raw(1));
+  if (r.state.document == Document::kNonFiscal) {
+    r.Print(text);
+    return {};
+  }
+  if (!r.state.FiscalReceiptOpen()) return Refused(err::kWrongDocumentState);
+  PrintReceiptLine(r, text);
+  return {};
+}
+
+void CloseNonFiscalDocument(Registrar& r) {
+  r.state.document = Document::kClosed;
+  r.Print(std::string(kTapeWidth, '-'));
+}
+
+Answer CloseNonFiscal(Registrar& r, ArgReader&) {
+  if (r.state.document != Document::kNonFiscal) return Refused(err::kWrongDocumentState);
+  CloseNonFiscalDocument(r);
+  return {};
+}
+
+// 63h: operator; till; 0 sale or 1 refund (2, a service receipt, is not
+// emulated yet).
+Answer OpenFiscal(Registrar& r, ArgReader& args) {
+  OpenReceipt receipt;
+  receipt.operatorNumber = static_cast<int>(args.Integer(1, 0, kMaxOperator));
+  receipt.till = static_cast<int>(args.Integer(2, 0, kMaxTill));
+  const long long kind = args.Integer(3, 0, 2);
+  if (!args) return args.Refusal();
+  if (kind == 2) return Refused(err::kNotSupported);
+  RegistrarState& s = r.state;
+  if (s.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (s.controlTapeReceipts >= kControlTapeReceipts) return Refused(err::kControlTapeFull);
+  OpenShiftIfClosed(r);
+  receipt.refund = kind == 1;
+  receipt.number = ++s.lastReceiptNumber;
+  s.receipt = receipt;
+  s.document = Document::kReceiptOpened;
+  ReceiptLineUtf8(r, std::string(receipt.refund ? "ЧЕК ПОВЕРНЕННЯ № " : "ФІСКАЛЬНИЙ ЧЕК № ") +
+                         std::to_string(receipt.number));
+  ReceiptLineUtf8(r, "КАСИР " + std::to_string(receipt.operatorNumber) + "   КАСА " +
+                         std::to_string(receipt.till));
+  return {};
+}
+
+// 64h: code; quantity; and the price the program sends (the article's own
+// when it is left out).
+Answer Sell(Registrar& r, ArgReader& args) {
+  const long long code = args.Integer(1, 0, kMaxArticleCode);
+  const long long quantity = args.Quantity(2, -kMaxQuantity, kMaxQuantity);
+  const bool pricedHere = args.Present(3);
+  const long long price = pricedHere ? args.Amount(3, -kMaxAmount, kMaxAmount) : 0;
+  if (!args) return args.Refusal();
+  RegistrarState& s = r.state;
+  if (s.document != Document::kReceiptOpened && s.document != Document::kSaleDone)
+    return Refused(err::kWrongDocumentState);
+  if (quantity <= 0) return Refused(err::kSaleQuantity);
+  if (price < 0) return Refused(err::kSalePrice);
+  auto it = s.articles.find(code);
+  if (it == s.articles.end()) return Refused(err::kArticleNotFound);
+  const Article& a = it->second;
+  ReceiptItem item{code, quantity, pricedHere ? price : a.price, 0, a.taxGroup, a.department};
+  item.sum = (item.quantity * item.price + 500) / 1000;  // both bounded: no overflow
+  if (s.receipt.Total() + item.sum > kMaxAmount) return Refused(err::kReceiptTotalOverflow);
+  s.receipt.items.push_back(item);
+  s.document = Document::kSaleDone;
+  PrintReceiptLine(r, a.name);
+  ReceiptLineUtf8(r, "  " + FormatQuantity(item.quantity) + " x " + FormatMoney(item.price) +
+                         " = " + FormatMoney(item.sum) + " " + kTaxLetters[item.taxGroup]);
+  return {};
+}
+
+// 67h: payment type; amount. Only cash gives change.
+Answer Pay(Registrar& r, ArgReader& args) {
+  const int type = static_cast<int>(args.Integer(1, 0, PaymentTypes(r) - 1));
+  const long long amount = args.Amount(2, 1, kMaxAmount);
+  if (!args) return args.Refusal();
+  RegistrarState& s = r.state;
+  if (s.document != Document::kSaleDone && s.document != Document::kPaying)
+    return Refused(err::kWrongDocumentState);
+  const long long due = s.receipt.Total() - s.receipt.Paid();
+  if (type != 0 && amount > due) return Refused(err::kChangeForbidden);
+  if (s.receipt.Paid() + amount > kMaxAmount) return Refused(err::kPaymentsOverflow);
+  s.receipt.payments[type] += amount;
+  const std::string label = type == 0 ? "ГОТІВКА" : "ОПЛАТА " + std::to_string(type);
+  PrintReceiptLine(r, ReportRow(label, FormatMoney(amount)));
+  if (amount < due) {
+    s.document = Document::kPaying;
+    return {};
+  }
+  s.document = Document::kCompleted;
+  if (amount > due) PrintReceiptLine(r, ReportRow("РЕШТА", FormatMoney(amount - due)));
+  return {};
+}
+
+// 6Dh: prints the total and answers it in field 1.
+Answer PrintTotal(Registrar& r, ArgReader& args) {
+  args.Integer(1, 0, 1, 0);
+  if (!args) return args.Refusal();
+  const Document d = r.state.document;
+  if (d != Document::kSaleDone && d != Document::kPaying && d != Document::kCompleted)
+    return Refused(err::kWrongDocumentState);
+  const std::string total = FormatMoney(r.state.receipt.Total());
+  PrintReceiptLine(r, ReportRow("СУМА", total));
+  return {"0000", total + ";"};
+}
+
+// 65h closes a non-fiscal document, or a fiscal receipt once it is paid.
+Answer Close(Registrar& r, ArgReader& args) {
+  args.Integer(1, 0, 1, 0);
+  if (!args) return args.Refusal();
+  RegistrarState& s = r.state;
+  if (s.document == Document::kNonFiscal) {
+    CloseNonFiscalDocument(r);
+    return {};
+  }
+  if (!s.FiscalReceiptOpen() || s.receipt.Paid() < s.receipt.Total())
+    return Refused(err::kWrongDocumentState);
+  PrintReceiptLine(r, ReportRow("СУМА", FormatMoney(s.receipt.Total())));
+  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  if (!s.receipt.items.empty()) AddReceiptToShift(r, s.receipt);
+  s.receipt = {};
+  s.document = Document::kClosed;
+  return {};
+}
+
+// 6Bh kind 0 voids the whole receipt; the void sequences (1 to 3) are not
+// emulated yet.
+Answer Void(Registrar& r, ArgReader& args) {
+  const long long kind = args.Integer(1, 0, 3);
+  if (!args) return args.Refusal();
+  if (kind != 0) return Refused(err::kNotSupported);
+  RegistrarState& s = r.state;
+  if (!s.FiscalReceiptOpen()) return Refused(err::kNothingToVoid);
+  ReceiptLineUtf8(r, "ЧЕК АНУЛЬОВАНО");
+  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  s.receipt = {};
+  s.document = Document::kClosed;
+  return {};
+}
+
+constexpr HandlerRow kRows[] = {
+    {cmd::kAddArticle, AddArticle},
+    {cmd::kOpenNonFiscalReceipt, OpenNonFiscal},
+    {cmd::kPrintText, PrintText},
+    {cmd::kCloseNonFiscalReceipt, CloseNonFiscal},
+    {cmd::kOpenFiscalReceipt, OpenFiscal},
+    {cmd::kSellArticle, Sell},
+    {cmd::kPayment, Pay},
+    {cmd::kPrintTotal, PrintTotal},
+    {cmd::kCloseFiscalReceipt, Close},
+    {cmd::kVoid, Void},
+};
+
+// State file: the document in progress, the receipt counter and the goods
+// base. Article names travel as hexadecimal.
+
+constexpr std::string_view kArticle = "article.";
+constexpr std::string_view kItem = "receipt.item.";
+constexpr std::string_view kPayment = "receipt.payment.";
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  w.Put("receipt_number", s.lastReceiptNumber);
+  for (const auto& [code, a] : s.articles)
+    w.Put(std::string(kArticle) + std::to_string(code),
+          JoinNumbers({a.price, a.taxGroup, a.department}) + "," + link::HexBytes(a.name));
+  w.Put("document", static_cast<int>(s.document));
+  if (!s.FiscalReceiptOpen()) return;
+  const OpenReceipt& rc = s.receipt;
+  w.Put("receipt", JoinNumbers({rc.number, rc.operatorNumber, rc.till, rc.refund ? 1 : 0}));
+  for (size_t i = 0; i < rc.items.size(); ++i) {
+    const ReceiptItem& it = rc.items[i];
+    w.Put(std::string(kItem) + std::to_string(i),
+          JoinNumbers({it.code, it.quantity, it.price, it.sum, it.taxGroup, it.department}));
+  }
+  for (const auto& [type, amount] : rc.payments)
+    w.Put(std::string(kPayment) + std::to_string(type), amount);
+}
+
+bool InRange(long long v, long long lo, long long hi) {
+  return v >= lo && v <= hi;
+}
+
+KeyLoad LoadArticle(RegistrarState& s, const std::string& key, const std::string& value) {
+  long long code = 0;
+  std::vector<long long> n;
+  const size_t comma = value.rfind(',');
+  Article a;
+  if (!KeyNumber(key, kArticle, code) || !InRange(code, 1, kMaxArticleCode) ||
+      comma == std::string::npos || !ReadNumbers(value.substr(0, comma), n, 3) ||
+      !ReadHexText(value.substr(comma + 1), a.name) || !InRange(n[0], 0, kMaxAmount) ||
+      !InRange(n[1], 0, kMaxTaxGroups - 1) || !InRange(n[2], 0, kMaxDepartment))
+    return KeyLoad::kBad;
+  a.price = n[0];
+  a.taxGroup = static_cast<int>(n[1]);
+  a.department = static_cast<int>(n[2]);
+  s.articles[code] = a;
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadReceiptPart(RegistrarState& s, const std::string& key, const std::string& value) {
+  OpenReceipt& rc = s.receipt;
+  std::vector<long long> n;
+  long long index = 0;
+  if (key == "receipt") {
+    if (!ReadNumbers(value, n, 4) || !InRange(n[1], 0, kMaxOperator) ||
+        !InRange(n[2], 0, kMaxTill) || !InRange(n[3], 0, 1))
+      return KeyLoad::kBad;
+    rc.number = static_cast<int>(n[0]);
+    rc.operatorNumber = static_cast<int>(n[1]);
+    rc.till = static_cast<int>(n[2]);
+    rc.refund = n[3] == 1;
+    return KeyLoad::kTaken;
+  }
+  if (key.starts_with(kItem)) {
+    if (!KeyNumber(key, kItem, index) || index != static_cast<long long>(rc.items.size()) ||
+        !ReadNumbers(value, n, 6) || !InRange(n[1], 1, kMaxQuantity) ||
+        !InRange(n[2], 0, kMaxAmount) || !InRange(n[3], 0, kMaxAmount) ||
+        !InRange(n[4], 0, kMaxTaxGroups - 1) || !InRange(n[5], 0, kMaxDepartment))
+      return KeyLoad::kBad;
+    rc.items.push_back({n[0], n[1], n[2], n[3], static_cast<int>(n[4]), static_cast<int>(n[5])});
+    return KeyLoad::kTaken;
+  }
+  if (!KeyNumber(key, kPayment, index) || !InRange(index, 0, kMaxPaymentTypes - 1) ||
+      !ReadNumbers(value, n, 1) || !InRange(n[0], 1, kMaxAmount))
+    return KeyLoad::kBad;
+  rc.payments[static_cast<int>(index)] = n[0];
+  return KeyLoad::kTaken;
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  if (key == "receipt_number") {
+    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, 999999999)) return KeyLoad::kBad;
+    s.lastReceiptNumber = static_cast<int>(n[0]);
+    return KeyLoad::kTaken;
+  }
+  if (key == "document") {
+    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, 5)) return KeyLoad::kBad;
+    s.document = static_cast<Document>(n[0]);
+    return KeyLoad::kTaken;
+  }
+  if (key.starts_with(kArticle)) return LoadArticle(s, key, value);
+  if (key == "receipt" || key.starts_with(kItem) || key.starts_with(kPayment))
+    return LoadReceiptPart(s, key, value);
+  return KeyLoad::kNotMine;
+}
+
+}  // namespace
+
+const Domain& DocumentsDomain() {
+  static const Domain kDomain{"documents", kRows, Save, Load};
+  return kDomain;
+}
+
+long long OpenReceipt::Total() const {
+  return std::accumulate(items.begin(), items.end(), 0LL,
+                         [](long long t, const ReceiptItem& i) { return t + i.sum; });
+}
+
+long long OpenReceipt::Paid() const {
+  long long paid = 0;
+  for (const auto& [type, amount] : payments) paid += amount;
+  return paid;
+}
+
+}  // namespace tesmar::emu

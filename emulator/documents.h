@@ -1,0 +1,71 @@
+// Documents: the goods base (24h), fiscal receipts (63h, 64h, 67h, 6Dh,
+// 65h) and non-fiscal documents (60h, 61h, 62h, 65h). A closed fiscal
+// receipt feeds the shift kept by the reports domain.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tesmar::emu {
+
+struct Domain;
+
+// Receipt states of status byte 2 (its low four bits).
+enum class Document : uint8_t {
+  kClosed = 0,
+  kReceiptOpened = 1,  // header printed
+  kSaleDone = 2,
+  kPaying = 3,     // paid in part
+  kCompleted = 4,  // paid in full, ready to close
+  kNonFiscal = 5,
+};
+
+inline constexpr long long kMaxArticleCode = 99999999999999;  // 14 digits
+inline constexpr long long kMaxAmount = 9999999999;           // 99 999 999.99, in kopecks
+inline constexpr long long kMaxQuantity = 99999999;           // 99 999.999, in thousandths
+
+struct Article {
+  std::string name;     // Windows-1251
+  long long price = 0;  // kopecks
+  int taxGroup = 0;
+  int department = 0;
+  bool operator==(const Article&) const = default;
+};
+
+struct ReceiptItem {
+  long long code = 0;
+  long long quantity = 0;  // thousandths
+  long long price = 0;     // kopecks
+  long long sum = 0;       // kopecks
+  int taxGroup = 0;
+  int department = 0;
+};
+
+struct OpenReceipt {
+  int number = 0;
+  int operatorNumber = 0;
+  int till = 0;
+  bool refund = false;
+  std::vector<ReceiptItem> items;
+  std::map<int, long long> payments;  // by payment type, kopecks
+
+  long long Total() const;
+  long long Paid() const;
+};
+
+struct DocumentState {
+  Document document = Document::kClosed;
+  OpenReceipt receipt;  // meaningful while a fiscal receipt is open
+  int lastReceiptNumber = 0;
+  std::map<long long, Article> articles;  // the goods base, by code
+
+  bool FiscalReceiptOpen() const {
+    return document != Document::kClosed && document != Document::kNonFiscal;
+  }
+};
+
+const Domain& DocumentsDomain();
+
+}  // namespace tesmar::emu

@@ -1,0 +1,89 @@
+#include "domain.h"
+
+#include <array>
+#include <cstdio>
+
+namespace tesmar::emu {
+
+std::span<const Domain* const> Domains() {
+  static const std::array<const Domain*, 6> kDomains = {
+      &IdentityClockDomain(), &DocumentsDomain(),      &ReportsDomain(),
+      &ConfigurationDomain(), &MemoryFirmwareDomain(), &NetworkDomain(),
+  };
+  return kDomains;
+}
+
+std::span<const int> NotEmulatedYet() {
+  static constexpr int kCodes[] = {
+      // header and footer lines, goods base look-ups, registrar parameters,
+      // logo, passwords, payment types, operators, messages, maintenance
+      0x22, 0x23, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F, 0x30, 0x34, 0x35,
+      0x36,
+      // fiscalization, fiscal and tax numbers, tax rates, decimal point
+      0x40, 0x41, 0x43, 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4A,
+      // receipt copies, discounts, extra tax, void sequences, cash in and
+      // out, bar codes
+      0x66, 0x68, 0x69, 0x6A, 0x6C, 0x6E, 0x6F, 0x73, 0x74, 0x75, 0x76, 0x77,
+      // display, sound, drawer, service report
+      0x81, 0x82, 0x83, 0x84,
+      // receipt copies by number, data transfer, tape by numbers and dates,
+      // restart
+      0xA5, 0xE7, 0xE8, 0xEB, 0xEE, 0xF3};
+  return kCodes;
+}
+
+void StateWriter::Put(std::string_view key, std::string_view value) {
+  text_.append(key);
+  text_ += '=';
+  text_.append(value);
+  text_ += '\n';
+}
+
+bool ReadNumbers(std::string_view value, std::vector<long long>& out, size_t count) {
+  return ReadNumberList(value, out) && out.size() == count;
+}
+
+bool ReadNumberList(std::string_view value, std::vector<long long>& out) {
+  out.clear();
+  while (true) {
+    const size_t comma = value.find(',');
+    long long n = 0;
+    if (ParseScaled(value.substr(0, comma), 0, n) != NumberParse::kOk) return false;
+    out.push_back(n);
+    if (comma == std::string_view::npos) break;
+    value.remove_prefix(comma + 1);
+  }
+  return true;
+}
+
+std::string JoinNumbers(const std::vector<long long>& values) {
+  std::string text;
+  for (long long v : values) {
+    if (!text.empty()) text += ',';
+    text += std::to_string(v);
+  }
+  return text;
+}
+
+bool ReadHexText(std::string_view hex, std::string& out) {
+  if (hex.size() % 2) return false;
+  std::string bytes;
+  for (size_t i = 0; i < hex.size(); i += 2) {
+    int v = 0;
+    for (char c : hex.substr(i, 2)) {
+      const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+      if (d < 0) return false;
+      v = v * 16 + d;
+    }
+    bytes += static_cast<char>(v);
+  }
+  out = std::move(bytes);
+  return true;
+}
+
+bool KeyNumber(const std::string& key, std::string_view prefix, long long& number) {
+  if (!key.starts_with(prefix)) return false;
+  return ParseScaled(std::string_view(key).substr(prefix.size()), 0, number) == NumberParse::kOk;
+}
+
+}  // namespace tesmar::emu

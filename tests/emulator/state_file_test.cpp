@@ -1,0 +1,91 @@
+// The state file: each domain's keys survive a restart, keys of no domain
+// are kept, and a bad value is refused with its line, changing nothing.
+#include "state_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "emu_bench.h"
+
+using namespace tesmar;
+using namespace tesmar::emu;
+using emu::test::Bench;
+
+namespace {
+
+RegistrarState Parsed(const std::string& text, bool expectOk = true) {
+  RegistrarState s;
+  std::string error;
+  EXPECT_EQ(ParseState(text, s, &error), expectOk) << error;
+  return s;
+}
+
+}  // namespace
+
+TEST(StateFile, shiftRecordsReceiptInProgressAndGoodsBaseSurviveARestart) {
+  Bench before;
+  before.Run(0x24, "731942;101;Хліб;12.50;2;7;");
+  before.Run(0x63, "731942;1;1;0;");
+  before.Run(0x64, "731942;101;2.000;12.50;");
+  before.Run(0x67, "731942;0;25.00;");
+  before.Run(0x65, "731942;0;");
+  ASSERT_EQ(before.Error(0xA1, "731942;0;"), "0000");
+  before.Run(0x63, "731942;4;1;1;");  // a refund receipt left half done
+  before.Run(0x64, "731942;101;1.000;12.50;");
+  before.Run(0x67, "731942;0;5.00;");
+  before.Run(0x88, "731942;20;1;");
+
+  Bench after;
+  after.reg.state = Parsed(StateText(before.reg.state));
+  EXPECT_EQ(StateText(after.reg.state), StateText(before.reg.state));
+  EXPECT_EQ(after.reg.state.controlTape, before.reg.state.controlTape);
+  EXPECT_EQ(after.Run(0x21, "731942;").status[2], 0x13);  // refund, paid in part
+  ASSERT_EQ(after.Error(0x67, "731942;0;7.50;"), "0000");
+  ASSERT_EQ(after.Error(0x65, "731942;0;"), "0000");
+  EXPECT_EQ(after.reg.state.shift.byDepartment.at(7), (Turnover{0, 1250}));
+  ASSERT_EQ(after.reg.state.fiscalRecords.size(), 1u);
+  EXPECT_EQ(after.reg.state.fiscalRecords[0].byTaxGroup.at(2).sales, 2500);
+  EXPECT_EQ(after.reg.state.articles.at(101).name, link::Utf8ToCp1251("Хліб"));
+  EXPECT_EQ(after.Run(0x89, "731942;20;").Field(0), "1");
+  ASSERT_EQ(after.Error(0xA1, "731942;0;"), "0000");
+  EXPECT_EQ(after.reg.state.fiscalRecords.back().number, 2);
+}
+
+TEST(StateFile, keysNoDomainKnowsAreKeptAndWrittenBack) {
+  const RegistrarState s = Parsed("serial=4142\nwifi.ssid=5A\nfuture=1e5\n");
+  EXPECT_EQ(s.serialNumber, "AB");
+  const std::string text = StateText(s);
+  EXPECT_NE(text.find("\nwifi.ssid=5A\n"), std::string::npos);
+  EXPECT_NE(text.find("\nfuture=1e5\n"), std::string::npos);
+  EXPECT_EQ(Parsed(text).unknownKeys.size(), 2u);  // kept once, not doubled
+}
+
+TEST(StateFile, badValuesAreRefusedByLineAndChangeNothing) {
+  for (const char* text : {"emergency_resets=1e5\n", "service.20=1x\n", "fiscalized=yes\n",
+                           "clock_offset= 5\n", "fm.2=20240305,1000,1\n", "document=9\n",
+                           "article.5=100,0,1,ZZ\n", "=1\n", "no equals sign\n"}) {
+    RegistrarState s;
+    s.emergencyResets = 3;
+    std::string error;
+    EXPECT_FALSE(ParseState(std::string("# comment\n") + text, s, &error)) << text;
+    EXPECT_EQ(error.rfind("2: ", 0), 0u) << error;
+    EXPECT_EQ(s.emergencyResets, 3);
+  }
+}
+
+TEST(StateFile, aClockOffsetBeyondACenturyIsRefusedWithTheReason) {
+  RegistrarState s;
+  std::string error;
+  EXPECT_FALSE(ParseState("clock_offset=99999999999\n", s, &error));
+  EXPECT_NE(error.find("clock offset is out of range"), std::string::npos) << error;
+  EXPECT_TRUE(ParseState("clock_offset=-86400\n", s, &error));
+  EXPECT_EQ(s.clockOffsetSeconds, -86400);
+}
+
+TEST(StateFile, aPathThatIsNoFileIsAnErrorNotAFreshRegistrar) {
+  RegistrarState s;
+  std::string error;
+  EXPECT_FALSE(LoadState(std::filesystem::temp_directory_path().string(), s, &error));
+  EXPECT_NE(error.find("cannot be read"), std::string::npos);
+}
