@@ -251,3 +251,42 @@ TEST(ExtraDailyReports, controlTapeTypeAndARefusedReportLeavesTheDocumentOpen) {
   EXPECT_EQ(h.driver.Record().status[2] & 0x0F, 5);  // the service document stays open
   d.hide();
 }
+
+TEST(DailyReports, zPrintedFromTheWindowTotalsTheSalesAndThePeriodicReportReadsItBack) {
+  ReportsHarness h;
+  test::ConnectRecorded(h);
+  int result = 0;
+  link::Driver& drv = h.driver;
+  ASSERT_EQ(drv.ExecuteCommand(0x24, link::Utf8ToCp1251("731942;101;Хліб;10.50;0;1;"))
+                .errorCode.View(),
+            "0000");
+  link::OpenFiscalReceipt(drv, "731942", 1, 1, 0);
+  link::SellArticle(drv, "731942", 101, 2, 10.50, result);
+  link::Payment(drv, "731942", 0, 21.00, result);
+  ASSERT_EQ(link::CloseFiscalReceipt(drv, "731942").errorCode.View(), "0000");
+
+  auto& daily = h.Window<reports::DailyReportsDialog>();
+  const emu::Registrar& reg = h.registrar->registrar;
+  size_t mark = reg.Tape().size();
+  daily.xReport();
+  const std::string x = TapeSince(reg, mark);
+  EXPECT_NE(x.find("X-ЗВІТ"), std::string::npos) << x;
+  EXPECT_NE(x.find("21.00"), std::string::npos) << x;
+  mark = reg.Tape().size();
+  daily.zReport();
+  const std::string z = TapeSince(reg, mark);
+  EXPECT_NE(z.find("Z-ЗВІТ № 1"), std::string::npos) << z;
+  EXPECT_NE(z.find("21.00"), std::string::npos) << z;
+  EXPECT_TRUE(h.prompt.messages.isEmpty());
+
+  auto& periodic = h.Window<reports::PeriodicReportDialog>();
+  periodic.rangeKind()->setCurrentIndex(1);
+  periodic.firstNumber()->setText("1");
+  periodic.lastNumber()->setText("1");
+  mark = reg.Tape().size();
+  periodic.makeReport();
+  const std::string p = TapeSince(reg, mark);
+  EXPECT_NE(p.find("Z-ЗВІТ № 1"), std::string::npos) << p;
+  EXPECT_NE(p.find("21.00"), std::string::npos) << p;
+  EXPECT_TRUE(h.prompt.messages.isEmpty()) << h.prompt.messages.join("|").toStdString();
+}
