@@ -13,6 +13,8 @@
 #include "pty_server.h"
 #include "registrar.h"
 #include "session.h"
+#include "tape_form.h"
+#include "tape_window.h"
 
 using namespace tesmar;
 
@@ -89,7 +91,6 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "tesmar: the demo registrar cannot start: %s\n", error.c_str());
       return 1;
     }
-    emulator->server.Start();
     extra << QString::fromStdString(emulator->server.Path());
   }
 
@@ -103,8 +104,18 @@ int main(int argc, char** argv) {
   app::WindowTable windows = app::AppWindows();
   for (app::WindowTable more : {script::ScriptWindows(), reports::ReportWindows()})
     windows.insert(windows.end(), more.begin(), more.end());
+  if (demo) windows.push_back(app::TapeWindowRow());
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0)}, windows);
   prompt.setParent(&window);
+  if (emulator) {
+    // The registrar prints from its own thread; the tape window takes the
+    // lines through the event loop.
+    app::TapeWindow* tape = window.find<app::TapeWindow>();
+    emulator->registrar.SetTapeSink([tape](const std::string& line) {
+      tape->post(QString::fromStdString(emu::TapeFileLine(line)));
+    });
+    emulator->server.Start();
+  }
   window.show();
   window.activate();
   const int rc = qapp.exec();

@@ -187,7 +187,7 @@ void MainWindow::addWindows(const WindowTable& windows) {
     // An item that the fixed menus do not have goes at the end of its menu.
     if (!items_.contains(row.caption) && menus_.contains(row.menu))
       items_[row.caption] = menus_[row.menu]->addAction(row.caption);
-    windows_.push_back({row.caption, row.enabled, row.make(*services_)});
+    windows_.push_back({row.caption, row.enabled, row.make(*services_), row.modeless});
     bindItem(row.caption);
   }
   refreshItems();
@@ -215,7 +215,16 @@ QDialog* MainWindow::windowFor(const QString& caption) const {
 
 void MainWindow::openItem(const QString& caption) {
   // Chosen at the moment of the click: the state may have changed since.
-  if (QDialog* w = windowFor(caption)) openDialog(*w);
+  QDialog* w = windowFor(caption);
+  if (!w) return;
+  for (const Entry& e : windows_)
+    if (e.window == w && e.modeless) {
+      w->show();
+      w->raise();
+      w->activateWindow();
+      return;
+    }
+  openDialog(*w);
 }
 
 void MainWindow::refreshItems() {

@@ -123,6 +123,7 @@ class MainWindow : public QMainWindow {
     QString caption;
     EnablingRule enabled;
     QDialog* window;
+    bool modeless = false;
   };
   AppContext& ctx_;
   PortSources sources_;

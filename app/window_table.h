@@ -46,6 +46,8 @@ struct WindowRow {
   EnablingRule enabled;
   // For an item the main menu does not list: the menu it is added to.
   QString menu;
+  // Shown beside the other windows instead of modally (logs, the tape).
+  bool modeless = false;
 };
 
 using WindowTable = std::vector<WindowRow>;

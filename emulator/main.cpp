@@ -12,6 +12,7 @@
 #include "encoding.h"
 #include "pty_server.h"
 #include "state_file.h"
+#include "tape_form.h"
 
 using namespace tesmar::emu;
 
@@ -192,7 +193,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     registrar.SetTapeSink([path = c.tape](const std::string& line) {
-      std::ofstream(path, std::ios::app) << tesmar::link::Cp1251ToUtf8(line) << "\n";
+      std::ofstream(path, std::ios::app) << tesmar::emu::TapeFileLine(line) << "\n";
     });
   }
   Session session(registrar, c.faults);

@@ -1,0 +1,110 @@
+#include "exchange_log_window.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "atomic_file.h"
+#include "command_test_dialog.h"
+
+namespace tesmar::app {
+
+ExchangeLogWindow::ExchangeLogWindow(AppContext& ctx, ExchangeLogModel& model, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), model_(model), filter_(this) {
+  setWindowTitle("Журнал обмена");
+  setWindowFlags(Qt::Window);
+  resize(900, 560);
+  filter_.setSourceModel(&model_);
+  table_ = new QTableView;
+  table_->setModel(&filter_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+  frames_ = new QPlainTextEdit;
+  frames_->setReadOnly(true);
+  frames_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  code_ = new QLineEdit;
+  code_->setMaxLength(2);
+  code_->setPlaceholderText("все");
+  failures_ = new QCheckBox("Только ошибки");
+  auto* save = new QPushButton("Сохранить");
+  auto* clear = new QPushButton("Очистить");
+  auto* close = new QPushButton("Закрыть");
+  for (QPushButton* b : {save, clear, close}) b->setAutoDefault(false);
+  connect(code_, &QLineEdit::textChanged, this, &ExchangeLogWindow::applyCode);
+  connect(failures_, &QCheckBox::toggled, &filter_, &ExchangeLogFilter::setFailuresOnly);
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          &ExchangeLogWindow::showFrames);
+  connect(save, &QPushButton::clicked, this, &ExchangeLogWindow::save);
+  connect(clear, &QPushButton::clicked, &model_, &ExchangeLogModel::clear);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  // New rows keep the newest in view unless the user has scrolled away.
+  connect(&filter_, &QAbstractItemModel::rowsInserted, table_, [this] {
+    if (!table_->currentIndex().isValid()) table_->scrollToBottom();
+  });
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(new QLabel("Код:"));
+  bar->addWidget(code_);
+  bar->addWidget(failures_);
+  bar->addStretch();
+  bar->addWidget(save);
+  bar->addWidget(clear);
+  bar->addWidget(close);
+  auto* split = new QSplitter(Qt::Vertical);
+  split->addWidget(table_);
+  split->addWidget(frames_);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 1);
+  auto* root = new QVBoxLayout(this);
+  root->addLayout(bar);
+  root->addWidget(split);
+}
+
+void ExchangeLogWindow::applyCode() {
+  const int code = code_->text().size() == 2 ? ParseConsoleCode(code_->text()) : -1;
+  filter_.setCode(code);
+}
+
+void ExchangeLogWindow::showFrames() {
+  const QModelIndex i = filter_.mapToSource(table_->currentIndex());
+  if (!i.isValid()) {
+    frames_->clear();
+    return;
+  }
+  const LoggedExchange& e = model_.at(i.row());
+  frames_->setPlainText("Запрос:\n" + HexDump(e.request) + "\nОтвет:\n" +
+                        (e.reply.isEmpty() ? QString("(нет ответа)\n") : HexDump(e.reply)));
+}
+
+QString ExchangeLogWindow::csv() const {
+  QStringList header;
+  for (int c = 0; c < ExchangeLogModel::kColumns; ++c)
+    header << model_.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+  QString out = CsvLine(header) + "\n";
+  for (int r = 0; r < filter_.rowCount(); ++r) {
+    const int row = filter_.mapToSource(filter_.index(r, 0)).row();
+    QStringList cells;
+    for (int c = 0; c < ExchangeLogModel::kColumns; ++c) cells << model_.text(row, c);
+    out += CsvLine(cells) + "\n";
+  }
+  return out;
+}
+
+void ExchangeLogWindow::save() {
+  const QString file = ctx_.prompt.saveFileName("Сохранить журнал обмена", "CSV (*.csv)");
+  if (file.isEmpty()) return;
+  if (!link::WriteFileAtomically(file.toStdString(), csv().toStdString()))
+    ctx_.prompt.showMessage("Журнал обмена не сохранен в " + file + "!");
+}
+
+}  // namespace tesmar::app
