@@ -30,7 +30,8 @@ std::string ReadLink(const std::string& path) {
 }
 
 // A path the server may take for its link: nothing there, or a symlink to a
-// pseudo-terminal (which a previous run may have left behind).
+// pseudo-terminal that is gone (an earlier run that died left it). A link to
+// a live pty belongs to a running emulator.
 bool MayReplace(const std::string& path, std::string* error) {
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0) {
@@ -38,9 +39,16 @@ bool MayReplace(const std::string& path, std::string* error) {
     *error = path + ": " + std::strerror(errno);
     return false;
   }
-  if (S_ISLNK(st.st_mode) && ReadLink(path).rfind(kPtyDirectory, 0) == 0) return true;
-  *error = path + " exists and is not a link to a pseudo-terminal; not replacing it";
-  return false;
+  const std::string target = S_ISLNK(st.st_mode) ? ReadLink(path) : "";
+  if (target.rfind(kPtyDirectory, 0) != 0) {
+    *error = path + " exists and is not a link to a pseudo-terminal; not replacing it";
+    return false;
+  }
+  if (stat(target.c_str(), &st) == 0) {
+    *error = path + " links to " + target + ", which is in use (another emulator?)";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace

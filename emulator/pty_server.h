@@ -28,8 +28,8 @@ class PtyServer {
   PtyServer& operator=(const PtyServer&) = delete;
 
   // Creates the pty and the symlink. The link path may be absent or a
-  // symlink to a pseudo-terminal (one a previous run left); anything else
-  // there is refused and left alone. False with the reason on failure.
+  // symlink to a pseudo-terminal that is gone (one an earlier run left);
+  // anything else there is refused and left alone. False with the reason.
   bool Open(std::string* error);
   // The pty's device path, the path the program opens. It changes when the
   // server serves again after a hang-up; read CurrentPath() while serving.

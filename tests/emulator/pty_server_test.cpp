@@ -143,7 +143,7 @@ long MillisecondsOf(F f) {
 
 }  // namespace
 
-TEST(PtyServer, linkPathThatIsAFileOrAnotherLinkIsRefusedAndLeftAlone) {
+TEST(PtyServer, linkPathThatIsAFileAnotherLinkOrALiveOneIsRefusedAndLeftAlone) {
   const std::string file = TempPath("file"), other = TempPath("other");
   std::ofstream(file) << "keep me\n";
   ASSERT_EQ(symlink(file.c_str(), other.c_str()), 0);
@@ -158,6 +158,19 @@ TEST(PtyServer, linkPathThatIsAFileOrAnotherLinkIsRefusedAndLeftAlone) {
       EXPECT_FALSE(server.Open(&error));
     }
     EXPECT_NE(error.find("not replacing it"), std::string::npos) << error;
+  }
+  {
+    const std::string live = TempPath("live");
+    emu::LineOptions o;
+    o.linkPath = live;
+    Served first(o);  // a running emulator's link is not taken over
+    emu::Registrar registrar;
+    emu::Session session(registrar);
+    emu::PtyServer second(session, o);
+    std::string error;
+    EXPECT_FALSE(second.Open(&error));
+    EXPECT_NE(error.find("in use"), std::string::npos) << error;
+    EXPECT_EQ(LinkTarget(live), first.server.Path());
   }
   std::ifstream in(file);
   std::string line;
