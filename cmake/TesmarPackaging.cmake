@@ -28,7 +28,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_NAME tesmar)
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_SECTION utils)
 # libusb-1.0 is loaded only for the direct USB link.
-set(CPACK_DEBIAN_PROGRAMS_PACKAGE_RECOMMENDS "libusb-1.0-0")
+set(CPACK_DEBIAN_PROGRAMS_PACKAGE_RECOMMENDS "libusb-1.0-0, qt6-translations-l10n")
 set(CPACK_DEBIAN_PROGRAMS_DESCRIPTION "Service and test tool for fiscal registrars
 Tesmar connects one fiscal registrar over a serial port, its USB virtual port
 or a direct USB link, and lets a service engineer identify it, send any
