@@ -20,9 +20,10 @@ QString ProgramVersionLine() {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setWindowTitle("О программе");
-  text_ = new QLabel("<b>ПО Tesmar (вер. 5.89D3 12.04.2016)</b><br>"
-                     "Сервис и тест фискальных регистраторов.<br><br>" +
-                     ProgramVersionLine().toHtmlEscaped());
+  text_ = new QLabel(
+      "<b>ПО Tesmar (вер. 5.89D3 12.04.2016)</b><br>"
+      "Сервис и тест фискальных регистраторов.<br><br>" +
+      ProgramVersionLine().toHtmlEscaped());
   text_->setObjectName("aboutText");
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* ok = new QPushButton("OK");

@@ -15,7 +15,8 @@ bool FirmwareContainsAny(const AppState& s, const QStringList& parts) {
 WindowTable AppWindows() {
   return {
       {"Тест команд",
-       [](WindowServices& w) { return new CommandTestDialog(w.ctx, w.status, w.parent); }, {}},
+       [](WindowServices& w) { return new CommandTestDialog(w.ctx, w.status, w.parent); },
+       {}},
       {"Информация о свободных ресурсах и статусе",
        [](WindowServices& w) { return new ResourcesStatusDialog(w.ctx, w.status, w.parent); },
        {}},

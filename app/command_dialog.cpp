@@ -1,6 +1,7 @@
 #include "command_dialog.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -10,8 +11,16 @@
 namespace tesmar::app {
 
 QString NotANumberMessage(const QString& caption, long long min, long long max) {
-  return "В поле \"" + caption + "\" должно быть целое число от " + QString::number(min) +
-         " до " + QString::number(max) + ". Команда не отправлена!";
+  return "В поле \"" + caption + "\" должно быть целое число от " + QString::number(min) + " до " +
+         QString::number(max) + ". Команда не отправлена!";
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> left, QWidget* right) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* w : left) row->addWidget(w);
+  row->addStretch();
+  row->addWidget(right);
+  return row;
 }
 
 CommandDialog::CommandDialog(AppContext& ctx, StatusBytesDialog& status, const QString& title,

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QDialog>
+#include <initializer_list>
 #include <limits>
 #include <string>
 
 #include "command_path.h"
 
 class QFormLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -52,6 +54,9 @@ class CommandDialog : public QDialog {
   QLineEdit* error_;
   QPushButton* statusButton_;
 };
+
+// A row of buttons: `left` from the left edge, `right` at the right edge.
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> left, QWidget* right);
 
 // The refusal of a number field that does not hold a whole number in range.
 QString NotANumberMessage(const QString& caption, long long min, long long max);

@@ -81,7 +81,8 @@ void MainWindow::connectSerial() {
 
   ctx_.driver.DisableRemoteAccess();
   CommandPath path(ctx_);
-  const Sent sent = path.send([](link::Driver& d) -> auto& { return link::Identify(d, kDefaultPassword); });
+  const Sent sent =
+      path.send([](link::Driver & d) -> auto& { return link::Identify(d, kDefaultPassword); });
   if (!sent.reply) return;
   const link::ReplyRecord& r = *sent.reply;
   const link::DecodedReply d = link::DecodeReplyError(r);
@@ -185,7 +186,8 @@ void MainWindow::connectUsbDevice() {
   ctx_.state.registrarParams.smallFontReceiptVisible = false;
   ctx_.state.registrarParams.smallFontControlVisible = false;
   CommandPath path(ctx_);
-  const Sent sent = path.send([](link::Driver& d) -> auto& { return link::Identify(d, kDefaultPassword); });
+  const Sent sent =
+      path.send([](link::Driver & d) -> auto& { return link::Identify(d, kDefaultPassword); });
   if (!sent.reply) return;
   const link::DecodedReply d = link::DecodeReplyError(*sent.reply);
   if (d.ok) {

@@ -9,8 +9,8 @@ namespace tesmar::app {
 namespace {
 
 const char* const kHeaders[ExchangeLogModel::kColumns] = {
-    "Время", "SEQ", "Код", "Команда", "Параметры", "Ошибка", "Расшифровка", "Статус", "Повторов",
-    "мс"};
+    "Время",  "SEQ",         "Код",    "Команда",  "Параметры",
+    "Ошибка", "Расшифровка", "Статус", "Повторов", "мс"};
 
 QString StatusText(const link::ReplyRecord& r) {
   QStringList bytes;
@@ -81,16 +81,26 @@ int ExchangeLogModel::columnCount(const QModelIndex& parent) const {
 QString ExchangeLogModel::text(int row, int column) const {
   const LoggedExchange& e = at(row);
   switch (column) {
-    case kTime: return e.time.toString("HH:mm:ss.zzz");
-    case kSeq: return QString::number(e.seq);
-    case kCode: return QString("%1").arg(e.code, 2, 16, QChar('0')).toUpper();
-    case kCaption: return e.caption;
-    case kParameters: return e.parameters;
-    case kError: return e.errorCode;
-    case kText: return e.decoded;
-    case kStatus: return e.status;
-    case kResends: return QString::number(e.resends);
-    case kDuration: return QString::number(e.milliseconds, 'f', 1);
+    case kTime:
+      return e.time.toString("HH:mm:ss.zzz");
+    case kSeq:
+      return QString::number(e.seq);
+    case kCode:
+      return QString("%1").arg(e.code, 2, 16, QChar('0')).toUpper();
+    case kCaption:
+      return e.caption;
+    case kParameters:
+      return e.parameters;
+    case kError:
+      return e.errorCode;
+    case kText:
+      return e.decoded;
+    case kStatus:
+      return e.status;
+    case kResends:
+      return QString::number(e.resends);
+    case kDuration:
+      return QString::number(e.milliseconds, 'f', 1);
   }
   return {};
 }

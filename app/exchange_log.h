@@ -33,8 +33,19 @@ struct LoggedExchange {
 class ExchangeLogModel : public QAbstractTableModel, public link::ExchangeObserver {
   Q_OBJECT
  public:
-  enum Column { kTime, kSeq, kCode, kCaption, kParameters, kError, kText, kStatus, kResends,
-                kDuration, kColumns };
+  enum Column {
+    kTime,
+    kSeq,
+    kCode,
+    kCaption,
+    kParameters,
+    kError,
+    kText,
+    kStatus,
+    kResends,
+    kDuration,
+    kColumns
+  };
   explicit ExchangeLogModel(size_t capacity = 100000, QObject* parent = nullptr);
 
   void ExchangeFinished(const link::ExchangeReport& report) override;

@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "command_path.h"
+#include "formatters.h"
 #include "ini_profile.h"
 #include "model_rules.h"
 #include "program_confirm_dialog.h"
 #include "status_bytes_dialog.h"
-#include "formatters.h"
 #include "usb_link.h"
 #include "variables_window.h"
 
@@ -365,9 +365,9 @@ void MainWindow::readConfiguration() {
 
 void MainWindow::checkStatus() {
   CommandPath path(ctx_);
-  const Sent sent = path.decoded("Проверка состояния регистратора", [](link::Driver& d) -> auto& {
-    return link::Identify(d, kDefaultPassword);
-  });
+  const Sent sent = path.decoded(
+      "Проверка состояния регистратора",
+      [](link::Driver & d) -> auto& { return link::Identify(d, kDefaultPassword); });
   if (!sent.reply || (!sent.ok && (sent.reply->flags & link::kFlagNoAnswer))) return;
   ctx_.state.paymentTypeCount = PaymentTypesFrom(*sent.reply);
   setStatus(ModelStatusLine(*sent.reply));

@@ -8,9 +8,9 @@
 
 #include "app_context.h"
 #include "indicator.h"
-#include "window_table.h"
 #include "port_control.h"
 #include "usb_port.h"
+#include "window_table.h"
 
 class QAction;
 class QComboBox;

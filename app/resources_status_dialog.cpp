@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "command_dialog.h"
 #include "command_path.h"
 #include "formatters.h"
 #include "status_bytes_dialog.h"
@@ -56,11 +57,7 @@ ResourcesStatusDialog::ResourcesStatusDialog(AppContext& ctx, StatusBytesDialog&
     statusButton_->setEnabled(false);
     accept();
   });
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(report);
-  buttons->addWidget(statusButton_);
-  buttons->addStretch();
-  buttons->addWidget(close);
+  auto* buttons = ButtonRow({report, statusButton_}, close);
   auto* root = new QVBoxLayout(this);
   root->addLayout(top);
   root->addWidget(panel);

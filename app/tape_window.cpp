@@ -82,8 +82,8 @@ void TapeView::paintTape(QPainter& p) const {
   for (const QString& l : lines_) {
     if (IsPixelRow(l)) {
       for (int x = 1; x < l.size(); ++x)
-        if (l[x] != ' ') p.fillRect(kMargin + (x - 1) * kPixelSize, y, kPixelSize, kPixelSize,
-                                    Qt::black);
+        if (l[x] != ' ')
+          p.fillRect(kMargin + (x - 1) * kPixelSize, y, kPixelSize, kPixelSize, Qt::black);
     } else {
       p.drawText(kMargin, y + fm.ascent(), l);
     }
@@ -141,7 +141,8 @@ void TapeWindow::showEvent(QShowEvent* e) {
 }
 
 void TapeWindow::post(const QString& line) {
-  QMetaObject::invokeMethod(this, [this, line] { append(line); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, line] { append(line); }, Qt::QueuedConnection);
 }
 
 void TapeWindow::append(const QString& line) {
@@ -163,8 +164,11 @@ void TapeWindow::savePng() {
 }
 
 WindowRow TapeWindowRow() {
-  return {"Лента", [](WindowServices& w) { return new TapeWindow(w.ctx, w.parent); }, {},
-          "Команды", true};
+  return {"Лента",
+          [](WindowServices& w) { return new TapeWindow(w.ctx, w.parent); },
+          {},
+          "Команды",
+          true};
 }
 
 }  // namespace tesmar::app

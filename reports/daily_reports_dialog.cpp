@@ -46,9 +46,10 @@ void DailyReportsDialog::dailyReport(int kind) {
   std::string pwd;
   if (!typedPassword(pwd)) return;
   clearError();
-  if (path_.decoded(kDailyReportsTitle, [&](link::Driver& d) -> auto& {
-        return link::PrintReport(d, pwd, kind);
-      }))
+  if (path_.decoded(
+          kDailyReportsTitle, [&](link::Driver & d) -> auto& {
+            return link::PrintReport(d, pwd, kind);
+          }))
     setConnected();
 }
 
@@ -66,9 +67,10 @@ void DailyReportsDialog::zReport() {
 void DailyReportsDialog::zeroTape() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
-  if (path_.decoded("Обнуление контрольной ленты", [&](link::Driver& d) -> auto& {
-        return link::PrintReport(d, pwd, kControlTapeZeroing);
-      })) {
+  if (path_.decoded(
+          "Обнуление контрольной ленты", [&](link::Driver & d) -> auto& {
+            return link::PrintReport(d, pwd, kControlTapeZeroing);
+          })) {
     statusButton_->setEnabled(true);
     setConnected();
   }
@@ -81,21 +83,21 @@ void DailyReportsDialog::printTape() {
   // The error code field stays as it is through these four steps.
   app::CommandPath path(ctx_);
   const std::string heading = app::ToWire(kControlTapeHeading);
-  if (!path.decoded({}, [&](link::Driver& d) -> auto& {
-        return link::OpenNonFiscalReceipt(d, pwd);
-      }))
+  if (!path.decoded(
+          {}, [&](link::Driver & d) -> auto& { return link::OpenNonFiscalReceipt(d, pwd); }))
     return;
-  if (!path.decoded({}, [&](link::Driver& d) -> auto& {
-        return link::PrintText(d, kDefaultPassword, heading);
-      }))
+  if (!path.decoded(
+          {}, [&](link::Driver & d) -> auto& {
+            return link::PrintText(d, kDefaultPassword, heading);
+          }))
     return;
-  if (!path.decoded("Проверка состояния регистратора", [&](link::Driver& d) -> auto& {
-        return link::PrintAdditionalReport(d, pwd, kControlTapeOutput);
-      }))
+  if (!path.decoded(
+          "Проверка состояния регистратора", [&](link::Driver & d) -> auto& {
+            return link::PrintAdditionalReport(d, pwd, kControlTapeOutput);
+          }))
     return;
-  if (path.decoded({}, [&](link::Driver& d) -> auto& {
-        return link::CloseFiscalReceipt(d, pwd);
-      })) {
+  if (path.decoded(
+          {}, [&](link::Driver & d) -> auto& { return link::CloseFiscalReceipt(d, pwd); })) {
     statusButton_->setEnabled(true);
     setConnected();
   }

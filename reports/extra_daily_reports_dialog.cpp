@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "formatters.h"
+#include "service_document.h"
 
 namespace tesmar::reports {
 
@@ -29,11 +30,7 @@ ExtraDailyReportsDialog::ExtraDailyReportsDialog(app::AppContext& ctx,
   auto* close = new QPushButton("Закрыть");
   connect(report, &QPushButton::clicked, this, &ExtraDailyReportsDialog::makeReport);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(report);
-  buttons->addWidget(statusButton_);
-  buttons->addStretch();
-  buttons->addWidget(close);
+  auto* buttons = app::ButtonRow({report, statusButton_}, close);
   auto* root = new QVBoxLayout(this);
   root->addLayout(form);
   root->addLayout(buttons);
@@ -48,19 +45,12 @@ void ExtraDailyReportsDialog::makeReport() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
   const int type = type_->currentIndex();  // 0, 1, 2 as the registrar numbers them
-  if (!path_.decoded(kDocumentTitle, [](link::Driver& d) -> auto& {
-        return link::OpenNonFiscalReceipt(d, app::kDefaultPassword);
-      }))
-    return;
   // A refused report leaves the document open: the void and close window
   // closes it.
-  if (!path_.decoded(kReportTitle, [&](link::Driver& d) -> auto& {
+  PrintInServiceDocument(
+      path_, {kDocumentTitle, kReportTitle, false}, [&](link::Driver & d) -> auto& {
         return link::PrintAdditionalReport(d, pwd, type);
-      }))
-    return;
-  path_.decoded(kDocumentTitle, [](link::Driver& d) -> auto& {
-    return link::CloseFiscalReceipt(d, app::kDefaultPassword);
-  });
+      });
 }
 
 }  // namespace tesmar::reports

@@ -15,8 +15,7 @@
 namespace tesmar::reports {
 
 Fkp101DailyReportsDialog::Fkp101DailyReportsDialog(app::AppContext& ctx,
-                                                   app::StatusBytesDialog& status,
-                                                   QWidget* parent)
+                                                   app::StatusBytesDialog& status, QWidget* parent)
     : CommandDialog(ctx, status, "FKP101 дневные отчеты", parent) {
   auto* form = new QFormLayout;
   addPasswordRows(form);
@@ -56,9 +55,10 @@ bool Fkp101DailyReportsDialog::dailyReport(int kind) {
   std::string pwd;
   if (!typedPassword(pwd)) return false;
   clearError();
-  const bool ok = bool(path_.decoded(kDailyReportsTitle, [&](link::Driver& d) -> auto& {
-    return link::PrintReport(d, pwd, kind);
-  }));
+  const bool ok = bool(path_.decoded(
+      kDailyReportsTitle, [&](link::Driver & d) -> auto& {
+        return link::PrintReport(d, pwd, kind);
+      }));
   if (ok) markConnected();
   return ok;
 }
@@ -80,14 +80,15 @@ void Fkp101DailyReportsDialog::unloadTape() {
   markConnected();
   clearError();
   for (int kind : {kControlTapeUnload, kControlTapeZeroing})
-    if (!path_.decoded(kDailyReportsTitle, [&](link::Driver& d) -> auto& {
-          return link::PrintReport(d, pwd, kind);
-        }))
+    if (!path_.decoded(
+            kDailyReportsTitle, [&](link::Driver & d) -> auto& {
+              return link::PrintReport(d, pwd, kind);
+            }))
       return;
-  if (zeroGoods_->isChecked() &&
-      !path_.direct(link::kTimeoutText, "Ошибка ", [](link::Driver& d) -> auto& {
-        return link::ZeroGoodsBase(d, app::kDefaultPassword);
-      }))
+  if (zeroGoods_->isChecked() && !path_.direct(
+                                     link::kTimeoutText, "Ошибка ", [](link::Driver & d) -> auto& {
+                                       return link::ZeroGoodsBase(d, app::kDefaultPassword);
+                                     }))
     return;
   markConnected();
 }

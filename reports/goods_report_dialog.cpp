@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "formatters.h"
+#include "service_document.h"
 #include "status_bytes_dialog.h"
 
 namespace tesmar::reports {
@@ -42,11 +43,7 @@ GoodsReportDialog::GoodsReportDialog(app::AppContext& ctx, app::StatusBytesDialo
     statusButton_->setEnabled(false);
     accept();
   });
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(report);
-  buttons->addWidget(statusButton_);
-  buttons->addStretch();
-  buttons->addWidget(close);
+  auto* buttons = app::ButtonRow({report, statusButton_}, close);
   auto* root = new QVBoxLayout(this);
   root->addLayout(form);
   root->addLayout(buttons);
@@ -69,23 +66,16 @@ void GoodsReportDialog::makeReport() {
     return;
   statusButton_->setEnabled(true);
   clearError();
-  if (!path_.decoded(kTitle, [](link::Driver& d) -> auto& {
-        return link::OpenNonFiscalReceipt(d, app::kDefaultPassword);
-      }))
-    return;
-  path_.decoded(kTitle, [&](link::Driver& d) -> auto& {
-    return link::PrintGoodsReport(d, pwd, first, last);
-  });
-  path_.decoded(kTitle, [](link::Driver& d) -> auto& {
-    return link::CloseFiscalReceipt(d, app::kDefaultPassword);
-  });
+  PrintInServiceDocument(
+      path_, {kTitle, kTitle}, [&](link::Driver & d) -> auto& {
+        return link::PrintGoodsReport(d, pwd, first, last);
+      });
 }
 
 void GoodsReportDialog::checkStatus() {
-  const app::Sent sent =
-      path_.decoded("Проверка состояния регистратора", [](link::Driver& d) -> auto& {
-        return link::Identify(d, app::kDefaultPassword);
-      });
+  const app::Sent sent = path_.decoded(
+      "Проверка состояния регистратора",
+      [](link::Driver & d) -> auto& { return link::Identify(d, app::kDefaultPassword); });
   if (!sent) return;
   ctx_.state.paymentTypeCount = app::PaymentTypesFrom(*sent.reply);
   ctx_.showStatus(app::ModelStatusLine(*sent.reply));

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "formatters.h"
+#include "service_document.h"
 #include "wire_text.h"
 
 namespace tesmar::reports {
@@ -68,11 +69,7 @@ PeriodicReportDialog::PeriodicReportDialog(app::AppContext& ctx, app::StatusByte
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
   connect(byDateOrNumber_, &QComboBox::currentIndexChanged, this,
           &PeriodicReportDialog::showRangeGroup);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(report);
-  buttons->addWidget(statusButton_);
-  buttons->addStretch();
-  buttons->addWidget(quit);
+  auto* buttons = app::ButtonRow({report, statusButton_}, quit);
   auto* root = new QVBoxLayout(this);
   root->addWidget(kind);
   root->addWidget(dateGroup_);
@@ -115,16 +112,9 @@ void PeriodicReportDialog::makeReport() {
     return;
   statusButton_->setEnabled(true);
   clearError();
-  if (!path_.decoded(kTitle, [](link::Driver& d) -> auto& {
-        return link::OpenNonFiscalReceipt(d, app::kDefaultPassword);
-      }))
-    return;
-  path_.decoded(kTitle, [&](link::Driver& d) -> auto& {
-    return sendReport(d, pwd, first, last);
-  });
-  path_.decoded(kTitle, [](link::Driver& d) -> auto& {
-    return link::CloseFiscalReceipt(d, app::kDefaultPassword);
-  });
+  PrintInServiceDocument(
+      path_,
+      {kTitle, kTitle}, [&](link::Driver & d) -> auto& { return sendReport(d, pwd, first, last); });
 }
 
 }  // namespace tesmar::reports

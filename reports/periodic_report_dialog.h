@@ -32,8 +32,7 @@ class PeriodicReportDialog : public app::CommandDialog {
 
  private:
   void showRangeGroup();
-  const link::ReplyRecord& sendReport(link::Driver& d, const std::string& pwd, int first,
-                                      int last);
+  const link::ReplyRecord& sendReport(link::Driver& d, const std::string& pwd, int first, int last);
 
   QComboBox *byDateOrNumber_, *fullness_;
   QDateEdit *firstDate_, *lastDate_;
