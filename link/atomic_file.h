@@ -1,5 +1,9 @@
 // Writing a file so that it is complete or not there: a temporary file beside
 // it, flushed to the disk, then renamed over the old one.
+//
+// A symlink is written through: its target is replaced and the link stays.
+// An existing file keeps its permission bits, and a file nobody may write
+// (no write permission for us, or no write bit at all) is not replaced.
 #pragma once
 
 #include <string>
@@ -7,7 +11,14 @@
 
 namespace tesmar::link {
 
-// False (and the old file untouched) when any step fails.
-bool WriteFileAtomically(const std::string& path, std::string_view contents);
+// False (and the old file untouched) when any step fails; `error`, when
+// given, then gets the reason: the path and the system's words.
+bool WriteFileAtomically(const std::string& path, std::string_view contents,
+                         std::string* error = nullptr);
+
+// The file a write of `path` lands in: `path` itself, or the final target
+// of the symlinks it names (relative targets resolved against their link's
+// folder). False when the chain is broken off by an error or a loop.
+bool ResolveWriteTarget(const std::string& path, std::string& target, std::string* error = nullptr);
 
 }  // namespace tesmar::link

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <thread>
 
+#include "command_codes.h"
+#include "encoding.h"
 #include "frame.h"
 #include "serial_port.h"
 
@@ -21,11 +23,27 @@ constexpr int kUsbWriteRetryWaitMs = 2000;
 constexpr int kUsbReopenWaitMs = 1000;
 constexpr int kUsbRetries = 10;
 constexpr const char* kDisableRemoteAccessParams = "731942;20;0;";
+// How many bytes may come between two looks at the clock: a registrar that
+// never stops sending is noticed within this many bytes of the bound.
+constexpr int kBytesPerClockCheck = 64;
 
 class ThreadSleeper : public Sleeper {
  public:
   void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 };
+
+class SystemTime : public TimeSource {
+ public:
+  std::chrono::steady_clock::time_point Steady() override {
+    return std::chrono::steady_clock::now();
+  }
+  std::chrono::system_clock::time_point Wall() override { return std::chrono::system_clock::now(); }
+};
+
+std::string LimitMessage(int ms) {
+  return "Обмен прерван: регистратор не ответил за " + std::to_string(ms) +
+         " мс (tsinit.ini, [Fiscal Printer] ExchangeLimit)!";
+}
 
 }  // namespace
 
@@ -34,7 +52,14 @@ Sleeper& RealSleeper() {
   return sleeper;
 }
 
-Driver::Driver(Sleeper& sleeper) : sleeper_(sleeper) {}
+TimeSource& RealTimeSource() {
+  static SystemTime time;  // stateless, shared by every driver
+  return time;
+}
+
+Driver::Driver(Sleeper& sleeper) : Driver(sleeper, RealTimeSource()) {}
+
+Driver::Driver(Sleeper& sleeper, TimeSource& time) : sleeper_(sleeper), time_(time) {}
 
 Driver::~Driver() = default;
 
@@ -118,7 +143,63 @@ int Driver::BuildAndLog(int code, std::string_view params) {
   return 0;
 }
 
+// --- time and observers --------------------------------------------------------
+
+Driver::Transaction Driver::BeginTransaction() {
+  Transaction t;
+  t.observer = observer_;
+  deadlineSet_ = false;
+  limitReached_ = false;
+  transactionSyn_ = 0;
+  staleReplies_ = 0;
+  lastReceived_ = 0;
+  if (t.observer) {
+    // Only an observer needs the start; the bound starts at its first check.
+    t.steadyStart = time_.Steady();
+    t.wallStart = time_.Wall();
+    deadline_ = t.steadyStart + std::chrono::milliseconds(exchangeLimitMs_);
+    deadlineSet_ = true;
+  }
+  return t;
+}
+
+bool Driver::DeadlinePassed() {
+  const auto now = time_.Steady();
+  if (!deadlineSet_) {
+    deadline_ = now + std::chrono::milliseconds(exchangeLimitMs_);
+    deadlineSet_ = true;
+  }
+  if (now < deadline_) return false;
+  limitReached_ = true;
+  return true;
+}
+
+void Driver::Report(const Transaction& t, bool replyAwaited) {
+  ExchangeReport r;
+  r.code = lastCode_;
+  r.parameters = lastParams_.View();
+  r.request = record_.sentFrame.View();
+  if (lastReceived_ > 0) r.reply = record_.rawReply.View();
+  r.seq = SeqByte(counter_);
+  r.resends = t.resends;
+  r.synCount = transactionSyn_;
+  r.staleReplies = staleReplies_;
+  r.flags = record_.flags;
+  r.replyAwaited = replyAwaited;
+  r.started = t.wallStart;
+  r.duration = time_.Steady() - t.steadyStart;
+  r.record = &record_;
+  t.observer->ExchangeFinished(r);
+}
+
+// --- one exchange ------------------------------------------------------------
+
 int Driver::ExchangeFrame(int code, std::string_view params) {
+  BeginTransaction();
+  return SendAndReceive(code, params);
+}
+
+int Driver::SendAndReceive(int code, std::string_view params) {
   if (!linkReady_) return -1;
   if (params.size() > kMaxParameterLength) {
     // Does not fit the LEN byte: refused before anything is sent or logged.
@@ -132,7 +213,7 @@ int Driver::ExchangeFrame(int code, std::string_view params) {
 
   if (serial_) {
     serial_->Flush();
-    serial_->Purge();
+    serial_->DiscardInput();
     serial_->Write(frame_, frameLength_);
     ReceiveSerial();
     return 0;
@@ -147,6 +228,7 @@ int Driver::ExchangeFrame(int code, std::string_view params) {
 
 void Driver::ReceiveSerial() {
   int idle = 0;
+  int sinceCheck = 0;
   bool hungUp = false;
   for (;;) {
     while (!receiver_.FrameComplete()) {
@@ -155,6 +237,9 @@ void Driver::ReceiveSerial() {
       if (r == ReadResult::kByte) {
         idle = 0;
         receiver_.Feed(byte);
+        if (++sinceCheck < kBytesPerClockCheck) continue;
+        sinceCheck = 0;
+        if (DeadlinePassed()) break;
         continue;
       }
       if (r == ReadResult::kError) {
@@ -164,11 +249,37 @@ void Driver::ReceiveSerial() {
       if (r == ReadResult::kHangUp) hungUp = true;
       break;
     }
-    if (receiver_.AnswerComplete()) break;
+    if (limitReached_) break;
+    if (receiver_.AnswerComplete()) {
+      if (DroppedAsStale()) continue;
+      break;
+    }
     // A line that is gone answers nothing: end the wait at once.
-    if (hungUp || ++idle >= kIdleReadsBeforeTimeout) break;
+    if (hungUp || ++idle >= kIdleReadsBeforeTimeout || DeadlinePassed()) break;
   }
   FinishReceive();
+}
+
+// A complete frame that does not answer this request (another SEQ or CMD,
+// or the tail of a frame whose start was thrown away) is a late reply to an
+// earlier one: it is logged and forgotten, and the wait goes on. A frame with
+// a wrong checksum is not judged by its SEQ, which may be the damaged byte.
+bool Driver::DroppedAsStale() {
+  if (receiver_.Nak()) return false;
+  if (receiver_.FrameHasHeader()) {
+    if (!receiver_.ChecksumMatches()) return false;
+    if (receiver_.ReplySeqByte() == SeqByte(counter_) &&
+        receiver_.ReplyCommand() == static_cast<uint8_t>(lastCode_))
+      return false;
+  }
+  static const std::string mark = Utf8ToCp1251(kStaleReplyLogText);
+  char first[64];
+  std::snprintf(first, sizeof first, "%X SYN=%ld%s", receiver_.ReplySeqByte(),
+                static_cast<long>(receiver_.SynCount()), mark.c_str());
+  log_.WriteReplyEntry(first, receiver_.ReceivedNow());
+  receiver_.DropFrame();
+  ++staleReplies_;
+  return true;
 }
 
 void Driver::FinishReceive() {
@@ -179,6 +290,8 @@ void Driver::FinishReceive() {
   // came and the record still shows the previous reply. Completing the
   // receive leaves those bytes where they are.
   const std::string_view received = receiver_.ReceivedNow();
+  lastReceived_ = received.size();
+  transactionSyn_ += receiver_.SynCount();
   receiver_.Complete(record_, lastCode_);
   linkReady_ = true;
   log_.WriteReplyEntry(first, received);
@@ -246,7 +359,11 @@ void Driver::ReceiveFromBuffer() {
       receiver_.Abandon();
       break;
     }
-    if (receiver_.AnswerComplete() || ++idle >= kIdleReadsBeforeTimeout) break;
+    if (receiver_.AnswerComplete()) {
+      if (DroppedAsStale()) continue;
+      break;
+    }
+    if (++idle >= kIdleReadsBeforeTimeout) break;
   }
   FinishReceive();
 }
@@ -256,15 +373,16 @@ void Driver::ReceiveFromBuffer() {
 void Driver::Resend() {
   if (!linkReady_) return;
   counter_ = savedCounter_;
-  ExchangeFrame(lastCode_, lastParams_.View());
+  SendAndReceive(lastCode_, lastParams_.View());
 }
 
 const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
   message_.clear();
   linkReady_ = true;
-  if (ExchangeFrame(code, params) < 0) return record_;
+  Transaction t = BeginTransaction();
+  if (SendAndReceive(code, params) < 0) return record_;
 
-  for (int attempt = 1; attempt <= retryCount_; ++attempt) {
+  for (int attempt = 1; attempt <= retryCount_ && !limitReached_; ++attempt) {
     const bool shapeOk = ReplyShapeIsValid(record_.rawReply.Bytes(), record_.rawReply.Size());
     const bool noAnswer = (record_.flags & kFlagNoAnswer) != 0;
     if (shapeOk && !noAnswer) break;
@@ -277,8 +395,12 @@ const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
       sleeper_.SleepMs(kMalformedReplyWaitMs);
       ++errorCount_;
     }
+    if (DeadlinePassed()) break;
     Resend();
+    ++t.resends;
   }
+  if (limitReached_) message_ = LimitMessage(exchangeLimitMs_);
+  if (t.observer) Report(t, true);
   return record_;
 }
 
@@ -288,18 +410,23 @@ const ReplyRecord* Driver::RepeatPreviousCommand(bool newSequence) {
   return &ExecuteCommand(lastCode_, lastParams_.View());  // BuildAndLog copies it first
 }
 
+// The registrar must have read the whole request before the answer is
+// thrown away: after the wait only the input is cleared (see DiscardInput),
+// so a late answer is left for the next command to recognise and drop.
 void Driver::DisableRemoteAccess() {
   if (usb_) return;
-  BuildAndLog(0x88, kDisableRemoteAccessParams);
+  Transaction t = BeginTransaction();
+  BuildAndLog(cmd::kSetServiceParameter, kDisableRemoteAccessParams);
   if (serial_) {
     serial_->Flush();
-    serial_->Purge();
+    serial_->DiscardInput();
     serial_->Write(frame_, frameLength_);
     sleeper_.SleepMs(kRemoteAccessWaitMs);
     serial_->Flush();
-    serial_->Purge();
+    serial_->DiscardInput();
   }
   linkReady_ = true;
+  if (t.observer) Report(t, false);
 }
 
 }  // namespace tesmar::link

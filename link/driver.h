@@ -5,11 +5,13 @@
 // message: what the caller should tell the user is left in Message().
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "exchange_observer.h"
 #include "frame.h"
 #include "receiver.h"
 #include "reply_record.h"
@@ -22,10 +24,20 @@ namespace tesmar::link {
 inline constexpr const char* kNoLinkMessage = "Ошибка выбора устройства подключения!";
 inline constexpr const char* kParametersTooLongMessage =
     "Строка параметров длиннее 219 байт: команда не отправлена!";
+// A registrar busy (SYN) or babbling for longer than this ends the exchange
+// without an answer. One hour is longer than the longest report takes to
+// print (a full periodic report over the whole fiscal memory); tsinit.ini
+// "Fiscal Printer" / "ExchangeLimit" (ms) changes it.
+inline constexpr int kDefaultExchangeLimitMs = 60 * 60 * 1000;
+// The text after a reply entry's "%X SYN=%ld" in the session log when the
+// reply was a late answer to an earlier request and was dropped (UTF-8; the
+// log gets it in Windows-1251).
+inline constexpr const char* kStaleReplyLogText = " устаревший ответ отброшен";
 
 class Driver {
  public:
   explicit Driver(Sleeper& sleeper = RealSleeper());
+  Driver(Sleeper& sleeper, TimeSource& time);
   ~Driver();
   Driver(const Driver&) = delete;
   Driver& operator=(const Driver&) = delete;
@@ -63,6 +75,17 @@ class Driver {
   // Sends 88h "731942;20;0;" and throws any answer away (serial link only).
   void DisableRemoteAccess();
 
+  // Bounds a whole transaction, resends and waits included; a value of 0
+  // or less restores the default.
+  void SetExchangeLimitMs(int ms) { exchangeLimitMs_ = ms > 0 ? ms : kDefaultExchangeLimitMs; }
+  int ExchangeLimitMs() const { return exchangeLimitMs_; }
+  // Whether the last transaction was ended by that bound.
+  bool ExchangeLimitReached() const { return limitReached_; }
+
+  // The one observer of finished exchanges (nullptr: none). Several are
+  // served through an ExchangeObservers.
+  void SetExchangeObserver(ExchangeObserver* observer) { observer_ = observer; }
+
   void SetRetryCount(int count) { retryCount_ = count; }
   int RetryCount() const { return retryCount_; }
   int GetErrorCount() const { return errorCount_; }
@@ -86,8 +109,19 @@ class Driver {
   std::string_view LastParameters() const { return lastParams_.View(); }
 
  private:
+  struct Transaction {
+    ExchangeObserver* observer = nullptr;
+    std::chrono::steady_clock::time_point steadyStart;
+    std::chrono::system_clock::time_point wallStart;
+    int resends = 0;
+  };
+  Transaction BeginTransaction();
+  void Report(const Transaction& t, bool replyAwaited);
+  bool DeadlinePassed();
+  int SendAndReceive(int code, std::string_view params);
   int BuildAndLog(int code, std::string_view params);
   void ReceiveSerial();
+  bool DroppedAsStale();
   int ExchangeUsb();
   bool WriteUsbWithRecovery();
   bool ReadUsbReply();
@@ -96,6 +130,7 @@ class Driver {
   void Resend();
 
   Sleeper& sleeper_;
+  TimeSource& time_;
   std::unique_ptr<Transport> serial_;
   UsbBulkLink* usb_ = nullptr;
   UsbDirectLink usbDevice_;
@@ -111,6 +146,17 @@ class Driver {
   bool linkReady_ = true;
   int retryCount_ = 4;
   int errorCount_ = 0;
+  int exchangeLimitMs_ = kDefaultExchangeLimitMs;
+
+  // The bound of the running transaction, set at its first look at the clock.
+  bool deadlineSet_ = false;
+  bool limitReached_ = false;
+  std::chrono::steady_clock::time_point deadline_;
+
+  ExchangeObserver* observer_ = nullptr;
+  uint32_t transactionSyn_ = 0;
+  int staleReplies_ = 0;
+  size_t lastReceived_ = 0;
 
   uint8_t frame_[kMaxRequestFrame + 1] = {};
   size_t frameLength_ = 0;

@@ -8,43 +8,134 @@ namespace tesmar::link {
 
 namespace {
 
-std::string Convert(const char* to, const char* from, std::string_view in, size_t skipOnError) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
-  std::string out(in.size() * 4 + 4, '\0');
+struct Decoded {
+  bool valid = false;
+  size_t length = 1;  // bytes taken: the character, or the broken sequence
+  char32_t codePoint = 0;
+};
+
+// One UTF-8 character at the start of `s` (not empty). Overlong forms,
+// surrogates and values above U+10FFFF are broken sequences; a broken
+// sequence is as long as its lead byte and the continuation bytes that fit.
+Decoded DecodeUtf8(std::string_view s) {
+  const auto lead = static_cast<unsigned char>(s[0]);
+  if (lead < 0x80) return {true, 1, lead};
+  size_t need;
+  char32_t cp, min;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    need = 2, cp = lead & 0x1F, min = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    need = 3, cp = lead & 0x0F, min = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    need = 4, cp = lead & 0x07, min = 0x10000;
+  } else {
+    return {};
+  }
+  size_t i = 1;
+  for (; i < need && i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if ((c & 0xC0) != 0x80) return {false, i, 0};
+    cp = cp << 6 | (c & 0x3F);
+  }
+  if (i < need || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {false, i, 0};
+  return {true, need, cp};
+}
+
+// Converts valid UTF-8 to Windows-1251 into `out`; on a character without a
+// Windows-1251 byte returns false with its offset, `out` holding the bytes
+// before it.
+bool ConvertValid(std::string_view in, std::string& out, size_t& faultAt) {
+  out.clear();
+  iconv_t cd = iconv_open("CP1251", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    faultAt = 0;
+    return false;
+  }
+  std::string buf(in.size() + 4, '\0');  // never longer than its UTF-8
   char* src = const_cast<char*>(in.data());
   size_t srcLeft = in.size();
-  char* dst = out.data();
-  size_t dstLeft = out.size();
-  while (srcLeft > 0) {
-    if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1)) break;
-    if (errno != EILSEQ && errno != EINVAL) break;
-    // Unconvertible or broken input: one '?' for it, then go on.
-    if (dstLeft == 0) break;
-    *dst++ = '?';
-    --dstLeft;
-    size_t skip = 1;
-    if (skipOnError > 1) {  // skip a whole UTF-8 sequence
-      const auto lead = static_cast<unsigned char>(*src);
-      skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-      if (skip > srcLeft) skip = srcLeft;
-    }
-    src += skip;
-    srcLeft -= skip;
-  }
-  out.resize(out.size() - dstLeft);
+  char* dst = buf.data();
+  size_t dstLeft = buf.size();
+  const bool ok = iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1);
   iconv_close(cd);
-  return out;
+  buf.resize(buf.size() - dstLeft);
+  out = std::move(buf);
+  faultAt = in.size() - srcLeft;
+  return ok;
+}
+
+// The offset of the first broken sequence, or npos.
+size_t FirstInvalid(std::string_view s) {
+  for (size_t i = 0; i < s.size();) {
+    const Decoded d = DecodeUtf8(s.substr(i));
+    if (!d.valid) return i;
+    i += d.length;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace
 
+Cp1251Text Utf8ToCp1251Exact(std::string_view utf8) {
+  Cp1251Text r;
+  const size_t bad = FirstInvalid(utf8);
+  if (bad != std::string_view::npos) {
+    r.fault = TextFault::kInvalidUtf8;
+    r.offset = bad;
+    return r;
+  }
+  size_t at = 0;
+  std::string out;
+  if (!ConvertValid(utf8, out, at)) {
+    r.fault = TextFault::kNotInCp1251;
+    r.offset = at;
+    r.codePoint = at < utf8.size() ? DecodeUtf8(utf8.substr(at)).codePoint : 0;
+    return r;
+  }
+  r.ok = true;
+  r.text = std::move(out);
+  return r;
+}
+
 std::string Utf8ToCp1251(std::string_view utf8) {
-  return Convert("CP1251", "UTF-8", utf8, 4);
+  std::string result;
+  while (!utf8.empty()) {
+    const size_t bad = FirstInvalid(utf8);
+    const std::string_view valid = utf8.substr(0, bad);
+    std::string out;
+    size_t at = 0;
+    const bool whole = ConvertValid(valid, out, at);
+    result += out;
+    if (whole && bad == std::string_view::npos) break;
+    result += '?';
+    // Past the character iconv refused, or past the broken sequence.
+    const size_t from = whole ? bad : at;
+    if (!whole && at >= valid.size()) return result;  // no converter at all
+    utf8.remove_prefix(from + DecodeUtf8(utf8.substr(from)).length);
+  }
+  return result;
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
-  return Convert("UTF-8", "CP1251", cp1251, 1);
+  iconv_t cd = iconv_open("UTF-8", "CP1251");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(cp1251);
+  std::string out(cp1251.size() * 3 + 4, '\0');
+  char* src = const_cast<char*>(cp1251.data());
+  size_t srcLeft = cp1251.size();
+  char* dst = out.data();
+  size_t dstLeft = out.size();
+  while (srcLeft > 0 && dstLeft > 0) {
+    if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1)) break;
+    if (errno != EILSEQ && errno != EINVAL) break;
+    // 98h has no character in Windows-1251: one '?' for it.
+    *dst++ = '?';
+    --dstLeft;
+    ++src;
+    --srcLeft;
+  }
+  out.resize(out.size() - dstLeft);
+  iconv_close(cd);
+  return out;
 }
 
 std::string HexBytes(std::string_view bytes) {
@@ -67,6 +158,20 @@ std::string PrintableCp1251(std::string_view cp1251) {
     }
   }
   return Cp1251ToUtf8(escaped);
+}
+
+std::string PrintableUtf8(std::string_view bytes) {
+  std::string out;
+  while (!bytes.empty()) {
+    const Decoded d = DecodeUtf8(bytes);
+    const std::string_view piece = bytes.substr(0, d.length);
+    if (d.valid && d.codePoint >= 0x20 && d.codePoint != 0x7F)
+      out += piece;
+    else
+      for (char c : piece) out += '<' + HexBytes(std::string_view(&c, 1)) + '>';
+    bytes.remove_prefix(d.length);
+  }
+  return out;
 }
 
 }  // namespace tesmar::link

@@ -3,9 +3,11 @@
 //
 // Each returns the driver's reply record. A formatter with checks takes
 // `result`: 0 when the command was sent, or the negative code of the failed
-// check, in which case nothing is sent and the record is returned as it
-// stands from the previous command. Amounts go out with two decimals,
-// quantities with three, always with a "." whatever the locale.
+// check (the refusal values below), in which case nothing is sent and the
+// record is returned as it stands from the previous command. Amounts go out
+// with two decimals, quantities with three, always with a "." whatever the
+// locale; every formatter that takes one refuses a value that cannot be
+// written.
 #pragma once
 
 #include <cstdint>
@@ -13,14 +15,24 @@
 #include <string_view>
 
 #include "driver.h"
+#include "params.h"
 
 namespace tesmar::link {
 
 using Text = std::string_view;
 
-// "%-#.2f" and "%-#.3f" without a locale: 12.5 -> "12.50", 2 -> "2.000".
-std::string FormatAmount(double value);
-std::string FormatQuantity(double value);
+// The formatters' refusal values. Two checks share -151.
+namespace refusal {
+inline constexpr int kBarcodeDigits = -100;         // 6Fh: not exactly 12 decimal digits
+inline constexpr int kLogoLineNumber = -110;        // 29h: line number below 0
+inline constexpr int kLogoLineLength = -111;        // 29h: content not 48 characters
+inline constexpr int kHeaderLineNumber = -121;      // 22h: line number outside 0..20
+inline constexpr int kReadHeaderLineNumber = -131;  // 23h: line number outside 0..20
+inline constexpr int kSaleQuantity = -151;          // 64h: quantity not above 0
+inline constexpr int kPaymentType = -151;           // 67h: payment type outside 0..9
+inline constexpr int kSalePrice = -152;             // 64h: price below 0
+inline constexpr int kNumberTooLarge = -160;        // an amount or quantity that cannot be written
+}  // namespace refusal
 
 // Clock, header and settings.
 const ReplyRecord& SetDateTime(Driver& d, Text pwd, Text dateDDMMYY, Text timeHHMM);  // 20h
@@ -76,21 +88,22 @@ const ReplyRecord& SellArticle(Driver& d, Text pwd, int64_t code, double quantit
 const ReplyRecord& CloseFiscalReceipt(Driver& d, Text pwd);             // 65h "0"
 const ReplyRecord& CloseFiscalReceipt(Driver& d, Text pwd, int value);  // 65h
 const ReplyRecord& Payment(Driver& d, Text pwd, int paymentType, double amount,
-                           int& result);                                               // 67h
-const ReplyRecord& PercentDiscount(Driver& d, Text pwd, double value);                 // 68h
-const ReplyRecord& AbsoluteDiscount(Driver& d, Text pwd, double value);                // 69h
-const ReplyRecord& VoidOperation(Driver& d, Text pwd, int kind);                       // 6Bh
-const ReplyRecord& PrintTotal(Driver& d, Text pwd, bool flag);                         // 6Dh
-const ReplyRecord& CashInOut(Driver& d, Text pwd, int operatorNumber, double amount);  // 6Eh
+                           int& result);                                              // 67h
+const ReplyRecord& PercentDiscount(Driver& d, Text pwd, double value, int& result);   // 68h
+const ReplyRecord& AbsoluteDiscount(Driver& d, Text pwd, double value, int& result);  // 69h
+const ReplyRecord& VoidOperation(Driver& d, Text pwd, int kind);                      // 6Bh
+const ReplyRecord& PrintTotal(Driver& d, Text pwd, bool flag);                        // 6Dh
+const ReplyRecord& CashInOut(Driver& d, Text pwd, int operatorNumber, double amount,
+                             int& result);  // 6Eh
 const ReplyRecord& PrintEan13Barcode(Driver& d, Text pwd, int height, Text digits12,
-                                     int& result);                               // 6Fh
-const ReplyRecord& SubtotalPercentDiscount(Driver& d, Text pwd, double value);   // 73h
-const ReplyRecord& SubtotalAbsoluteDiscount(Driver& d, Text pwd, double value);  // 74h
-const ReplyRecord& TaxGroupPercentDiscount(Driver& d, Text pwd, double value,
-                                           int taxGroup);  // 75h
-const ReplyRecord& TaxGroupAbsoluteDiscount(Driver& d, Text pwd, double value,
-                                            int taxGroup);                       // 76h
-const ReplyRecord& ServiceCashIn(Driver& d, Text pwd, int kind, double amount);  // 77h
+                                     int& result);                                            // 6Fh
+const ReplyRecord& SubtotalPercentDiscount(Driver& d, Text pwd, double value, int& result);   // 73h
+const ReplyRecord& SubtotalAbsoluteDiscount(Driver& d, Text pwd, double value, int& result);  // 74h
+const ReplyRecord& TaxGroupPercentDiscount(Driver& d, Text pwd, double value, int taxGroup,
+                                           int& result);  // 75h
+const ReplyRecord& TaxGroupAbsoluteDiscount(Driver& d, Text pwd, double value, int taxGroup,
+                                            int& result);                                     // 76h
+const ReplyRecord& ServiceCashIn(Driver& d, Text pwd, int kind, double amount, int& result);  // 77h
 
 // Device and reports.
 const ReplyRecord& ReadDiagnostics(Driver& d, Text pwd);                                    // 80h

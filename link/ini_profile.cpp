@@ -108,8 +108,8 @@ int IniProfile::GetInt(std::string_view section, std::string_view key, int defau
   return v == marker ? defaultValue : ParseLeadingInt(v);
 }
 
-bool IniProfile::WriteString(std::string_view section, std::string_view key,
-                             std::string_view value) {
+bool IniProfile::WriteString(std::string_view section, std::string_view key, std::string_view value,
+                             std::string* error) {
   std::vector<std::string> lines = ReadLines(path_);
   std::string name, k, v;
   int sectionLine = -1, insertAt = -1;
@@ -141,7 +141,7 @@ bool IniProfile::WriteString(std::string_view section, std::string_view key,
 
   std::ostringstream out;
   for (const std::string& l : lines) out << l << "\r\n";
-  return WriteFileAtomically(path_, out.str());
+  return WriteFileAtomically(path_, out.str(), error);
 }
 
 }  // namespace tesmar::link

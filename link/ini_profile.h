@@ -22,8 +22,11 @@ class IniProfile {
                         std::string_view defaultValue, size_t bufferSize = 256) const;
   int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
   // Sets one value, adding the section or key when missing. False when the
-  // file could not be written (the old file is then untouched).
-  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // file could not be written (the old file is then untouched), with the
+  // reason in `error` when given. Written as WriteFileAtomically writes:
+  // through a symlink, keeping the file's mode, never over a read-only file.
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value,
+                   std::string* error = nullptr);
 
  private:
   std::string path_;

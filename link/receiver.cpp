@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "command_codes.h"
 #include "command_table.h"
 #include "frame.h"
 
@@ -23,17 +24,17 @@ constexpr int kStatusMap[6][6] = {
 void PatchData(int code, char* data, size_t& n, size_t capacity) {
   if (n <= 1) return;
   switch (code) {
-    case 0x32:
-    case 0x35:
+    case cmd::kPatched32:
+    case cmd::kSetMaintenanceReminder:
       if (n + 1 > capacity) n = capacity - 1;  // keep room for the inserted ','
       std::memmove(data + 2, data + 1, n - 1);
       data[1] = ',';
       ++n;
       break;
-    case 0x3E:
+    case cmd::kPatched3E:
       if (n >= 9) data[8] = ',';
       break;
-    case 0x5A:
+    case cmd::kPatched5A:
       for (size_t i = 0; i < n && i < 20; ++i)
         if (data[i] == ' ') data[i] = ',';
       break;
@@ -54,9 +55,18 @@ void Receiver::BeginExchange() {
   statusCount_ = 0;
   state_ = 0;
   rawWrite_ = 0;
+  headerSeen_ = false;
   // Until a frame's own checksum digits arrive nothing may match: a bare ETX
   // must not pass an older frame's checksum off as this one's.
   receivedChecksum_ = 0xFFFFFFFFu;
+}
+
+void Receiver::DropFrame() {
+  const uint32_t syn = synCount_;
+  BeginExchange();
+  synCount_ = syn;
+  errorCode_.Clear();
+  rawLength_ = 0;
 }
 
 void Receiver::Feed(uint8_t b) {
@@ -86,7 +96,10 @@ void Receiver::Dispatch(uint8_t b) {
 void Receiver::HandleState(uint8_t b) {
   switch (state_) {
     case 0:
-      if (b == kSoh) state_ = 1;
+      if (b == kSoh) {
+        state_ = 1;
+        headerSeen_ = false;
+      }
       runningSum_ = 0;
       break;
     case 1:
@@ -109,6 +122,7 @@ void Receiver::HandleState(uint8_t b) {
       break;
     case 3:
       replyCommand_ = b;
+      headerSeen_ = true;
       runningSum_ += b;
       errorCode_.Clear();
       dataArea_.Clear();
@@ -199,10 +213,12 @@ void Receiver::Complete(ReplyRecord& record, int lastCode) {
   else
     flags = MapStatusFlags();
 
-  record.dataText.Assign(dataArea_.View());
+  // The data area ends at its first NUL, whatever LEN announced.
+  const std::string_view data = dataArea_.View().substr(0, std::strlen(dataArea_.CStr()));
+  record.dataText.Assign(data);
   char patched[302];
-  size_t n = dataArea_.Size();
-  std::memcpy(patched, dataArea_.CStr(), n);
+  size_t n = data.size();
+  std::memcpy(patched, data.data(), n);
   PatchData(lastCode, patched, n, sizeof(patched) - 1);
 
   record.errorCode.Assign(errorCode_.View());

@@ -26,11 +26,20 @@ class Receiver {
 
   // A read error on the line: the frame being parsed is abandoned.
   void Abandon() { state_ = 0; }
+  // Forgets the frame just completed, as if none of its bytes had come (a
+  // late reply to an earlier request). The SYN count stays.
+  void DropFrame();
 
   bool FrameComplete() const { return frameComplete_; }
   bool AnswerComplete() const { return answerComplete_; }
   uint32_t SynCount() const { return synCount_; }
+  bool Nak() const { return nak_; }
   uint8_t ReplySeqByte() const { return static_cast<uint8_t>(replySeq_ + 0x20); }
+  uint8_t ReplyCommand() const { return replyCommand_; }
+  // Whether the frame being parsed (or just completed) came with its own
+  // SOH, LEN, SEQ and CMD; an ETX alone can end a frame whose start was lost.
+  bool FrameHasHeader() const { return headerSeen_; }
+  bool ChecksumMatches() const { return receivedChecksum_ == runningSum_; }
   int State() const { return state_; }
   // The bytes this exchange has received so far (SYN left out).
   std::string_view ReceivedNow() const {
@@ -58,6 +67,7 @@ class Receiver {
   bool answerComplete_ = false;
   bool nak_ = false;
   bool frameComplete_ = false;
+  bool headerSeen_ = false;
 
   FixedBuffer<20> errorCode_;
   FixedBuffer<300> dataArea_;

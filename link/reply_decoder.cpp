@@ -3,6 +3,8 @@
 #include <iterator>
 #include <string_view>
 
+#include "error_codes.h"
+
 namespace tesmar::link {
 
 namespace {
@@ -85,19 +87,20 @@ constexpr const char* kFormattedLine[] = {
 #define ITEMS(table) table, static_cast<int>(std::size(table)), nullptr
 
 constexpr Group kGroups[] = {
-    {0x01, "Ошибка оборудования!\n ", ITEMS(kHardware)},
-    {0x02, nullptr, ITEMS(kCommand)},
-    {0x03, nullptr, nullptr, 0, nullptr},  // field number texts, built below
-    {0x04, nullptr, nullptr, 0, nullptr},
-    {0x05, "Ошибка фискальной памяти!\n ", ITEMS(kFiscalMemory)},
-    {0x06, nullptr, nullptr, 0, "Неверный пароль доступа!"},
-    {0x07, "Команда не может быть выполнена в данном состоянии регистратора!\n", ITEMS(kState)},
-    {0x08, nullptr, nullptr, 0,
+    {err::kGroupHardware, "Ошибка оборудования!\n ", ITEMS(kHardware)},
+    {err::kGroupCommand, nullptr, ITEMS(kCommand)},
+    {err::kGroupFieldFormat, nullptr, nullptr, 0, nullptr},  // field number texts, built below
+    {err::kGroupFieldRange, nullptr, nullptr, 0, nullptr},
+    {err::kGroupFiscalMemory, "Ошибка фискальной памяти!\n ", ITEMS(kFiscalMemory)},
+    {err::kGroupPassword, nullptr, nullptr, 0, "Неверный пароль доступа!"},
+    {err::kGroupState, "Команда не может быть выполнена в данном состоянии регистратора!\n",
+     ITEMS(kState)},
+    {err::kGroupOverflow, nullptr, nullptr, 0,
      "При выполнении операции \n  обнаружено арифметическое переполнение!"},
-    {0x09, "Не обнулено!", ITEMS(kNotZeroed)},
-    {0x0A, "Ошибка работы с базой товаров!\n ", ITEMS(kGoodsBase)},
-    {0x0B, "Ошибка работы с продажами!\n ", ITEMS(kSales)},
-    {0xF0, "Ошибка форматированной строки!\n ", ITEMS(kFormattedLine)},
+    {err::kGroupNotZeroed, "Не обнулено!", ITEMS(kNotZeroed)},
+    {err::kGroupGoodsBase, "Ошибка работы с базой товаров!\n ", ITEMS(kGoodsBase)},
+    {err::kGroupSales, "Ошибка работы с продажами!\n ", ITEMS(kSales)},
+    {err::kGroupFormattedLine, "Ошибка форматированной строки!\n ", ITEMS(kFormattedLine)},
 };
 
 #undef ITEMS
@@ -110,8 +113,9 @@ int HexValue(char c) {
 
 std::string GroupText(const Group& g, int item) {
   if (g.fixedText) return g.fixedText;
-  if (g.number == 0x03) return "Неправильный формат поля номер " + std::to_string(item) + "!";
-  if (g.number == 0x04)
+  if (g.number == err::kGroupFieldFormat)
+    return "Неправильный формат поля номер " + std::to_string(item) + "!";
+  if (g.number == err::kGroupFieldRange)
     return "Значение поля номер " + std::to_string(item) + " выходит за допустимый диапазон!";
   std::string text = g.header ? g.header : "";
   text += item < g.itemCount ? g.items[item] : kUnknownItem;

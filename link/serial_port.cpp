@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -76,18 +77,20 @@ std::unique_ptr<SerialPort> SerialPort::Open(const std::string& name, int baud,
   const std::string path = name.find('/') == std::string::npos ? "/dev/" + name : name;
   const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    *error = Reason(path.c_str());
+    *error = errno == EISDIR ? path + ": " + kNotASerialDevice : Reason(path.c_str());
+    return nullptr;
+  }
+  // Looked at before the locks, whose failure on a file would read as "busy".
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode) || !isatty(fd)) {
+    *error = path + ": " + kNotASerialDevice;
+    ::close(fd);
     return nullptr;
   }
   // Another program of ours holding the port keeps its lock; TIOCEXCL keeps
   // out everyone else who is not root.
   if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
     *error = path + ": " + std::strerror(EBUSY);
-    ::close(fd);
-    return nullptr;
-  }
-  if (!isatty(fd)) {
-    *error = path + ": " + std::strerror(ENOTTY);
     ::close(fd);
     return nullptr;
   }
@@ -163,6 +166,11 @@ void SerialPort::Flush() {
 
 void SerialPort::Purge() {
   tcflush(fd_, TCIOFLUSH);
+  pendingPos_ = pendingLen_ = 0;
+}
+
+void SerialPort::DiscardInput() {
+  tcflush(fd_, TCIFLUSH);
   pendingPos_ = pendingLen_ = 0;
 }
 

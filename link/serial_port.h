@@ -9,11 +9,15 @@
 
 namespace tesmar::link {
 
+inline constexpr const char* kNotASerialDevice = "not a serial device";
+
 class SerialPort : public Transport {
  public:
   // Opens `name` (a device path, or a name under /dev) exclusively at `baud`,
   // raw 8N1, keeping the port's handshake settings. Returns nullptr and the
-  // system's reason in `error` when it cannot.
+  // reason in `error` when it cannot: the system's words, or kNotASerialDevice
+  // after the path for anything that is not a terminal device (a regular
+  // file, /dev/null, a folder).
   static std::unique_ptr<SerialPort> Open(const std::string& name, int baud, std::string* error);
   ~SerialPort() override;
 
@@ -21,6 +25,7 @@ class SerialPort : public Transport {
   ReadResult ReadByte(uint8_t& byte) override;
   void Flush() override;
   void Purge() override;
+  void DiscardInput() override;
 
   int Fd() const { return fd_; }
 

@@ -2,6 +2,7 @@
 // in-memory peer. The driver and the receiver see nothing but this.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 
@@ -26,6 +27,11 @@ class Transport {
   virtual void Flush() = 0;
   // Drops unsent output and unread input (PurgeComm).
   virtual void Purge() = 0;
+  // Drops unread input only. The driver clears the line with it after a
+  // Flush: the output has left a real port by then, while a pseudo-terminal,
+  // whose drain does not wait for the far end, would lose a request its
+  // registrar has not read yet.
+  virtual void DiscardInput() { Purge(); }
   // Clears a line error after a failed read (ClearCommError).
   virtual void ClearError() {}
 
@@ -60,5 +66,17 @@ class Sleeper {
 
 // Sleeps for real.
 Sleeper& RealSleeper();
+
+// The driver's sense of time: a monotonic clock for bounds and durations,
+// the wall clock for time stamps.
+class TimeSource {
+ public:
+  virtual ~TimeSource() = default;
+  virtual std::chrono::steady_clock::time_point Steady() = 0;
+  virtual std::chrono::system_clock::time_point Wall() = 0;
+};
+
+// The system's clocks.
+TimeSource& RealTimeSource();
 
 }  // namespace tesmar::link

@@ -105,8 +105,11 @@ TEST(Connect, cleanIdentificationFillsStateAndSavesThePort) {
   EXPECT_EQ(h.window->statusText(), "   Модель:Tesmar EMU-01,    Версия:3.01,     08.12.2026.");
   EXPECT_TRUE(h.Config().contains("Port=" + h.registrar->Path()));
   EXPECT_TRUE(h.Config().contains("Speed=9600"));
-  // Remote access was switched off (88h) before the identification.
+  // Remote access was switched off (88h) before the identification, and the
+  // registrar really got that request.
   EXPECT_EQ(h.sleeper.waits.back(), 200);
+  EXPECT_EQ(h.registrar->registrar.Executed(0x88), 1);
+  EXPECT_EQ(h.registrar->registrar.state.serviceParameters.at(20), 0);
 }
 
 TEST(Connect, modelRulesReachTheOtherWindows) {

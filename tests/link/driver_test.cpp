@@ -1,7 +1,11 @@
 #include "driver.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
+
+#include "encoding.h"
 #include "frame.h"
 #include "memory_transport.h"
 #include "test_support.h"
@@ -349,4 +353,279 @@ TEST(DriverUsb, remoteAccessIsNotSentOverTheDirectLink) {
   driver.DisableRemoteAccess();
   EXPECT_EQ(usb.writes, 0);
   EXPECT_EQ(driver.SequenceCounter(), 0);
+}
+
+// --- late replies -------------------------------------------------------------------
+
+namespace {
+
+std::string TempLogPath() {
+  char dir[] = "/tmp/tesmar-driver-XXXXXX";
+  if (!mkdtemp(dir)) return "/tmp/tesmar-driver.log";
+  return std::string(dir) + "/session.log";
+}
+
+std::string ReadFile(const std::string& path) {
+  std::string out;
+  if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+    char buf[4096];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) out.append(buf, n);
+    std::fclose(f);
+  }
+  return out;
+}
+
+Frame Join(Frame a, const Frame& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+}  // namespace
+
+TEST(DriverLateReplies, answerToTheRemoteAccessRequestIsDroppedAndLogged) {
+  // A slow registrar: it answers the 88h only when the 80h has come too.
+  Frame remote;
+  Rig rig({[&](const Frame& req) {
+             remote = req;
+             return Frame{};
+           },
+           [&](const Frame& req) {
+             return Join(Reply(SeqOf(remote), remote[3], ""), Reply(SeqOf(req), req[3], "M;1;"));
+           }},
+          0);
+  const std::string log = TempLogPath();
+  rig.driver.SetLogFileName(log);
+  rig.driver.DisableRemoteAccess();
+  const ReplyRecord& r = rig.driver.ExecuteCommand(0x80, "731942;");
+  EXPECT_TRUE(r.Succeeded());
+  EXPECT_EQ(r.fieldCount, 2);
+  EXPECT_EQ(r.Field(0), "M");
+  EXPECT_EQ(r.rawReply.View(),
+            std::string_view(reinterpret_cast<const char*>(Reply(0x22, 0x80, "M;1;").data()),
+                             Reply(0x22, 0x80, "M;1;").size()));
+  EXPECT_EQ(rig.link->Writes().size(), 2u);  // no resend
+  EXPECT_NE(ReadFile(log).find("21 SYN=0" + Utf8ToCp1251(kStaleReplyLogText) + "\r\n\x01"),
+            std::string::npos);
+}
+
+TEST(DriverLateReplies, replyWithAnOlderSeqOrAnotherCodeIsNotTakenForThisOne) {
+  for (const auto& [seq, code] : {std::pair<uint8_t, uint8_t>{0x21, 0x21}, {0x22, 0x61}}) {
+    Rig rig({Good("old;"), [seq = seq, code = code](const Frame& req) {
+               return Join(Reply(seq, code, "stale;"), Reply(SeqOf(req), req[3], "new;"));
+             }});
+    rig.driver.ExecuteCommand(0x21, "731942;");
+    const ReplyRecord& r = rig.driver.ExecuteCommand(0x21, "731942;");
+    EXPECT_EQ(r.Field(0), "new") << int(seq) << " " << int(code);
+    EXPECT_EQ(rig.link->Writes().size(), 2u);
+  }
+}
+
+TEST(DriverLateReplies, tailOfAReplyWhoseStartWasThrownAwayIsDropped) {
+  Rig rig({[](const Frame& req) {
+    const Frame late = Reply(0x20, 0x88, "");
+    return Join(Frame(late.begin() + 6, late.end()), Reply(SeqOf(req), req[3], "1;"));
+  }});
+  const ReplyRecord& r = rig.driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_TRUE(r.Succeeded());
+  EXPECT_EQ(r.rawReply.View().front(), kSoh);
+  EXPECT_EQ(rig.link->Writes().size(), 1u);
+}
+
+TEST(DriverLateReplies, onlyAStaleReplyIsNoAnswerNotItsData) {
+  Rig rig({Fixed(Reply(0x7E, 0x21, "stale;", "0000", {0x81, 0x80, 0x80, 0x80, 0x80, 0x80}))}, 0);
+  const ReplyRecord& r = rig.driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_EQ(r.flags, kFlagNoAnswer);
+  EXPECT_EQ(r.fieldCount, 0);
+  EXPECT_EQ(r.status[0], 0);
+  EXPECT_TRUE(r.rawReply.Empty());
+}
+
+TEST(DriverLateReplies, damagedReplyIsJudgedByItsChecksumNotItsSeq) {
+  // The SEQ byte is the damaged one: the sum no longer matches, so this is a
+  // checksum error, not a late reply.
+  Rig damaged({[](const Frame& req) {
+    auto f = Reply(SeqOf(req), req[3], "1;");
+    f[2] += 1;
+    return f;
+  }});
+  EXPECT_EQ(damaged.driver.ExecuteCommand(0x21, "731942;").flags, kFlagChecksum);
+  EXPECT_EQ(damaged.link->Writes().size(), 1u);
+}
+
+// --- the bound of a whole exchange ----------------------------------------------------
+
+namespace {
+
+// Time that moves only when the test's transport or sleeper says so.
+struct FakeTime : TimeSource {
+  std::chrono::steady_clock::time_point now{};
+  std::chrono::system_clock::time_point wall{std::chrono::seconds(1'800'000'000)};
+  std::chrono::steady_clock::time_point Steady() override { return now; }
+  std::chrono::system_clock::time_point Wall() override { return wall; }
+  void Advance(int ms) { now += std::chrono::milliseconds(ms); }
+};
+
+struct AdvancingSleeper : Sleeper {
+  FakeTime& time;
+  std::vector<int> waits;
+  explicit AdvancingSleeper(FakeTime& t) : time(t) {}
+  void SleepMs(int ms) override {
+    waits.push_back(ms);
+    time.Advance(ms);
+  }
+};
+
+// A line that always has a byte: SYN after SYN, 1 ms each, or 100 ms of
+// silence per read when `silent`.
+struct EndlessLine : Transport {
+  FakeTime& time;
+  bool silent = false;
+  long reads = 0, writes = 0;
+  explicit EndlessLine(FakeTime& t) : time(t) {}
+  bool Write(const uint8_t*, size_t) override { return ++writes, true; }
+  ReadResult ReadByte(uint8_t& b) override {
+    ++reads;
+    time.Advance(silent ? 100 : 1);
+    b = kSyn;
+    return silent ? ReadResult::kTimeout : ReadResult::kByte;
+  }
+  void Flush() override {}
+  void Purge() override {}
+};
+
+}  // namespace
+
+TEST(DriverExchangeLimit, registrarThatNeverStopsSendingSynIsCutOff) {
+  FakeTime time;
+  AdvancingSleeper sleeper(time);
+  Driver driver(sleeper, time);
+  auto* line = new EndlessLine(time);
+  driver.AttachSerialLink(std::unique_ptr<Transport>(line));
+  driver.SetExchangeLimitMs(1000);
+  const ReplyRecord& r = driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_EQ(r.flags, kFlagNoAnswer);
+  EXPECT_TRUE(driver.ExchangeLimitReached());
+  EXPECT_EQ(driver.Message(),
+            "Обмен прерван: регистратор не ответил за 1000 мс (tsinit.ini, [Fiscal Printer] "
+            "ExchangeLimit)!");
+  EXPECT_LE(line->reads, 1000 + 64 + 64);
+  EXPECT_EQ(line->writes, 1);  // nothing is resent after the bound
+  EXPECT_TRUE(sleeper.waits.empty());
+  EXPECT_TRUE(driver.LinkReady());
+}
+
+TEST(DriverExchangeLimit, resendsAndTheirWaitsCountAgainstTheSameBound) {
+  FakeTime time;
+  AdvancingSleeper sleeper(time);
+  Driver driver(sleeper, time);
+  auto* line = new EndlessLine(time);
+  line->silent = true;
+  driver.AttachSerialLink(std::unique_ptr<Transport>(line));
+  driver.SetRetryCount(4);
+  driver.SetExchangeLimitMs(8000);
+  EXPECT_EQ(driver.ExecuteCommand(0x21, "731942;").flags, kFlagNoAnswer);
+  // 5 s of silence, 2 s wait, then the resend's wait is cut at 8 s.
+  EXPECT_EQ(line->writes, 2);
+  EXPECT_EQ(sleeper.waits, std::vector<int>{2000});
+  EXPECT_TRUE(driver.ExchangeLimitReached());
+
+  // The next command starts a bound of its own; the default comes back for 0.
+  driver.SetExchangeLimitMs(0);
+  EXPECT_EQ(driver.ExchangeLimitMs(), kDefaultExchangeLimitMs);
+  driver.SetRetryCount(0);
+  driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_FALSE(driver.ExchangeLimitReached());
+  EXPECT_TRUE(driver.Message().empty());
+}
+
+// --- observers ------------------------------------------------------------------------
+
+namespace {
+
+struct SeenExchange {
+  int code;
+  std::string parameters, request, reply;
+  uint8_t seq;
+  int resends, stale;
+  uint32_t syn, flags;
+  bool awaited;
+  std::chrono::system_clock::time_point started;
+  std::chrono::steady_clock::duration duration;
+};
+
+struct RecordingObserver : ExchangeObserver {
+  std::vector<SeenExchange> seen;
+  void ExchangeFinished(const ExchangeReport& r) override {
+    seen.push_back({r.code, std::string(r.parameters), std::string(r.request), std::string(r.reply),
+                    r.seq, r.resends, r.staleReplies, r.synCount, r.flags, r.replyAwaited,
+                    r.started, r.duration});
+  }
+};
+
+std::string Text(const Frame& f) {
+  return std::string(f.begin(), f.end());
+}
+
+}  // namespace
+
+TEST(DriverObserver, seesEachTransactionWithItsResendsSynAndTimes) {
+  Rig rig({Fixed({kNak}),
+           [](const Frame& req) { return Join(Frame(3, kSyn), Reply(SeqOf(req), req[3], "1;")); }});
+  RecordingObserver seen;
+  rig.driver.SetExchangeObserver(&seen);
+  rig.driver.ExecuteCommand(0x21, "731942;");
+  ASSERT_EQ(seen.seen.size(), 1u);
+  const SeenExchange& e = seen.seen[0];
+  EXPECT_EQ(e.code, 0x21);
+  EXPECT_EQ(e.parameters, "731942;");
+  EXPECT_EQ(e.request, Text(rig.link->Writes().back()));
+  EXPECT_EQ(e.reply, Text(Reply(0x21, 0x21, "1;")));
+  EXPECT_EQ(e.seq, 0x21);
+  EXPECT_EQ(e.resends, 1);
+  EXPECT_EQ(e.syn, 3u);
+  EXPECT_EQ(e.flags, 0u);
+  EXPECT_TRUE(e.awaited);
+  EXPECT_GE(e.duration.count(), 0);
+}
+
+TEST(DriverObserver, timesComeFromTheDriversClockAndStaleRepliesAreCounted) {
+  FakeTime time;
+  AdvancingSleeper sleeper(time);
+  Driver driver(sleeper, time);
+  Frame remote;
+  auto* link = new MemoryTransport([&](const Frame& req) {
+    if (req[3] == 0x88) return (remote = req, Frame{});
+    return Join(Reply(SeqOf(remote), 0x88, ""), Reply(SeqOf(req), req[3], "1;"));
+  });
+  driver.AttachSerialLink(std::unique_ptr<Transport>(link));
+  RecordingObserver seen;
+  driver.SetExchangeObserver(&seen);
+  driver.DisableRemoteAccess();
+  driver.ExecuteCommand(0x80, "731942;");
+  ASSERT_EQ(seen.seen.size(), 2u);
+  EXPECT_EQ(seen.seen[0].code, 0x88);
+  EXPECT_FALSE(seen.seen[0].awaited);
+  EXPECT_TRUE(seen.seen[0].reply.empty());
+  EXPECT_EQ(seen.seen[0].duration, std::chrono::milliseconds(200));  // its wait
+  EXPECT_EQ(seen.seen[0].started, time.wall);
+  EXPECT_EQ(seen.seen[1].stale, 1);
+  EXPECT_EQ(seen.seen[1].flags, 0u);
+  EXPECT_EQ(seen.seen[1].duration.count(), 0);
+}
+
+TEST(DriverObserver, severalObserversAndNoneAfterRemoval) {
+  Rig rig({Good()});
+  RecordingObserver a, b;
+  ExchangeObservers all;
+  all.Add(&a);
+  all.Add(&b);
+  rig.driver.SetExchangeObserver(&all);
+  rig.driver.ExecuteCommand(0x21, "731942;");
+  all.Remove(&a);
+  rig.driver.ExecuteCommand(0x21, "731942;");
+  rig.driver.SetExchangeObserver(nullptr);
+  rig.driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_EQ(a.seen.size(), 1u);
+  EXPECT_EQ(b.seen.size(), 2u);
+  EXPECT_EQ(b.seen[1].seq, 0x22);
 }

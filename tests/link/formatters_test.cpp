@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <functional>
+#include <limits>
 
 #include "command_table.h"
 #include "memory_transport.h"
@@ -89,17 +91,17 @@ TEST(Formatters, everyRowSendsExactlyItsParameterString) {
       {"65a", [](Driver& d) { CloseFiscalReceipt(d, P); }, 0x65, "731942;0;"},
       {"65b", [](Driver& d) { CloseFiscalReceipt(d, P, 1); }, 0x65, "731942;1;"},
       {"67", [&](Driver& d) { Payment(d, P, 9, 0, r); }, 0x67, "731942;9;0.00;"},
-      {"68", [](Driver& d) { PercentDiscount(d, P, -1.5); }, 0x68, "731942;-1.50;"},
-      {"69", [](Driver& d) { AbsoluteDiscount(d, P, 3); }, 0x69, "731942;3.00;"},
+      {"68", [&](Driver& d) { PercentDiscount(d, P, -1.5, r); }, 0x68, "731942;-1.50;"},
+      {"69", [&](Driver& d) { AbsoluteDiscount(d, P, 3, r); }, 0x69, "731942;3.00;"},
       {"6B", [](Driver& d) { VoidOperation(d, P, 3); }, 0x6B, "731942;3;"},
       {"6D1", [](Driver& d) { PrintTotal(d, P, true); }, 0x6D, "731942;1;"},
       {"6D0", [](Driver& d) { PrintTotal(d, P, false); }, 0x6D, "731942;0;"},
-      {"6E", [](Driver& d) { CashInOut(d, P, 1, -250.5); }, 0x6E, "731942;1;-250.50;"},
-      {"73", [](Driver& d) { SubtotalPercentDiscount(d, P, 5); }, 0x73, "731942;5.00;"},
-      {"74", [](Driver& d) { SubtotalAbsoluteDiscount(d, P, 0.1); }, 0x74, "731942;0.10;"},
-      {"75", [](Driver& d) { TaxGroupPercentDiscount(d, P, 1, 2); }, 0x75, "731942;1.00;2;"},
-      {"76", [](Driver& d) { TaxGroupAbsoluteDiscount(d, P, 1, 3); }, 0x76, "731942;1.00;3;"},
-      {"77", [](Driver& d) { ServiceCashIn(d, P, 0, 100); }, 0x77, "731942;0;100.00;"},
+      {"6E", [&](Driver& d) { CashInOut(d, P, 1, -250.5, r); }, 0x6E, "731942;1;-250.50;"},
+      {"73", [&](Driver& d) { SubtotalPercentDiscount(d, P, 5, r); }, 0x73, "731942;5.00;"},
+      {"74", [&](Driver& d) { SubtotalAbsoluteDiscount(d, P, 0.1, r); }, 0x74, "731942;0.10;"},
+      {"75", [&](Driver& d) { TaxGroupPercentDiscount(d, P, 1, 2, r); }, 0x75, "731942;1.00;2;"},
+      {"76", [&](Driver& d) { TaxGroupAbsoluteDiscount(d, P, 1, 3, r); }, 0x76, "731942;1.00;3;"},
+      {"77", [&](Driver& d) { ServiceCashIn(d, P, 0, 100, r); }, 0x77, "731942;0;100.00;"},
       {"80a", [](Driver& d) { ReadDiagnostics(d, P); }, 0x80, "731942;"},
       {"80b", [](Driver& d) { Identify(d, P); }, 0x80, "731942;"},
       {"81", [](Driver& d) { ShowOnDisplay(d, P, 1, 0, "Сума"); }, 0x81, "731942;1;0;Сума;"},
@@ -147,89 +149,74 @@ TEST(Formatters, amountsKeepTheirPointUnderADecimalCommaLocale) {
   int r = 0;
   SellArticle(rec.driver, P, 7, 1.5, 12.25, r);
   EXPECT_EQ(rec.Last().second, "731942;7;1.500;12.25;");
-  CashInOut(rec.driver, P, 1, -0.5);
+  CashInOut(rec.driver, P, 1, -0.5, r);
   EXPECT_EQ(rec.Last().second, "731942;1;-0.50;");
   std::setlocale(LC_NUMERIC, "C");
 }
 
+namespace {
+
+using Refused = const ReplyRecord&;
+#define CALL(expr) [](Driver& d, int& r) -> Refused { return expr; }
+
+}  // namespace
+
 TEST(Formatters, refusalsSendNothingAndReturnTheRecordAsItStands) {
   struct Refusal {
     const char* name;
-    std::function<const ReplyRecord&(Driver&, int&)> call;
+    std::function<Refused(Driver&, int&)> call;
     int expected;
   };
   const std::vector<Refusal> refusals = {
-      {"6F short",
-       [](Driver & d, int& r) -> auto& {return PrintEan13Barcode(d, P, 10, "40063813339", r);
-}
-, -100
-}
-, {"6F letter",
-   [](Driver& d, int& r) -> auto& {return PrintEan13Barcode(d, P, 10, "40063813339x", r);
-}
-, -100
-}
-, {"29 line", [](Driver& d, int& r) -> auto& {return SetLogoLine(d, P, -1, "short", r);
-}
-, -110
-}
-, {"29 47", [](Driver& d, int& r) -> auto& {return SetLogoLine(d, P, 0, std::string(47, '0'), r);
-}
-, -111
-}
-, {"29 49", [](Driver& d, int& r) -> auto& {return SetLogoLine(d, P, 0, std::string(49, '0'), r);
-}
-, -111
-}
-, {"22 low", [](Driver& d, int& r) -> auto& {return ProgramHeaderLine(d, P, -1, "x", 0, r);
-}
-, -121
-}
-, {"22 high", [](Driver& d, int& r) -> auto& {return ProgramHeaderLine(d, P, 21, "x", 0, r);
-}
-, -121
-}
-, {"23 high", [](Driver& d, int& r) -> auto& {return ReadHeaderLine(d, P, 21, r);
-}
-, -131
-}
-, {"64 qty 0", [](Driver& d, int& r) -> auto& {return SellArticle(d, P, 1, 0, 1, r);
-}
-, -151
-}
-, {"64 qty<0", [](Driver& d, int& r) -> auto& {return SellArticle(d, P, 1, -1, 1, r);
-}
-, -151
-}
-, {"64 price", [](Driver& d, int& r) -> auto& {return SellArticle(d, P, 1, 1, -0.01, r);
-}
-, -152
-}
-, {"67 type", [](Driver& d, int& r) -> auto& {return Payment(d, P, 10, 1, r);
-}
-, -151
-}
-, {"67 type<0", [](Driver& d, int& r) -> auto& {return Payment(d, P, -1, 1, r);
-}
-, -151
-}
-,
-}
-;
-for (const auto& x : refusals) {
+      {"6F short", CALL(PrintEan13Barcode(d, P, 10, "40063813339", r)), -100},
+      {"6F letter", CALL(PrintEan13Barcode(d, P, 10, "40063813339x", r)), -100},
+      {"29 line", CALL(SetLogoLine(d, P, -1, "short", r)), -110},
+      {"29 47", CALL(SetLogoLine(d, P, 0, std::string(47, '0'), r)), -111},
+      {"29 49", CALL(SetLogoLine(d, P, 0, std::string(49, '0'), r)), -111},
+      {"22 low", CALL(ProgramHeaderLine(d, P, -1, "x", 0, r)), -121},
+      {"22 high", CALL(ProgramHeaderLine(d, P, 21, "x", 0, r)), -121},
+      {"23 high", CALL(ReadHeaderLine(d, P, 21, r)), -131},
+      {"64 qty 0", CALL(SellArticle(d, P, 1, 0, 1, r)), -151},
+      {"64 qty<0", CALL(SellArticle(d, P, 1, -1, 1, r)), -151},
+      {"64 price", CALL(SellArticle(d, P, 1, 1, -0.01, r)), -152},
+      {"67 type", CALL(Payment(d, P, 10, 1, r)), -151},
+      {"67 type<0", CALL(Payment(d, P, -1, 1, r)), -151},
+      // Numbers that cannot be written are refused, never sent as "0".
+      {"64 qty 1e61", CALL(SellArticle(d, P, 1, 1e61, 1, r)), refusal::kNumberTooLarge},
+      {"64 price 1e70", CALL(SellArticle(d, P, 1, 1, 1e70, r)), refusal::kNumberTooLarge},
+      {"64 price nan", CALL(SellArticle(d, P, 1, 1, std::nan(""), r)), refusal::kNumberTooLarge},
+      {"67 amount", CALL(Payment(d, P, 0, 1e62, r)), refusal::kNumberTooLarge},
+      {"68", CALL(PercentDiscount(d, P, -1e62, r)), refusal::kNumberTooLarge},
+      {"69", CALL(AbsoluteDiscount(d, P, std::nan(""), r)), refusal::kNumberTooLarge},
+      {"6E", CALL(CashInOut(d, P, 1, 1e300, r)), refusal::kNumberTooLarge},
+      {"73", CALL(SubtotalPercentDiscount(d, P, 1e63, r)), refusal::kNumberTooLarge},
+      {"74", CALL(SubtotalAbsoluteDiscount(d, P, 1e63, r)), refusal::kNumberTooLarge},
+      {"75", CALL(TaxGroupPercentDiscount(d, P, 1e63, 1, r)), refusal::kNumberTooLarge},
+      {"76", CALL(TaxGroupAbsoluteDiscount(d, P, -1e63, 1, r)), refusal::kNumberTooLarge},
+      {"77", CALL(ServiceCashIn(d, P, 0, 1e63, r)), refusal::kNumberTooLarge},
+  };
+  for (const auto& x : refusals) {
+    Recorder rec;
+    ReadDateTime(rec.driver, P);  // the record now holds a 21h reply
+    int r = 0;
+    const ReplyRecord& out = x.call(rec.driver, r);
+    EXPECT_EQ(r, x.expected) << x.name;
+    EXPECT_EQ(rec.link->Writes().size(), 1u) << x.name;
+    EXPECT_EQ(out.commandCode, 0x21) << x.name;
+  }
   Recorder rec;
-  ReadDateTime(rec.driver, P);  // the record now holds a 21h reply
-  int r = 0;
-  const ReplyRecord& out = x.call(rec.driver, r);
-  EXPECT_EQ(r, x.expected) << x.name;
-  EXPECT_EQ(rec.link->Writes().size(), 1u) << x.name;
-  EXPECT_EQ(out.commandCode, 0x21) << x.name;
+  SelectDataSource(rec.driver, P, 4, 1);
+  SelectDataSource(rec.driver, P, 6, 1);
+  EXPECT_TRUE(rec.link->Writes().empty());
+  // Numbers that can be written still go out whole: 2^199 has 60 digits.
+  int r = 99;
+  CashInOut(rec.driver, P, 1, 0x1p199, r);
+  EXPECT_EQ(r, 0);
+  EXPECT_EQ(rec.Last().second,
+            "731942;1;803469022129495137770981046170581301261101496891396417650688.00;");
 }
-Recorder rec;
-SelectDataSource(rec.driver, P, 4, 1);
-SelectDataSource(rec.driver, P, 6, 1);
-EXPECT_TRUE(rec.link->Writes().empty());
-}
+
+#undef CALL
 
 TEST(Formatters, amountsAndQuantitiesHaveFixedDecimals) {
   EXPECT_EQ(FormatAmount(0), "0.00");
@@ -238,6 +225,51 @@ TEST(Formatters, amountsAndQuantitiesHaveFixedDecimals) {
   EXPECT_EQ(FormatAmount(1234567.891), "1234567.89");
   EXPECT_EQ(FormatQuantity(2), "2.000");
   EXPECT_EQ(FormatQuantity(0.0005), "0.001");
+  EXPECT_EQ(FormatAmount(std::numeric_limits<double>::infinity()), "");
+  EXPECT_EQ(FormatQuantity(1e61), "");
+}
+
+// The examples the protocol description gives, as they go out.
+TEST(Formatters, documentedExamplesGoOutAsWritten) {
+  Recorder rec;
+  ReadDateTime(rec.driver, P);  // counter 0 before the call
+  const auto& frame = rec.link->Writes().back();
+  ASSERT_EQ(frame.size(), 17u);
+  EXPECT_EQ(std::vector<uint8_t>(frame.begin(), frame.begin() + 4),
+            (std::vector<uint8_t>{0x01, 0x2B, 0x21, 0x21}));
+  EXPECT_EQ(std::string(frame.begin() + 4, frame.begin() + 11), "731942;");
+  EXPECT_EQ(frame[11], 0x05);
+  EXPECT_EQ(frame.back(), 0x03);
+  // The Z report: the password, ";", "0", ";".
+  PrintReport(rec.driver, P, 0);
+  EXPECT_EQ(rec.Last(), std::make_pair(0xA1, std::string("731942;0;")));
+  // What the connect sends to switch remote access off.
+  SetServiceParameter(rec.driver, "731942", 20, 0);
+  EXPECT_EQ(rec.Last().second, "731942;20;0;");
+  // 12.5 gives "12.50", 2 gives "2.000".
+  int r = 0;
+  SellArticle(rec.driver, P, 1, 2, 12.5, r);
+  EXPECT_EQ(rec.Last().second, "731942;1;2.000;12.50;");
+}
+
+TEST(Params, joinsFieldsEachFollowedByASeparator) {
+  EXPECT_EQ(Params("731942").Str(), "731942;");
+  EXPECT_EQ(Params("731942")
+                .Add(-7)
+                .Add(int64_t{4820000000012})
+                .Add("текст")
+                .Empty()
+                .Hex(0x1A2, 4)
+                .Hex(0xB, 2)
+                .TwoDigits(7)
+                .Amount(12.5)
+                .Quantity(2)
+                .Str(),
+            "731942;-7;4820000000012;текст;;01A2;0B;07;12.50;2.000;");
+  EXPECT_TRUE(Params("1").Amount(1e60).Fits());
+  const Params tooLarge = Params("1").Quantity(1e61).Add(2);
+  EXPECT_FALSE(tooLarge.Fits());
+  EXPECT_EQ(tooLarge.Str(), "1;;2;");
 }
 
 TEST(CommandTable, captionsAndTemplates) {

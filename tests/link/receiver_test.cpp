@@ -203,3 +203,48 @@ TEST(Receiver, bareEtxIsNeverReadAsACleanAnswer) {
   const ReplyRecord r = Receive(rx, {'x', kEtx}, 0x21);
   EXPECT_EQ(r.flags, kFlagChecksum);
 }
+
+TEST(Receiver, dataAreaEndsAtItsFirstNul) {
+  const ReplyRecord r = Receive(Reply(0x21, 0x21, std::string_view("AB\0CD;", 6)));
+  EXPECT_EQ(r.dataText.View(), "AB");
+  EXPECT_EQ(Fields(r), (std::vector<std::string>{"AB"}));
+  EXPECT_EQ(r.flags, 0u);  // the NUL is still summed: the checksum holds
+  // A NUL right at the start leaves no data at all.
+  EXPECT_EQ(Receive(Reply(0x21, 0x32,
+                          std::string_view("\0"
+                                           "12",
+                                           3)),
+                    0x32)
+                .fieldCount,
+            0);
+}
+
+TEST(Receiver, droppedFrameLeavesNothingOfItsOwnButTheSynCount) {
+  Receiver rx;
+  ReplyRecord rec;
+  rx.BeginExchange();
+  rx.Feed(kSyn);
+  for (uint8_t b : Reply(0x22, 0x88, "7;", "0106", {0x81, 0x81, 0x81, 0x81, 0x81, 0x81}))
+    rx.Feed(b);
+  ASSERT_TRUE(rx.FrameHasHeader());
+  EXPECT_EQ(rx.ReplySeqByte(), 0x22);
+  EXPECT_EQ(rx.ReplyCommand(), 0x88);
+  rx.DropFrame();
+  EXPECT_FALSE(rx.FrameComplete());
+  EXPECT_TRUE(rx.ReceivedNow().empty());
+  for (uint8_t b : Reply(0x23, 0x80, "")) rx.Feed(b);
+  rx.Complete(rec, 0x80);
+  EXPECT_EQ(rec.flags, 0u);  // status bits of the dropped frame are gone
+  EXPECT_EQ(rec.errorCode.View(), "0000");
+  EXPECT_EQ(rec.rawReply.View().front(), kSoh);
+  EXPECT_EQ(rx.SynCount(), 1u);
+}
+
+TEST(Receiver, etxAfterTheTailOfAFrameComesWithoutAHeader) {
+  Receiver rx;
+  rx.BeginExchange();
+  const auto frame = Reply(0x21, 0x21, "1;");
+  for (size_t i = 5; i < frame.size(); ++i) rx.Feed(frame[i]);  // SOH..error code lost
+  EXPECT_TRUE(rx.AnswerComplete());
+  EXPECT_FALSE(rx.FrameHasHeader());
+}

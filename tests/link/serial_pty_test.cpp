@@ -159,3 +159,48 @@ TEST(SerialPty, handshakeSettingsSurviveTheOpen) {
   EXPECT_FALSE(t.c_cflag & PARENB);
   EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B115200));
 }
+
+TEST(SerialPty, notASerialDeviceIsNamedAsSuch) {
+  char dir[] = "/tmp/tesmar-port-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string file = std::string(dir) + "/plain";
+  close(open(file.c_str(), O_CREAT | O_WRONLY, 0644));
+  for (const std::string& path : {file, std::string("/dev/null"), std::string(dir)}) {
+    std::string error;
+    EXPECT_FALSE(SerialPort::Open(path, 9600, &error)) << path;
+    EXPECT_EQ(error, path + ": not a serial device");
+  }
+  unlink(file.c_str());
+  rmdir(dir);
+}
+
+// The connect's 88h must reach the registrar although the driver clears the
+// line right after it, and its answer, however late, is not the 80h's.
+TEST(SerialPty, remoteAccessRequestReachesThePeerAndItsLateAnswerIsDropped) {
+  PtyPair pty;
+  RecordingSleeper sleeper;  // the 200 ms wait returns at once
+  Driver driver(sleeper);
+  ASSERT_GE(driver.OpenSerialLink(pty.Path(), 115200), 0);
+  driver.SetRetryCount(0);
+  driver.DisableRemoteAccess();
+  std::vector<uint8_t> first, second;
+  std::thread peer([&] {
+    first = pty.ReadRequest();
+    second = pty.ReadRequest();
+    if (first.size() < 4 || second.size() < 4) {  // the 88h was lost: answer what came
+      if (first.size() >= 4) pty.Send(tesmar::test::Reply(first[2], first[3], "lost;"));
+      return;
+    }
+    auto out = tesmar::test::Reply(first.at(2), first.at(3), "");
+    auto reply = tesmar::test::Reply(second.at(2), second.at(3), "Модель;1.0;");
+    out.insert(out.end(), reply.begin(), reply.end());
+    pty.Send(out);
+  });
+  const ReplyRecord& r = driver.ExecuteCommand(0x80, "731942;");
+  peer.join();
+  ASSERT_GE(first.size(), 4u);
+  EXPECT_EQ(first[3], 0x88);
+  EXPECT_TRUE(r.Succeeded());
+  EXPECT_EQ(r.Field(0), "Модель");
+  driver.CloseSerialLink();
+}
