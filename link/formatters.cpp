@@ -228,7 +228,7 @@ const ReplyRecord& ReadServiceParameter(Driver& d, Text pwd, int number) {
   return Send(d, cmd::kReadServiceParameter, Params(pwd).Add(number));
 }
 const ReplyRecord& ZeroGoodsBase(Driver& d, Text pwd) {
-  return PasswordOnly(d, 0x3B, pwd);
+  return Send(d, cmd::kClearGoodsBase, Params(pwd));
 }
 const ReplyRecord& ReadResources(Driver& d, Text pwd) {
   return Send(d, cmd::kReadResources, Params(pwd));
