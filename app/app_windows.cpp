@@ -1,6 +1,7 @@
 // The application shell's own windows.
 #include "about_box.h"
 #include "command_test_dialog.h"
+#include "exchange_log_window.h"
 #include "resources_status_dialog.h"
 #include "window_table.h"
 
@@ -21,6 +22,9 @@ WindowTable AppWindows() {
        [](WindowServices& w) { return new ResourcesStatusDialog(w.ctx, w.status, w.parent); },
        {}},
       {"О программе...", [](WindowServices& w) { return new AboutBox(w.parent); }, {}},
+      {"Журнал обмена",
+       [](WindowServices& w) { return new ExchangeLogWindow(w.ctx, w.exchangeLog, w.parent); },
+       {}, "Команды", true},
   };
 }
 

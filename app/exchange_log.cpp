@@ -1,5 +1,8 @@
 #include "exchange_log.h"
 
+#include <QColor>
+#include <QRegularExpression>
+
 #include "command_table.h"
 #include "reply_decoder.h"
 #include "wire_text.h"

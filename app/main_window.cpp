@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "command_path.h"
+#include "exchange_log.h"
 #include "formatters.h"
 #include "ini_profile.h"
 #include "model_rules.h"
@@ -76,8 +77,12 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
   variables_ = new VariablesWindow(this);
   programConfirm_ = new ProgramConfirmDialog(this);
   operationResult_ = new OperationResultDialog(this);
+  exchangeLog_ = new ExchangeLogModel(100000, this);
+  observers_.Add(exchangeLog_);
+  ctx_.driver.SetExchangeObserver(&observers_);
   services_.reset(new WindowServices{ctx_, *statusDialog_, *variables_, *programConfirm_,
-                                     *operationResult_, [this] { return currentPort(); },
+                                     *operationResult_, *exchangeLog_,
+                                     [this] { return currentPort(); },
                                      [this](int baud) { selectSpeed(baud); }, this});
   buildConnectionGroups();
   buildMenus();
@@ -97,7 +102,9 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
   }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  ctx_.driver.SetExchangeObserver(nullptr);
+}
 
 void MainWindow::buildConnectionGroups() {
   auto* serial = new QGroupBox("Подключение к последовательному порту (включая виртуальный)");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app_context.h"
+#include "exchange_observer.h"
 #include "indicator.h"
 #include "port_control.h"
 #include "usb_port.h"
@@ -97,6 +98,9 @@ class MainWindow : public QMainWindow {
   StatusBytesDialog& statusDialog() { return *statusDialog_; }
   VariablesWindow& variablesWindow() { return *variables_; }
   WindowServices& services() { return *services_; }
+  ExchangeLogModel& exchangeLog() { return *exchangeLog_; }
+  // Further observers of the driver's exchanges (the main window's log is one).
+  link::ExchangeObservers& exchangeObservers() { return observers_; }
 
   static const QStringList& Speeds();
 
@@ -143,6 +147,8 @@ class MainWindow : public QMainWindow {
   VariablesWindow* variables_;
   ProgramConfirmDialog* programConfirm_;
   OperationResultDialog* operationResult_;
+  ExchangeLogModel* exchangeLog_;
+  link::ExchangeObservers observers_;
   std::unique_ptr<WindowServices> services_;
 };
 

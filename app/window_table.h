@@ -19,6 +19,7 @@ class StatusBytesDialog;
 class VariablesWindow;
 class ProgramConfirmDialog;
 class OperationResultDialog;
+class ExchangeLogModel;
 
 // What a window may be given when it is made: the context and the windows
 // every part of the program shares.
@@ -28,6 +29,8 @@ struct WindowServices {
   VariablesWindow& variables;
   ProgramConfirmDialog& confirm;
   OperationResultDialog& result;
+  // Every exchange of the program, whichever window sent it.
+  ExchangeLogModel& exchangeLog;
   // The main window's serial port box and speed list (the script runner's
   // SetSpeed, the registrar parameters dialog).
   std::function<QString()> currentPort;

@@ -1,5 +1,7 @@
 // The one command path of the windows, the window tables, and what the
 // program sets on its application.
+#include "command_path.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -14,7 +16,6 @@
 #include "about_box.h"
 #include "app_harness.h"
 #include "application_setup.h"
-#include "command_path.h"
 #include "command_test_dialog.h"
 #include "formatters.h"
 #include "status_bytes_dialog.h"
@@ -25,7 +26,7 @@ using namespace tesmar;
 namespace {
 
 const auto kBarcode = [](const char* digits) {
-  return [digits](link::Driver& d, int& result) -> auto& {
+  return [digits](link::Driver & d, int& result) -> auto& {
     return link::PrintEan13Barcode(d, "731942", 50, digits, result);
   };
 };
@@ -59,10 +60,9 @@ TEST(CommandPath, sentCommandFillsTheBoxesAndBecomesTheLastReply) {
   app::CommandPath path(h.ctx, &errorBox, &status);
   h.registrar->registrar.options.password = "000000";
   h.prompt.messages.clear();
-  const app::Sent refused = path.decoded("Информация о свободных ресурсах и статусе",
-                                         [](link::Driver& d) -> auto& {
-                                           return link::ReadResources(d, "731942");
-                                         });
+  const app::Sent refused = path.decoded(
+      "Информация о свободных ресурсах и статусе",
+      [](link::Driver & d) -> auto& { return link::ReadResources(d, "731942"); });
   EXPECT_FALSE(refused.ok);
   ASSERT_NE(refused.reply, nullptr);
   EXPECT_EQ(h.state.lastReply, refused.reply);
@@ -73,15 +73,15 @@ TEST(CommandPath, sentCommandFillsTheBoxesAndBecomesTheLastReply) {
 
   // The direct check: the window's own texts, the time-out first.
   h.prompt.messages.clear();
-  const app::Sent direct = path.direct("Нет ответа", "Отказ", [](link::Driver& d) -> auto& {
-    return link::ReadResources(d, "731942");
-  });
+  const app::Sent direct = path.direct(
+      "Нет ответа", "Отказ",
+      [](link::Driver & d) -> auto& { return link::ReadResources(d, "731942"); });
   EXPECT_FALSE(direct.ok);
   EXPECT_EQ(h.prompt.messages, QStringList{"Отказ"});
   h.registrar->registrar.options.password = "731942";
-  EXPECT_TRUE(path.direct("Нет ответа", "Отказ", [](link::Driver& d) -> auto& {
-    return link::ReadResources(d, "731942");
-  }));
+  EXPECT_TRUE(path.direct(
+      "Нет ответа", "Отказ",
+      [](link::Driver & d) -> auto& { return link::ReadResources(d, "731942"); }));
 }
 
 TEST(CommandPath, directCheckSaysTimeoutWhenNoAnswerCame) {
@@ -92,18 +92,17 @@ TEST(CommandPath, directCheckSaysTimeoutWhenNoAnswerCame) {
   h.driver.SetRetryCount(0);  // one silent exchange is enough
   app::CommandPath path(h.ctx);
   h.prompt.messages.clear();
-  EXPECT_FALSE(path.direct("Нет ответа", "Отказ", [](link::Driver& d) -> auto& {
-    return link::ReadDateTime(d, "731942");
-  }));
+  EXPECT_FALSE(path.direct(
+      "Нет ответа", "Отказ",
+      [](link::Driver & d) -> auto& { return link::ReadDateTime(d, "731942"); }));
   EXPECT_EQ(h.prompt.messages, QStringList{"Нет ответа"});
 }
 
 TEST(CommandPath, withoutALinkTheDriverSaysSoAndNothingIsJudged) {
   test::AppHarness h;
   app::CommandPath path(h.ctx);
-  const app::Sent sent = path.decoded("Проверка", [](link::Driver& d) -> auto& {
-    return link::ReadDateTime(d, "731942");
-  });
+  const app::Sent sent = path.decoded(
+      "Проверка", [](link::Driver & d) -> auto& { return link::ReadDateTime(d, "731942"); });
   EXPECT_EQ(sent.reply, nullptr);
   EXPECT_EQ(h.prompt.messages, QStringList{"Ошибка выбора устройства подключения!"});
 }
@@ -156,7 +155,9 @@ TEST(WindowTable, windowsAreMadeOnceAndTheRuleAtTheClickPicksOne) {
   const QString copies = "Копия фискальных чеков по сквозным номерам";
   h.window->addWindows({
       {copies, maker("tape"),
-       [](const app::AppState& s) { return app::FirmwareContainsAny(s, {"5.00", "4.01"}); }},
+       [](const app::AppState& s) {
+         return app::FirmwareContainsAny(s, {"5.00", "4.01"});
+       }},
       {copies, maker("receipts"), {}},
   });
   EXPECT_EQ(made, 2);
@@ -171,8 +172,8 @@ TEST(WindowTable, windowsAreMadeOnceAndTheRuleAtTheClickPicksOne) {
   EXPECT_TRUE(h.window->menuItem(copies)->isEnabled());
   EXPECT_FALSE(h.window->menuItem("Фискальный чек")->isEnabled());
   // A rule that says no disables the item; a click then opens nothing.
-  h.window->addWindows({{"Фискальный чек", maker("never"),
-                         [](const app::AppState&) { return false; }}});
+  h.window->addWindows(
+      {{"Фискальный чек", maker("never"), [](const app::AppState&) { return false; }}});
   EXPECT_FALSE(h.window->menuItem("Фискальный чек")->isEnabled());
   EXPECT_EQ(h.window->windowFor("Фискальный чек"), nullptr);
 }

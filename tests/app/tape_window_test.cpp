@@ -1,5 +1,7 @@
 // The demo's tape window: lines from the registrar's thread, pixel rows,
 // documents set apart, the picture saved whole.
+#include "tape_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -9,7 +11,6 @@
 #include "app_harness.h"
 #include "encoding.h"
 #include "tape_form.h"
-#include "tape_window.h"
 
 using namespace tesmar;
 

@@ -107,8 +107,8 @@ TEST(Fkp101DailyReports, unloadSendsFiveThenTwoAndTheGoodsBaseOnlyWhenAsked) {
   rec.requests.clear();
   d.zeroGoodsBase()->setChecked(true);
   d.unloadTape();
-  EXPECT_EQ(rec.requests, (Requests{Req(0xA1, "731942;5;"), Req(0xA1, "731942;2;"),
-                                    Req(0x3B, "731942;")}));
+  EXPECT_EQ(rec.requests,
+            (Requests{Req(0xA1, "731942;5;"), Req(0xA1, "731942;2;"), Req(0x3B, "731942;")}));
   EXPECT_EQ(d.errorCode()->text(), "0000");
   EXPECT_TRUE(h.prompt.messages.isEmpty());
   // A refused step stops the unload with the window's prefix.
@@ -116,8 +116,7 @@ TEST(Fkp101DailyReports, unloadSendsFiveThenTwoAndTheGoodsBaseOnlyWhenAsked) {
   rec.requests.clear();
   d.unloadTape();
   EXPECT_EQ(rec.requests.size(), 1u);
-  EXPECT_EQ(h.prompt.messages,
-            QStringList{"Печать дневных отчетов:\n  Неверный пароль доступа!"});
+  EXPECT_EQ(h.prompt.messages, QStringList{"Печать дневных отчетов:\n  Неверный пароль доступа!"});
 }
 
 TEST(Fkp101DailyReports, statusButtonShowsTheUnloadOnlyFor302OrHighAccess) {
@@ -238,8 +237,8 @@ TEST(ExtraDailyReports, controlTapeTypeAndARefusedReportLeavesTheDocumentOpen) {
   EXPECT_EQ(d.reportType()->currentText(), "Отчет по отделам");
   d.reportType()->setCurrentIndex(2);
   d.makeReport();
-  EXPECT_EQ(rec.requests, (Requests{Req(0x60, "731942;"), Req(0xA6, "731942;2;;;"),
-                                    Req(0x65, "731942;0;")}));
+  EXPECT_EQ(rec.requests,
+            (Requests{Req(0x60, "731942;"), Req(0xA6, "731942;2;;;"), Req(0x65, "731942;0;")}));
   EXPECT_TRUE(h.prompt.messages.isEmpty());
 
   rec.requests.clear();
@@ -257,9 +256,9 @@ TEST(DailyReports, zPrintedFromTheWindowTotalsTheSalesAndThePeriodicReportReadsI
   test::ConnectRecorded(h);
   int result = 0;
   link::Driver& drv = h.driver;
-  ASSERT_EQ(drv.ExecuteCommand(0x24, link::Utf8ToCp1251("731942;101;Хліб;10.50;0;1;"))
-                .errorCode.View(),
-            "0000");
+  ASSERT_EQ(
+      drv.ExecuteCommand(0x24, link::Utf8ToCp1251("731942;101;Хліб;10.50;0;1;")).errorCode.View(),
+      "0000");
   link::OpenFiscalReceipt(drv, "731942", 1, 1, 0);
   link::SellArticle(drv, "731942", 101, 2, 10.50, result);
   link::Payment(drv, "731942", 0, 21.00, result);
