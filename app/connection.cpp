@@ -34,6 +34,8 @@ void MainWindow::readConnectSettings() {
     ctx_.driver.SetLogFileName(ini.GetString("LogFile", "LogName", "Tesmar.log", 300));
   ctx_.driver.Log().SetComments(!ctx_.state.logCommentsOff);
   ctx_.driver.SetRetryCount(ini.GetInt("Fiscal Printer", "Reply", 1));
+  // How long one whole exchange may take, SYN waits included (0: the default).
+  ctx_.driver.SetExchangeLimitMs(ini.GetInt("Fiscal Printer", "ExchangeLimit", 0));
 }
 
 void MainWindow::serialButton() {

@@ -1,14 +1,19 @@
 // Exchanges per second of 21h against a peer that answers at once over a
-// pseudo-terminal, and the CPU time the driver's thread spends on each.
+// pseudo-terminal, and the CPU time the driver's thread spends on each;
+// the same in memory, without an observer of the exchanges, with one that
+// only counts them, and with one that keeps a copy of each as a log would.
 #include <benchmark/benchmark.h>
 #include <poll.h>
 #include <pty.h>
 #include <unistd.h>
 
+#include <array>
 #include <atomic>
+#include <string>
 #include <thread>
 
 #include "driver.h"
+#include "exchange_observer.h"
 #include "frame.h"
 #include "memory_transport.h"
 
@@ -38,6 +43,41 @@ void InstantPeer(int fd, std::atomic<bool>& stop) {
   }
 }
 
+// Sees each exchange and does nothing but count it: the driver's own cost.
+struct CountingObserver : ExchangeObserver {
+  long seen = 0;
+  void ExchangeFinished(const ExchangeReport&) override { ++seen; }
+};
+
+// Keeps the last rows as an exchange log window would (copies of the texts).
+struct LogObserver : ExchangeObserver {
+  struct Row {
+    std::string request, reply;
+    uint8_t seq = 0;
+    uint32_t flags = 0;
+    std::chrono::system_clock::time_point started;
+    std::chrono::steady_clock::duration duration{};
+  };
+  std::array<Row, 1024> rows;
+  size_t next = 0;
+  void ExchangeFinished(const ExchangeReport& r) override {
+    Row& row = rows[next++ % rows.size()];
+    row.request.assign(r.request);
+    row.reply.assign(r.reply);
+    row.seq = r.seq;
+    row.flags = r.flags;
+    row.started = r.started;
+    row.duration = r.duration;
+  }
+};
+
+// 0: no observer, 1: counting, 2: log rows.
+ExchangeObserver* ObserverFor(int kind, CountingObserver& counting, LogObserver& log) {
+  if (kind == 1) return &counting;
+  if (kind == 2) return &log;
+  return nullptr;
+}
+
 void BM_ExchangeOverPty(benchmark::State& state) {
   int master, slave;
   char name[256];
@@ -48,6 +88,9 @@ void BM_ExchangeOverPty(benchmark::State& state) {
   std::atomic<bool> stop{false};
   std::thread peer(InstantPeer, master, std::ref(stop));
   Driver driver;
+  CountingObserver counting;
+  LogObserver log;
+  driver.SetExchangeObserver(ObserverFor(static_cast<int>(state.range(0)), counting, log));
   if (driver.OpenSerialLink(name, 115200) < 0) {
     state.SkipWithError("open failed");
   } else {
@@ -64,7 +107,7 @@ void BM_ExchangeOverPty(benchmark::State& state) {
   close(master);
   close(slave);
 }
-BENCHMARK(BM_ExchangeOverPty)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ExchangeOverPty)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The driver alone, over the in-memory link: framing, parsing, completion.
 void BM_ExchangeInMemory(benchmark::State& state) {
@@ -75,9 +118,13 @@ void BM_ExchangeInMemory(benchmark::State& state) {
     const size_t len = BuildReplyFrame(req[2], req[3], "0000", "081226;1530;", status, reply);
     return std::vector<uint8_t>(reply, reply + len);
   }));
+  CountingObserver counting;
+  LogObserver log;
+  driver.SetExchangeObserver(ObserverFor(static_cast<int>(state.range(0)), counting, log));
   for (auto _ : state) benchmark::DoNotOptimize(driver.ExecuteCommand(0x21, "731942;").flags);
 }
-BENCHMARK(BM_ExchangeInMemory)->Unit(benchmark::kMicrosecond);
+// Arg: 0 no observer, 1 a counting observer, 2 an observer keeping log rows.
+BENCHMARK(BM_ExchangeInMemory)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

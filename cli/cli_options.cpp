@@ -1,8 +1,13 @@
 #include "cli_options.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
+#include "encoding.h"
+#include "frame.h"
 #include "serial_port.h"
 
 namespace tesmar::cli {
@@ -27,13 +32,24 @@ Talks to a fiscal registrar without windows.
   -b BAUD          speed; default: "Communication"/"Speed" of tsinit.ini, else 9600
   --usb            use the direct USB link instead of a serial port
   --config DIR     folder of tsinit.ini (default: the current folder); the retry
-                   count and the session log settings are read from it
+                   count, the exchange bound and the session log settings are
+                   read from it, and tesmar-cli.seq, the last sequence counter,
+                   is kept there so that no run repeats the previous run's SEQ
   --json           print the reply as one JSON object
+
+tsinit.ini keys: [Fiscal Printer] Reply (resends, default 1), [Fiscal Printer]
+ExchangeLimit (the longest one command may take in ms, SYN bytes included,
+default 3600000), [LogFile] Log, LogName, Comments (the session log).
+
+Text that cannot be sent in Windows-1251 (broken UTF-8, characters it lacks)
+and parameter strings over 219 bytes are refused before anything is sent.
+Ctrl-C or SIGTERM during run stops the script between lines, as "Стоп" does;
+a second one ends the program at once.
 
 Exit status of send: 0 the registrar accepted (error code "0000"), 1 it
 refused, 2 no answer, NAK, checksum failure or no link, 64 bad usage.
 Exit status of run: 0 the script reached "Конец файла!", 1 a failure ended
-it, 2 no link, 64 bad usage.
+it, 2 no link, 64 bad usage, 130 stopped by Ctrl-C, 143 by SIGTERM.
 
 A registrar in software for trying it out: tesmar-emu --link /tmp/registrar
 then: tesmar-cli -p /tmp/registrar send 80 "731942;"
@@ -55,6 +71,40 @@ int ParseCommandCode(const std::string& text) {
     v = v * 16 + d;
   }
   return v;
+}
+
+namespace {
+
+std::string CodePoint(char32_t c) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(c));
+  return buf;
+}
+
+}  // namespace
+
+std::string WireParameters(const std::string& typed, std::string& wire) {
+  const link::Cp1251Text t = link::Utf8ToCp1251Exact(typed);
+  const std::string named = "\"" + link::PrintableUtf8(typed) + "\"";
+  const std::string at = " at byte " + std::to_string(t.offset + 1);
+  if (t.fault == link::TextFault::kInvalidUtf8)
+    return "PARAMS is not valid UTF-8" + at + ", nothing sent: " + named;
+  if (t.fault == link::TextFault::kNotInCp1251)
+    return "PARAMS holds " + CodePoint(t.codePoint) + at +
+           ", which Windows-1251 cannot carry, nothing sent: " + named;
+  if (t.text.size() > link::kMaxParameterLength)
+    return "PARAMS is " + std::to_string(t.text.size()) + " bytes in Windows-1251, more than the " +
+           std::to_string(link::kMaxParameterLength) + " a command can carry; nothing sent";
+  wire = t.text;
+  return {};
+}
+
+std::string ScriptFileProblem(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return {};
+  if (S_ISDIR(st.st_mode)) return path + " is a folder, not a script file";
+  if (!S_ISREG(st.st_mode)) return path + " is not a regular file, not a script file";
+  return {};
 }
 
 std::string ParseOptions(int argc, char** argv, Options& o) {

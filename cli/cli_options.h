@@ -22,6 +22,15 @@ std::string ParseOptions(int argc, char** argv, Options& o);
 // Two hexadecimal digits, nothing else; -1 otherwise.
 int ParseCommandCode(const std::string& text);
 
+// The parameter string as typed (UTF-8) in Windows-1251 for the wire, in
+// `wire`; or what is wrong with it (text that cannot be converted, or longer
+// than a command can carry), naming it. Empty when it can be sent.
+std::string WireParameters(const std::string& typed, std::string& wire);
+
+// What is wrong with SCRIPT as a script file (a folder, a device), or empty.
+// A file that is not there is left to the script runner to report.
+std::string ScriptFileProblem(const std::string& path);
+
 extern const char* kHelp;
 
 }  // namespace tesmar::cli

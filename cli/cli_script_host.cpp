@@ -2,6 +2,7 @@
 
 #include "encoding.h"
 #include "serial_port.h"
+#include "stop_signal.h"
 
 namespace tesmar::cli {
 
@@ -24,6 +25,14 @@ bool CliScriptHost::ReopenSerial(int baud, std::string& port) {
   if (!serial) return false;
   driver_.AttachSerialLink(std::move(serial));
   return true;
+}
+
+}  // namespace tesmar::cli
+
+namespace tesmar::cli {
+
+void CliScriptHost::ProcessEvents() {
+  if (runner_ && PendingStopSignal() != 0) runner_->Stop();
 }
 
 }  // namespace tesmar::cli

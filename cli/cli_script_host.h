@@ -1,5 +1,5 @@
 // tesmar-cli's side of a script run: log lines to stdout, messages to
-// stderr, SetSpeed reopens the same port.
+// stderr, SetSpeed reopens the same port, a stop signal stops the run.
 #pragma once
 
 #include <cstdio>
@@ -7,6 +7,7 @@
 
 #include "driver.h"
 #include "script_host.h"
+#include "script_runner.h"
 
 namespace tesmar::cli {
 
@@ -19,12 +20,16 @@ class CliScriptHost : public script::ScriptHost {
   void Message(const std::string& utf8) override;
   void Log(const std::string& bytes) override;
   bool ReopenSerial(int baud, std::string& port) override;
+  // Between lines: a pending Ctrl-C or SIGTERM stops `runner` there.
+  void ProcessEvents() override;
+  void StopOnSignal(script::ScriptRunner* runner) { runner_ = runner; }
 
  private:
   link::Driver& driver_;
   std::string port_;
   std::FILE* out_;
   std::FILE* err_;
+  script::ScriptRunner* runner_ = nullptr;
 };
 
 }  // namespace tesmar::cli

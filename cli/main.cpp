@@ -1,27 +1,37 @@
 // tesmar-cli: the driver without windows, for automation and service scripts.
 #include <cstdio>
-#include <random>
 #include <string>
 
 #include "cli_options.h"
 #include "cli_script_host.h"
 #include "driver.h"
+#include "driver_settings.h"
 #include "encoding.h"
 #include "ini_profile.h"
 #include "port_control.h"
 #include "reply_output.h"
 #include "script_runner.h"
+#include "sequence_store.h"
 #include "serial_port.h"
+#include "stop_signal.h"
 
 using namespace tesmar;
 
 namespace {
 
+constexpr int kBadUsage = 64;
+constexpr int kNoLink = 2;
+
+int Usage(const std::string& problem) {
+  std::fprintf(stderr, "tesmar-cli: %s\n", problem.c_str());
+  return kBadUsage;
+}
+
 int ListPorts() {
   link::TPortControl ports;
   if (ports.BeginEnumeratePorts() != 0) {
     std::fprintf(stderr, "tesmar-cli: the serial ports cannot be listed\n");
-    return 2;
+    return kNoLink;
   }
   for (std::string n = ports.EnumeratePorts(); !n.empty(); n = ports.EnumeratePorts())
     std::printf("%s\n", n.c_str());
@@ -29,45 +39,51 @@ int ListPorts() {
   return 0;
 }
 
-// Retry count and session log, read as a connect reads them.
-void ApplySettings(const link::IniProfile& ini, link::Driver& driver) {
-  if (ini.GetInt("LogFile", "Log", 0) != 0)
-    driver.SetLogFileName(ini.GetString("LogFile", "LogName", "Tesmar.log", 300));
-  driver.Log().SetComments(ini.GetString("LogFile", "Comments", "") != "No");
-  driver.SetRetryCount(ini.GetInt("Fiscal Printer", "Reply", 1));
+std::string PortOf(const cli::Options& o, const link::IniProfile& ini) {
+  if (o.usb) return {};
+  return o.port.empty() ? ini.GetString("Communication", "Port", "") : o.port;
 }
 
-// Opens the link the options name; false (after saying why) when it cannot.
-bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver,
-             int& status) {
-  driver.SetSequenceCounter(static_cast<uint8_t>(std::random_device{}()));
-  ApplySettings(ini, driver);
-  if (o.usb) {
-    if (driver.ConnectUsb() == 1) return true;
-    std::fprintf(stderr, "tesmar-cli: no registrar on the USB bus (%s)\n",
-                 link::UsbDirectLink::LibraryAvailable()
-                     ? "vendor 0483, product 5740 not found or busy"
-                     : ("cannot load " + link::UsbLibrary::FileName()).c_str());
-    status = 2;
-    return false;
-  }
-  const std::string port = o.port.empty() ? ini.GetString("Communication", "Port", "") : o.port;
+bool ConnectUsb(link::Driver& driver, int& status) {
+  if (driver.ConnectUsb() == 1) return true;
+  std::fprintf(stderr, "tesmar-cli: no registrar on the USB bus (%s)\n",
+               link::UsbDirectLink::LibraryAvailable()
+                   ? "vendor 0483, product 5740 not found or busy"
+                   : ("cannot load " + link::UsbLibrary::FileName()).c_str());
+  status = kNoLink;
+  return false;
+}
+
+bool ConnectSerial(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver,
+                   int& status) {
+  const std::string port = PortOf(o, ini);
   if (port.empty()) {
     std::fprintf(stderr, "tesmar-cli: no port given (-p PORT) and none saved in %s\n",
                  ini.Path().c_str());
-    status = 64;
+    status = kBadUsage;
     return false;
   }
   const int baud = o.baud ? o.baud : ini.GetInt("Communication", "Speed", 9600);
   std::string error;
   auto serial = link::SerialPort::Open(port, baud, &error);
   if (!serial) {
-    std::fprintf(stderr, "tesmar-cli: cannot open %s: %s\n", port.c_str(), error.c_str());
-    status = 2;
+    // The reason names the path itself when it is about the path.
+    const bool named = error.compare(0, port.size(), port) == 0;
+    std::fprintf(stderr, "tesmar-cli: cannot open %s%s\n", named ? "" : (port + ": ").c_str(),
+                 error.c_str());
+    status = kNoLink;
     return false;
   }
   driver.AttachSerialLink(std::move(serial));
   return true;
+}
+
+// Opens the link the options name, with the settings a connect reads;
+// false (after saying why) when it cannot.
+bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver,
+             int& status) {
+  link::ApplyDriverSettings(link::ReadDriverSettings(ini), driver);
+  return o.usb ? ConnectUsb(driver, status) : ConnectSerial(o, ini, driver, status);
 }
 
 void Disconnect(const cli::Options& o, link::Driver& driver) {
@@ -78,14 +94,19 @@ void Disconnect(const cli::Options& o, link::Driver& driver) {
 }
 
 int Send(const cli::Options& o) {
+  std::string params;
+  if (o.args.size() > 1) {
+    const std::string problem = cli::WireParameters(o.args[1], params);
+    if (!problem.empty()) return Usage(problem);
+  }
   const link::IniProfile ini(o.configDir + "/tsinit.ini");
   link::Driver driver;
   int status = 0;
   if (!Connect(o, ini, driver, status)) return status;
+  cli::SequenceStore sequence(o.configDir + "/" + cli::kSequenceFileName, driver);
+  sequence.Begin();
 
-  const int code = cli::ParseCommandCode(o.args[0]);
-  const std::string params = o.args.size() > 1 ? link::Utf8ToCp1251(o.args[1]) : "";
-  const link::ReplyRecord& r = driver.ExecuteCommand(code, params);
+  const link::ReplyRecord& r = driver.ExecuteCommand(cli::ParseCommandCode(o.args[0]), params);
   if (!driver.Message().empty()) std::fprintf(stderr, "tesmar-cli: %s\n", driver.Message().c_str());
   std::fputs((o.json ? cli::ReplyAsJson(r) + "\n" : cli::ReplyAsText(r)).c_str(), stdout);
   status = cli::ExitStatusFor(r);
@@ -93,21 +114,32 @@ int Send(const cli::Options& o) {
   return status;
 }
 
-}  // namespace
-
 int RunScript(const cli::Options& o) {
+  const std::string problem = cli::ScriptFileProblem(o.args[0]);
+  if (!problem.empty()) return Usage(problem);
   const link::IniProfile ini(o.configDir + "/tsinit.ini");
   link::Driver driver;
   int status = 0;
   if (!Connect(o, ini, driver, status)) return status;
-  const std::string port =
-      o.usb ? "" : (o.port.empty() ? ini.GetString("Communication", "Port", "") : o.port);
-  cli::CliScriptHost host(driver, port);
-  script::ScriptRunner runner(driver, host, link::RealSleeper());
+  cli::SequenceStore sequence(o.configDir + "/" + cli::kSequenceFileName, driver);
+  sequence.Begin();
+
+  cli::CliScriptHost host(driver, PortOf(o, ini));
+  cli::InterruptibleSleeper sleeper;
+  script::ScriptRunner runner(driver, host, sleeper);
+  host.StopOnSignal(&runner);
+  cli::InstallStopHandler();
   const script::Outcome outcome = runner.Run(o.args[0]);
-  Disconnect(o, driver);
+  Disconnect(o, driver);  // the session log gets its end line whatever ended the run
+  if (const int signal = cli::PendingStopSignal(); signal != 0) {
+    std::fprintf(stderr, "tesmar-cli: stopped by %s after line %ld of %s\n",
+                 cli::SignalName(signal).c_str(), runner.LinesRead(), o.args[0].c_str());
+    return 128 + signal;
+  }
   return outcome == script::Outcome::kEndOfFile ? 0 : 1;
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   cli::Options o;
@@ -120,10 +152,7 @@ int main(int argc, char** argv) {
     std::printf("tesmar-cli %s\n", TESMAR_VERSION);
     return 0;
   }
-  if (!problem.empty()) {
-    std::fprintf(stderr, "tesmar-cli: %s (see --help)\n", problem.c_str());
-    return 64;
-  }
+  if (!problem.empty()) return Usage(problem + " (see --help)");
   if (o.command == "ports") return ListPorts();
   if (o.command == "run") return RunScript(o);
   return Send(o);

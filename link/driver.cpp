@@ -109,6 +109,15 @@ int Driver::DisconnectUsb() {
 
 // --- one exchange ------------------------------------------------------------
 
+void Driver::LogRequest(uint8_t seq, int code, std::string_view params) {
+  char seqText[8];
+  std::snprintf(seqText, sizeof seqText, "%02X", seq);
+  char request[kMaxParameterLength + 8];
+  const int head = std::snprintf(request, sizeof request, "%02X", code & 0xFF);
+  std::copy_n(params.data(), params.size(), request + head);
+  log_.WriteLogEntry(seqText, std::string_view(request, head + params.size()));
+}
+
 int Driver::BuildAndLog(int code, std::string_view params) {
   // The caller's text may live in our own buffers (resends): copy it first.
   char copy[kMaxParameterLength + 1];
@@ -128,12 +137,7 @@ int Driver::BuildAndLog(int code, std::string_view params) {
   record_.status.fill(0);
 
   const uint8_t seq = SeqByte(counter_);
-  char seqText[8];
-  std::snprintf(seqText, sizeof seqText, "%02X", seq);
-  char request[kMaxParameterLength + 8];
-  const int head = std::snprintf(request, sizeof request, "%02X", code & 0xFF);
-  std::copy_n(params.data(), params.size(), request + head);
-  log_.WriteLogEntry(seqText, std::string_view(request, head + params.size()));
+  if (log_.Enabled()) LogRequest(seq, code, params);
 
   receiver_.BeginExchange();
   linkReady_ = false;
@@ -283,9 +287,10 @@ bool Driver::DroppedAsStale() {
 }
 
 void Driver::FinishReceive() {
-  char first[32];
-  std::snprintf(first, sizeof first, "%X SYN=%ld", receiver_.ReplySeqByte(),
-                static_cast<long>(receiver_.SynCount()));
+  char first[32] = {};
+  if (log_.Enabled())
+    std::snprintf(first, sizeof first, "%X SYN=%ld", receiver_.ReplySeqByte(),
+                  static_cast<long>(receiver_.SynCount()));
   // Only what this exchange received goes to the log, even when nothing
   // came and the record still shows the previous reply. Completing the
   // receive leaves those bytes where they are.
@@ -294,7 +299,7 @@ void Driver::FinishReceive() {
   transactionSyn_ += receiver_.SynCount();
   receiver_.Complete(record_, lastCode_);
   linkReady_ = true;
-  log_.WriteReplyEntry(first, received);
+  if (log_.Enabled()) log_.WriteReplyEntry(first, received);
 }
 
 // --- direct USB link ---------------------------------------------------------

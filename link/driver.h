@@ -119,6 +119,7 @@ class Driver {
   void Report(const Transaction& t, bool replyAwaited);
   bool DeadlinePassed();
   int SendAndReceive(int code, std::string_view params);
+  void LogRequest(uint8_t seq, int code, std::string_view params);
   int BuildAndLog(int code, std::string_view params);
   void ReceiveSerial();
   bool DroppedAsStale();

@@ -18,6 +18,8 @@ class SessionLog {
 
   // Copies the name (at most 299 characters). Empty turns logging off.
   void SetLogFileName(std::string_view name);
+  // Whether entries are written at all (a name is set).
+  bool Enabled() const { return !name_.empty(); }
   // "No" in tsinit.ini turns the comment lines off.
   void SetComments(bool on) { comments_ = on; }
   bool Comments() const { return comments_; }

@@ -1,8 +1,22 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <functional>
 
 #include "cli_options.h"
+#include "cli_script_host.h"
 #include "encoding.h"
+#include "frame.h"
+#include "memory_transport.h"
 #include "reply_output.h"
+#include "script_runner.h"
+#include "sequence_store.h"
+#include "stop_signal.h"
+#include "test_support.h"
 
 using namespace tesmar;
 
@@ -70,4 +84,163 @@ TEST(CliOutput, jsonCarriesEveryFieldInUtf8AndEscapes) {
   r.flags = link::kFlagNak;
   EXPECT_EQ(cli::ExitStatusFor(r), 2);
   EXPECT_NE(cli::ReplyAsJson(r).find("\"nak\":true"), std::string::npos);
+}
+
+// --- what is refused before anything is sent ----------------------------------------------
+
+TEST(CliParameters, textThatCannotGoOutInWindows1251IsRefusedNamingIt) {
+  std::string wire = "untouched";
+  EXPECT_EQ(cli::WireParameters("731942;caf\xE9 12.50;", wire),
+            "PARAMS is not valid UTF-8 at byte 11, nothing sent: \"731942;caf<E9> 12.50;\"");
+  EXPECT_EQ(cli::WireParameters("731942;ok 😀;", wire),
+            "PARAMS holds U+1F600 at byte 11, which Windows-1251 cannot carry, nothing sent: "
+            "\"731942;ok 😀;\"");
+  EXPECT_EQ(wire, "untouched");
+  EXPECT_EQ(cli::WireParameters("731942;Привіт;", wire), "");
+  EXPECT_EQ(wire, link::Utf8ToCp1251("731942;Привіт;"));
+}
+
+TEST(CliParameters, overLongParametersAreRefusedWithoutATimeOut) {
+  std::string wire;
+  // 220 bytes on the wire, although "Ж" takes two in UTF-8.
+  EXPECT_EQ(cli::WireParameters(std::string(219, 'a') + "Ж", wire),
+            "PARAMS is 220 bytes in Windows-1251, more than the 219 a command can carry; "
+            "nothing sent");
+  EXPECT_EQ(cli::WireParameters(std::string(218, 'a') + "Ж", wire), "");
+  EXPECT_EQ(wire.size(), 219u);
+}
+
+TEST(CliScriptFile, folderOrDeviceIsNotAScriptFile) {
+  char dir[] = "/tmp/tesmar-cli-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  EXPECT_EQ(cli::ScriptFileProblem(dir), std::string(dir) + " is a folder, not a script file");
+  EXPECT_EQ(cli::ScriptFileProblem("/dev/null"),
+            "/dev/null is not a regular file, not a script file");
+  const std::string file = std::string(dir) + "/s.txt";
+  std::fclose(std::fopen(file.c_str(), "w"));
+  EXPECT_EQ(cli::ScriptFileProblem(file), "");
+  EXPECT_EQ(cli::ScriptFileProblem(std::string(dir) + "/missing.txt"), "");  // the runner says it
+  std::remove(file.c_str());
+  rmdir(dir);
+}
+
+// --- the sequence counter between runs ----------------------------------------------------
+
+namespace {
+
+struct CliRun {
+  tesmar::test::RecordingSleeper sleeper;
+  link::Driver driver{sleeper};
+  link::MemoryTransport* line;
+  std::vector<uint8_t> seqs;
+  std::function<void()> duringExchange;
+  explicit CliRun() {
+    line = new link::MemoryTransport([this](const std::vector<uint8_t>& req) {
+      seqs.push_back(req[2]);
+      if (duringExchange) duringExchange();
+      return tesmar::test::Reply(req[2], req[3], "");
+    });
+    driver.AttachSerialLink(std::unique_ptr<link::Transport>(line));
+  }
+};
+
+std::string SequenceFile() {
+  char dir[] = "/tmp/tesmar-seq-XXXXXX";
+  return std::string(mkdtemp(dir)) + "/" + cli::kSequenceFileName;
+}
+
+uint8_t Saved(const std::string& path) {
+  uint8_t c = 0;
+  EXPECT_TRUE(cli::SequenceStore::Load(path, c));
+  return c;
+}
+
+}  // namespace
+
+TEST(CliSequence, eachRunContinuesWhereTheLastOneStopped) {
+  const std::string path = SequenceFile();
+  std::ofstream(path) << "41\n";
+  CliRun first;
+  cli::SequenceStore a(path, first.driver);
+  a.Begin();
+  EXPECT_EQ(Saved(path), 42);  // reserved before anything is sent
+  for (int i = 0; i < 3; ++i) first.driver.ExecuteCommand(0x61, "731942;x;");
+  EXPECT_EQ(first.seqs,
+            (std::vector<uint8_t>{link::SeqByte(42), link::SeqByte(43), link::SeqByte(44)}));
+  EXPECT_EQ(Saved(path), 45);
+
+  CliRun second;
+  cli::SequenceStore b(path, second.driver);
+  b.Begin();
+  second.driver.ExecuteCommand(0x61, "731942;x;");
+  EXPECT_NE(second.seqs.front(), first.seqs.back());
+}
+
+TEST(CliSequence, runKilledDuringItsExchangeStillLeavesItsSeqBehind) {
+  for (int start : {0, 93, 94, 254, 255}) {
+    const std::string path = SequenceFile();
+    std::ofstream(path) << start << "\n";
+    CliRun killed, next;
+    cli::SequenceStore a(path, killed.driver);
+    a.Begin();
+    // The next run starts while the first one's request is on the line.
+    cli::SequenceStore b(path, next.driver);
+    killed.duringExchange = [&] { b.Begin(); };
+    killed.driver.ExecuteCommand(0x61, "731942;x;");
+    next.driver.ExecuteCommand(0x61, "731942;x;");
+    EXPECT_NE(next.seqs.front(), killed.seqs.front()) << start;
+  }
+}
+
+TEST(CliSequence, unusableFileStartsAnywhereAndAnUnwritableOneIsSaidOnce) {
+  const std::string path = SequenceFile();
+  uint8_t c;
+  for (const char* text : {"", "256\n", "-1\n", "12x\n", "0x10\n"}) {
+    std::ofstream(path) << text;
+    EXPECT_FALSE(cli::SequenceStore::Load(path, c)) << text;
+  }
+  char* text = nullptr;
+  size_t size = 0;
+  std::FILE* err = open_memstream(&text, &size);
+  CliRun run;
+  cli::SequenceStore store("/tmp/tesmar-no-such-folder/" + std::string(cli::kSequenceFileName),
+                           run.driver, err);
+  store.Begin();
+  run.driver.ExecuteCommand(0x21, "731942;");
+  run.driver.ExecuteCommand(0x21, "731942;");
+  std::fclose(err);
+  const std::string said(text, size);
+  std::free(text);
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+  EXPECT_NE(said.find("the sequence counter cannot be kept"), std::string::npos) << said;
+  EXPECT_EQ(run.seqs.size(), 2u);  // the commands still went out
+}
+
+// --- stopping a run ------------------------------------------------------------------------
+
+TEST(CliStop, signalStopsTheScriptBetweenLinesAndCutsItsDelay) {
+  char dir[] = "/tmp/tesmar-stop-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string script = std::string(dir) + "/s.txt";
+  std::ofstream(script) << "; one\r\n; two\r\n; three\r\n";
+  tesmar::test::RecordingSleeper sleeper;
+  link::Driver driver(sleeper);
+  std::FILE* out = std::tmpfile();
+  cli::CliScriptHost host(driver, "", out, out);
+  script::ScriptRunner runner(driver, host, sleeper);
+  host.StopOnSignal(&runner);
+
+  cli::InstallStopHandler();
+  std::raise(SIGTERM);
+  EXPECT_EQ(cli::PendingStopSignal(), SIGTERM);
+  EXPECT_EQ(cli::SignalName(SIGTERM), "SIGTERM");
+  EXPECT_EQ(runner.Run(script), script::Outcome::kStopped);
+  EXPECT_EQ(runner.LinesRead(), 0);
+  cli::InterruptibleSleeper delay;
+  delay.SleepMs(600000);  // returns at once while the stop is pending
+  cli::ClearStopSignal();
+  EXPECT_EQ(runner.Run(script), script::Outcome::kEndOfFile);
+  std::fclose(out);
+  std::remove(script.c_str());
+  rmdir(dir);
 }

@@ -66,6 +66,54 @@ err=$("$EMU" --nak 2 2>&1); rc=$?
 "$EMU" --help | grep -q -- "--link PATH" || fail "emu help"
 "$CLI" --help | grep -q "send CODE" || fail "cli help"
 
+# Refused before anything is sent: text Windows-1251 cannot carry, parameters
+# over 219 bytes, a folder as the script, a file as the port. Exit 64 (2 for
+# the port), one clear line, nothing on the tape.
+lines_before=$(wc -l <"$dir/tape.txt")
+err=$("$CLI" -p "$dir/reg" send 61 $'731942;caf\xe9 12.50;' 2>&1 >/dev/null); rc=$?
+[ $rc -eq 64 ] || fail "broken UTF-8 exited $rc"
+grep -q 'not valid UTF-8 at byte 11, nothing sent: "731942;caf<E9> 12.50;"' <<<"$err" || fail "broken UTF-8: $err"
+err=$("$CLI" -p "$dir/reg" send 61 "731942;ok 😀;" 2>&1 >/dev/null); rc=$?
+[ $rc -eq 64 ] || fail "emoji exited $rc"
+grep -q "U+1F600" <<<"$err" || fail "emoji: $err"
+out=$("$CLI" --json -p "$dir/reg" send 61 "731942;$(printf 'a%.0s' $(seq 220));" 2>"$dir/err.txt"); rc=$?
+[ $rc -eq 64 ] || fail "long parameters exited $rc"
+grep -q "more than the 219" "$dir/err.txt" || fail "long parameters: $(cat "$dir/err.txt")"
+grep -q timeout <<<"$out$(cat "$dir/err.txt")" && fail "long parameters reported a time-out"
+[ "$(wc -l <"$dir/tape.txt")" = "$lines_before" ] || fail "a refused line was printed"
+err=$("$CLI" -p "$dir/reg" run "$dir" 2>&1 >/dev/null); rc=$?
+[ $rc -eq 64 ] || fail "run on a folder exited $rc"
+grep -q "is a folder, not a script file" <<<"$err" || fail "run on a folder: $err"
+for port in "$dir/tape.txt" /dev/null; do
+  err=$("$CLI" -p "$port" send 80 "731942;" 2>&1 >/dev/null); rc=$?
+  [ $rc -eq 2 ] || fail "$port as the port exited $rc"
+  grep -q "cannot open $port: not a serial device" <<<"$err" || fail "$port as the port: $err"
+done
+
+# The sequence counter is kept between runs, one ahead of the last request.
+mkdir -p "$dir/cfg"
+timeout 20 "$CLI" --config "$dir/cfg" --json -p "$dir/reg" send 21 "731942;" >"$dir/a.json" || fail "seq a"
+seq_a=$(sed 's/.*"sent":"01..\(..\).*/\1/' "$dir/a.json")
+next=$(cat "$dir/cfg/tesmar-cli.seq")
+timeout 20 "$CLI" --config "$dir/cfg" --json -p "$dir/reg" send 21 "731942;" >"$dir/b.json" || fail "seq b"
+seq_b=$(sed 's/.*"sent":"01..\(..\).*/\1/' "$dir/b.json")
+[ "$seq_a" != "$seq_b" ] || fail "second run repeated SEQ $seq_a"
+[ "$(printf "%02X" $((0x20 + (next + 1) % 256 % 95)))" = "$seq_b" ] || fail "counter $next, SEQ $seq_b"
+
+# Ctrl-C during a run: it stops between lines with its message, exit 130,
+# and the session log gets its end line.
+printf '[LogFile]\r\nLog=1\r\nLogName=%s\r\n' "$dir/cfg/session.log" >"$dir/cfg/tsinit.ini"
+printf '%%DeclareBeg\r\n%%New i\r\n%%DeclareEnd\r\n%%Set i = "0"\r\n%%While (i<100000)\r\n21731942;\r\n%%Delay 20\r\n%%Oper (i, 1, 0, i)\r\n%%EndWhile\r\n' >"$dir/long.txt"
+"$CLI" --config "$dir/cfg" -p "$dir/reg" run "$dir/long.txt" >/dev/null 2>"$dir/err.txt" &
+cli_pid=$!
+sleep 1
+kill -INT $cli_pid
+timeout 10 tail --pid=$cli_pid -f /dev/null || { kill -9 $cli_pid; fail "run ignored Ctrl-C"; }
+wait $cli_pid; rc=$?
+[ $rc -eq 130 ] || fail "stopped run exited $rc"
+grep -q "stopped by SIGINT after line" "$dir/err.txt" || fail "stop message: $(cat "$dir/err.txt")"
+tail -1 "$dir/cfg/session.log" | iconv -f CP1251 -t UTF-8 | grep -q "^;Конец Сеанса" || fail "no end line in the session log"
+
 # A silent registrar: no answer, exit 2, within the bounded wait.
 kill $emu_pid; wait $emu_pid 2>/dev/null
 "$EMU" --link "$dir/reg" --silence 1 >"$dir/emu.out" 2>&1 &
@@ -75,6 +123,21 @@ printf '[Fiscal Printer]\r\nReply=0\r\n' >"$dir/tsinit.ini"
 out=$(timeout 30 "$CLI" --config "$dir" --json -p "$dir/reg" send 21 "731942;"); rc=$?
 [ $rc -eq 2 ] || fail "silent registrar exited $rc"
 grep -q '"timeout":true' <<<"$out" || fail "timeout flag: $out"
+
+# A registrar that keeps sending SYN: the exchange bound of tsinit.ini ends
+# it with a message, exit 2.
+kill $emu_pid; wait $emu_pid 2>/dev/null
+"$EMU" --link "$dir/reg" --busy 60000 >"$dir/emu.out" 2>&1 &
+emu_pid=$!
+sleep 0.3
+printf '[Fiscal Printer]\r\nReply=0\r\nExchangeLimit=1500\r\n' >"$dir/tsinit.ini"
+timeout 20 "$CLI" --config "$dir" -p "$dir/reg" send 21 "731942;" >/dev/null 2>"$dir/err.txt"; rc=$?
+[ $rc -eq 2 ] || fail "endless SYN exited $rc"
+grep -q "ExchangeLimit" "$dir/err.txt" || fail "endless SYN message: $(cat "$dir/err.txt")"
+kill -9 $emu_pid; wait $emu_pid 2>/dev/null
+"$EMU" --link "$dir/reg" >"$dir/emu.out" 2>&1 &
+emu_pid=$!
+sleep 0.3
 
 # The direct USB link: tesmar-cli --usb through a libusb stand-in whose bulk
 # endpoints reach the emulator's pty.

@@ -1,0 +1,44 @@
+// tesmar-cli starts afresh for every command, but the registrar remembers
+// the last SEQ it answered: a request with that SEQ is taken for a resend
+// and answered from memory without running. So the counter lives on in the
+// config folder (tesmar-cli.seq, one decimal number), written atomically
+// before the first exchange and after every one, always one ahead of the
+// last request sent: a run killed in the middle of an exchange still never
+// hands its SEQ to the next run.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "driver.h"
+#include "exchange_observer.h"
+
+namespace tesmar::cli {
+
+inline constexpr const char* kSequenceFileName = "tesmar-cli.seq";
+
+class SequenceStore : public link::ExchangeObserver {
+ public:
+  SequenceStore(std::string path, link::Driver& driver, std::FILE* err = stderr)
+      : path_(std::move(path)), driver_(driver), err_(err) {}
+
+  // Sets the driver's counter from the file (a random one when there is no
+  // usable file), reserves the next one and starts following the exchanges.
+  void Begin();
+  void ExchangeFinished(const link::ExchangeReport& report) override;
+
+  // The counter in the file; false when there is none or it is not a number
+  // from 0 to 255.
+  static bool Load(const std::string& path, uint8_t& counter);
+
+ private:
+  void SaveNext();
+
+  std::string path_;
+  link::Driver& driver_;
+  std::FILE* err_;
+  bool warned_ = false;
+};
+
+}  // namespace tesmar::cli

@@ -1,0 +1,27 @@
+// Ctrl-C and SIGTERM during `tesmar-cli run`: the first one asks the script
+// to stop between lines, as "Стоп" does in the monitor, so the run ends
+// cleanly (the link is closed and the session log gets its end line); a
+// second one ends the program at once, as it would without the handler.
+#pragma once
+
+#include <string>
+
+#include "transport.h"
+
+namespace tesmar::cli {
+
+void InstallStopHandler();
+// The signal that asked for a stop (SIGINT, SIGTERM), or 0.
+int PendingStopSignal();
+void ClearStopSignal();
+// "SIGINT", "SIGTERM", or the number.
+std::string SignalName(int signal);
+
+// Sleeps in short slices and ends early once a stop is pending, so a long
+// script Delay does not hold Ctrl-C back.
+class InterruptibleSleeper : public link::Sleeper {
+ public:
+  void SleepMs(int ms) override;
+};
+
+}  // namespace tesmar::cli
