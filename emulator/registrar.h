@@ -19,7 +19,7 @@
 #include "arg_reader.h"
 #include "configuration.h"
 #include "documents.h"
-#include "error_codes.h"
+#include "refusals.h"
 #include "identity_clock.h"
 #include "memory_firmware.h"
 #include "network.h"
