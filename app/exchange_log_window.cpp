@@ -21,7 +21,7 @@ ExchangeLogWindow::ExchangeLogWindow(AppContext& ctx, ExchangeLogModel& model, Q
     : QDialog(parent), ctx_(ctx), model_(model), filter_(this) {
   setWindowTitle("Журнал обмена");
   setWindowFlags(Qt::Window);
-  resize(900, 560);
+  resize(1100, 600);
   filter_.setSourceModel(&model_);
   table_ = new QTableView;
   table_->setModel(&filter_);
@@ -30,6 +30,11 @@ ExchangeLogWindow::ExchangeLogWindow(AppContext& ctx, ExchangeLogModel& model, Q
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+  // Widths by what the columns hold: measuring 100,000 rows would stall.
+  const int w = table_->fontMetrics().averageCharWidth();
+  const int chars[ExchangeLogModel::kColumns] = {13, 5, 5, 34, 24, 7, 30, 18, 9, 7};
+  for (int c = 0; c < ExchangeLogModel::kColumns; ++c)
+    table_->setColumnWidth(c, (chars[c] + 2) * w);
   frames_ = new QPlainTextEdit;
   frames_->setReadOnly(true);
   frames_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
