@@ -10,7 +10,13 @@
 
 #include "app_context.h"
 #include "instant_registrar.h"
+#include "command_path.h"
+#include "exchange_log.h"
+#include "exchange_log_window.h"
+#include "formatters.h"
+#include "frame.h"
 #include "main_window.h"
+#include "memory_transport.h"
 
 using namespace tesmar;
 
@@ -77,6 +83,49 @@ void BM_ConnectAgainstAnInstantRegistrar(benchmark::State& st) {
   st.counters["fixed_waits_ms"] = static_cast<double>(waits);
 }
 BENCHMARK(BM_ConnectAgainstAnInstantRegistrar)->Unit(benchmark::kMillisecond);
+
+
+// One in-memory exchange of 21h: the bare driver (0), through a window's
+// command path (1), with the exchange log keeping every row (2), and with
+// the log's window open on those rows (3).
+void BM_ExchangeWithTheLogAndTheCommandPath(benchmark::State& st) {
+  Rig rig;
+  rig.driver.AttachSerialLink(
+      std::make_unique<link::MemoryTransport>([](const std::vector<uint8_t>& req) {
+        const uint8_t status[6] = {0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
+        uint8_t reply[300];
+        const size_t len =
+            link::BuildReplyFrame(req[2], req[3], "0000", "081226;1530;", status, reply);
+        return std::vector<uint8_t>(reply, reply + len);
+      }));
+  const int kind = static_cast<int>(st.range(0));
+  app::ExchangeLogModel log(100000);
+  std::unique_ptr<app::ExchangeLogWindow> window;
+  if (kind >= 2) rig.driver.SetExchangeObserver(&log);
+  if (kind == 3) {
+    window = std::make_unique<app::ExchangeLogWindow>(rig.ctx, log);
+    window->show();
+  }
+  app::CommandPath path(rig.ctx);
+  for (auto _ : st) {
+    if (kind == 0) {
+      benchmark::DoNotOptimize(link::ReadDateTime(rig.driver, "731942").flags);
+    } else {
+      benchmark::DoNotOptimize(
+          path.send([](link::Driver& d) -> auto& { return link::ReadDateTime(d, "731942"); }));
+    }
+    if (kind == 3) QCoreApplication::processEvents();
+  }
+  rig.driver.SetExchangeObserver(nullptr);
+  st.counters["rows"] = log.rowCount();
+}
+BENCHMARK(BM_ExchangeWithTheLogAndTheCommandPath)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
+    ->Iterations(50000)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
