@@ -27,8 +27,14 @@ QByteArray Bytes(std::string_view s) {
 
 }  // namespace
 
+constexpr int kFlushIntervalMs = 100;
+
 ExchangeLogModel::ExchangeLogModel(size_t capacity, QObject* parent)
-    : QAbstractTableModel(parent), capacity_(capacity > 0 ? capacity : 1) {}
+    : QAbstractTableModel(parent), capacity_(capacity > 0 ? capacity : 1) {
+  flushTimer_.setSingleShot(true);
+  flushTimer_.setInterval(kFlushIntervalMs);
+  connect(&flushTimer_, &QTimer::timeout, this, &ExchangeLogModel::flush);
+}
 
 void ExchangeLogModel::ExchangeFinished(const link::ExchangeReport& r) {
   LoggedExchange e;
@@ -52,24 +58,40 @@ void ExchangeLogModel::ExchangeFinished(const link::ExchangeReport& r) {
   } else {
     e.decoded = "ответ не ожидается";
   }
-  add(std::move(e));
+  pending_.push_back(std::move(e));
+  if (pending_.size() > capacity_) pending_.pop_front();
+  if (!flushTimer_.isActive()) flushTimer_.start();
 }
 
 void ExchangeLogModel::add(LoggedExchange row) {
-  if (rows_.size() >= capacity_) {
-    beginRemoveRows({}, 0, 0);
-    rows_.pop_front();
+  pending_.push_back(std::move(row));
+  flush();
+}
+
+void ExchangeLogModel::flush() {
+  flushTimer_.stop();
+  if (!pending_.empty()) append(pending_);
+  pending_.clear();
+}
+
+void ExchangeLogModel::append(std::deque<LoggedExchange>& rows) {
+  const size_t keep = std::min(rows.size(), capacity_);
+  const size_t drop = rows_.size() + keep > capacity_ ? rows_.size() + keep - capacity_ : 0;
+  if (drop > 0) {
+    beginRemoveRows({}, 0, static_cast<int>(drop) - 1);
+    rows_.erase(rows_.begin(), rows_.begin() + static_cast<long>(drop));
     endRemoveRows();
   }
   const int at = static_cast<int>(rows_.size());
-  beginInsertRows({}, at, at);
-  rows_.push_back(std::move(row));
+  beginInsertRows({}, at, at + static_cast<int>(keep) - 1);
+  for (size_t i = rows.size() - keep; i < rows.size(); ++i) rows_.push_back(std::move(rows[i]));
   endInsertRows();
 }
 
 void ExchangeLogModel::clear() {
   beginResetModel();
   rows_.clear();
+  pending_.clear();
   endResetModel();
 }
 

@@ -6,7 +6,9 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 #include <deque>
+#include <vector>
 
 #include "exchange_observer.h"
 
@@ -29,7 +31,9 @@ struct LoggedExchange {
 };
 
 // The rows, newest last, at most `capacity` of them (the oldest go first),
-// so a long script never grows memory without bound.
+// so a long script never grows memory without bound. Finished exchanges are
+// handed to the views in batches, at most ten times a second, so that an
+// open log window never slows a fast script down to its repaints.
 class ExchangeLogModel : public QAbstractTableModel, public link::ExchangeObserver {
   Q_OBJECT
  public:
@@ -49,7 +53,10 @@ class ExchangeLogModel : public QAbstractTableModel, public link::ExchangeObserv
   explicit ExchangeLogModel(size_t capacity = 100000, QObject* parent = nullptr);
 
   void ExchangeFinished(const link::ExchangeReport& report) override;
+  // Adds one row at once (with any exchanges still waiting before it).
   void add(LoggedExchange row);
+  // Hands the waiting exchanges to the views now.
+  void flush();
   void clear();
   const LoggedExchange& at(int row) const { return rows_[static_cast<size_t>(row)]; }
   size_t capacity() const { return capacity_; }
@@ -63,7 +70,11 @@ class ExchangeLogModel : public QAbstractTableModel, public link::ExchangeObserv
   QString text(int row, int column) const;
 
  private:
+  void append(std::deque<LoggedExchange>& rows);
+
   std::deque<LoggedExchange> rows_;
+  std::deque<LoggedExchange> pending_;
+  QTimer flushTimer_;
   size_t capacity_;
 };
 

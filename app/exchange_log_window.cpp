@@ -28,6 +28,7 @@ ExchangeLogWindow::ExchangeLogWindow(AppContext& ctx, ExchangeLogModel& model, Q
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->verticalHeader()->hide();
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
   // Widths by what the columns hold: measuring 100,000 rows would stall.
@@ -106,6 +107,7 @@ QString ExchangeLogWindow::csv() const {
 }
 
 void ExchangeLogWindow::save() {
+  model_.flush();  // what has happened until now, not what the next batch shows
   const QString file = ctx_.prompt.saveFileName("Сохранить журнал обмена", "CSV (*.csv)");
   if (file.isEmpty()) return;
   if (!link::WriteFileAtomically(file.toStdString(), csv().toStdString()))

@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 
 #include "app_context.h"
-#include "instant_registrar.h"
 #include "command_path.h"
 #include "exchange_log.h"
 #include "exchange_log_window.h"
 #include "formatters.h"
 #include "frame.h"
+#include "instant_registrar.h"
 #include "main_window.h"
 #include "memory_transport.h"
 
@@ -84,7 +84,6 @@ void BM_ConnectAgainstAnInstantRegistrar(benchmark::State& st) {
 }
 BENCHMARK(BM_ConnectAgainstAnInstantRegistrar)->Unit(benchmark::kMillisecond);
 
-
 // One in-memory exchange of 21h: the bare driver (0), through a window's
 // command path (1), with the exchange log keeping every row (2), and with
 // the log's window open on those rows (3).
@@ -112,7 +111,7 @@ void BM_ExchangeWithTheLogAndTheCommandPath(benchmark::State& st) {
       benchmark::DoNotOptimize(link::ReadDateTime(rig.driver, "731942").flags);
     } else {
       benchmark::DoNotOptimize(
-          path.send([](link::Driver& d) -> auto& { return link::ReadDateTime(d, "731942"); }));
+          path.send([](link::Driver & d) -> auto& { return link::ReadDateTime(d, "731942"); }));
     }
     if (kind == 3) QCoreApplication::processEvents();
   }

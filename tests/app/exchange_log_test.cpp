@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -53,6 +54,7 @@ TEST(ExchangeLog, exchangesOfTwoWindowsAndAScriptAppearInOrder) {
   h.prompt.file = path;
   monitor.openFile();
   monitor.run();
+  log.flush();
 
   using M = app::ExchangeLogModel;
   EXPECT_EQ(Column(log, M::kCode), (QStringList{"88", "80", "42", "A0", "21", "89"}));
@@ -81,6 +83,8 @@ TEST(ExchangeLog, timeOutAndNakResendsShowAsSuch) {
   h.driver.SetRetryCount(2);
   link::ReadDateTime(h.driver, "731942");
   app::ExchangeLogModel& log = h.window->exchangeLog();
+  EXPECT_EQ(log.rowCount(), 0);  // handed to the views in the next batch
+  log.flush();
   ASSERT_EQ(log.rowCount(), 1);
   EXPECT_EQ(log.at(0).resends, 2);
   EXPECT_EQ(log.at(0).decoded, QString::fromUtf8(link::kNakText));
@@ -92,6 +96,7 @@ TEST(ExchangeLog, timeOutAndNakResendsShowAsSuch) {
   h.registrar->session.SetFaults(silent);
   h.driver.SetRetryCount(0);
   link::ReadDateTime(h.driver, "731942");
+  log.flush();
   ASSERT_EQ(log.rowCount(), 2);
   EXPECT_EQ(log.at(1).decoded, QString::fromUtf8(link::kTimeoutText));
   EXPECT_TRUE(log.at(1).reply.isEmpty());
@@ -111,6 +116,7 @@ TEST(ExchangeLog, filterByCodeAndFailuresThenTheShownRowsSavedAsCsv) {
   link::ReadDateTime(h.driver, "731942");
   link::ReadSerialNumber(h.driver, "731942");  // refused: no serial number yet
   link::ReadDateTime(h.driver, "731942");
+  h.window->exchangeLog().flush();
   app::ExchangeLogWindow w(h.ctx, h.window->exchangeLog());
   EXPECT_EQ(w.filter().rowCount(), 5);
   w.codeFilter()->setText("21");
@@ -135,6 +141,20 @@ TEST(ExchangeLog, filterByCodeAndFailuresThenTheShownRowsSavedAsCsv) {
   h.prompt.file = QDir(h.dir.path()).filePath("no/such/log.csv");
   w.save();
   EXPECT_EQ(h.prompt.messages.back(), "Журнал обмена не сохранен в " + h.prompt.file + "!");
+}
+
+TEST(ExchangeLog, waitingExchangesReachTheViewsInOneBatchAndKeepTheCap) {
+  test::AppHarness h;
+  h.Connect();
+  app::ExchangeLogModel log(4);
+  h.window->exchangeObservers().Add(&log);
+  for (int i = 0; i < 6; ++i) link::ReadDateTime(h.driver, "731942");
+  EXPECT_EQ(log.rowCount(), 0);
+  QElapsedTimer t;
+  t.start();
+  while (log.rowCount() == 0 && t.elapsed() < 2000) QCoreApplication::processEvents();
+  EXPECT_EQ(log.rowCount(), 4);  // one batch, the newest four
+  h.window->exchangeObservers().Remove(&log);
 }
 
 TEST(ExchangeLog, rowsBeyondTheCapDropTheOldest) {
