@@ -165,20 +165,30 @@ bool ReceiptOpen(const Registrar& r) {
   return r.state.FiscalReceiptOpen();
 }
 
+// The periodic report over the records whose `key` (date or number) lies
+// from `first` to `last`; refused inside a receipt, for a reversed range and
+// for a range without a record.
+template <class Key>
+Answer PeriodicOver(Registrar& r, long long first, long long last, bool full,
+                    Key FiscalRecord::*key, const std::string& heading) {
+  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
+  if (first > last) return Refused(err::FieldRange(2));
+  std::vector<FiscalRecord> found;
+  for (const FiscalRecord& rec : r.state.fiscalRecords)
+    if (rec.*key >= first && rec.*key <= last) found.push_back(rec);
+  if (found.empty()) return Refused(err::FieldRange(1));
+  PrintPeriodic(r, heading, found, full);
+  return {};
+}
+
 // A2h: first date; last date (DDMMYY); 0 short or 1 full.
 Answer PeriodicByDate(Registrar& r, ArgReader& args) {
   const int first = args.Date(1);
   const int last = args.Date(2);
   const bool full = args.Integer(3, 0, 1) == 1;
   if (!args) return args.Refusal();
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
-  if (first > last) return Refused(err::FieldRange(2));
-  std::vector<FiscalRecord> found;
-  for (const FiscalRecord& rec : r.state.fiscalRecords)
-    if (rec.date >= first && rec.date <= last) found.push_back(rec);
-  if (found.empty()) return Refused(err::FieldRange(1));
-  PrintPeriodic(r, "З " + FormatDate(first) + " ПО " + FormatDate(last), found, full);
-  return {};
+  return PeriodicOver(r, first, last, full, &FiscalRecord::date,
+                      "З " + FormatDate(first) + " ПО " + FormatDate(last));
 }
 
 // A3h: first number; last number; 0 short or 1 full. A range reaching past
@@ -188,14 +198,8 @@ Answer PeriodicByNumber(Registrar& r, ArgReader& args) {
   const long long last = args.Integer(2, 1, kMaxReportNumber);
   const bool full = args.Integer(3, 0, 1) == 1;
   if (!args) return args.Refusal();
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
-  if (first > last) return Refused(err::FieldRange(2));
-  std::vector<FiscalRecord> found;
-  for (const FiscalRecord& rec : r.state.fiscalRecords)
-    if (rec.number >= first && rec.number <= last) found.push_back(rec);
-  if (found.empty()) return Refused(err::FieldRange(1));
-  PrintPeriodic(r, "З № " + std::to_string(first) + " ПО № " + std::to_string(last), found, full);
-  return {};
+  return PeriodicOver(r, first, last, full, &FiscalRecord::number,
+                      "З № " + std::to_string(first) + " ПО № " + std::to_string(last));
 }
 
 // A4h: the goods sold in the shift with codes from first to last.
