@@ -7,11 +7,14 @@
 
 #include "app_context.h"
 #include "application_setup.h"
+#include "config_windows.h"
 #include "main_window.h"
-#include "report_windows.h"
-#include "script_windows.h"
 #include "pty_server.h"
 #include "registrar.h"
+#include "report_windows.h"
+#include "sales_windows.h"
+#include "script_windows.h"
+#include "service_windows.h"
 #include "session.h"
 #include "tape_form.h"
 #include "tape_window.h"
@@ -102,7 +105,9 @@ int main(int argc, char** argv) {
   link::TPortControl ports;
   link::UsbPortFinder usbPorts;
   app::WindowTable windows = app::AppWindows();
-  for (app::WindowTable more : {script::ScriptWindows(), reports::ReportWindows()})
+  for (app::WindowTable more :
+       {script::ScriptWindows(), reports::ReportWindows(), sales::SalesWindows(),
+        service::ConfigWindows(), service::ServiceWindows()})
     windows.insert(windows.end(), more.begin(), more.end());
   if (demo) windows.push_back(app::TapeWindowRow());
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0)}, windows);

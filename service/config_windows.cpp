@@ -1,0 +1,7 @@
+#include "config_windows.h"
+
+namespace tesmar::service {
+
+app::WindowTable ConfigWindows() { return {}; }
+
+}  // namespace tesmar::service

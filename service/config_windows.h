@@ -1,0 +1,11 @@
+// The registrar configuration windows: header text, operators, passwords,
+// payment forms, fiscal parameters, registrar parameters, clock.
+#pragma once
+
+#include "window_table.h"
+
+namespace tesmar::service {
+
+app::WindowTable ConfigWindows();
+
+}  // namespace tesmar::service
