@@ -9,6 +9,7 @@
 #include "application_setup.h"
 #include "config_windows.h"
 #include "main_window.h"
+#include "network_windows.h"
 #include "pty_server.h"
 #include "registrar.h"
 #include "report_windows.h"
@@ -107,7 +108,7 @@ int main(int argc, char** argv) {
   app::WindowTable windows = app::AppWindows();
   for (app::WindowTable more :
        {script::ScriptWindows(), reports::ReportWindows(), sales::SalesWindows(),
-        service::ConfigWindows(), service::ServiceWindows()})
+        service::ConfigWindows(), service::ServiceWindows(), service::NetworkWindows()})
     windows.insert(windows.end(), more.begin(), more.end());
   if (demo) windows.push_back(app::TapeWindowRow());
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0)}, windows);

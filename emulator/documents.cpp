@@ -8,6 +8,7 @@
 #include "emu_codes.h"
 #include "encoding.h"
 #include "printing.h"
+#include "receipt_frame.h"
 
 namespace tesmar::emu {
 
@@ -113,6 +114,7 @@ Answer OpenFiscal(Registrar& r, ArgReader& args) {
   receipt.number = ++s.lastReceiptNumber;
   s.receipt = receipt;
   s.document = Document::kReceiptOpened;
+  PrintReceiptHead(r);
   ReceiptLineUtf8(r, std::string(receipt.refund ? "ЧЕК ПОВЕРНЕННЯ № " : "ФІСКАЛЬНИЙ ЧЕК № ") +
                          std::to_string(receipt.number));
   ReceiptLineUtf8(r, "КАСИР " + std::to_string(receipt.operatorNumber) + "   КАСА " +
@@ -194,6 +196,7 @@ Answer Close(Registrar& r, ArgReader& args) {
   if (!s.FiscalReceiptOpen() || s.receipt.Paid() < s.receipt.Total())
     return Refused(err::kWrongDocumentState);
   PrintReceiptLine(r, ReportRow("СУМА", FormatMoney(s.receipt.Total())));
+  PrintReceiptFoot(r);
   PrintReceiptLine(r, std::string(kTapeWidth, '='));
   if (!s.receipt.items.empty()) AddReceiptToShift(r, s.receipt);
   s.receipt = {};

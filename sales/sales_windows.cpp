@@ -1,7 +1,17 @@
 #include "sales_windows.h"
 
+#include <memory>
+
+#include "article_store.h"
+
 namespace tesmar::sales {
 
-app::WindowTable SalesWindows() { return {}; }
+// The receipt window and the article upload window share one article file.
+app::WindowTable SalesWindows() {
+  auto articles = std::make_shared<ArticleStore>();
+  app::WindowTable rows = ReceiptWindows(articles);
+  for (app::WindowRow& row : DocumentWindows(articles)) rows.push_back(std::move(row));
+  return rows;
+}
 
 }  // namespace tesmar::sales

@@ -2,6 +2,8 @@
 
 namespace tesmar::service {
 
-app::WindowTable ConfigWindows() { return {}; }
+app::WindowTable ConfigWindows() {
+  return {};
+}
 
 }  // namespace tesmar::service

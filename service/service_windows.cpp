@@ -2,6 +2,8 @@
 
 namespace tesmar::service {
 
-app::WindowTable ServiceWindows() { return {}; }
+app::WindowTable ServiceWindows() {
+  return {};
+}
 
 }  // namespace tesmar::service
