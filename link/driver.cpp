@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <thread>
 
 #include "command_codes.h"
 #include "encoding.h"
 #include "frame.h"
+#include "platform.h"
 #include "serial_port.h"
 
 namespace tesmar::link {
@@ -29,7 +29,7 @@ constexpr int kBytesPerClockCheck = 64;
 
 class ThreadSleeper : public Sleeper {
  public:
-  void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+  void SleepMs(int ms) override { platform::SleepMs(ms); }
 };
 
 class SystemTime : public TimeSource {

@@ -1,7 +1,5 @@
 #include "ini_profile.h"
 
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "atomic_file.h"
+#include "platform.h"
 
 namespace tesmar::link {
 
@@ -73,7 +72,7 @@ int ParseLeadingInt(std::string_view text) {
 }
 
 bool IniProfile::Exists() const {
-  return access(path_.c_str(), F_OK) == 0;
+  return platform::FileExists(path_);
 }
 
 std::string IniProfile::GetString(std::string_view section, std::string_view key,

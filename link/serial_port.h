@@ -27,14 +27,25 @@ class SerialPort : public Transport {
   void Purge() override;
   void DiscardInput() override;
 
-  int Fd() const { return fd_; }
-
   static constexpr int kReadTimeoutMs = 100;
+
+#ifdef _WIN32
+  void ClearError() override;
+  // The port handle as the driver reports it (never -1 for an open port).
+  int Fd() const { return static_cast<int>(reinterpret_cast<intptr_t>(handle_)); }
+
+ private:
+  explicit SerialPort(void* handle) : handle_(handle) {}
+
+  void* handle_;
+#else
+  int Fd() const { return fd_; }
 
  private:
   explicit SerialPort(int fd) : fd_(fd) {}
 
   int fd_;
+#endif
   bool hungUp_ = false;
   // Bytes already read from the port and not yet handed out: one read call
   // takes what has arrived, the driver still sees one byte at a time.

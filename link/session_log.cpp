@@ -1,26 +1,13 @@
 #include "session_log.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "encoding.h"
+#include "platform.h"
 
 namespace tesmar::link {
 
 namespace {
-
-std::tm LocalNow() {
-  std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  return tm;
-}
-
-std::string ProcessDirectory() {
-  char buf[4096];
-  return getcwd(buf, sizeof buf) ? std::string(buf) : std::string(".");
-}
 
 // Fields in the order day, month, year, hour, minute, second.
 std::string Stamp(const char* format, const std::tm& t, std::string_view text = {}) {
@@ -32,7 +19,7 @@ std::string Stamp(const char* format, const std::tm& t, std::string_view text = 
 
 }  // namespace
 
-SessionLog::SessionLog() : clock_(LocalNow), cwd_(ProcessDirectory) {}
+SessionLog::SessionLog() : clock_(platform::LocalTime), cwd_(platform::CurrentDirectory) {}
 
 void SessionLog::SetLogFileName(std::string_view name) {
   name_.assign(name.substr(0, 299));
@@ -41,7 +28,7 @@ void SessionLog::SetLogFileName(std::string_view name) {
 // The path is built once, at the first entry: later changes of the name or
 // of the current directory do not move the log.
 void SessionLog::FixPath() {
-  if (path_.empty()) path_ = name_.front() == '/' ? name_ : cwd_() + "/" + name_;
+  if (path_.empty()) path_ = platform::PathIn(cwd_(), name_);
 }
 
 void SessionLog::Append(const std::string& text) {

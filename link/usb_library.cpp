@@ -1,8 +1,8 @@
 #include "usb_library.h"
 
-#include <dlfcn.h>
-
 #include <cstdlib>
+
+#include "platform.h"
 
 namespace tesmar::link {
 
@@ -10,19 +10,19 @@ namespace {
 
 template <typename F>
 void Find(void* lib, const char* name, F& fn) {
-  fn = reinterpret_cast<F>(dlsym(lib, name));
+  fn = reinterpret_cast<F>(platform::FindEntry(lib, name));
 }
 
 }  // namespace
 
 std::string UsbLibrary::FileName() {
   const char* override = std::getenv("TESMAR_LIBUSB");
-  return override && *override ? override : "libusb-1.0.so.0";
+  return override && *override ? override : platform::DefaultUsbLibrary();
 }
 
 bool UsbLibrary::Load() {
   Unload();
-  handle_ = dlopen(FileName().c_str(), RTLD_NOW | RTLD_LOCAL);
+  handle_ = platform::LoadLibraryNamed(FileName());
   if (!handle_) return false;
   Find(handle_, "libusb_init", e_.init_);
   Find(handle_, "libusb_exit", e_.exit_);
@@ -43,7 +43,7 @@ bool UsbLibrary::Load() {
 }
 
 void UsbLibrary::Unload() {
-  if (handle_) dlclose(handle_);
+  if (handle_) platform::FreeLibraryHandle(handle_);
   handle_ = nullptr;
   e_ = Entries{};
 }

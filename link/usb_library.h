@@ -40,7 +40,8 @@ class UsbLibrary {
   bool Load();
   void Unload();
   bool Loaded() const { return handle_ != nullptr; }
-  // The file that Load() opens: $TESMAR_LIBUSB, else libusb-1.0.so.0.
+  // The file that Load() opens: $TESMAR_LIBUSB, else libusb-1.0.so.0
+  // (libusb-1.0.dll on Windows).
   static std::string FileName();
 
   int Init(void** ctx);

@@ -1,0 +1,161 @@
+// The serial link on Windows: the port opened as "\\.\" + its name, 8N1 at
+// the chosen rate with the port's other settings kept, one-byte reads bounded
+// by a 100 ms total time-out.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "serial_port.h"
+
+namespace tesmar::link {
+
+namespace {
+
+constexpr DWORD kQueueBytes = 1024;
+
+// The system's words for the last error, after `what`.
+std::string Reason(const std::string& what) {
+  const DWORD code = GetLastError();
+  char text[256] = {};
+  const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                 nullptr, code, 0, text, sizeof text, nullptr);
+  std::string words(text, n);
+  while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == ' '))
+    words.pop_back();
+  if (words.empty()) words = "error " + std::to_string(code);
+  return what + ": " + words;
+}
+
+// What a port name becomes: "COM10" -> "\\.\COM10"; a path already in the
+// device namespace stays as it is.
+std::string DevicePath(const std::string& name) {
+  if (name.rfind("\\\\.\\", 0) == 0) return name;
+  return "\\\\.\\" + name;
+}
+
+// 8N1 at `baud`; every other field (handshake included) as the port had it.
+bool Configure(HANDLE h, int baud, std::string* error) {
+  SetupComm(h, kQueueBytes, kQueueBytes);
+  DCB dcb{};
+  dcb.DCBlength = sizeof dcb;
+  if (!GetCommState(h, &dcb)) {
+    *error = Reason("GetCommState");
+    return false;
+  }
+  dcb.BaudRate = static_cast<DWORD>(baud);
+  dcb.ByteSize = 8;
+  dcb.Parity = NOPARITY;
+  dcb.StopBits = ONESTOPBIT;
+  if (!SetCommState(h, &dcb)) {
+    *error = Reason("SetCommState");
+    return false;
+  }
+  COMMTIMEOUTS t{};
+  t.ReadIntervalTimeout = 0;
+  t.ReadTotalTimeoutMultiplier = 0;
+  t.ReadTotalTimeoutConstant = SerialPort::kReadTimeoutMs;
+  t.WriteTotalTimeoutMultiplier = 0;
+  t.WriteTotalTimeoutConstant = 0;
+  if (!SetCommTimeouts(h, &t)) {
+    *error = Reason("SetCommTimeouts");
+    return false;
+  }
+  return true;
+}
+
+// Errors after which the port is gone rather than troubled.
+bool IsHangUp(DWORD code) {
+  return code == ERROR_INVALID_HANDLE || code == ERROR_ACCESS_DENIED ||
+         code == ERROR_BAD_COMMAND || code == ERROR_DEVICE_NOT_CONNECTED ||
+         code == ERROR_DEVICE_REMOVED || code == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace
+
+bool BaudToSpeed(int baud, unsigned& speed) {
+  static constexpr int kBauds[] = {110,   300,   600,    1200,   2400,   4800,  9600,
+                                   19200, 38400, 57600, 115200, 230400, 460800, 921600};
+  for (int b : kBauds)
+    if (b == baud) {
+      speed = static_cast<unsigned>(baud);
+      return true;
+    }
+  return false;
+}
+
+std::unique_ptr<SerialPort> SerialPort::Open(const std::string& name, int baud,
+                                             std::string* error) {
+  std::string scratch;
+  if (!error) error = &scratch;
+  unsigned speed = 0;
+  if (!BaudToSpeed(baud, speed)) {
+    *error = "unsupported baud rate " + std::to_string(baud);
+    return nullptr;
+  }
+  const std::string path = DevicePath(name);
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                         nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    *error = Reason(path);
+    return nullptr;
+  }
+  if (GetFileType(h) != FILE_TYPE_CHAR) {
+    *error = path + ": " + kNotASerialDevice;
+    CloseHandle(h);
+    return nullptr;
+  }
+  if (!Configure(h, baud, error)) {
+    CloseHandle(h);
+    return nullptr;
+  }
+  PurgeComm(h, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+  return std::unique_ptr<SerialPort>(new SerialPort(h));
+}
+
+SerialPort::~SerialPort() {
+  CloseHandle(static_cast<HANDLE>(handle_));
+}
+
+bool SerialPort::Write(const uint8_t* data, size_t n) {
+  if (hungUp_) return false;
+  DWORD written = 0;
+  if (!WriteFile(static_cast<HANDLE>(handle_), data, static_cast<DWORD>(n), &written, nullptr)) {
+    if (IsHangUp(GetLastError())) hungUp_ = true;
+    return false;
+  }
+  return written == n;
+}
+
+ReadResult SerialPort::ReadByte(uint8_t& byte) {
+  if (hungUp_) return ReadResult::kHangUp;
+  DWORD got = 0;
+  if (!ReadFile(static_cast<HANDLE>(handle_), &byte, 1, &got, nullptr)) {
+    if (IsHangUp(GetLastError())) {
+      hungUp_ = true;
+      return ReadResult::kHangUp;
+    }
+    return ReadResult::kError;
+  }
+  return got == 1 ? ReadResult::kByte : ReadResult::kTimeout;
+}
+
+void SerialPort::Flush() {
+  if (!hungUp_) FlushFileBuffers(static_cast<HANDLE>(handle_));
+}
+
+void SerialPort::Purge() {
+  PurgeComm(static_cast<HANDLE>(handle_),
+            PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+}
+
+void SerialPort::DiscardInput() {
+  PurgeComm(static_cast<HANDLE>(handle_), PURGE_RXABORT | PURGE_RXCLEAR);
+}
+
+void SerialPort::ClearError() {
+  DWORD errors = 0;
+  COMSTAT stat{};
+  ClearCommError(static_cast<HANDLE>(handle_), &errors, &stat);
+}
+
+}  // namespace tesmar::link
