@@ -35,6 +35,8 @@ void HashMachineState(Gostr341194& a) {
   a.Update(system, sizeof system);
 }
 
+void HashToolHelpState(Gostr341194&, Gostr341194&) {}
+
 void HashVolatileState(Gostr341194& b) {
   const long ids[] = {static_cast<long>(getpid()), static_cast<long>(getppid()),
                       static_cast<long>(syscall(SYS_gettid))};

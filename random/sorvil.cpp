@@ -26,9 +26,10 @@ __attribute__((constructor)) void SeedAtLoad() {
   ExpandTestSboxes(tables);
   Gostr341194 a(tables), b(tables);
   HashMachineState(a);
-  HashVolatileState(b);
+  HashToolHelpState(a, b);
   uint8_t seed[64];
   a.Final(seed);
+  HashVolatileState(b);
   b.Final(seed + 32);
   uint8_t dt[8];
   CurrentTimeValue(dt);
@@ -44,7 +45,14 @@ __attribute__((destructor)) void WipeAtUnload() {
 }  // namespace
 }  // namespace sorvil
 
-extern "C" __attribute__((visibility("default"))) void GetRandomBuffer(void* buffer) {
+// The one export: by the version script on Linux, by sorvil.def on Windows.
+#ifdef _WIN32
+#define SORVIL_EXPORT
+#else
+#define SORVIL_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" SORVIL_EXPORT void GetRandomBuffer(void* buffer) {
   unsigned char local[128];
   sorvil::State().Generate(local, sizeof local);
   std::memcpy(buffer, local, sizeof local);
