@@ -7,6 +7,7 @@
 
 #include "app_context.h"
 #include "application_setup.h"
+#include "bank_terminal_pty.h"
 #include "config_windows.h"
 #include "main_window.h"
 #include "network_windows.h"
@@ -19,7 +20,6 @@
 #include "session.h"
 #include "tape_form.h"
 #include "tape_window.h"
-#include "terminal_pty.h"
 
 using namespace tesmar;
 

@@ -78,6 +78,7 @@ FiscalReceiptDialog::FiscalReceiptDialog(app::AppContext& ctx, app::StatusBytesD
   root->addLayout(form);
   root->addLayout(grid);
   root->addWidget(buildButtons());
+  path_.setStatusButton(statusButton_);
   statusButton_->setEnabled(false);
 }
 

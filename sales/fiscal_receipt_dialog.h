@@ -40,6 +40,8 @@ class FiscalReceiptDialog : public app::CommandDialog {
   void showOnDisplay();
   void sumClicked();  // a click on the receipt sum: into the payment amount
   void pickArticle(int row);
+  // The bound on a whole exchange with the bank terminal (20 s).
+  void setTerminalLimitMs(int ms) { terminalLimitMs_ = ms; }
 
   QLineEdit* operatorNumber() const { return operator_; }
   QCheckBox* refund() const { return refund_; }
@@ -88,6 +90,7 @@ class FiscalReceiptDialog : public app::CommandDialog {
   QListWidget* goods_;
   QComboBox *displayFunction_, *paymentType_;
   QLabel* sum_;
+  int terminalLimitMs_ = 20000;
 };
 
 }  // namespace tesmar::sales

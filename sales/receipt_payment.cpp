@@ -86,7 +86,7 @@ bool FiscalReceiptDialog::terminalExchange(const std::string& amount, CardDetail
   std::string error;
   auto link = link::SerialPort::Open(port.toStdString(), kTerminalBaud, &error);
   if (!link) return false;
-  const bool ok = RunTerminalPayment(*link, amount, details);
+  const bool ok = RunTerminalPayment(*link, amount, details, terminalLimitMs_);
   return ok && !details.transaction.empty();
 }
 

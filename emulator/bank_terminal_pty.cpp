@@ -1,4 +1,4 @@
-#include "terminal_pty.h"
+#include "bank_terminal_pty.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -1,4 +1,4 @@
-#include "bank_terminal.h"
+#include "bank_terminal_device.h"
 
 #include <cstdio>
 
