@@ -163,27 +163,13 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
 }
 
 bool TakesValue(const std::string& a) {
-  static const char* const kNames[] = {"--link",
-                                       "--model",
-                                       "--version",
-                                       "--firmware-version",
-                                       "--tape",
-                                       "--state",
-                                       "--baud",
-                                       "--busy",
-                                       "--seed",
-                                       "--nak",
-                                       "--corrupt",
-                                       "--stray",
-                                       "--silence",
-                                       "--cut",
-                                       "--hangup",
-                                       "--tax-groups",
-                                       "--payment-types",
-                                       "--terminal-link",
-                                       "--terminal-no-ack",
-                                       "--terminal-cut",
-                                       "--terminal-over-long"};
+  static const char* const kNames[] = {
+      "--link",         "--model", "--version", "--firmware-version",
+      "--tape",         "--state", "--baud",    "--busy",
+      "--seed",         "--nak",   "--corrupt", "--stray",
+      "--silence",      "--cut",   "--hangup",  "--tax-groups",
+      "--payment-types",
+      "--terminal-link", "--terminal-no-ack", "--terminal-cut", "--terminal-over-long"};
   for (const char* name : kNames)
     if (a == name) return true;
   return false;
