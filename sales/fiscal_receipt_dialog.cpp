@@ -79,6 +79,7 @@ FiscalReceiptDialog::FiscalReceiptDialog(app::AppContext& ctx, app::StatusBytesD
   root->addLayout(grid);
   root->addWidget(buildButtons());
   path_.setStatusButton(statusButton_);
+  error_->setText("0000");
   statusButton_->setEnabled(false);
 }
 

@@ -92,6 +92,7 @@ TEST(FiscalReceiptWindow, activationAsksForTheArticleFileAndFillsItsLists) {
   EXPECT_EQ(d.barcode()->maxLength(), 12);
   EXPECT_TRUE(d.displayFlag()->isChecked());
   EXPECT_FALSE(d.statusButton()->isEnabled());
+  EXPECT_EQ(d.errorCode()->text(), "0000");
   d.goods()->setCurrentRow(1);
   EXPECT_EQ(d.goodsLine()->text(), "202;Молоко;30.00;1;2;");
 }
