@@ -236,7 +236,9 @@ void Save(const RegistrarState& s, StateWriter& w) {
           JoinNumbers({a.price, a.taxGroup, a.department}) + "," + link::HexBytes(a.name));
   w.Put("document", static_cast<int>(s.document));
   if (!s.FiscalReceiptOpen()) return;
-  const OpenReceipt& rc = s.receipt;
+  // A void sequence in progress does not survive a restart: the receipt is
+  // kept as it was when the sequence began.
+  const OpenReceipt& rc = s.voiding ? s.beforeVoid : s.receipt;
   w.Put("receipt", JoinNumbers({rc.number, rc.operatorNumber, rc.till, rc.refund ? 1 : 0}));
   if (rc.service)
     w.Put("receipt.service", JoinNumbers({rc.serviceAmountSet ? 1 : 0, rc.serviceAmount}));

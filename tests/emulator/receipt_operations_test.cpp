@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "emu_bench.h"
+#include "state_file.h"
 #include "tape_form.h"
 
 using namespace tesmar;
@@ -206,4 +207,29 @@ TEST(TillCash, serviceReceiptMovesCashOnlyWhenItCloses) {
   ASSERT_EQ(b.Error(0x77, "731942;0;-25.00;"), "0000");
   ASSERT_EQ(b.Error(0x65, "731942;0;"), "0000");
   EXPECT_EQ(b.reg.state.cash, 0);
+}
+
+TEST(TillCash, theTillAServiceReceiptAndAVoidSequenceSurviveARestartSoundly) {
+  Receipt b;
+  b.Run(0x6E, "731942;1;50.00;");
+  b.Open();
+  b.Sell("101;1.000;10.50;");
+  b.Sell("202;1.000;30.00;");
+  ASSERT_EQ(b.Error(0x6B, "731942;1;"), "0000");
+  ASSERT_EQ(b.Error(0x64, "731942;202;1.000;30.00;"), "0000");
+  RegistrarState again;
+  std::string error;
+  ASSERT_TRUE(ParseState(StateText(b.reg.state), again, &error)) << error;
+  EXPECT_EQ(again.cash, 5000);
+  EXPECT_FALSE(again.voiding);  // the sequence is cancelled: both items are back
+  EXPECT_EQ(again.receipt.Total(), 4050);
+
+  Receipt c;
+  ASSERT_EQ(c.Error(0x63, "731942;1;0;2;"), "0000");
+  ASSERT_EQ(c.Error(0x77, "731942;0;12.00;"), "0000");
+  RegistrarState service;
+  ASSERT_TRUE(ParseState(StateText(c.reg.state), service, &error)) << error;
+  EXPECT_TRUE(service.receipt.service);
+  EXPECT_EQ(service.receipt.serviceAmount, 1200);
+  EXPECT_EQ(service.document, Document::kCompleted);
 }
