@@ -189,6 +189,22 @@ TEST(FiscalReceiptSale, aRefusedStepShowsItsMessageAndTheRawCode) {
   EXPECT_TRUE(d.receiptSum()->text().isEmpty());
 }
 
+TEST(FiscalReceiptSale, aRefusedArticleProgrammingEndsTheSaleBeforeItIsSent) {
+  ReceiptHarness h;
+  auto& rec = test::ConnectRecorded(h);
+  auto& d = h.Dialog();
+  d.openReceipt();
+  Sell(d, 0, "1.000", "10.50");
+  d.goodsLine()->setText("101;Хліб;11.00;0;1;");  // another price after a sale
+  rec.requests.clear();
+  h.prompt.messages.clear();
+  d.sell();
+  EXPECT_EQ(rec.requests, (Requests{Req(0x24, "731942;101;Хліб;11.00;0;1;")}));
+  EXPECT_EQ(h.prompt.messages, QStringList{"Ошибка "});
+  EXPECT_EQ(d.errorCode()->text(), "040A");
+  EXPECT_EQ(h.Reg().state.receipt.Total(), 1050);
+}
+
 TEST(FiscalReceiptVoids, eachVoidKindGoesOutAndTheRegistrarFollowsIt) {
   ReceiptHarness h;
   auto& rec = test::ConnectRecorded(h);
