@@ -6,9 +6,10 @@
 namespace tesmar::emu {
 
 std::span<const Domain* const> Domains() {
-  static const std::array<const Domain*, 6> kDomains = {
+  static const std::array<const Domain*, 7> kDomains = {
       &IdentityClockDomain(), &DocumentsDomain(),      &ReportsDomain(),
       &ConfigurationDomain(), &MemoryFirmwareDomain(), &NetworkDomain(),
+      &CopiesDrawersDomain(),
   };
   return kDomains;
 }
@@ -24,11 +25,10 @@ std::span<const int> NotEmulatedYet() {
       // receipt copies, discounts, extra tax, void sequences, cash in and
       // out, bar codes
       0x66, 0x68, 0x69, 0x6A, 0x6C, 0x6E, 0x6F, 0x73, 0x74, 0x75, 0x76, 0x77,
-      // display, sound, drawer, service report
-      0x81, 0x82, 0x83, 0x84,
-      // receipt copies by number, data transfer, tape by numbers and dates,
-      // restart
-      0xA5, 0xE7, 0xE8, 0xEB, 0xEE, 0xF3};
+      // display, sound, service report
+      0x81, 0x82, 0x84,
+      // data transfer, restart
+      0xE7, 0xE8, 0xF3};
   return kCodes;
 }
 
