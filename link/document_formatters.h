@@ -1,14 +1,13 @@
-// Formatters of the sales documents that the general list lacks: the
-// article line of an article file, and the cash drawers.
+// Formatters of the sales documents that the general list lacks: the cash
+// drawers. The article line of an article file (24h) is in
+// receipt_formatters.h, shared with the receipt window.
 #pragma once
 
 #include "formatters.h"
+#include "receipt_formatters.h"
 
 namespace tesmar::link {
 
-// 24h: the password, ";" and an article file's line as it stands (code;
-// name; price; tax group; department; with its own trailing ";").
-const ReplyRecord& AddArticleLine(Driver& d, Text pwd, Text line);
 // 83h: opens the cash drawer.
 const ReplyRecord& OpenCashDrawer(Driver& d, Text pwd);
 // 87h: opens the second drawer; both times (ms) as typed, empty ones too.
