@@ -65,6 +65,9 @@ ArticleUploadDialog::ArticleUploadDialog(app::AppContext& ctx, app::StatusBytesD
 // The store changed (a file was loaded here or by the receipt window).
 void ArticleUploadDialog::showStore() {
   fileName_->setText(articles_->path());
+  // The list is already what the store holds; refilling it would drop a
+  // line end just typed and move the cursor.
+  if (editing_) return;
   const QString text = articles_->lines().join('\n');
   if (list_->toPlainText() == text) return;
   showing_ = true;
@@ -74,7 +77,10 @@ void ArticleUploadDialog::showStore() {
 
 // Lines edited by hand are the goods list from now on.
 void ArticleUploadDialog::keepEdits() {
-  if (!showing_) articles_->setLines(MemoLines(list_->toPlainText()));
+  if (showing_) return;
+  editing_ = true;
+  articles_->setLines(MemoLines(list_->toPlainText()));
+  editing_ = false;
 }
 
 void ArticleUploadDialog::loadFile() {

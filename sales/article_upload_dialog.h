@@ -40,6 +40,7 @@ class ArticleUploadDialog : public app::CommandDialog {
   QProgressBar* progress_;
   QPushButton* upload_;
   bool showing_ = false;  // the list is being filled from the store
+  bool editing_ = false;  // the store is taking the list's edits
 };
 
 }  // namespace tesmar::sales

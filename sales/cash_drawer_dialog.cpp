@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "document_formatters.h"
 #include "wire_text.h"
@@ -62,6 +63,14 @@ void CashDrawerDialog::openSecondDrawer() {
   if (!typedPassword(pwd) || !app::WireField(ctx_.prompt, kSwitchOn, switchOn_->text(), on) ||
       !app::WireField(ctx_.prompt, kDelay, delay_->text(), delay))
     return;
+  // A ";" would split the parameter string into other fields.
+  for (const auto& [caption, text] : {std::pair{kSwitchOn, &on}, std::pair{kDelay, &delay}})
+    if (text->find(';') != std::string::npos) {
+      ctx_.prompt.showMessage(QString("В поле \"%1\" недопустим символ \";\". Команда не "
+                                      "отправлена!")
+                                  .arg(caption));
+      return;
+    }
   // Empty times are told, and sent all the same: the registrar judges them.
   if (on.empty() || delay.empty()) ctx_.prompt.showMessage("Не установлены параметры команды!");
   sendAndJudge([&](link::Driver & d) -> auto& {

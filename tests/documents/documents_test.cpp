@@ -348,8 +348,12 @@ TEST(CashDrawer, aTimeOutIsToldAndATimeTheRegistrarCannotTakeSendsNothing) {
   d.switchOnTime()->setText("2日0");
   d.delay()->setText("100");
   d.openSecondDrawer();
+  d.switchOnTime()->setText("200");
+  d.delay()->setText("100;5");  // would make a third field
+  d.openSecondDrawer();
   EXPECT_TRUE(h.requests.empty());
-  EXPECT_EQ(h.prompt.messages.size(), 1);
+  ASSERT_EQ(h.prompt.messages.size(), 2);
+  EXPECT_TRUE(h.prompt.messages[1].contains("Задержка после выкл. соленоида:"));
 }
 
 // --- article upload -------------------------------------------------------
@@ -417,6 +421,15 @@ TEST(ArticleUpload, linesEditedByHandAreSentAsEditedAndTheFileStaysAsItWas) {
   d.list()->setPlainText("101;Хліб житній;13.00;0;1;\n202;Кава;80.00;1;1;");
   EXPECT_EQ(h.articles->lines(),
             (QStringList{"101;Хліб житній;13.00;0;1;", "202;Кава;80.00;1;1;"}));  // the goods list
+  // Typing goes on undisturbed: a line end typed last stays in the list.
+  d.list()->moveCursor(QTextCursor::End);
+  QTest::keyClick(d.list(), Qt::Key_Return);
+  EXPECT_EQ(d.list()->toPlainText(), "101;Хліб житній;13.00;0;1;\n202;Кава;80.00;1;1;\n");
+  QTest::keyClicks(d.list(), "3");
+  EXPECT_EQ(d.list()->toPlainText().split('\n').last(), "3");
+  EXPECT_EQ(h.articles->lines().last(), "3");
+  QTest::keyClick(d.list(), Qt::Key_Backspace);
+  QTest::keyClick(d.list(), Qt::Key_Backspace);
   d.upload();
   EXPECT_EQ(h.requests, (Requests{Req(0x24, "731942;101;Хліб житній;13.00;0;1;"),
                                   Req(0x24, "731942;202;Кава;80.00;1;1;")}));
