@@ -72,6 +72,12 @@ QWidget* TapeCopyDialog::datesGroup() {
   lastFound_ = new NumberLabel;
   firstFound_->setObjectName("firstFound");
   lastFound_->setObjectName("lastFound");
+  for (NumberLabel* l : {firstFound_, lastFound_}) {
+    // Visible while empty, so that the place of the numbers is seen.
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setMinimumHeight(l->fontMetrics().height() + 6);
+    l->setCursor(Qt::PointingHandCursor);
+  }
   auto* run = new QPushButton("Выполнить");
   connect(run, &QPushButton::clicked, this, &TapeCopyDialog::searchByDates);
   auto* group = new QGroupBox("Поиск и печать документов  по датам");
