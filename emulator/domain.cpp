@@ -6,9 +6,10 @@
 namespace tesmar::emu {
 
 std::span<const Domain* const> Domains() {
-  static const std::array<const Domain*, 6> kDomains = {
+  static const std::array<const Domain*, 7> kDomains = {
       &IdentityClockDomain(), &DocumentsDomain(),      &ReportsDomain(),
       &ConfigurationDomain(), &MemoryFirmwareDomain(), &NetworkDomain(),
+      &CopiesDrawersDomain(),
   };
   return kDomains;
 }
@@ -23,11 +24,10 @@ std::span<const int> NotEmulatedYet() {
       0x40, 0x41, 0x43, 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4A,
       // receipt copies, extra tax, sum discount
       0x66, 0x6A, 0x6C,
-      // sound, drawer, service report
-      0x82, 0x83, 0x84,
-      // receipt copies by number, data transfer, tape by numbers and dates,
-      // restart
-      0xA5, 0xE7, 0xE8, 0xEB, 0xEE, 0xF3};
+      // sound, service report
+      0x82, 0x84,
+      // data transfer, restart
+      0xE7, 0xE8, 0xF3};
   return kCodes;
 }
 

@@ -18,6 +18,7 @@
 
 #include "arg_reader.h"
 #include "configuration.h"
+#include "copies_drawers.h"
 #include "documents.h"
 #include "refusals.h"
 #include "identity_clock.h"
@@ -56,7 +57,8 @@ struct RegistrarState : IdentityClockState,
                         ReportState,
                         ConfigurationState,
                         MemoryFirmwareState,
-                        NetworkState {
+                        NetworkState,
+                        CopiesDrawersState {
   std::vector<std::pair<std::string, std::string>> unknownKeys;
 };
 
