@@ -1,0 +1,16 @@
+// What the configuration windows share beyond the command path: the
+// decoded check with a message of a window's own form.
+#pragma once
+
+#include <QString>
+
+#include "command_path.h"
+
+namespace tesmar::service {
+
+// True when the reply came and the decoder calls it ok; otherwise shows
+// `prefix` followed by the decoder's text. Nothing sent is a failure with
+// no message (the path said why).
+bool JudgePrefixed(app::AppContext& ctx, const app::Sent& sent, const QString& prefix);
+
+}  // namespace tesmar::service
