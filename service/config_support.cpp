@@ -2,6 +2,7 @@
 
 #include "prompt.h"
 #include "reply_decoder.h"
+#include "wire_text.h"
 
 namespace tesmar::service {
 
@@ -10,6 +11,10 @@ bool JudgePrefixed(app::AppContext& ctx, const app::Sent& sent, const QString& p
   const link::DecodedReply d = link::DecodeReplyError(*sent.reply);
   if (!d.ok) ctx.prompt.showMessage(prefix + QString::fromStdString(d.text));
   return d.ok;
+}
+
+QString ResultField(const link::ReplyRecord& r, int n) {
+  return n >= 1 && n <= r.fieldCount ? app::FromWire(r.Field(n - 1)) : QString();
 }
 
 }  // namespace tesmar::service

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "config_rules.h"
+#include "config_support.h"
 #include "formatters.h"
 #include "prompt.h"
 #include "wire_text.h"
@@ -74,10 +75,10 @@ void DateTimeDialog::readClock() {
       });
   if (!sent) return;
   statusButton_->setEnabled(true);
-  const QDate shown = QDate::fromString(ShownDate(app::FromWire(sent.reply->Field(0))), "dd.MM.yy");
+  const QDate shown = QDate::fromString(ShownDate(ResultField(*sent.reply, 1)), "dd.MM.yy");
   // "yy" reads as 19yy; the registrar's years are this century's.
   if (shown.isValid()) date_->setDate(shown.year() < 2000 ? shown.addYears(100) : shown);
-  time_->setText(app::FromWire(sent.reply->Field(1)));
+  time_->setText(ResultField(*sent.reply, 2));
   ctx_.prompt.showMessage("Успешно!");
 }
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "config_support.h"
 #include "formatters.h"
 #include "prompt.h"
 #include "wire_text.h"
@@ -48,7 +49,7 @@ void DecimalPointDialog::read() {
       kTitle, [&](link::Driver & d) -> auto& { return link::ReadDecimalPoint(d, pwd); });
   if (!sent) return;
   bool ok = false;
-  const int p = app::FromWire(sent.reply->Field(0)).toInt(&ok);
+  const int p = ResultField(*sent.reply, 1).toInt(&ok);
   if (ok && p >= 0 && p < position_->count()) position_->setCurrentIndex(p);
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "config_rules.h"
 #include "config_support.h"
@@ -18,6 +19,8 @@
 namespace tesmar::service {
 
 namespace {
+constexpr int kTypedTaxNumber = 12;
+
 QLineEdit* Limited(int length) {
   auto* e = new QLineEdit;
   e->setMaxLength(length);
@@ -44,7 +47,7 @@ FiscalParamsDialog::FiscalParamsDialog(app::AppContext& ctx, app::StatusBytesDia
   factory_->setReadOnly(true);
   taxId_ = Limited(12);
   taxId_->setToolTip("Идентификационный номер");
-  taxNumber_ = Limited(12);
+  taxNumber_ = Limited(kTypedTaxNumber);
   taxNumber_->setToolTip("Налоговый номер");
   fiscal_ = Limited(10);
   grid_ = new QTableWidget(0, 6);
@@ -53,6 +56,9 @@ FiscalParamsDialog::FiscalParamsDialog(app::AppContext& ctx, app::StatusBytesDia
   int column = 0;
   for (int w : {64, 80, 194, 84, 103, 163}) grid_->setColumnWidth(column++, w);
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(taxNumber_, &QLineEdit::textEdited, this, [this] {
+    if (taxNumber_->text().size() <= kTypedTaxNumber) taxNumber_->setMaxLength(kTypedTaxNumber);
+  });
   connect(grid_, &QTableWidget::cellClicked, this, &FiscalParamsDialog::clickCell);
   connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     const QModelIndex i = grid_->indexAt(at);
@@ -144,10 +150,10 @@ bool FiscalParamsDialog::readGroup(int n, const std::string& pwd) {
       path_.send([&](link::Driver & d) -> auto& { return link::ReadTaxRate(d, pwd, n); });
   if (!JudgePrefixed(ctx_, sent, cell(n + 1, kCaption) + ": \n  ")) return false;
   const link::ReplyRecord& r = *sent.reply;
-  setCell(n + 1, kType, TaxTypeText(app::FromWire(r.Field(0))));
-  setCell(n + 1, kRate, app::FromWire(r.Field(1)));
-  setCell(n + 1, kName, app::FromWire(r.Field(2)));
-  setCell(n + 1, kLinked, LinkedGroupText(app::FromWire(r.Field(3)), builtFor_));
+  setCell(n + 1, kType, TaxTypeText(ResultField(r, 1)));
+  setCell(n + 1, kRate, ResultField(r, 2));
+  setCell(n + 1, kName, ResultField(r, 3));
+  setCell(n + 1, kLinked, LinkedGroupText(ResultField(r, 4), builtFor_));
   return true;
 }
 
@@ -160,23 +166,26 @@ void FiscalParamsDialog::read() {
         return link::ReadSerialNumber(d, pwd);
       });
   if (!serial) return;
-  factory_->setText(app::FromWire(serial.reply->Field(0)));
+  factory_->setText(ResultField(*serial.reply, 1));
   const app::Sent fiscal = path_.direct(
       "Таймаут устройства! GetFiscalNumber Ошибка!",
       "Ошибка GetFiscalNumber!", [&](link::Driver & d) -> auto& {
         return link::ReadFiscalNumber(d, pwd);
       });
   if (!fiscal) return;
-  fiscal_->setText(app::FromWire(fiscal.reply->Field(0)));
+  fiscal_->setText(ResultField(*fiscal.reply, 1));
   const app::Sent ids = path_.direct(
       "Таймаут устройства! GetTaxIdNumber Ошибка!",
       "Ошибка GetTaxIdNumber!", [&](link::Driver & d) -> auto& {
         return link::ReadTaxNumber(d, pwd);
       });
   if (!ids) return;
-  taxId_->setText(TaxIdShown(app::FromWire(ids.reply->Field(0))));
-  taxNumber_->setText(ids.reply->fieldCount < 2 ? QString()
-                                                : TaxIdShown(app::FromWire(ids.reply->Field(1))));
+  taxId_->setText(TaxIdShown(ResultField(*ids.reply, 1)));
+  // A read may bring a thirteen-character tax number; typing stays at twelve.
+  const QString tax =
+      ids.reply->fieldCount < 2 ? QString() : TaxIdShown(ResultField(*ids.reply, 2));
+  taxNumber_->setMaxLength(std::max<int>(kTypedTaxNumber, tax.size()));
+  taxNumber_->setText(tax);
   for (int n = 0; n < builtFor_; ++n)
     if (!readGroup(n, pwd)) return;
   ctx_.prompt.showMessage("Успешно!");

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "config_rules.h"
+#include "config_support.h"
 #include "formatters.h"
 #include "wire_text.h"
 
@@ -224,12 +225,12 @@ bool HeaderTextDialog::read(const Block& b, const std::string& pwd) {
     });
     if (!sent.reply) return false;
     const link::ReplyRecord& r = *sent.reply;
-    b.grid->item(i + 1, kTextColumn)->setText(app::FromWire(r.Field(0)));
+    b.grid->item(i + 1, kTextColumn)->setText(ResultField(r, 1));
     sent.ok = app::ReplyOk(r);
     if (failed(b, b.firstLine + i, sent)) return false;
-    const std::string_view flag = r.Field(1);
-    if (flag.starts_with('0')) b.grid->item(i + 1, kWidthColumn)->setText(kSingleWidth);
-    if (flag.starts_with('1')) b.grid->item(i + 1, kWidthColumn)->setText(kDoubleWidth);
+    const QString flag = ResultField(r, 2);
+    if (flag.startsWith('0')) b.grid->item(i + 1, kWidthColumn)->setText(kSingleWidth);
+    if (flag.startsWith('1')) b.grid->item(i + 1, kWidthColumn)->setText(kDoubleWidth);
   }
   return true;
 }

@@ -102,8 +102,8 @@ void OperatorsDialog::readOperator() {
   const app::Sent sent =
       path_.send([&](link::Driver & d) -> auto& { return link::ReadOperator(d, pwd, number); });
   if (!JudgePrefixed(ctx_, sent, "Оператор " + QString::number(number) + " \n  ")) return;
-  readName_->setText(app::FromWire(sent.reply->Field(1)));
-  hasSold_->setChecked(sent.reply->Field(0) == "1");
+  readName_->setText(ResultField(*sent.reply, 2));
+  hasSold_->setChecked(ResultField(*sent.reply, 1) == "1");
   ctx_.prompt.showMessage("Успешно!");
 }
 

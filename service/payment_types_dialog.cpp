@@ -116,9 +116,9 @@ bool PaymentTypesDialog::readForm(int i) {
   });
   if (!JudgePrefixed(ctx_, sent, "Чтение форм оплаты:\n  ")) return false;
   const link::ReplyRecord& r = *sent.reply;
-  SetCell(grid_, i + 1, 1, app::FromWire(r.Field(1)));
+  SetCell(grid_, i + 1, 1, ResultField(r, 2));
   bool ok = false;
-  const int mask = app::FromWire(r.Field(0)).toInt(&ok, 16);
+  const int mask = ResultField(r, 1).toInt(&ok, 16);
   SetCell(grid_, i + 1, 2, Permission(mask, kSaleAllowed));
   SetCell(grid_, i + 1, 3, Permission(mask, kRefundAllowed));
   SetCell(grid_, i + 1, 4, Permission(mask, kChangeAllowed));

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "config_rules.h"
+#include "config_support.h"
 #include "formatters.h"
 #include "ini_profile.h"
 #include "main_window.h"
@@ -133,18 +134,18 @@ void RegistrarParamsDialog::read() {
       kTitle, [&](link::Driver & d) -> auto& { return link::ReadRegistrarParameters(d, pwd); });
   if (!sent) return;
   const link::ReplyRecord& r = *sent.reply;
-  const int speed = ParamSpeeds().mid(0, kSpeedCount).indexOf(app::FromWire(r.Field(0)).trimmed());
+  const int speed = ParamSpeeds().mid(0, kSpeedCount).indexOf(ResultField(r, 1).trimmed());
   if (speed >= 0) speed_->setCurrentIndex(speed);
   bool ok = false;
-  const int contrast = app::FromWire(r.Field(1)).toInt(&ok);
+  const int contrast = ResultField(r, 2).toInt(&ok);
   if (ok && contrast >= 0 && contrast < contrast_->count()) contrast_->setCurrentIndex(contrast);
-  const int doc = app::FromWire(r.Field(2)).toInt(nullptr, 16);
-  const int prn = app::FromWire(r.Field(3)).toInt(nullptr, 16);
+  const int doc = ResultField(r, 3).toInt(nullptr, 16);
+  const int prn = ResultField(r, 4).toInt(nullptr, 16);
   for (int i = 0; i < document_.size(); ++i) document_[i]->setChecked(doc & DocumentFlagBits()[i]);
   for (int i = 0; i < print_.size(); ++i) print_[i]->setChecked(prn & PrintFlagBits()[i]);
-  openPulse_->setText(app::FromWire(r.Field(4)));
-  closePulse_->setText(app::FromWire(r.Field(5)));
-  lineLength_->setText(app::FromWire(r.Field(6)));
+  openPulse_->setText(ResultField(r, 5));
+  closePulse_->setText(ResultField(r, 6));
+  lineLength_->setText(ResultField(r, 7));
   ctx_.prompt.showMessage("Успешно!");
 }
 
