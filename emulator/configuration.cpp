@@ -505,6 +505,21 @@ const Domain& ConfigurationDomain() {
   return kDomain;
 }
 
+std::string ReplyAmount(const Registrar& r, long long minorUnits) {
+  const int decimals = r.state.decimalPoint;
+  if (decimals == 0) return std::to_string(minorUnits);
+  long long scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  const unsigned long long magnitude = minorUnits < 0
+                                           ? 0ULL - static_cast<unsigned long long>(minorUnits)
+                                           : static_cast<unsigned long long>(minorUnits);
+  char text[48];
+  std::snprintf(text, sizeof text, "%s%llu.%0*llu", minorUnits < 0 ? "-" : "",
+                magnitude / static_cast<unsigned long long>(scale), decimals,
+                magnitude % static_cast<unsigned long long>(scale));
+  return text;
+}
+
 bool IsLineSpeed(int baud) {
   for (int s : kSpeeds)
     if (s == baud) return true;

@@ -181,7 +181,7 @@ Answer PrintTotal(Registrar& r, ArgReader& args) {
     return Refused(err::kWrongDocumentState);
   const std::string total = FormatMoney(r.state.receipt.Total());
   PrintReceiptLine(r, ReportRow("СУМА", total));
-  return {"0000", total + ";"};
+  return {"0000", ReplyAmount(r, r.state.receipt.Total()) + ";"};  // as the decimal point says
 }
 
 // 65h closes a non-fiscal document, or a fiscal receipt once it is paid.

@@ -184,3 +184,15 @@ TEST(EmuConfigurationState, everythingConfiguredSurvivesARestartAndBadValuesAreR
     EXPECT_FALSE(ParseState(bad, s, &error)) << bad;
   }
 }
+
+TEST(EmuDecimalPoint, amountsInRepliesAreWrittenWithThePointsDecimals) {
+  for (const auto& [point, expected] : std::vector<std::pair<int, std::string>>{
+           {2, "12.50"}, {0, "1250"}, {1, "125.0"}, {3, "1.250"}}) {
+    Bench b;
+    ASSERT_EQ(b.Error(0x49, "731942;" + std::to_string(point) + ";"), "0000");
+    b.Run(0x24, "731942;101;Хліб;12.50;1;1;");
+    b.Run(0x63, "731942;1;1;0;");
+    b.Run(0x64, "731942;101;1.000;12.50;");
+    EXPECT_EQ(b.Run(0x6D, "731942;").Field(0), expected) << point;
+  }
+}

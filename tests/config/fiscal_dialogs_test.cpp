@@ -259,3 +259,25 @@ TEST(Fiscalization, theReadinessWaitEndsAtItsBoundAndSaysSo) {
   EXPECT_TRUE(h.prompt.messages.last().startsWith("Регистратор не готов"));
   EXPECT_TRUE(d.cancelButton()->isHidden());
 }
+
+TEST(Restart, theLineIsSilentAWhileAfterF3hThenTheRegistrarAnswersAgain) {
+  emu::RegistrarOptions o;
+  o.restartSilenceMs = 1000;
+  test::EmulatedRegistrar reg(o);
+  test::RecordingSleeper sleeper;
+  link::Driver driver(sleeper);
+  std::string error;
+  auto port = link::SerialPort::Open(reg.Path().toStdString(), 9600, &error);
+  ASSERT_TRUE(port) << error;
+  auto recording = std::make_unique<test::RecordingLink>(std::move(port));
+  test::RecordingLink& rec = *recording;
+  driver.AttachSerialLink(std::move(recording));
+  ASSERT_EQ(link::RestartRegistrar(driver, "731942").errorCode.View(), "0000");
+  // The request right after the restart falls into the silence; the next
+  // one, after the driver gave up waiting, is answered.
+  EXPECT_TRUE(link::Identify(driver, "731942").flags & link::kFlagNoAnswer);
+  EXPECT_EQ(link::Identify(driver, "731942").errorCode.View(), "0000");
+  EXPECT_EQ(rec.requests.size(), 3u);
+  EXPECT_EQ(reg.registrar.Executed(0x80), 1);
+  driver.CloseSerialLink();
+}
