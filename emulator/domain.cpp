@@ -17,11 +17,10 @@ std::span<const int> NotEmulatedYet() {
   static constexpr int kCodes[] = {
       // goods base look-ups, logo, messages, maintenance
       0x25, 0x26, 0x29, 0x34, 0x35, 0x36,
-      // receipt copies, discounts, extra tax, void sequences, cash in and
-      // out, bar codes
-      0x66, 0x68, 0x69, 0x6A, 0x6C, 0x6E, 0x6F, 0x73, 0x74, 0x75, 0x76, 0x77,
-      // display, sound, drawer, service report
-      0x81, 0x82, 0x83, 0x84,
+      // receipt copies, extra tax, sum discount
+      0x66, 0x6A, 0x6C,
+      // sound, drawer, service report
+      0x82, 0x83, 0x84,
       // receipt copies by number, data transfer, tape by numbers and dates
       0xA5, 0xE7, 0xE8, 0xEB, 0xEE};
   return kCodes;
