@@ -6,7 +6,15 @@
 
 #include "command_path.h"
 
+class QTableWidget;
+
 namespace tesmar::service {
+
+// The height of a grid row, which the check boxes beside a grid follow.
+inline constexpr int kGridRowHeight = 24;
+// Rows of that height, and a grid as large as its rows and columns, so
+// that it shows them all without scrolling.
+void FitGridToContents(QTableWidget* grid);
 
 // True when the reply came and the decoder calls it ok; otherwise shows
 // `prefix` followed by the decoder's text. Nothing sent is a failure with

@@ -100,6 +100,7 @@ void FiscalParamsDialog::rebuildGrid(int groups) {
   builtFor_ = groups;
   grid_->clearContents();
   grid_->setRowCount(groups + 1);
+  FitGridToContents(grid_);
   const QStringList headers = {
       "#", "Налог", "Тип налога", "Ставка налога", "Наименование", "Связанная налоговая группа"};
   for (int c = 0; c < headers.size(); ++c) setCell(0, c, headers[c]);

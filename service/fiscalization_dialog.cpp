@@ -40,16 +40,16 @@ FiscalizationDialog::FiscalizationDialog(app::AppContext& ctx, app::StatusBytesD
   form->addRow("Пароль налогового инспектора:", inspector_);
   form->addRow("Повторите ввод пароля:", repeat_);
   addPasswordRows(form);
-  auto* run = new QPushButton("Фискализация");
+  run_ = new QPushButton("Фискализация");
   cancel_ = new QPushButton("Прервать ожидание");
   cancel_->hide();
   auto* close = new QPushButton("Закрыть");
-  connect(run, &QPushButton::clicked, this, &FiscalizationDialog::fiscalize);
+  connect(run_, &QPushButton::clicked, this, &FiscalizationDialog::fiscalize);
   connect(cancel_, &QPushButton::clicked, this, &FiscalizationDialog::cancelWait);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* root = new QVBoxLayout(this);
   root->addLayout(form);
-  root->addLayout(app::ButtonRow({run, cancel_}, close));
+  root->addLayout(app::ButtonRow({run_, cancel_}, close));
 }
 
 void FiscalizationDialog::cancelWait() {
@@ -69,6 +69,9 @@ bool FiscalizationDialog::step(const QString& title,
 // the status bar says which try runs, and "Прервать ожидание" ends it.
 bool FiscalizationDialog::waitUntilReady() {
   cancelled_ = false;
+  // Window messages run between the tries: nothing may start a second
+  // fiscalization meanwhile.
+  run_->setEnabled(false);
   cancel_->show();
   QElapsedTimer clock;
   clock.start();
@@ -83,6 +86,7 @@ bool FiscalizationDialog::waitUntilReady() {
     ready = probe.reply && link::DecodeReplyError(*probe.reply).ok;
   }
   cancel_->hide();
+  run_->setEnabled(true);
   ctx_.showStatus(QString());
   if (!ready)
     ctx_.prompt.showMessage(cancelled_ ? "Ожидание готовности регистратора прервано. Фискализация "

@@ -31,7 +31,7 @@ class FiscalizationDialog : public app::CommandDialog {
   void printReceipt();
 
   QLineEdit *number_, *inspector_, *repeat_;
-  QPushButton* cancel_;
+  QPushButton *run_, *cancel_;
   ReadinessBound bound_;
   bool cancelled_ = false;
 };

@@ -38,8 +38,11 @@ QString CellText(QTableWidget* grid, int row, int column) {
 // A column of "центрировать" boxes, one beside each line of a grid.
 QList<QCheckBox*> CentreBoxes(int count, QVBoxLayout* column) {
   QList<QCheckBox*> boxes;
+  column->setSpacing(0);
+  column->addSpacing(kGridRowHeight);  // beside the grid's header row
   for (int i = 0; i < count; ++i) {
     auto* b = new QCheckBox("центрировать");
+    b->setFixedHeight(kGridRowHeight);
     boxes << b;
     column->addWidget(b);
   }
@@ -134,6 +137,7 @@ QTableWidget* HeaderTextDialog::makeGrid(int rows, std::initializer_list<int> wi
   grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                         QAbstractItemView::AnyKeyPressed);
   for (int row = 1; row < rows; ++row) grid->setItem(row, kTextColumn, new QTableWidgetItem);
+  FitGridToContents(grid);
   return grid;
 }
 

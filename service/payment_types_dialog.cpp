@@ -83,6 +83,7 @@ void PaymentTypesDialog::rebuild() {
   for (int c = 0; c < headers.size(); ++c) SetCell(grid_, 0, c, headers[c]);
   for (int i = 0; i < p; ++i) SetCell(grid_, i + 1, 0, QString::number(i));
   grid_->setColumnHidden(kTerminalColumn, !terminalModel());
+  FitGridToContents(grid_);
   terminal_->setEnabled(terminalModel());
   name_->clear();
   number_->clear();
