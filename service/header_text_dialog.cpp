@@ -183,11 +183,12 @@ HeaderTextDialog::Block HeaderTextDialog::advertisingBlock() const {
   return {advertising_, advertisingCentre_, 10, "Рекламный текст.", true};
 }
 
+// The decoded check of one line's reply; true (said) when it failed or
+// nothing went out.
 bool HeaderTextDialog::failed(const Block& b, int shownLine, const app::Sent& sent) {
-  if (sent.ok) return false;
-  if (sent.reply)
-    path_.judgeDecoded(*sent.reply, b.title + "\n  Строка " + QString::number(shownLine) + " ");
-  return true;
+  if (!sent.reply) return true;
+  return !path_.judgeDecoded(*sent.reply,
+                             b.title + "\n  Строка " + QString::number(shownLine) + " ");
 }
 
 bool HeaderTextDialog::program(const Block& b, const std::string& pwd, int width) {
@@ -200,10 +201,9 @@ bool HeaderTextDialog::program(const Block& b, const std::string& pwd, int width
     std::string wire;
     if (!app::WireField(ctx_.prompt, b.title + " Строка " + QString::number(i), text, wire))
       return false;
-    app::Sent sent = path_.send([&](link::Driver & d, int& result) -> auto& {
+    const app::Sent sent = path_.send([&](link::Driver & d, int& result) -> auto& {
       return link::ProgramHeaderLine(d, pwd, b.firstLine + i, wire, flag, result);
     });
-    sent.ok = sent.reply && app::ReplyOk(*sent.reply);
     if (failed(b, i, sent)) return false;
   }
   return true;
@@ -213,10 +213,9 @@ bool HeaderTextDialog::reset(const Block& b, const std::string& pwd) {
   for (int i = 0; i < b.centre.size(); ++i) {
     const QString choice = CellText(b.grid, i + 1, kWidthColumn);
     if (choice == kNoWrite) continue;
-    app::Sent sent = path_.send([&](link::Driver & d, int& result) -> auto& {
+    const app::Sent sent = path_.send([&](link::Driver & d, int& result) -> auto& {
       return link::ProgramHeaderLine(d, pwd, b.firstLine + i, "", WidthFlag(choice), result);
     });
-    sent.ok = sent.reply && app::ReplyOk(*sent.reply);
     if (failed(b, b.resetNamesWire ? b.firstLine + i : i, sent)) return false;
   }
   return true;
@@ -224,13 +223,12 @@ bool HeaderTextDialog::reset(const Block& b, const std::string& pwd) {
 
 bool HeaderTextDialog::read(const Block& b, const std::string& pwd) {
   for (int i = 0; i < b.centre.size(); ++i) {
-    app::Sent sent = path_.send([&](link::Driver & d, int& result) -> auto& {
+    const app::Sent sent = path_.send([&](link::Driver & d, int& result) -> auto& {
       return link::ReadHeaderLine(d, pwd, b.firstLine + i, result);
     });
     if (!sent.reply) return false;
     const link::ReplyRecord& r = *sent.reply;
     b.grid->item(i + 1, kTextColumn)->setText(ResultField(r, 1));
-    sent.ok = app::ReplyOk(r);
     if (failed(b, b.firstLine + i, sent)) return false;
     const QString flag = ResultField(r, 2);
     if (flag.startsWith('0')) b.grid->item(i + 1, kWidthColumn)->setText(kSingleWidth);

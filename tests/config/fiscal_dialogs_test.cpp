@@ -281,3 +281,24 @@ TEST(Restart, theLineIsSilentAWhileAfterF3hThenTheRegistrarAnswersAgain) {
   EXPECT_EQ(reg.registrar.Executed(0x80), 1);
   driver.CloseSerialLink();
 }
+
+TEST(Fiscalization, cancellingTheWaitStopsBeforeTheReceiptAndTheTriesShowInTheStatusBar) {
+  test::ConfigHarness h;
+  auto& rec = test::ConnectRecorded(h);
+  link::ProgramSerialNumber(h.driver, "731942", "SN00001");
+  rec.requests.clear();
+  QStringList status;
+  h.ctx.showStatus = [&status](const QString& t) { status << t; };
+  auto& d = h.Shown<service::FiscalizationDialog>();
+  d.factoryNumber()->setText("SN00001");
+  d.inspectorPassword()->setText("123456");
+  d.repeatPassword()->setText("123456");
+  // The click lands while the wait lets window messages through.
+  QTimer::singleShot(0, d.cancelButton(), &QPushButton::click);
+  d.fiscalize();
+  ASSERT_EQ(rec.requests.size(), 1u);  // 40h; the wait ended before its first 80h
+  ASSERT_FALSE(status.isEmpty());
+  EXPECT_TRUE(status[0].contains("попытка 1 из 30"));
+  EXPECT_TRUE(h.prompt.messages.last().startsWith("Ожидание готовности регистратора прервано"));
+  EXPECT_TRUE(d.cancelButton()->isHidden());
+}
