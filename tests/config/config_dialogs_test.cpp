@@ -31,6 +31,17 @@ QString Width(QTableWidget* grid, int row) {
 void ClickWidth(QTableWidget* grid, int row) {
   emit grid->cellClicked(row, 2);
 }
+// A receipt with one sale by operator `number`.
+void SellAs(link::Driver& d, int number) {
+  const std::pair<int, std::string> steps[] = {{0x24, "731942;101;Хліб;12.50;1;1;"},
+                                               {0x63, "731942;" + std::to_string(number) + ";1;0;"},
+                                               {0x64, "731942;101;1.000;12.50;"},
+                                               {0x67, "731942;0;12.50;"},
+                                               {0x65, "731942;0;"}};
+  for (const auto& [code, params] : steps)
+    ASSERT_EQ(d.ExecuteCommand(code, link::Utf8ToCp1251(params)).errorCode.View(), "0000") << code;
+}
+
 void RunOperation(HeaderTextDialog& d, int op) {
   d.operation()->setCurrentIndex(op);
   d.execute();
@@ -129,7 +140,9 @@ TEST(Operators, setReadAndDeleteWithTheTypedNumberAndANumberThatIsNoneSendsNothi
   d.readOperator();
   EXPECT_EQ(d.readName()->text(), "Іваненко");
   EXPECT_FALSE(d.hasSold()->isChecked());
-  h.Reg().state.operators[3].hasSold = true;  // as after a sale
+  const size_t sent = rec.requests.size();
+  SellAs(h.driver, 3);
+  rec.requests.resize(sent);
   d.readOperator();
   EXPECT_TRUE(d.hasSold()->isChecked());
   d.number()->setText("-1");
