@@ -36,6 +36,8 @@ struct RegistrarOptions {
   int paymentTypes = 10;
   std::string password = "731942";
   bool serviceMode = false;
+  // How long the line stays silent after a restart (F3h) was asked for.
+  int restartSilenceMs = 2000;
 };
 
 // What a handler answers: the error code ("0000" or item + group in hex)
