@@ -354,8 +354,8 @@ Answer PrintNetworkSettings(Registrar& r) {
   r.Print(ReportRow("ПОРТ", std::to_string(l.port)));
   r.Print(ReportRow("ПЕРІОД, ХВ", std::to_string(l.period)));
   r.Print(ReportRow("ПОВТОР, С", std::to_string(l.retry)));
-  r.Print(ReportRow("ДОСТУП", Dotted(s.remoteServer)));
-  r.Print(ReportRow("ПОРТ ДОСТУПУ", std::to_string(s.remotePort)));
+  r.Print(ReportRow("ДОСТУП: IP", Dotted(s.remoteServer)));
+  r.Print(ReportRow("ДОСТУП: ПОРТ", std::to_string(s.remotePort)));
   PrintUtf8(r, std::string(kTapeWidth, '-'));
   return {};
 }

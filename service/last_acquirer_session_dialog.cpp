@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "modem_report_dialog.h"
+#include "network_fields.h"
 #include "network_formatters.h"
 #include "wire_text.h"
 
@@ -43,9 +44,10 @@ void LastAcquirerSessionDialog::run() {
       });
   // A refusal carries no fields: the boxes stay empty rather than show what
   // an earlier reply left.
-  if (!s || s.reply->fieldCount < 2) return;
-  date_->setText(app::FromWire(s.reply->Field(0)));
-  time_->setText(app::FromWire(s.reply->Field(1)));
+  const QStringList f = s ? PlainFields(*s.reply) : QStringList();
+  if (f.size() < 2) return;
+  date_->setText(f[0]);
+  time_->setText(f[1]);
 }
 
 }  // namespace tesmar::service

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "network_fields.h"
 #include "network_formatters.h"
 #include "network_text.h"
 #include "wire_text.h"
@@ -56,8 +57,8 @@ void ModemReportDialog::getReport() {
       kDeviceTimeout,
       kModemError, [&](link::Driver & d) -> auto& { return link::ReadModemReport(d, pwd); });
   if (!s) return;
-  const link::ReplyRecord& r = *s.reply;
-  auto field = [&](int i) { return i < r.fieldCount ? app::FromWire(r.Field(i)) : QString(); };
+  const QStringList f = PlainFields(*s.reply);
+  auto field = [&](int i) { return f.value(i); };
   number_->setText(field(0));
   personalised_->setText(ModemDate(field(1)));
   end_->setText(ModemDate(field(2)));

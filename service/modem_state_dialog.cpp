@@ -85,17 +85,16 @@ void ModemStateDialog::getReport() {
       kDeviceTimeout,
       kModemError, [&](link::Driver & d) -> auto& { return link::ReadModemState(d, pwd, print); });
   if (!s) return;
-  const link::ReplyRecord& r = *s.reply;
-  const QString stateText = app::FromWire(r.Field(0));
-  const int state = StateByte(stateText);
-  if (r.fieldCount < 5 || state < 0) {
+  const QStringList f = PlainFields(*s.reply);
+  const int state = f.isEmpty() ? -1 : StateByte(f[0]);
+  if (f.size() < 5 || state < 0) {
     ctx_.prompt.showMessage(kWrongDataMessage);
     return;
   }
-  undeliveredDate_->setText(app::FromWire(r.Field(1)));
-  undeliveredTime_->setText(app::FromWire(r.Field(2)));
-  personalisedDate_->setText(app::FromWire(r.Field(3)));
-  personalisedTime_->setText(app::FromWire(r.Field(4)));
+  undeliveredDate_->setText(f[1]);
+  undeliveredTime_->setText(f[2]);
+  personalisedDate_->setText(f[3]);
+  personalisedTime_->setText(f[4]);
   for (size_t bit = 0; bit < boxes_.size(); ++bit) boxes_[bit]->setChecked(state & (1 << bit));
 }
 

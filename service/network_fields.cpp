@@ -80,6 +80,13 @@ bool NetworkFields::fill(const link::ReplyRecord& r, app::Prompt& prompt) {
   return true;
 }
 
+QStringList PlainFields(const link::ReplyRecord& r) {
+  std::string_view data = r.dataText.View();
+  if (data.empty()) return {};
+  if (data.back() == ';') data.remove_suffix(1);
+  return app::FromWire(data).split(';');
+}
+
 bool JudgeReply(app::CommandPath& path, const app::Sent& sent, const QString& timeout,
                 const QString& title) {
   if (!sent.reply) return false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "command_path.h"
 #include "network_text.h"
@@ -48,6 +49,11 @@ struct NetworkFields {
  private:
   QString serverCaption_;
 };
+
+// The reply's data split at every ";" (one trailing ";" ends the last
+// field). The driver's fields join an empty field to the one before it;
+// these replies have empty fields (no date yet, no network password).
+QStringList PlainFields(const link::ReplyRecord& r);
 
 // No answer: `timeout` shown; else the decoded check under `title`.
 bool JudgeReply(app::CommandPath& path, const app::Sent& sent, const QString& timeout,

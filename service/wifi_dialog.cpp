@@ -20,9 +20,9 @@ constexpr const char* kRouterTitle = "Ошибка команды связи с 
 constexpr const char* kRouterCaption = "Соединение с роутером: ";
 
 // A choice index sent as one decimal digit; -1 when it is none of `count`.
-int ChoiceIndex(std::string_view field, int count) {
-  if (field.size() != 1 || field[0] < '0' || field[0] - '0' >= count) return -1;
-  return field[0] - '0';
+int ChoiceIndex(const QString& field, int count) {
+  if (field.size() != 1 || field[0] < '0' || field[0].unicode() - '0' >= count) return -1;
+  return field[0].unicode() - '0';
 }
 }  // namespace
 
@@ -96,17 +96,17 @@ void WifiDialog::read() {
   if (!typedPassword(pwd)) return;
   const app::Sent s = path_.send([&](link::Driver & d) -> auto& { return link::ReadWifi(d, pwd); });
   if (!judged(s, kSettingsTitle)) return;
-  const link::ReplyRecord& r = *s.reply;
-  const int auth = ChoiceIndex(r.Field(1), auth_->count());
-  const int encryption = ChoiceIndex(r.Field(2), encryption_->count());
-  if (r.fieldCount < 4 || auth < 0 || encryption < 0) {
+  const QStringList f = PlainFields(*s.reply);
+  const int auth = ChoiceIndex(f.value(1), auth_->count());
+  const int encryption = ChoiceIndex(f.value(2), encryption_->count());
+  if (f.size() < 4 || auth < 0 || encryption < 0) {
     ctx_.prompt.showMessage(kWrongDataMessage);
     return;
   }
-  ssid_->setText(app::FromWire(r.Field(0)));
+  ssid_->setText(f[0]);
   auth_->setCurrentIndex(auth);
   encryption_->setCurrentIndex(encryption);
-  networkPassword_->setText(app::FromWire(r.Field(3)));
+  networkPassword_->setText(f[3]);
   rebuildCommandLine();
 }
 
@@ -116,7 +116,7 @@ void WifiDialog::routerLink() {
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::ReadRouterLink(d, pwd); });
   if (!judged(s, kRouterTitle)) return;
-  const QString info = s.reply->fieldCount > 0 ? app::FromWire(s.reply->Field(0)) : QString();
+  const QString info = PlainFields(*s.reply).value(0);
   router_->setText(info.isEmpty() ? QString(kRouterCaption) + "Нет соединения"
                                   : QString(kRouterCaption) + "Установлено: " + info);
 }
