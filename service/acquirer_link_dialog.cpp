@@ -49,7 +49,8 @@ void AcquirerLinkDialog::readSettings() {
   if (!typedPassword(pwd)) return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::ReadAcquirerLink(d, pwd); });
-  if (judged(s)) fields_.fill(*s.reply, ctx_.prompt);
+  if (JudgeReply(path_, s, kTimeoutMessage, kReadSettingsTitle))
+    fields_.fill(*s.reply, ctx_.prompt);
 }
 
 void AcquirerLinkDialog::setSettings() {

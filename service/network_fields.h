@@ -24,6 +24,8 @@ inline constexpr const char* kWrongDataMessage =
     "Информация переданная регистратором неверна. Чтение данных остановлено.";
 inline constexpr const char* kSuccessMessage = "Успешно!";
 inline constexpr const char* kRegistrarStateTitle = "Проверка состояния регистратора";
+// The failure title of reading the settings (D1h, FAh).
+inline constexpr const char* kReadSettingsTitle = "Проверка состояния удаленного доступа ";
 
 struct NetworkFields {
   QCheckBox* dhcp;

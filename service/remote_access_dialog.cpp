@@ -8,10 +8,6 @@
 
 namespace tesmar::service {
 
-namespace {
-constexpr const char* kReadTitle = "Проверка состояния удаленного доступа ";
-}
-
 RemoteAccessDialog::RemoteAccessDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
     : CommandDialog(ctx, status, "Параметры удаленного доступа", parent),
@@ -44,7 +40,8 @@ void RemoteAccessDialog::readSettings() {
   if (!typedPassword(pwd)) return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::ReadNetworkSettings(d, pwd); });
-  if (JudgeReply(path_, s, kTimeoutMessage, kReadTitle)) fields_.fill(*s.reply, ctx_.prompt);
+  if (JudgeReply(path_, s, kTimeoutMessage, kReadSettingsTitle))
+    fields_.fill(*s.reply, ctx_.prompt);
 }
 
 void RemoteAccessDialog::setSettings() {

@@ -229,6 +229,21 @@ TEST(AcquirerLink, eachBadFieldHasItsMessageAndNothingIsSent) {
                          "Некорректная величина параметра Повторной попытки. Ошибка!"}));
 }
 
+TEST(AcquirerLink, refusalsOfReadAndSetAreShownUnderTheirTitles) {
+  NetHarness h;
+  test::ConnectRecorded(h);
+  auto& d = h.Window<service::AcquirerLinkDialog>();
+  SetLink(d.fields(), kLink);
+  d.password()->setText("111111");
+  d.readSettings();
+  d.setSettings();
+  EXPECT_EQ(h.prompt.messages,
+            (QStringList{"Проверка состояния удаленного доступа :\n  " + kWrongPassword,
+                         "Проверка состояния регистратора:\n  " + kWrongPassword}));
+  EXPECT_EQ(d.fields().texts(), kLink);
+  EXPECT_EQ(h.Emu().link.port, 0);
+}
+
 TEST(AcquirerLink, settingsArePrintedInsideAServiceDocument) {
   NetHarness h;
   auto& rec = test::ConnectRecorded(h);
