@@ -56,18 +56,6 @@ bool ParseHexWord(std::string_view text, uint16_t& out) {
   return true;
 }
 
-bool ReadNetworkReply(const ReplyRecord& r, NetworkSettings& out) {
-  if (r.fieldCount < 8) return false;
-  out.dhcp = r.Field(0) != "0";
-  uint32_t* addresses[] = {&out.ip, &out.mask, &out.gateway, &out.server};
-  for (int i = 0; i < 4; ++i)
-    if (!ParseHexAddress(r.Field(1 + i), *addresses[i])) return false;
-  uint16_t* words[] = {&out.port, &out.period, &out.retry};
-  for (int i = 0; i < 3; ++i)
-    if (!ParseHexWord(r.Field(5 + i), *words[i])) return false;
-  return true;
-}
-
 const ReplyRecord& ReadNetworkSettings(Driver& d, std::string_view pwd) {
   return Send(d, cmd::kReadNetworkSettings, Params(pwd));
 }

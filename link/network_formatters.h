@@ -30,9 +30,6 @@ std::string HexWord(uint16_t value);
 // False for anything but exactly 8 (or 4) digits "0"-"9", "A"-"F".
 bool ParseHexAddress(std::string_view text, uint32_t& out);
 bool ParseHexWord(std::string_view text, uint16_t& out);
-// The eight reply fields of D1h and FAh; false at the first field that is
-// not in the encoding, with the fields before it already in `out`.
-bool ReadNetworkReply(const ReplyRecord& r, NetworkSettings& out);
 
 const ReplyRecord& ReadNetworkSettings(Driver& d, std::string_view pwd);  // D1h
 const ReplyRecord& SetRemoteAccess(Driver& d, std::string_view pwd, uint32_t server,
