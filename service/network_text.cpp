@@ -115,4 +115,8 @@ QString WifiCommandLine(const QString& ssid, int auth, int encryption, const QSt
          ';';
 }
 
+bool WifiLineHasFourFields(const QString& line) {
+  return line.endsWith(';') && line.count(';') == 4;
+}
+
 }  // namespace tesmar::service

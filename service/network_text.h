@@ -51,5 +51,11 @@ QString ModemDate(const QString& tenDigits);
 QString IdDevHex(const QString& decimal);
 // "SSID;auth;encryption;password;".
 QString WifiCommandLine(const QString& ssid, int auth, int encryption, const QString& password);
+// Whether `line` is four fields each followed by ";" (a ";" inside the
+// SSID or the password would make the registrar read other settings).
+bool WifiLineHasFourFields(const QString& line);
+inline constexpr const char* kWifiLineFields =
+    "Командная строка должна состоять из четырех полей, каждое с \";\" в конце (символ \";\" "
+    "в имени сети или пароле недопустим). Команда не отправлена!";
 
 }  // namespace tesmar::service

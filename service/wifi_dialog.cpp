@@ -82,6 +82,10 @@ bool WifiDialog::judged(const app::Sent& s, const QString& title) {
 }
 
 void WifiDialog::write() {
+  if (!WifiLineHasFourFields(commandLine_->text())) {
+    ctx_.prompt.showMessage(kWifiLineFields);
+    return;
+  }
   std::string pwd, line;
   if (!typedPassword(pwd) ||
       !app::WireField(ctx_.prompt, "Командная строка:", commandLine_->text(), line))

@@ -530,6 +530,12 @@ TEST(Wifi, theCommandLineFollowsTheFieldsAndGoesOutAsItStands) {
   EXPECT_EQ(rec.requests,
             (Requests{Req(0xBA, "731942;Shop;3;4;secret12;"), Req(0xBA, "731942;Cafe;1;1;k;")}));
   EXPECT_EQ(h.Emu().wifi.ssid, "Cafe");
+  // A ";" in the name would shift the fields the registrar reads.
+  d.ssid()->setText("Ca;fe");
+  d.write();
+  EXPECT_EQ(h.prompt.messages.last(), service::kWifiLineFields);
+  EXPECT_EQ(rec.requests.size(), 2u);
+  EXPECT_EQ(h.Emu().wifi.ssid, "Cafe");
 }
 
 TEST(Wifi, readFillsTheFieldsAndRebuildsTheLine) {
