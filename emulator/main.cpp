@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "bank_terminal_pty.h"
 #include "encoding.h"
 #include "pty_server.h"
 #include "state_file.h"
@@ -29,7 +30,9 @@ tesmar-cli at it as at a serial port. Stop it with Ctrl+C.
 Line:
   --link PATH          also make PATH a symlink to the pty (a stable name); PATH
                        must be absent or such a link left by an earlier run
-  --baud N             pace the bytes as N baud would (default: at once)
+  --baud N             the line's speed: answer only a port set to N baud (one
+                       of 110 to 115200), and pace the bytes as N baud would
+                       (default: any speed, at once); 27h changes it
   --busy MS            send SYN bytes for MS milliseconds before each reply
 
 Registrar:
@@ -48,6 +51,12 @@ Faults (probability 0..1 per request, repeatable with --seed):
                        after a hang-up it serves again on a new pty, and the
                        --link follows it
   --seed N             seed of the fault generator (default 1)
+
+Bank terminal:
+  --terminal-link PATH serve a bank terminal on a second pty, PATH a symlink
+                       to it (the program's terminal port)
+  --terminal-no-ack P --terminal-cut P --terminal-over-long P
+                       its faults, per payment (seeded by --seed)
 
   -h, --help           print this help and exit
   --version            print the program's version and exit
@@ -94,10 +103,28 @@ struct Config {
   LineOptions line;
   FaultPlan faults;
   std::string tape, state;
+  std::string terminalLink;
+  TerminalFaults terminal;
 };
+
+// The bank terminal's options; false when `a` is none of them.
+bool ApplyTerminal(Config& c, const std::string& a, const std::string& v, std::string& complaint) {
+  if (a == "--terminal-link") {
+    c.terminalLink = v;
+    return true;
+  }
+  double* p = a == "--terminal-no-ack"      ? &c.terminal.noAck
+              : a == "--terminal-cut"       ? &c.terminal.cutShort
+              : a == "--terminal-over-long" ? &c.terminal.overLong
+                                            : nullptr;
+  if (!p) return false;
+  if (!ParseProbability(v, *p)) complaint = "bad probability for " + a + ": " + v;
+  return true;
+}
 
 // Applies one option with its value; empty on success, else the complaint.
 std::string Apply(Config& c, const std::string& a, const std::string& v) {
+  if (std::string complaint; ApplyTerminal(c, a, v, complaint)) return complaint;
   std::string* text = a == "--link"                                   ? &c.line.linkPath
                       : a == "--model"                                ? &c.registrar.model
                       : a == "--version" || a == "--firmware-version" ? &c.registrar.version
@@ -124,6 +151,7 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
   if (a == "--seed") {
     if (!ParseInt(v, 0, 999999999, n)) return "bad number for " + a + ": " + v;
     c.faults.seed = static_cast<unsigned>(n);
+    c.terminal.seed = static_cast<unsigned>(n);
     return {};
   }
   double* p = a == "--nak"       ? &c.faults.nak
@@ -142,7 +170,8 @@ bool TakesValue(const std::string& a) {
       "--tape",         "--state", "--baud",    "--busy",
       "--seed",         "--nak",   "--corrupt", "--stray",
       "--silence",      "--cut",   "--hangup",  "--tax-groups",
-      "--payment-types"};
+      "--payment-types",
+      "--terminal-link", "--terminal-no-ack", "--terminal-cut", "--terminal-over-long"};
   for (const char* name : kNames)
     if (a == name) return true;
   return false;
@@ -196,6 +225,10 @@ int main(int argc, char** argv) {
       std::ofstream(path, std::ios::app) << tesmar::emu::TapeFileLine(line) << "\n";
     });
   }
+  // A speed given on the command line is the line's starting speed, over the
+  // one the state file remembers.
+  if (IsLineSpeed(c.line.baud))
+    registrar.state.lineSpeed = c.line.baud;
   Session session(registrar, c.faults);
   if (!c.state.empty())
     session.OnExecuted([&] {
@@ -222,6 +255,16 @@ int main(int argc, char** argv) {
   std::printf("%s\n", server.Path().c_str());
   if (!c.line.linkPath.empty())
     std::printf("link: %s -> %s\n", c.line.linkPath.c_str(), server.Path().c_str());
+  VirtualTerminal terminal(c.terminal);
+  TerminalPty terminalPty(terminal, c.terminalLink);
+  if (!c.terminalLink.empty()) {
+    if (!terminalPty.Open(&error)) {
+      std::fprintf(stderr, "tesmar-emu: bank terminal: %s\n", error.c_str());
+      return 1;
+    }
+    terminalPty.Start();
+    std::printf("terminal: %s -> %s\n", c.terminalLink.c_str(), terminalPty.Path().c_str());
+  }
   std::fflush(stdout);
 
   server.Serve(g_stop);

@@ -27,7 +27,7 @@ Answer Registrar::Execute(int code, const std::string& params) {
   auto it = handlers_.find(code);
   if (it == handlers_.end()) return Refused(err::kNoSuchCommand);
   Fields fields = SplitFields(params);
-  if (fields.empty() || fields[0] != options.password) return Refused(err::kWrongPassword);
+  if (fields.empty() || fields[0] != PasswordFor(*this, code)) return Refused(err::kWrongPassword);
   ArgReader args(std::move(fields));
   ++executed_[code];
   return it->second(*this, args);

@@ -18,6 +18,7 @@
 
 #include "arg_reader.h"
 #include "configuration.h"
+#include "copies_drawers.h"
 #include "documents.h"
 #include "refusals.h"
 #include "identity_clock.h"
@@ -35,6 +36,8 @@ struct RegistrarOptions {
   int paymentTypes = 10;
   std::string password = "731942";
   bool serviceMode = false;
+  // How long the line stays silent after a restart (F3h) was asked for.
+  int restartSilenceMs = 2000;
 };
 
 // What a handler answers: the error code ("0000" or item + group in hex)
@@ -56,7 +59,8 @@ struct RegistrarState : IdentityClockState,
                         ReportState,
                         ConfigurationState,
                         MemoryFirmwareState,
-                        NetworkState {
+                        NetworkState,
+                        CopiesDrawersState {
   std::vector<std::pair<std::string, std::string>> unknownKeys;
 };
 
