@@ -65,15 +65,15 @@ bool Configure(HANDLE h, int baud, std::string* error) {
 
 // Errors after which the port is gone rather than troubled.
 bool IsHangUp(DWORD code) {
-  return code == ERROR_INVALID_HANDLE || code == ERROR_ACCESS_DENIED ||
-         code == ERROR_BAD_COMMAND || code == ERROR_DEVICE_NOT_CONNECTED ||
-         code == ERROR_DEVICE_REMOVED || code == ERROR_FILE_NOT_FOUND;
+  return code == ERROR_INVALID_HANDLE || code == ERROR_ACCESS_DENIED || code == ERROR_BAD_COMMAND ||
+         code == ERROR_DEVICE_NOT_CONNECTED || code == ERROR_DEVICE_REMOVED ||
+         code == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace
 
 bool BaudToSpeed(int baud, unsigned& speed) {
-  static constexpr int kBauds[] = {110,   300,   600,    1200,   2400,   4800,  9600,
+  static constexpr int kBauds[] = {110,   300,   600,   1200,   2400,   4800,   9600,
                                    19200, 38400, 57600, 115200, 230400, 460800, 921600};
   for (int b : kBauds)
     if (b == baud) {

@@ -49,8 +49,8 @@ void HashSnapshot(HANDLE snapshot, Gostr341194& a, Gostr341194& b) {
 void HashBiosArea(Gostr341194& a) {
   static uint8_t area[kBiosAreaBytes];
   SIZE_T read = 0;
-  if (Toolhelp32ReadProcessMemory(GetCurrentProcessId(), reinterpret_cast<LPCVOID>(kBiosArea),
-                                  area, sizeof area, &read) &&
+  if (Toolhelp32ReadProcessMemory(GetCurrentProcessId(), reinterpret_cast<LPCVOID>(kBiosArea), area,
+                                  sizeof area, &read) &&
       read == sizeof area)
     a.Update(area, sizeof area);
   std::memset(area, 0, sizeof area);

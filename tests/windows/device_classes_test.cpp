@@ -161,10 +161,12 @@ TEST(WindowsUsbPort, eachFailedStepHasItsMessageAndTheNextStepsStillRun) {
   test::RecordingSleeper sleeper;
   link::Driver driver(sleeper);
   link::UsbPortFinder a(std::make_unique<FakeClasses>(params));
-  EXPECT_EQ(a.RestoreUSBPort(0, driver).messages,
-            (std::vector<std::string>{"Устройство не удалено (SetupDiSetClassInstallParams)!",
-                                      "Устройство не восстановлено (SetupDiSetClassInstallParams)!"}));
-  EXPECT_EQ(params.calls, (std::vector<std::string>{"open Ports", "params disable", "params enable"}));
+  EXPECT_EQ(
+      a.RestoreUSBPort(0, driver).messages,
+      (std::vector<std::string>{"Устройство не удалено (SetupDiSetClassInstallParams)!",
+                                "Устройство не восстановлено (SetupDiSetClassInstallParams)!"}));
+  EXPECT_EQ(params.calls,
+            (std::vector<std::string>{"open Ports", "params disable", "params enable"}));
 
   FakeState installer;
   installer.devices = {{kVcp, "COM5"}};

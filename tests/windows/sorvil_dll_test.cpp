@@ -1,8 +1,7 @@
 // sorvil.dll as a Windows caller sees it: loaded with LoadLibrary, the one
 // export found by name.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <array>
 #include <cstdio>
@@ -40,8 +39,7 @@ Block DrawFromFreshLoad() {
 // What another process draws: sorvil_draw.exe prints its block in hex.
 std::string DrawInAnotherProcess() {
   // cmd /c takes the outer quotes off the whole line.
-  const std::string command =
-      std::string("\"\"") + SORVIL_DRAW + "\" \"" + SORVIL_DLL + "\"\"";
+  const std::string command = std::string("\"\"") + SORVIL_DRAW + "\" \"" + SORVIL_DLL + "\"\"";
   std::FILE* p = _popen(command.c_str(), "r");
   if (!p) return {};
   char line[400] = {};
