@@ -39,6 +39,13 @@ CommandDialog::CommandDialog(AppContext& ctx, StatusBytesDialog& status, const Q
   connect(statusButton_, &QPushButton::clicked, this, [this] { statusDialog_.exec(); });
 }
 
+// A window that shows no password, error box or status button never gives
+// them a parent; the ones in its layout are deleted with it as children.
+CommandDialog::~CommandDialog() {
+  for (QWidget* w : std::initializer_list<QWidget*>{password_, error_, statusButton_})
+    if (!w->parent()) delete w;
+}
+
 void CommandDialog::addPasswordRows(QFormLayout* form) {
   form->addRow("Пароль:", password_);
   form->addRow("Код ошибки:", error_);

@@ -24,6 +24,8 @@ class CommandDialog : public QDialog {
  public:
   CommandDialog(AppContext& ctx, StatusBytesDialog& status, const QString& title,
                 QWidget* parent = nullptr);
+  // Deletes the shared fields a window left out of its layout.
+  ~CommandDialog() override;
 
   QLineEdit* password() const { return password_; }
   QLineEdit* errorCode() const { return error_; }
