@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "raw_pty.h"
+
 namespace tesmar::emu {
 
 namespace {
@@ -48,27 +50,12 @@ TerminalPty::~TerminalPty() {
 }
 
 bool TerminalPty::Open(std::string* error) {
-  master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-  if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
-    *error = Reason("posix_openpt");
-    return false;
-  }
-  char name[128];
-  if (ptsname_r(master_, name, sizeof name) != 0) {
-    *error = Reason("ptsname");
-    return false;
-  }
-  path_ = name;
-  slave_ = open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (slave_ < 0) {
-    *error = Reason(name);
-    return false;
-  }
-  termios t{};
-  if (tcgetattr(slave_, &t) == 0) {
-    cfmakeraw(&t);
-    tcsetattr(slave_, TCSANOW, &t);
-  }
+  RawPty pty;
+  const bool opened = OpenRawPty(pty, error);
+  master_ = pty.master;
+  slave_ = pty.slave;
+  path_ = pty.path;
+  if (!opened) return false;
   if (linkPath_.empty()) return true;
   struct stat st {};
   if (lstat(linkPath_.c_str(), &st) == 0) {

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "frame.h"
+#include "raw_pty.h"
 
 namespace tesmar::emu {
 
@@ -79,27 +80,13 @@ bool PtyServer::Open(std::string* error) {
 }
 
 bool PtyServer::OpenPty(std::string* error) {
-  master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-  if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
-    *error = std::string("posix_openpt: ") + std::strerror(errno);
-    return false;
-  }
-  char name[128];
-  if (ptsname_r(master_, name, sizeof name) != 0) {
-    *error = std::string("ptsname: ") + std::strerror(errno);
-    return false;
-  }
-  {
-    std::lock_guard lock(pathMutex_);
-    path_ = name;
-  }
-  slave_ = open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (slave_ >= 0) {
-    termios t{};
-    tcgetattr(slave_, &t);
-    cfmakeraw(&t);
-    tcsetattr(slave_, TCSANOW, &t);
-  }
+  RawPty pty;
+  const bool opened = OpenRawPty(pty, error);
+  master_ = pty.master;
+  slave_ = pty.slave;
+  if (!opened) return false;
+  std::lock_guard lock(pathMutex_);
+  path_ = pty.path;
   return true;
 }
 

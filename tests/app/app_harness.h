@@ -77,7 +77,7 @@ struct AppHarness {
     if (!tsinit.isNull()) WriteConfig(tsinit);
     registrar = std::make_unique<EmulatedRegistrar>(std::move(o), faults);
     window = std::make_unique<app::MainWindow>(
-        ctx, app::PortSources{ports, usbPorts, {registrar->Path()}, {}});
+        ctx, app::PortSources{ports, usbPorts, {registrar->Path()}, {}, {}});
   }
   ~AppHarness() {
     window.reset();
