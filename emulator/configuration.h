@@ -1,15 +1,12 @@
-// Configuration: the service parameters (88h, 89h), remote access among them.
+// Configuration: the registrar's programmable settings. The service
+// counters (88h, 89h) are the maintenance domain's.
 #pragma once
-
-#include <map>
 
 namespace tesmar::emu {
 
 struct Domain;
 
-struct ConfigurationState {
-  std::map<int, long long> serviceParameters;
-};
+struct ConfigurationState {};
 
 const Domain& ConfigurationDomain();
 

@@ -4,7 +4,7 @@
 
 namespace tesmar::emu {
 
-void PrintReceiptHead(Registrar&) {}
+void PrintReceiptHead(Registrar& r) { PrintLogo(r); }
 
 void PrintReceiptFoot(Registrar&) {}
 

@@ -21,6 +21,8 @@
 #include "documents.h"
 #include "refusals.h"
 #include "identity_clock.h"
+#include "logo.h"
+#include "maintenance.h"
 #include "memory_firmware.h"
 #include "network.h"
 #include "reports.h"
@@ -35,6 +37,7 @@ struct RegistrarOptions {
   int paymentTypes = 10;
   std::string password = "731942";
   bool serviceMode = false;
+  size_t flashSize = kDefaultFlashSize;  // the fiscal memory image, bytes
 };
 
 // What a handler answers: the error code ("0000" or item + group in hex)
@@ -56,7 +59,9 @@ struct RegistrarState : IdentityClockState,
                         ReportState,
                         ConfigurationState,
                         MemoryFirmwareState,
-                        NetworkState {
+                        NetworkState,
+                        MaintenanceState,
+                        LogoState {
   std::vector<std::pair<std::string, std::string>> unknownKeys;
 };
 
