@@ -33,9 +33,9 @@ TransferOutcome ReadFirmwareToFile(TransferHost& host, const std::string& pwd,
   if (!r) return {};
   link::DecodedReply decoded = link::DecodeReplyError(*r);
   if (!decoded.ok) return {false, "SetDataSource ошибка:\n  " + decoded.text, 0};
-  host.ShowReply(*r);
   const long long size = detail::WholeNumber(ResultField(*r, 1)).value_or(0);
   if (total) *total = size;
+  host.ShowReply(*r);
   host.ShowProgress(0);
   if (size == 0) return {false, "Нет данных!", 0};
 
