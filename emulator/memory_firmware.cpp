@@ -91,7 +91,9 @@ Answer ReadPacket(Registrar& r, ArgReader&) {
       s.source == DataSource::kFirmware ? std::string_view(FirmwareImage()) : std::string_view();
   const std::string_view bytes =
       all.substr(std::min(s.sourceOffset, all.size()), kFirmwarePacketBytes);
-  const std::string data = std::to_string(s.nextPacket) + ";" + EscapePacket(bytes) + ";";
+  // The last packet carries its number alone.
+  std::string data = std::to_string(s.nextPacket) + ";";
+  if (!bytes.empty()) data += EscapePacket(bytes) + ";";
   s.sourceOffset += bytes.size();
   ++s.nextPacket;
   if (bytes.empty()) s.source = DataSource::kNone;  // the empty packet ends the read
