@@ -12,7 +12,7 @@
 namespace tesmar::cli {
 
 struct TransferArgs {
-  std::string what;  // "flash" or "firmware"
+  std::string what;    // "flash" or "firmware"
   std::string action;  // read, write, clear
   std::string file;
   std::string start, count;  // as typed; empty: not given

@@ -62,16 +62,17 @@ bool ReadMask(std::string_view text, int& mask) {
 }
 
 Answer SetReminder(Registrar& r, ArgReader& args) {
-  const int date = args.Date(3);
-  const long long days = args.Integer(4, 0, 999);
+  // The old reminder password stands where the access password would.
+  const int date = args.Date(2);
+  const long long days = args.Integer(3, 0, 999);
   if (!args) return args.Refusal();
   int mask = 0;
-  if (!ReadMask(args.Raw(5), mask)) return Refused(err::FieldFormat(5));
-  if (mask > 0x1F) return Refused(err::FieldRange(5));
+  if (!ReadMask(args.Raw(4), mask)) return Refused(err::FieldFormat(4));
+  if (mask > 0x1F) return Refused(err::FieldRange(4));
   auto& s = r.state;
-  if (!s.reminderPassword.empty() && args.Raw(1) != s.reminderPassword)
+  if (!s.reminderPassword.empty() && args.Raw(0) != s.reminderPassword)
     return Refused(err::kWrongPassword);
-  s.reminderPassword = std::string(args.Raw(2));
+  s.reminderPassword = std::string(args.Raw(1));
   s.reminderDate = date;
   s.reminderDays = static_cast<int>(days);
   s.reminderMask = mask;
