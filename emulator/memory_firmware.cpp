@@ -56,7 +56,10 @@ Answer ReadFlash(Registrar& r, ArgReader& args) {
   const std::string& flash = Flash(r);
   const size_t at = static_cast<size_t>(std::min<long long>(address, flash.size()));
   const std::string_view chunk = std::string_view(flash).substr(at, 50);
-  return {"0000", std::to_string(chunk.size()) + ";" + link::HexBytes(chunk) + ";"};
+  // Past the end the count comes alone.
+  std::string data = std::to_string(chunk.size()) + ";";
+  if (!chunk.empty()) data += link::HexBytes(chunk) + ";";
+  return {"0000", data};
 }
 
 Answer WriteFlash(Registrar& r, ArgReader& args) {

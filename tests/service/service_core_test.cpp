@@ -241,3 +241,23 @@ TEST(LogoStream, whitePixelsAreZerosAndTheFirstPixelIsTheHighBit) {
   EXPECT_EQ(MaxLogoHeight(4608, 384), 96);
   EXPECT_EQ(MaxLogoHeight(4608, 0), 0);  // no width reported: no height either
 }
+
+TEST(FlashRead, aReadPastTheEndOfTheMemoryEndsWithSuccessAtTheEnd) {
+  Fixture f(100);
+  ASSERT_TRUE(ReadFlashToFile(f.host, "731942", {50, 500}, 2, f.File("end.bin")).ok);
+  EXPECT_EQ(Slurp(f.File("end.bin")), f.Flash().substr(50));
+  EXPECT_TRUE(ReadFlashToFile(f.host, "731942", {100, 10}, 2, f.File("none.bin")).ok);
+  EXPECT_EQ(Slurp(f.File("none.bin")), "");
+}
+
+TEST(FlashRead, aMebibyteRoundTripsThroughAFileByteForByte) {
+  Fixture f(1 << 20);
+  ASSERT_TRUE(ReadFlashToFile(f.host, "731942", {0, 1 << 20}, 2, f.File("mib.bin")).ok);
+  const std::string image = f.bench.reg.state.flash;
+  EXPECT_EQ(std::hash<std::string>{}(Slurp(f.File("mib.bin"))), std::hash<std::string>{}(image));
+  ASSERT_TRUE(ClearFlashMemory(f.host, "731942").ok);
+  ASSERT_TRUE(WriteFlashFromFile(f.host, "731942", {0, 1 << 20}, f.File("mib.bin")).ok);
+  EXPECT_EQ(f.bench.reg.state.flash, image);
+  ASSERT_TRUE(ReadFlashToFile(f.host, "731942", {0, 1 << 20}, 2, f.File("again.bin")).ok);
+  EXPECT_EQ(Slurp(f.File("again.bin")), image);
+}
