@@ -35,8 +35,8 @@ class CountingLink : public link::Transport {
   bool Write(const uint8_t* data, size_t n) override {
     written += n;
     // The frame reaches the far end once its last bit has crossed.
-    const auto until = Clock::now() + std::chrono::nanoseconds(
-                                          baud_ > 0 ? n * 10'000'000'000LL / baud_ : 0);
+    const auto until =
+        Clock::now() + std::chrono::nanoseconds(baud_ > 0 ? n * 10'000'000'000LL / baud_ : 0);
     std::this_thread::sleep_until(until);
     return inner_->Write(data, n);
   }
@@ -81,8 +81,7 @@ Run ReadOnce(size_t count, int baud) {
   service::DriverTransferHost host(driver);
   const auto file = std::filesystem::temp_directory_path() / "tesmar-flash-bench.bin";
   const auto start = Clock::now();
-  const auto out =
-      service::ReadFlashToFile(host, "731942", {0, count}, 2, file.string());
+  const auto out = service::ReadFlashToFile(host, "731942", {0, count}, 2, file.string());
   Run r;
   r.seconds = std::chrono::duration<double>(Clock::now() - start).count();
   r.bytesCrossed = c.written + c.read;
@@ -102,9 +101,10 @@ int main(int argc, char** argv) {
               instant.seconds, instant.ok ? "ok" : "FAILED", instant.bytesCrossed);
   const Run paced = ReadOnce(count, kBaud);
   const double wire = static_cast<double>(paced.bytesCrossed) * 10 / kBaud;
-  std::printf("paced at %d baud: %.2f s (%s); wire time of the %zu bytes that crossed %.2f s; "
-              "read / wire = %.3f\n",
-              kBaud, paced.seconds, paced.ok ? "ok" : "FAILED", paced.bytesCrossed, wire,
-              paced.seconds / wire);
+  std::printf(
+      "paced at %d baud: %.2f s (%s); wire time of the %zu bytes that crossed %.2f s; "
+      "read / wire = %.3f\n",
+      kBaud, paced.seconds, paced.ok ? "ok" : "FAILED", paced.bytesCrossed, wire,
+      paced.seconds / wire);
   return instant.ok && paced.ok ? 0 : 1;
 }
