@@ -7,6 +7,7 @@
 
 #include "app_context.h"
 #include "application_setup.h"
+#include "bank_terminal_pty.h"
 #include "config_windows.h"
 #include "main_window.h"
 #include "network_windows.h"
@@ -28,6 +29,7 @@ const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR]
 
   --demo          start a registrar in software (the emulator) and list its
                   port first, so that "Подключить" connects to it at once
+                  and a bank terminal in software, offered as the terminal port
   --model TEXT    the demo registrar's model text (default "Tesmar EMU-01")
   --config DIR    folder of tsinit.ini (default: the current folder)
   -h, --help      print this help and exit
@@ -43,6 +45,8 @@ struct Demo {
   emu::Registrar registrar;
   emu::Session session{registrar};
   emu::PtyServer server{session, {}};
+  emu::VirtualTerminal terminal;
+  emu::TerminalPty terminalPty{terminal};
   explicit Demo(const std::string& model) : registrar(Options(model)) {}
   static emu::RegistrarOptions Options(const std::string& model) {
     emu::RegistrarOptions o;
@@ -96,6 +100,11 @@ int main(int argc, char** argv) {
       return 1;
     }
     extra << QString::fromStdString(emulator->server.Path());
+    if (!emulator->terminalPty.Open(&error)) {
+      std::fprintf(stderr, "tesmar: the demo bank terminal cannot start: %s\n", error.c_str());
+      return 1;
+    }
+    extra << QString::fromStdString(emulator->terminalPty.Path());
   }
 
   app::AppState state;
@@ -111,7 +120,8 @@ int main(int argc, char** argv) {
         service::ConfigWindows(), service::ServiceWindows(), service::NetworkWindows()})
     windows.insert(windows.end(), more.begin(), more.end());
   if (demo) windows.push_back(app::TapeWindowRow());
-  app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0)}, windows);
+  if (demo) state.terminalPort = extra.value(1);  // the card payment finds it at once
+  app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0), extra.value(1)}, windows);
   prompt.setParent(&window);
   if (emulator) {
     // The registrar prints from its own thread; the tape window takes the
@@ -121,10 +131,14 @@ int main(int argc, char** argv) {
       tape->post(QString::fromStdString(emu::TapeFileLine(line)));
     });
     emulator->server.Start();
+    emulator->terminalPty.Start();
   }
   window.show();
   window.activate();
   const int rc = qapp.exec();
-  if (emulator) emulator->server.Stop();
+  if (emulator) {
+    emulator->server.Stop();
+    emulator->terminalPty.Stop();
+  }
   return rc;
 }

@@ -288,6 +288,8 @@ void MainWindow::activate() {
   setStatus("");
   ctx_.sleeper.SleepMs(kAfterScanWaitMs);
   terminalPorts_->setCurrentIndex(0);
+  if (!sources_.preferredTerminalPort.isEmpty())
+    terminalPorts_->setCurrentText(sources_.preferredTerminalPort);
   readConfiguration();
 
   closeButton_->setEnabled(true);

@@ -33,6 +33,7 @@ struct PortSources {
   link::UsbPortFinder& usbPorts;
   QStringList extraPorts;  // listed first (the demo's emulator)
   QString preferredPort;   // selected at every activation when listed
+  QString preferredTerminalPort;  // the bank terminal's, likewise (the demo's)
 };
 
 class MainWindow : public QMainWindow {

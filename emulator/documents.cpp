@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "document_ops.h"
 #include "domain.h"
 #include "emu_codes.h"
 #include "encoding.h"
@@ -22,18 +23,11 @@ constexpr int kMaxPaymentTypes = 10;
 constexpr int kMaxTaxGroups = 9;
 constexpr const char* kTaxLetters[kMaxTaxGroups] = {"А", "Б", "В", "Г", "Д", "Є", "Ж", "И", "Ї"};
 
+using docs::PaymentTypes;
+using docs::ReceiptLineUtf8;
+
 int TaxGroups(const Registrar& r) {
   return std::clamp(r.options.taxGroups, 1, kMaxTaxGroups);
-}
-
-// The program counts 0 payment types as 10.
-int PaymentTypes(const Registrar& r) {
-  const int n = r.options.paymentTypes;
-  return n <= 0 ? kMaxPaymentTypes : std::min(n, kMaxPaymentTypes);
-}
-
-void ReceiptLineUtf8(Registrar& r, std::string_view utf8) {
-  PrintReceiptLine(r, link::Utf8ToCp1251(utf8));
 }
 
 bool HasSales(const Registrar& r, long long code) {
@@ -97,17 +91,17 @@ Answer CloseNonFiscal(Registrar& r, ArgReader&) {
   return {};
 }
 
-// 63h: operator; till; 0 sale or 1 refund (2, a service receipt, is not
-// emulated yet).
+// 63h: operator; till; 0 sale, 1 refund, 2 a service receipt (cash in or
+// out with 77h).
 Answer OpenFiscal(Registrar& r, ArgReader& args) {
   OpenReceipt receipt;
   receipt.operatorNumber = static_cast<int>(args.Integer(1, 0, kMaxOperator));
   receipt.till = static_cast<int>(args.Integer(2, 0, kMaxTill));
   const long long kind = args.Integer(3, 0, 2);
   if (!args) return args.Refusal();
-  if (kind == 2) return Refused(err::kNotSupported);
   RegistrarState& s = r.state;
   if (s.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (kind == 2) return docs::OpenServiceReceipt(r, receipt.operatorNumber, receipt.till);
   if (s.controlTapeReceipts >= kControlTapeReceipts) return Refused(err::kControlTapeFull);
   OpenShiftIfClosed(r);
   receipt.refund = kind == 1;
@@ -131,10 +125,12 @@ Answer Sell(Registrar& r, ArgReader& args) {
   const long long price = pricedHere ? args.Amount(3, -kMaxAmount, kMaxAmount) : 0;
   if (!args) return args.Refusal();
   RegistrarState& s = r.state;
-  if (s.document != Document::kReceiptOpened && s.document != Document::kSaleDone)
+  if (s.receipt.service ||
+      (s.document != Document::kReceiptOpened && s.document != Document::kSaleDone))
     return Refused(err::kWrongDocumentState);
   if (quantity <= 0) return Refused(err::kSaleQuantity);
   if (price < 0) return Refused(err::kSalePrice);
+  if (s.voiding) return docs::VoidItem(r, code, quantity, pricedHere ? price : -1);
   auto it = s.articles.find(code);
   if (it == s.articles.end()) return Refused(err::kArticleNotFound);
   const Article& a = it->second;
@@ -154,33 +150,22 @@ Answer Pay(Registrar& r, ArgReader& args) {
   const int type = static_cast<int>(args.Integer(1, 0, PaymentTypes(r) - 1));
   const long long amount = args.Amount(2, 1, kMaxAmount);
   if (!args) return args.Refusal();
-  RegistrarState& s = r.state;
-  if (s.document != Document::kSaleDone && s.document != Document::kPaying)
-    return Refused(err::kWrongDocumentState);
-  const long long due = s.receipt.Total() - s.receipt.Paid();
-  if (type != 0 && amount > due) return Refused(err::kChangeForbidden);
-  if (s.receipt.Paid() + amount > kMaxAmount) return Refused(err::kPaymentsOverflow);
-  s.receipt.payments[type] += amount;
-  const std::string label = type == 0 ? "ГОТІВКА" : "ОПЛАТА " + std::to_string(type);
-  PrintReceiptLine(r, ReportRow(label, FormatMoney(amount)));
-  if (amount < due) {
-    s.document = Document::kPaying;
-    return {};
-  }
-  s.document = Document::kCompleted;
-  if (amount > due) PrintReceiptLine(r, ReportRow("РЕШТА", FormatMoney(amount - due)));
-  return {};
+  return docs::TakePayment(r, type, amount,
+                           type == 0 ? "ГОТІВКА" : "ОПЛАТА " + std::to_string(type));
 }
 
 // 6Dh: prints the total and answers it in field 1.
 Answer PrintTotal(Registrar& r, ArgReader& args) {
-  args.Integer(1, 0, 1, 0);
+  const bool shown = args.Integer(1, 0, 1, 0) == 1;
   if (!args) return args.Refusal();
   const Document d = r.state.document;
-  if (d != Document::kSaleDone && d != Document::kPaying && d != Document::kCompleted)
+  if (r.state.receipt.service ||
+      (d != Document::kSaleDone && d != Document::kPaying && d != Document::kCompleted))
     return Refused(err::kWrongDocumentState);
+  if (r.state.voiding) return Refused(err::kVoidSequenceIncomplete);
   const std::string total = FormatMoney(r.state.receipt.Total());
   PrintReceiptLine(r, ReportRow("СУМА", total));
+  if (shown) r.state.display[1] = link::Utf8ToCp1251("СУМА ") + total;
   return {"0000", total + ";"};
 }
 
@@ -193,27 +178,20 @@ Answer Close(Registrar& r, ArgReader& args) {
     CloseNonFiscalDocument(r);
     return {};
   }
-  if (!s.FiscalReceiptOpen() || s.receipt.Paid() < s.receipt.Total())
+  if (!s.FiscalReceiptOpen()) return Refused(err::kWrongDocumentState);
+  if (s.voiding) return Refused(err::kVoidSequenceIncomplete);
+  if (s.receipt.service) {
+    if (!s.receipt.serviceAmountSet) return Refused(err::kWrongDocumentState);
+    docs::CloseServiceReceipt(r);
+    return {};
+  }
+  if (s.receipt.items.empty() || s.receipt.Paid() < s.receipt.Total())
     return Refused(err::kWrongDocumentState);
+  if (!docs::TillTakesReceipt(s, s.receipt)) return Refused(err::kNotEnoughCash);
   PrintReceiptLine(r, ReportRow("СУМА", FormatMoney(s.receipt.Total())));
   PrintReceiptFoot(r);
   PrintReceiptLine(r, std::string(kTapeWidth, '='));
   if (!s.receipt.items.empty()) AddReceiptToShift(r, s.receipt);
-  s.receipt = {};
-  s.document = Document::kClosed;
-  return {};
-}
-
-// 6Bh kind 0 voids the whole receipt; the void sequences (1 to 3) are not
-// emulated yet.
-Answer Void(Registrar& r, ArgReader& args) {
-  const long long kind = args.Integer(1, 0, 3);
-  if (!args) return args.Refusal();
-  if (kind != 0) return Refused(err::kNotSupported);
-  RegistrarState& s = r.state;
-  if (!s.FiscalReceiptOpen()) return Refused(err::kNothingToVoid);
-  ReceiptLineUtf8(r, "ЧЕК АНУЛЬОВАНО");
-  PrintReceiptLine(r, std::string(kTapeWidth, '='));
   s.receipt = {};
   s.document = Document::kClosed;
   return {};
@@ -229,7 +207,18 @@ constexpr HandlerRow kRows[] = {
     {cmd::kPayment, Pay},
     {cmd::kPrintTotal, PrintTotal},
     {cmd::kCloseFiscalReceipt, Close},
-    {cmd::kVoid, Void},
+    {cmd::kVoidOperation, docs::Void},
+    {cmd::kPercentDiscount, docs::ItemPercent},
+    {cmd::kAbsoluteDiscount, docs::ItemAbsolute},
+    {cmd::kSubtotalPercentDiscount, docs::SubtotalPercent},
+    {cmd::kSubtotalAbsoluteDiscount, docs::SubtotalAbsolute},
+    {cmd::kTaxGroupPercentDiscount, docs::TaxGroupPercent},
+    {cmd::kTaxGroupAbsoluteDiscount, docs::TaxGroupAbsolute},
+    {cmd::kPrintBarcode, docs::PrintBarcode},
+    {cmd::kCardPayment, docs::CardPayment},
+    {cmd::kShowOnDisplay, docs::ShowOnDisplay},
+    {cmd::kCashInOut, docs::CashInOut},
+    {cmd::kServiceCashIn, docs::ServiceAmount},
 };
 
 // State file: the document in progress, the receipt counter and the goods
@@ -241,13 +230,18 @@ constexpr std::string_view kPayment = "receipt.payment.";
 
 void Save(const RegistrarState& s, StateWriter& w) {
   w.Put("receipt_number", s.lastReceiptNumber);
+  w.Put("cash", s.cash);
   for (const auto& [code, a] : s.articles)
     w.Put(std::string(kArticle) + std::to_string(code),
           JoinNumbers({a.price, a.taxGroup, a.department}) + "," + link::HexBytes(a.name));
   w.Put("document", static_cast<int>(s.document));
   if (!s.FiscalReceiptOpen()) return;
-  const OpenReceipt& rc = s.receipt;
+  // A void sequence in progress does not survive a restart: the receipt is
+  // kept as it was when the sequence began.
+  const OpenReceipt& rc = s.voiding ? s.beforeVoid : s.receipt;
   w.Put("receipt", JoinNumbers({rc.number, rc.operatorNumber, rc.till, rc.refund ? 1 : 0}));
+  if (rc.service)
+    w.Put("receipt.service", JoinNumbers({rc.serviceAmountSet ? 1 : 0, rc.serviceAmount}));
   for (size_t i = 0; i < rc.items.size(); ++i) {
     const ReceiptItem& it = rc.items[i];
     w.Put(std::string(kItem) + std::to_string(i),
@@ -292,6 +286,15 @@ KeyLoad LoadReceiptPart(RegistrarState& s, const std::string& key, const std::st
     rc.refund = n[3] == 1;
     return KeyLoad::kTaken;
   }
+  if (key == "receipt.service") {
+    if (!ReadNumbers(value, n, 2) || !InRange(n[0], 0, 1) ||
+        !InRange(n[1], -kMaxAmount, kMaxAmount))
+      return KeyLoad::kBad;
+    rc.service = true;
+    rc.serviceAmountSet = n[0] == 1;
+    rc.serviceAmount = n[1];
+    return KeyLoad::kTaken;
+  }
   if (key.starts_with(kItem)) {
     if (!KeyNumber(key, kItem, index) || index != static_cast<long long>(rc.items.size()) ||
         !ReadNumbers(value, n, 6) || !InRange(n[1], 1, kMaxQuantity) ||
@@ -315,13 +318,19 @@ KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value
     s.lastReceiptNumber = static_cast<int>(n[0]);
     return KeyLoad::kTaken;
   }
+  if (key == "cash") {
+    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, kMaxAmount)) return KeyLoad::kBad;
+    s.cash = n[0];
+    return KeyLoad::kTaken;
+  }
   if (key == "document") {
     if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, 5)) return KeyLoad::kBad;
     s.document = static_cast<Document>(n[0]);
     return KeyLoad::kTaken;
   }
   if (key.starts_with(kArticle)) return LoadArticle(s, key, value);
-  if (key == "receipt" || key.starts_with(kItem) || key.starts_with(kPayment))
+  if (key == "receipt" || key == "receipt.service" || key.starts_with(kItem) ||
+      key.starts_with(kPayment))
     return LoadReceiptPart(s, key, value);
   return KeyLoad::kNotMine;
 }

@@ -6,10 +6,10 @@
 namespace tesmar::emu {
 
 std::span<const Domain* const> Domains() {
-  static const std::array<const Domain*, 8> kDomains = {
+  static const std::array<const Domain*, 9> kDomains = {
       &IdentityClockDomain(), &DocumentsDomain(),      &ReportsDomain(),
       &ConfigurationDomain(), &MemoryFirmwareDomain(), &NetworkDomain(),
-      &MaintenanceDomain(),   &LogoDomain(),
+      &CopiesDrawersDomain(), &MaintenanceDomain(),    &LogoDomain(),
   };
   return kDomains;
 }
@@ -21,14 +21,12 @@ std::span<const int> NotEmulatedYet() {
       0x22, 0x23, 0x25, 0x26, 0x27, 0x28, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F, 0x30,
       // fiscalization, fiscal and tax numbers, tax rates, decimal point
       0x40, 0x41, 0x43, 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4A,
-      // receipt copies, discounts, extra tax, void sequences, cash in and
-      // out, bar codes
-      0x66, 0x68, 0x69, 0x6A, 0x6C, 0x6E, 0x6F, 0x73, 0x74, 0x75, 0x76, 0x77,
-      // display, sound, drawer, service report
-      0x81, 0x82, 0x83,
-      // receipt copies by number, data transfer, tape by numbers and dates,
+      // receipt copies, extra tax, sum discount
+      0x66, 0x6A, 0x6C,
+      // sound
+      0x82,
       // restart
-      0xA5, 0xEB, 0xEE, 0xF3};
+      0xF3};
   return kCodes;
 }
 

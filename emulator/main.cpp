@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "bank_terminal_pty.h"
 #include "encoding.h"
 #include "pty_server.h"
 #include "state_file.h"
@@ -50,6 +51,12 @@ Faults (probability 0..1 per request, repeatable with --seed):
                        after a hang-up it serves again on a new pty, and the
                        --link follows it
   --seed N             seed of the fault generator (default 1)
+
+Bank terminal:
+  --terminal-link PATH serve a bank terminal on a second pty, PATH a symlink
+                       to it (the program's terminal port)
+  --terminal-no-ack P --terminal-cut P --terminal-over-long P
+                       its faults, per payment (seeded by --seed)
 
   -h, --help           print this help and exit
   --version            print the program's version and exit
@@ -96,10 +103,28 @@ struct Config {
   LineOptions line;
   FaultPlan faults;
   std::string tape, state;
+  std::string terminalLink;
+  TerminalFaults terminal;
 };
+
+// The bank terminal's options; false when `a` is none of them.
+bool ApplyTerminal(Config& c, const std::string& a, const std::string& v, std::string& complaint) {
+  if (a == "--terminal-link") {
+    c.terminalLink = v;
+    return true;
+  }
+  double* p = a == "--terminal-no-ack"      ? &c.terminal.noAck
+              : a == "--terminal-cut"       ? &c.terminal.cutShort
+              : a == "--terminal-over-long" ? &c.terminal.overLong
+                                            : nullptr;
+  if (!p) return false;
+  if (!ParseProbability(v, *p)) complaint = "bad probability for " + a + ": " + v;
+  return true;
+}
 
 // Applies one option with its value; empty on success, else the complaint.
 std::string Apply(Config& c, const std::string& a, const std::string& v) {
+  if (std::string complaint; ApplyTerminal(c, a, v, complaint)) return complaint;
   std::string* text = a == "--link"                                   ? &c.line.linkPath
                       : a == "--model"                                ? &c.registrar.model
                       : a == "--version" || a == "--firmware-version" ? &c.registrar.version
@@ -132,6 +157,7 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
   if (a == "--seed") {
     if (!ParseInt(v, 0, 999999999, n)) return "bad number for " + a + ": " + v;
     c.faults.seed = static_cast<unsigned>(n);
+    c.terminal.seed = static_cast<unsigned>(n);
     return {};
   }
   double* p = a == "--nak"       ? &c.faults.nak
@@ -150,7 +176,8 @@ bool TakesValue(const std::string& a) {
       "--tape",         "--state", "--baud",    "--busy",
       "--seed",         "--nak",   "--corrupt", "--stray",
       "--silence",      "--cut",   "--hangup",  "--tax-groups",
-      "--payment-types", "--flash-size"};
+      "--payment-types", "--flash-size",
+      "--terminal-link", "--terminal-no-ack", "--terminal-cut", "--terminal-over-long"};
   for (const char* name : kNames)
     if (a == name) return true;
   return false;
@@ -230,6 +257,16 @@ int main(int argc, char** argv) {
   std::printf("%s\n", server.Path().c_str());
   if (!c.line.linkPath.empty())
     std::printf("link: %s -> %s\n", c.line.linkPath.c_str(), server.Path().c_str());
+  VirtualTerminal terminal(c.terminal);
+  TerminalPty terminalPty(terminal, c.terminalLink);
+  if (!c.terminalLink.empty()) {
+    if (!terminalPty.Open(&error)) {
+      std::fprintf(stderr, "tesmar-emu: bank terminal: %s\n", error.c_str());
+      return 1;
+    }
+    terminalPty.Start();
+    std::printf("terminal: %s -> %s\n", c.terminalLink.c_str(), terminalPty.Path().c_str());
+  }
   std::fflush(stdout);
 
   server.Serve(g_stop);

@@ -45,6 +45,15 @@ inline constexpr ErrorCode kReceiptTotalOverflow = Shared(link::err::kReceiptTot
 inline constexpr ErrorCode kPaymentsOverflow = Shared(link::err::kPaymentsOverflow);
 inline constexpr ErrorCode kSaleQuantity = Shared(link::err::kQuantityError);
 inline constexpr ErrorCode kSalePrice = Shared(link::err::kPriceError);
+// Receipts: the till, discounts and the void sequence.
+inline constexpr ErrorCode kNotEnoughCash = Shared(link::err::kNotEnoughCash);
+inline constexpr ErrorCode kArithmeticOverflow = Shared(link::err::kArithmeticOverflow);
+inline constexpr ErrorCode kPaymentTypeForbidden = Shared(link::err::kPaymentTypeForbidden);
+inline constexpr ErrorCode kDiscountOutOfRange = Shared(link::err::kDiscountOutOfRange);
+inline constexpr ErrorCode kVoidCannotStartHere = Shared(link::err::kVoidCannotStartHere);
+inline constexpr ErrorCode kVoidOperationNotFound = Shared(link::err::kVoidOperationNotFound);
+inline constexpr ErrorCode kVoidSequenceIncomplete = Shared(link::err::kVoidSequenceIncomplete);
+inline constexpr ErrorCode kVoidSequenceLocked = Shared(link::err::kVoidSequenceLocked);
 
 // "Wrong format of field number n" and "value of field number n is out of
 // range"; field 0 is the password, 1 the first field after it.

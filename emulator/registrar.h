@@ -18,6 +18,7 @@
 
 #include "arg_reader.h"
 #include "configuration.h"
+#include "copies_drawers.h"
 #include "documents.h"
 #include "refusals.h"
 #include "identity_clock.h"
@@ -60,6 +61,7 @@ struct RegistrarState : IdentityClockState,
                         ConfigurationState,
                         MemoryFirmwareState,
                         NetworkState,
+                        CopiesDrawersState,
                         MaintenanceState,
                         LogoState {
   std::vector<std::pair<std::string, std::string>> unknownKeys;

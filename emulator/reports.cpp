@@ -447,6 +447,7 @@ void AddReceiptToShift(Registrar& r, const OpenReceipt& receipt) {
   for (const auto& [type, amount] : receipt.payments)
     sh.byPayment[type].Add(type == 0 ? amount - change : amount, refund);
   ++r.state.controlTapeReceipts;
+  KeepOnElectronicTape(r, receipt.number);
 }
 
 void PrintReceiptLine(Registrar& r, const std::string& cp1251) {

@@ -1,9 +1,18 @@
+#include "article_store.h"
+#include "fiscal_receipt_dialog.h"
 #include "sales_windows.h"
 
 namespace tesmar::sales {
 
-app::WindowTable ReceiptWindows(std::shared_ptr<ArticleStore>) {
-  return {};
+app::WindowTable ReceiptWindows(std::shared_ptr<ArticleStore> articles) {
+  return {
+      {"Фискальный чек",
+       [articles](app::WindowServices& w) {
+         return new FiscalReceiptDialog(w.ctx, w.status, articles, w.parent);
+       },
+       {},
+       {}},
+  };
 }
 
 }  // namespace tesmar::sales

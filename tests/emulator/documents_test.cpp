@@ -79,7 +79,6 @@ TEST(Documents, saleAndPaymentRefusalsNameTheirCause) {
   EXPECT_EQ(b.Error(0x67, "731942;0;0.00;"), "0204");
   EXPECT_TRUE(b.reg.state.receipt.payments.empty());
   EXPECT_EQ(b.Error(0x63, "731942;1;1;0;"), "000B");  // one receipt at a time
-  EXPECT_EQ(b.Error(0x63, "731942;1;1;2;"), "0102");  // service receipts not emulated
 }
 
 TEST(Documents, goodsBaseTakesAnArticleAgainAlikeButNotChangedAfterItsSales) {
@@ -123,7 +122,6 @@ TEST(Documents, voidDiscardsTheWholeReceiptAndLeavesTheShiftAsItWas) {
   EXPECT_EQ(b.Error(0x6B, "731942;0;"), "060B");  // nothing to void
   b.Run(0x63, "731942;1;1;0;");
   b.Run(0x64, "731942;101;1.000;12.50;");
-  EXPECT_EQ(b.Error(0x6B, "731942;1;"), "0102");
   EXPECT_EQ(b.Run(0x6B, "731942;0;").status[2], 0x00);
   EXPECT_TRUE(b.reg.state.shift.byTaxGroup.empty());
   EXPECT_TRUE(TapeHas(b, "ЧЕК АНУЛЬОВАНО"));

@@ -1,0 +1,101 @@
+// The till's cash: service cash in and out, by the single command 6Eh or by
+// a service receipt (63h kind 2, then 77h with the amount, then 65h). Cash
+// out is refused when the till holds less; both answer the cash in the till
+// in field 1.
+#include "document_ops.h"
+#include "printing.h"
+#include "receipt_frame.h"
+#include "reports.h"
+
+namespace tesmar::emu::docs {
+
+namespace {
+
+constexpr long long kMaxOperator = 99;
+
+Answer TillAnswer(long long cash) {
+  return {"0000", FormatMoney(cash) + ";"};
+}
+
+void PrintCashLines(Registrar& r, long long amount, long long till) {
+  ReceiptLineUtf8(r, amount < 0 ? "СЛУЖБОВА ВИДАЧА" : "СЛУЖБОВЕ ВНЕСЕННЯ");
+  PrintReceiptLine(r, ReportRow("СУМА", FormatMoney(amount < 0 ? -amount : amount)));
+  PrintReceiptLine(r, ReportRow("ГОТІВКА В КАСІ", FormatMoney(till)));
+}
+
+// The till after `amount` (negative: cash out); false when it cannot.
+bool TillAfter(const RegistrarState& s, long long amount, long long& till) {
+  till = s.cash + amount;
+  return till >= 0 && till <= kMaxAmount;
+}
+
+Answer NotEnough(long long amount) {
+  return Refused(amount < 0 ? err::kNotEnoughCash : err::kArithmeticOverflow);
+}
+
+}  // namespace
+
+// 6Eh: operator; amount (negative for cash out). Outside any document.
+Answer CashInOut(Registrar& r, ArgReader& args) {
+  const long long op = args.Integer(1, 0, kMaxOperator);
+  const long long amount = args.Amount(2, -kMaxAmount, kMaxAmount);
+  if (!args) return args.Refusal();
+  RegistrarState& s = r.state;
+  if (s.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (amount == 0) return Refused(err::FieldRange(2));
+  long long till = 0;
+  if (!TillAfter(s, amount, till)) return NotEnough(amount);
+  OpenShiftIfClosed(r);
+  PrintReceiptHead(r);
+  ReceiptLineUtf8(r, "КАСИР " + std::to_string(op));
+  PrintCashLines(r, amount, till);
+  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  s.cash = till;
+  return TillAnswer(till);
+}
+
+Answer OpenServiceReceipt(Registrar& r, int operatorNumber, int till) {
+  RegistrarState& s = r.state;
+  OpenShiftIfClosed(r);
+  s.receipt = {};
+  s.receipt.number = ++s.lastReceiptNumber;
+  s.receipt.operatorNumber = operatorNumber;
+  s.receipt.till = till;
+  s.receipt.service = true;
+  s.document = Document::kReceiptOpened;
+  PrintReceiptHead(r);
+  ReceiptLineUtf8(r, "СЛУЖБОВИЙ ЧЕК № " + std::to_string(s.receipt.number));
+  ReceiptLineUtf8(r, "КАСИР " + std::to_string(operatorNumber) + "   КАСА " + std::to_string(till));
+  return {};
+}
+
+// 77h: kind (0); amount (negative for cash out), once per service receipt.
+// The till changes when the receipt closes; the answer gives it as it
+// will be then.
+Answer ServiceAmount(Registrar& r, ArgReader& args) {
+  args.Integer(1, 0, 0);
+  const long long amount = args.Amount(2, -kMaxAmount, kMaxAmount);
+  if (!args) return args.Refusal();
+  RegistrarState& s = r.state;
+  if (!s.receipt.service || s.document != Document::kReceiptOpened || s.receipt.serviceAmountSet)
+    return Refused(err::kWrongDocumentState);
+  if (amount == 0) return Refused(err::FieldRange(2));
+  long long till = 0;
+  if (!TillAfter(s, amount, till)) return NotEnough(amount);
+  s.receipt.serviceAmount = amount;
+  s.receipt.serviceAmountSet = true;
+  s.document = Document::kCompleted;
+  PrintCashLines(r, amount, till);
+  return TillAnswer(till);
+}
+
+void CloseServiceReceipt(Registrar& r) {
+  RegistrarState& s = r.state;
+  s.cash += s.receipt.serviceAmount;
+  PrintReceiptFoot(r);
+  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  s.receipt = {};
+  s.document = Document::kClosed;
+}
+
+}  // namespace tesmar::emu::docs

@@ -1,0 +1,20 @@
+// Formatters of the fiscal receipt window that the shared list lacks: an
+// article programmed from a line of the article file, and the card payment.
+#pragma once
+
+#include <string_view>
+
+#include "driver.h"
+
+namespace tesmar::link {
+
+// 24h: the password, ";" and the article line as it stands (its own fields
+// and separators: code;name;price;tax group;department;).
+const ReplyRecord& AddArticleLine(Driver& d, std::string_view pwd, std::string_view line);
+
+// 78h: password;type;amount;transaction; with the amount as the person
+// typed it and the bank terminal's transaction identifier.
+const ReplyRecord& CardPayment(Driver& d, std::string_view pwd, int paymentType,
+                               std::string_view amount, std::string_view transaction);
+
+}  // namespace tesmar::link

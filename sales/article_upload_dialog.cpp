@@ -1,0 +1,127 @@
+#include "article_upload_dialog.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "article_store.h"
+#include "article_upload.h"
+#include "document_formatters.h"
+#include "non_fiscal_receipt_dialog.h"
+#include "wire_text.h"
+
+namespace tesmar::sales {
+
+namespace {
+constexpr const char* kListCaption = "Товары для программирования";
+constexpr const char* kFilter = "Product filse -  ART (*.ART *.art);;AllFiles (*.*)";
+}  // namespace
+
+ArticleUploadDialog::ArticleUploadDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
+                                         std::shared_ptr<ArticleStore> articles, QWidget* parent)
+    : CommandDialog(ctx, status, "Загрузка артикулов в регистратор", parent),
+      articles_(std::move(articles)) {
+  list_ = new QPlainTextEdit;
+  list_->setObjectName("articles");
+  list_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  fileName_ = new QLabel;
+  fileName_->setObjectName("fileName");
+  progress_ = new QProgressBar;
+  statusLine_ = new QLabel;
+  statusLine_->setObjectName("statusLine");
+  auto* load = new QPushButton("Загрузить");
+  upload_ = new QPushButton("Записать в регистратор");
+  auto* clear = new QPushButton("Очистить");
+  auto* quit = new QPushButton("Выход");
+  connect(load, &QPushButton::clicked, this, &ArticleUploadDialog::loadFile);
+  connect(upload_, &QPushButton::clicked, this, &ArticleUploadDialog::upload);
+  connect(clear, &QPushButton::clicked, this, &ArticleUploadDialog::clearList);
+  connect(quit, &QPushButton::clicked, this, &QDialog::accept);
+  connect(list_, &QPlainTextEdit::textChanged, this, &ArticleUploadDialog::keepEdits);
+  connect(articles_.get(), &ArticleStore::changed, this, &ArticleUploadDialog::showStore);
+  statusButton_->setParent(this);
+  statusButton_->hide();
+  error_->setParent(this);
+  error_->hide();
+  auto* form = new QFormLayout;
+  form->addRow("Пароль: ", password_);
+  auto* root = new QVBoxLayout(this);
+  root->addWidget(new QLabel(kListCaption));
+  root->addWidget(list_);
+  root->addWidget(fileName_);
+  root->addLayout(form);
+  root->addWidget(progress_);
+  root->addWidget(statusLine_);
+  root->addLayout(app::ButtonRow({load, upload_, clear}, quit));
+  showStore();
+}
+
+// The store changed (a file was loaded here or by the receipt window).
+void ArticleUploadDialog::showStore() {
+  fileName_->setText(articles_->path());
+  // The list is already what the store holds; refilling it would drop a
+  // line end just typed and move the cursor.
+  if (editing_) return;
+  const QString text = articles_->lines().join('\n');
+  if (list_->toPlainText() == text) return;
+  showing_ = true;
+  list_->setPlainText(text);
+  showing_ = false;
+}
+
+// Lines edited by hand are the goods list from now on.
+void ArticleUploadDialog::keepEdits() {
+  if (showing_) return;
+  editing_ = true;
+  articles_->setLines(MemoLines(list_->toPlainText()));
+  editing_ = false;
+}
+
+void ArticleUploadDialog::loadFile() {
+  const QString path = ctx_.prompt.openFileName("Загрузить", kFilter);
+  if (path.isEmpty()) return;
+  QString error;
+  if (!articles_->load(path, error)) ctx_.prompt.showMessage(error);
+}
+
+void ArticleUploadDialog::clearList() {
+  list_->clear();
+}
+
+void ArticleUploadDialog::upload() {
+  std::string pwd;
+  if (!typedPassword(pwd)) return;
+  // Every line is checked before the first is sent.
+  std::vector<std::string> lines;
+  for (const QString& line : MemoLines(list_->toPlainText())) {
+    std::string wire;
+    if (!app::WireField(ctx_.prompt, kListCaption, line, wire)) return;
+    lines.push_back(std::move(wire));
+  }
+  // An empty range would show a busy bar.
+  progress_->setRange(0, std::max<int>(1, static_cast<int>(lines.size())));
+  progress_->setValue(0);
+  statusLine_->clear();
+  upload_->setEnabled(false);
+  auto send = [&](std::string_view line) {
+    return path_.send([&](link::Driver & d) -> auto& { return link::AddArticleLine(d, pwd, line); })
+        .reply;
+  };
+  // A line without an answer is told in the status line, and the text stays
+  // there for the rest of the run.
+  UploadArticles(lines, send, [&](size_t done, bool timedOut) {
+    progress_->setValue(static_cast<int>(done));
+    if (timedOut) statusLine_->setText("Ошибка! Таймаут устройства! ");
+    repaint();
+  });
+  upload_->setEnabled(true);
+  ctx_.prompt.showMessage("Завершено");
+}
+
+}  // namespace tesmar::sales

@@ -1,0 +1,127 @@
+#include "cash_in_out_dialog.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "formatters.h"
+#include "wire_text.h"
+
+namespace tesmar::sales {
+
+namespace {
+constexpr const char* kAmount = "Сумма:    ";
+constexpr const char* kOperator = "Номер оператора:";
+constexpr int kMaxOperator = 99;
+constexpr int kServiceReceipt = 2;
+}  // namespace
+
+bool UsesOldCashMethod(const app::AppState& s, bool cashIn) {
+  const QString& v = s.firmwareVersion;
+  const bool old = v == "2.01" || v == "2.02" || v == "2.03" || (cashIn && v == "2.04");
+  return old && s.accessLevel != "high";
+}
+
+std::optional<double> TypedAmount(const QString& text) {
+  static const QRegularExpression kForm(R"(^\d{1,10}(\.\d{0,2})?$)");
+  const QString t = text.trimmed();
+  if (!kForm.match(t).hasMatch()) return std::nullopt;
+  const double v = t.toDouble();
+  if (!std::isfinite(v) || v <= 0) return std::nullopt;
+  return v;
+}
+
+CashInOutDialog::CashInOutDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
+                                 QWidget* parent)
+    : CommandDialog(ctx, status, "Служебное внесение и изъятие денег", parent) {
+  amount_ = new QLineEdit("1.00");
+  operator_ = new QLineEdit("1");
+  till_ = new QLineEdit;
+  till_->setReadOnly(true);
+  auto* form = new QFormLayout;
+  addPasswordRows(form);
+  form->addRow(kAmount, amount_);
+  form->addRow(kOperator, operator_);
+  form->addRow("Денег в кассе:", till_);
+  auto* in = new QPushButton("Служебный внос");
+  auto* out = new QPushButton("Служебное изъятие");
+  auto* quit = new QPushButton("Выход");
+  connect(in, &QPushButton::clicked, this, &CashInOutDialog::cashIn);
+  connect(out, &QPushButton::clicked, this, &CashInOutDialog::cashOut);
+  connect(quit, &QPushButton::clicked, this, &QDialog::accept);
+  auto* root = new QVBoxLayout(this);
+  root->addLayout(form);
+  root->addLayout(app::ButtonRow({in, out, statusButton_}, quit));
+}
+
+void CashInOutDialog::showEvent(QShowEvent* e) {
+  statusButton_->setEnabled(false);
+  CommandDialog::showEvent(e);
+}
+
+void CashInOutDialog::cashIn() {
+  move(true);
+}
+
+void CashInOutDialog::cashOut() {
+  move(false);
+}
+
+void CashInOutDialog::move(bool cashIn) {
+  std::string pwd;
+  int op = 0;
+  if (!typedPassword(pwd) || !typedNumber(kOperator, operator_, op, 0, kMaxOperator)) return;
+  const std::optional<double> typed = TypedAmount(amount_->text());
+  if (!typed) {
+    ctx_.prompt.showMessage(QString("В поле \"%1\" должна быть сумма больше нуля с точкой и не "
+                                    "более чем двумя знаками после нее, например 1.00. Команда "
+                                    "не отправлена!")
+                                .arg(QString(kAmount).trimmed()));
+    return;
+  }
+  const double amount = cashIn ? *typed : -*typed;
+  const QString title = cashIn ? "Служебный внос денег" : "Служебное изъятие денег";
+  statusButton_->setEnabled(true);
+  clearError();
+  const bool done = UsesOldCashMethod(ctx_.state, cashIn) ? byOldMethod(pwd, op, amount, title)
+                                                          : byReceipt(pwd, op, amount, title);
+  if (done) ctx_.prompt.showMessage(title + " - Успешно!");
+}
+
+bool CashInOutDialog::byOldMethod(const std::string& pwd, int op, double amount,
+                                  const QString& title) {
+  const app::Sent s = path_.decoded(
+      title, [&](link::Driver & d, int& result) -> auto& {
+        return link::CashInOut(d, pwd, op, amount, result);
+      });
+  if (s) showTill(*s.reply);
+  return s.ok;
+}
+
+bool CashInOutDialog::byReceipt(const std::string& pwd, int op, double amount,
+                                const QString& title) {
+  if (!path_.decoded(
+          {}, [&](link::Driver & d) -> auto& {
+            return link::OpenFiscalReceipt(d, pwd, op, 0, kServiceReceipt);
+          }))
+    return false;
+  const app::Sent s = path_.decoded(
+      title, [&](link::Driver & d, int& result) -> auto& {
+        return link::ServiceCashIn(d, pwd, 0, amount, result);
+      });
+  if (!s) return false;
+  showTill(*s.reply);
+  return path_
+      .decoded(
+          {}, [&](link::Driver & d) -> auto& { return link::CloseFiscalReceipt(d, pwd); })
+      .ok;
+}
+
+void CashInOutDialog::showTill(const link::ReplyRecord& r) {
+  till_->setText(app::FromWire(r.Field(0)));
+}
+
+}  // namespace tesmar::sales
