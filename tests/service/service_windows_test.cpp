@@ -32,7 +32,8 @@ using Requests = std::vector<test::Request>;
 namespace {
 
 struct ServiceHarness : test::AppHarness {
-  explicit ServiceHarness(emu::RegistrarOptions o = {}) : AppHarness(std::move(o)) {
+  explicit ServiceHarness(emu::RegistrarOptions o = {}, emu::FaultPlan faults = {})
+      : AppHarness(std::move(o), faults) {
     window->addWindows(service::ServiceWindows());
   }
   template <class T>
@@ -452,4 +453,26 @@ TEST(FirmwareRead, theSavedFileIsTheRegistrarsImage) {
   d.readFirmware();
   ASSERT_EQ(h.prompt.messages.size(), 1);
   EXPECT_TRUE(h.prompt.messages[0].startsWith("SetDataSource ошибка:\n  "));
+}
+
+TEST(Logo, aSilentRegistrarOnActivationLeavesTheSizesEmptyAndTheUploadRefused) {
+  emu::FaultPlan silent;
+  silent.silence = 1.0;
+  ServiceHarness h({}, silent);
+  std::string error;
+  auto port = link::SerialPort::Open(h.registrar->Path().toStdString(), 9600, &error);
+  ASSERT_TRUE(port) << error;
+  h.driver.AttachSerialLink(std::move(port));
+  h.driver.SetRetryCount(0);  // one silent exchange is enough
+  auto& d = h.Window<service::LogoDialog>();
+  d.show();
+  EXPECT_EQ(h.prompt.messages, QStringList{"Ошибка! Таймаут устройства!"});
+  EXPECT_TRUE(d.maxWidth()->text().isEmpty());
+  h.prompt.file = MakeBmp(h.File("s.bmp"), {}, "Palette");
+  d.open();
+  EXPECT_EQ(d.uploadWidth()->text(), "0");  // the empty maximum reads as 0
+  h.prompt.messages.clear();
+  d.program();
+  ASSERT_EQ(h.prompt.messages.size(), 1);
+  EXPECT_TRUE(h.prompt.messages[0].startsWith("В поле \"Размер для загрузки (по X):\""));
 }
