@@ -1,13 +1,89 @@
-// Configuration: the registrar's programmable settings. The service
-// counters (88h, 89h) are the maintenance domain's.
+// Configuration: the header and advertising lines, operators, the mode
+// passwords, payment forms, fiscal and tax numbers, tax groups,
+// fiscalization, the registrar parameters (the line speed among them), the
+// decimal point, the restart. The service counters (88h, 89h) are the
+// maintenance domain's.
 #pragma once
+
+#include <array>
+#include <map>
+#include <string>
 
 namespace tesmar::emu {
 
 struct Domain;
+class Registrar;
 
-struct ConfigurationState {};
+inline constexpr int kHeaderLines = 10;      // lines 0-9 head every receipt
+inline constexpr int kAdvertisingLines = 4;  // lines 10-13 end it
+inline constexpr int kTextLines = kHeaderLines + kAdvertisingLines;
+inline constexpr int kMaxTaxGroups = 9;
+inline constexpr int kNoLinkedGroup = -1;
+// Document flag: no advertising text at the end of a receipt.
+inline constexpr int kNoAdvertisingFlag = 0x0100;
+
+struct TextLine {
+  std::string text;  // Windows-1251; empty: not printed
+  int width = 0;     // 0 single, 1 double
+  bool operator==(const TextLine&) const = default;
+};
+
+struct CashOperator {
+  std::string password, name;
+  bool hasSold = false;
+  bool operator==(const CashOperator&) const = default;
+};
+
+struct PaymentForm {
+  int mask = 0;
+  std::string name;
+  bool operator==(const PaymentForm&) const = default;
+};
+
+struct TaxGroup {
+  int type = 0;  // 0 forbidden
+  std::string rate = "0.00", name;
+  int linked = kNoLinkedGroup;
+  bool operator==(const TaxGroup&) const = default;
+};
+
+struct RegistrarParameters {
+  int contrast = 0;
+  int documentFlags = 0, printFlags = 0;
+  int openPulse = 0x0A, closePulse = 0x0A, nameLineLength = 32;
+  bool operator==(const RegistrarParameters&) const = default;
+};
+
+struct ConfigurationState {
+  std::array<TextLine, kTextLines> textLines;
+  std::map<int, CashOperator> operators;
+  // The mode passwords; empty: the registrar's own password still holds.
+  std::string programmingPassword, reportsPassword, adminPassword;
+  std::map<int, PaymentForm> paymentForms;
+  std::string fiscalNumber, taxIdNumber, taxNumber;  // Windows-1251
+  std::array<TaxGroup, kMaxTaxGroups> taxGroups;
+  RegistrarParameters parameters;
+  // The speed of the serial line in baud; 0: the registrar answers at any
+  // speed (no speed was set by 27h or given at start).
+  int lineSpeed = 0;
+  int decimalPoint = 2;
+  // Set by F3h; the line takes it and stays silent while the registrar
+  // starts again. Not kept in the state file.
+  bool restartRequested = false;
+};
 
 const Domain& ConfigurationDomain();
+
+// The password that command `code` needs: the mode password of its mode
+// once 2Bh set one, else the registrar's own.
+const std::string& PasswordFor(const Registrar& r, int code);
+
+// An amount for a reply: the registrar keeps amounts in its smallest unit
+// and writes them with as many decimals as its decimal point (49h) says
+// ("1250" is 1250, 125.0, 12.50 or 1.250).
+std::string ReplyAmount(const Registrar& r, long long minorUnits);
+
+// The speeds 27h accepts.
+bool IsLineSpeed(int baud);
 
 }  // namespace tesmar::emu

@@ -166,7 +166,7 @@ Answer PrintTotal(Registrar& r, ArgReader& args) {
   const std::string total = FormatMoney(r.state.receipt.Total());
   PrintReceiptLine(r, ReportRow("СУМА", total));
   if (shown) r.state.display[1] = link::Utf8ToCp1251("СУМА ") + total;
-  return {"0000", total + ";"};
+  return {"0000", ReplyAmount(r, r.state.receipt.Total()) + ";"};  // as the decimal point says
 }
 
 // 65h closes a non-fiscal document, or a fiscal receipt once it is paid.

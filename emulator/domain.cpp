@@ -16,17 +16,12 @@ std::span<const Domain* const> Domains() {
 
 std::span<const int> NotEmulatedYet() {
   static constexpr int kCodes[] = {
-      // header and footer lines, goods base look-ups, registrar parameters,
-      // logo, passwords, payment types, operators, messages, maintenance
-      0x22, 0x23, 0x25, 0x26, 0x27, 0x28, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F, 0x30,
-      // fiscalization, fiscal and tax numbers, tax rates, decimal point
-      0x40, 0x41, 0x43, 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4A,
+      // goods base look-ups
+      0x25, 0x26,
       // receipt copies, extra tax, sum discount
       0x66, 0x6A, 0x6C,
       // sound
-      0x82,
-      // restart
-      0xF3};
+      0x82};
   return kCodes;
 }
 

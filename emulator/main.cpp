@@ -30,7 +30,9 @@ tesmar-cli at it as at a serial port. Stop it with Ctrl+C.
 Line:
   --link PATH          also make PATH a symlink to the pty (a stable name); PATH
                        must be absent or such a link left by an earlier run
-  --baud N             pace the bytes as N baud would (default: at once)
+  --baud N             the line's speed: answer only a port set to N baud (one
+                       of 110 to 115200), and pace the bytes as N baud would
+                       (default: any speed, at once); 27h changes it
   --busy MS            send SYN bytes for MS milliseconds before each reply
 
 Registrar:
@@ -231,6 +233,10 @@ int main(int argc, char** argv) {
       std::ofstream(path, std::ios::app) << tesmar::emu::TapeFileLine(line) << "\n";
     });
   }
+  // A speed given on the command line is the line's starting speed, over the
+  // one the state file remembers.
+  if (IsLineSpeed(c.line.baud))
+    registrar.state.lineSpeed = c.line.baud;
   Session session(registrar, c.faults);
   if (!c.state.empty())
     session.OnExecuted([&] {

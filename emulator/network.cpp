@@ -1,22 +1,367 @@
-// Network: no commands answered yet (see network.h).
+// Network: settings, ID_DEV, the modem's report and Wi-Fi (see network.h).
 #include "network.h"
 
+#include <cstdio>
+
 #include "domain.h"
+#include "emu_codes.h"
+#include "encoding.h"
+#include "printing.h"
 
 namespace tesmar::emu {
 
 namespace {
 
-void Save(const RegistrarState&, StateWriter&) {}
+constexpr long long kMaxIdDev = 0xFFFFFFFFLL;
+constexpr size_t kMaxSsid = 32;
+constexpr size_t kMaxWifiPassword = 63;
+constexpr size_t kMinWpaPassword = 8;
 
-KeyLoad Load(RegistrarState&, const std::string&, const std::string&, std::string&) {
-  return KeyLoad::kNotMine;
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+bool ParseHex(std::string_view text, size_t digits, uint32_t& out) {
+  if (text.size() != digits) return false;
+  uint32_t v = 0;
+  for (char c : text) {
+    if (HexDigit(c) < 0) return false;
+    v = v * 16 + static_cast<uint32_t>(HexDigit(c));
+  }
+  out = v;
+  return true;
+}
+
+std::string Hex(uint32_t v, int digits) {
+  char text[12];
+  std::snprintf(text, sizeof text, "%0*X", digits, v);
+  return text;
+}
+
+// Ports and periods travel low byte first.
+std::string Word(uint16_t v) {
+  return Hex(static_cast<uint32_t>(((v & 0xFF) << 8) | (v >> 8)), 4);
+}
+
+uint32_t ReadAddress(ArgReader& args, int n) {
+  uint32_t v = 0;
+  if (!ParseHex(args.Raw(n), 8, v)) args.Refuse(err::FieldFormat(n));
+  return v;
+}
+
+uint16_t ReadWord(ArgReader& args, int n) {
+  uint32_t v = 0;
+  if (!ParseHex(args.Raw(n), 4, v)) args.Refuse(err::FieldFormat(n));
+  return static_cast<uint16_t>(((v & 0xFF) << 8) | (v >> 8));
+}
+
+std::string Dotted(uint32_t a) {
+  return std::to_string(a >> 24) + "." + std::to_string((a >> 16) & 0xFF) + "." +
+         std::to_string((a >> 8) & 0xFF) + "." + std::to_string(a & 0xFF);
+}
+
+std::string SettingsReply(const NetworkLink& l, uint32_t server, uint16_t port) {
+  return std::string(l.dhcp ? "1" : "0") + ";" + Hex(l.ip, 8) + ";" + Hex(l.mask, 8) + ";" +
+         Hex(l.gateway, 8) + ";" + Hex(server, 8) + ";" + Word(port) + ";" + Word(l.period) + ";" +
+         Word(l.retry) + ";";
+}
+
+Answer ReadNetwork(Registrar& r, ArgReader&) {
+  const NetworkState& s = r.state;
+  return {"0000", SettingsReply(s.link, s.remoteServer, s.remotePort)};
+}
+
+Answer SetRemoteAccess(Registrar& r, ArgReader& args) {
+  const uint32_t server = ReadAddress(args, 1);
+  const uint16_t port = ReadWord(args, 2);
+  if (!args) return args.Refusal();
+  r.state.remoteServer = server;
+  r.state.remotePort = port;
+  return {};
+}
+
+Answer ReadAcquirerLink(Registrar& r, ArgReader&) {
+  const NetworkLink& l = r.state.link;
+  return {"0000", SettingsReply(l, l.destination, l.port)};
+}
+
+Answer SetAcquirerLink(Registrar& r, ArgReader& args) {
+  NetworkLink l;
+  l.dhcp = args.Integer(1, 0, 1) == 1;
+  l.ip = ReadAddress(args, 2);
+  l.mask = ReadAddress(args, 3);
+  l.gateway = ReadAddress(args, 4);
+  l.destination = ReadAddress(args, 5);
+  l.port = ReadWord(args, 6);
+  l.period = ReadWord(args, 7);
+  l.retry = ReadWord(args, 8);
+  if (!args) return args.Refusal();
+  r.state.link = l;
+  return {};
+}
+
+// 4Bh writes the number to the fiscal memory and to the modem's card.
+Answer SetIdDev(Registrar& r, ArgReader& args) {
+  const long long id = args.Integer(1, 1, kMaxIdDev);
+  if (!args) return args.Refusal();
+  r.state.idDevMemory = id;
+  r.state.idDevCard = id;
+  return {};
+}
+
+Answer IdDevAnswer(long long id) {
+  if (id < 0) return Refused(Shared(link::err::kNoData));
+  return {"0000", std::to_string(id) + ";"};
+}
+
+Answer ReadIdDevMemory(Registrar& r, ArgReader&) {
+  return IdDevAnswer(r.state.idDevMemory);
+}
+Answer ReadIdDevCard(Registrar& r, ArgReader&) {
+  return IdDevAnswer(r.state.idDevCard);
+}
+
+// Service parameter 21 set to 1 asks the modem to send what it holds; the
+// modem does so (when it can reach the acquirer) before its next answer.
+void SendPendingDocuments(Registrar& r) {
+  auto it = r.state.serviceParameters.find(kSendNowParameter);
+  if (it == r.state.serviceParameters.end() || it->second != 1) return;
+  ModemState& m = r.state.modem;
+  if (!m.ethernet || r.state.idDevCard < 0) return;
+  it->second = 0;
+  m.unsent = 0;
+  m.firstUnsentAt = 0;
+  m.lastSessionAt = r.Now();
+}
+
+bool Blocked(const Registrar& r) {
+  const ModemState& m = r.state.modem;
+  return m.unsent > 0 && r.Now() - m.firstUnsentAt >= kUnsentLimitSeconds;
+}
+
+int StateByte(const Registrar& r) {
+  const ModemState& m = r.state.modem;
+  return (m.samFaulty ? 0x01 : 0) | (m.cardFaulty ? 0x02 : 0) | (Blocked(r) ? 0x04 : 0) |
+         (r.state.idDevCard >= 0 ? 0x08 : 0) | (m.technicalRegistration ? 0x10 : 0) |
+         (m.personalisedAt != 0 ? 0x20 : 0) | (m.ethernet ? 0x40 : 0) | (m.unsent > 0 ? 0x80 : 0);
+}
+
+// DDMMYYhhmm; empty for no moment.
+std::string TenDigits(long long t) {
+  if (t == 0) return {};
+  const int d = LocalDate(t), hm = LocalTime(t);
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d%02d%02d%04d", d % 100, d / 100 % 100, d / 10000 % 100, hm);
+  return text;
+}
+
+std::string DateOf(long long t) {
+  return t == 0 ? std::string() : FormatDate(LocalDate(t));
+}
+std::string TimeOf(long long t) {
+  return t == 0 ? std::string() : FormatTime(LocalTime(t));
+}
+
+// The registrars with the older modem answer EAh with a report of their own.
+bool ReportForm(const Registrar& r) {
+  const std::string& m = r.options.model;
+  return m.find("3141") != std::string::npos ||
+         (m.find("CMP-10") != std::string::npos && m.find("CMP-10M") == std::string::npos);
+}
+
+Answer ReportAnswer(Registrar& r) {
+  const ModemState& m = r.state.modem;
+  const long long id = r.state.idDevCard < 0 ? 0 : r.state.idDevCard;
+  const long long end = m.unsent > 0 ? m.firstUnsentAt + kUnsentLimitSeconds : 0;
+  return {"0000", std::to_string(id) + ";" + TenDigits(m.personalisedAt) + ";" + TenDigits(end) +
+                      ";" + TenDigits(m.unsent > 0 ? m.firstUnsentAt : 0) + ";" +
+                      std::to_string(m.unsent) + ";"};
+}
+
+void PrintModemState(Registrar& r, int state) {
+  const ModemState& m = r.state.modem;
+  PrintUtf8(r, "СТАН МОДЕМА");
+  r.Print(ReportRow("СТАН", Hex(static_cast<uint32_t>(state), 2)));
+  r.Print(ReportRow("ID_DEV", r.state.idDevCard < 0 ? "-" : std::to_string(r.state.idDevCard)));
+  r.Print(ReportRow("НЕ ПЕРЕДАНО", std::to_string(m.unsent)));
+  if (m.unsent > 0)
+    r.Print(ReportRow("ПЕРШИЙ", DateOf(m.firstUnsentAt) + " " + TimeOf(m.firstUnsentAt)));
+  if (m.personalisedAt != 0)
+    r.Print(ReportRow("ПЕРСОНАЛІЗАЦІЯ", DateOf(m.personalisedAt) + " " + TimeOf(m.personalisedAt)));
+  PrintUtf8(r, std::string(kTapeWidth, '-'));
+}
+
+Answer StateAnswer(Registrar& r, ArgReader& args) {
+  const bool print = args.Integer(1, 0, 1) == 1;
+  if (!args) return args.Refusal();
+  const ModemState& m = r.state.modem;
+  const int state = StateByte(r);
+  if (print) PrintModemState(r, state);
+  const long long first = m.unsent > 0 ? m.firstUnsentAt : 0;
+  return {"0000", Hex(static_cast<uint32_t>(state), 2) + ";" + DateOf(first) + ";" + TimeOf(first) +
+                      ";" + DateOf(m.personalisedAt) + ";" + TimeOf(m.personalisedAt) + ";"};
+}
+
+Answer Modem(Registrar& r, ArgReader& args) {
+  SendPendingDocuments(r);
+  return ReportForm(r) ? ReportAnswer(r) : StateAnswer(r, args);
+}
+
+Answer LastSession(Registrar& r, ArgReader&) {
+  SendPendingDocuments(r);
+  const long long t = r.state.modem.lastSessionAt;
+  if (t == 0) return Refused(Shared(link::err::kNoData));
+  return {"0000", DateOf(t) + ";" + TimeOf(t) + ";"};
+}
+
+Answer WriteWifi(Registrar& r, ArgReader& args) {
+  WifiState w = r.state.wifi;
+  w.ssid = args.Text(1, kMaxSsid);
+  w.auth = static_cast<int>(args.Integer(2, 0, 3));
+  w.encryption = static_cast<int>(args.Integer(3, 0, 4));
+  w.password = std::string(args.Raw(4));
+  if (!args) return args.Refusal();
+  // The WPA modes take a pass phrase of 8 to 63 characters.
+  if (w.password.size() > kMaxWifiPassword || (w.auth >= 2 && w.password.size() < kMinWpaPassword))
+    return Refused(err::FieldRange(4));
+  r.state.wifi = w;
+  return {};
+}
+
+Answer ReadWifi(Registrar& r, ArgReader&) {
+  const WifiState& w = r.state.wifi;
+  return {"0000", w.ssid + ";" + std::to_string(w.auth) + ";" + std::to_string(w.encryption) + ";" +
+                      w.password + ";"};
+}
+
+Answer RouterLink(Registrar& r, ArgReader&) {
+  const WifiState& w = r.state.wifi;
+  if (w.ssid.empty() || !w.routerInRange) return {"0000", ";"};
+  return {"0000", w.ssid + " " + Dotted(r.state.link.ip) + ";"};
+}
+
+constexpr HandlerRow kRows[] = {
+    {cmd::kReadNetworkSettings, ReadNetwork},
+    {cmd::kSetRemoteAccess, SetRemoteAccess},
+    {cmd::kReadAcquirerLink, ReadAcquirerLink},
+    {cmd::kSetAcquirerLink, SetAcquirerLink},
+    {cmd::kSetIdDev, SetIdDev},
+    {cmd::kReadIdDevFromFiscalMemory, ReadIdDevMemory},
+    {cmd::kReadIdDevFromCard, ReadIdDevCard},
+    {cmd::kModemReport, Modem},
+    {cmd::kLastAcquirerSession, LastSession},
+    {cmd::kWriteWifi, WriteWifi},
+    {cmd::kReadWifi, ReadWifi},
+    {cmd::kRouterLink, RouterLink},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  const NetworkLink& l = s.link;
+  w.Put("network.link", JoinNumbers({l.dhcp ? 1 : 0, l.ip, l.mask, l.gateway, l.destination, l.port,
+                                     l.period, l.retry}));
+  w.Put("network.remote", JoinNumbers({s.remoteServer, s.remotePort}));
+  w.Put("network.id_dev", JoinNumbers({s.idDevMemory, s.idDevCard}));
+  const ModemState& m = s.modem;
+  w.Put("network.modem",
+        JoinNumbers({m.samFaulty ? 1 : 0, m.cardFaulty ? 1 : 0, m.technicalRegistration ? 1 : 0,
+                     m.ethernet ? 1 : 0, m.personalisedAt, m.unsent, m.firstUnsentAt,
+                     m.lastSessionAt}));
+  const WifiState& wf = s.wifi;
+  w.Put("network.wifi", JoinNumbers({wf.auth, wf.encryption, wf.routerInRange ? 1 : 0}));
+  w.Put("network.wifi_ssid", link::HexBytes(wf.ssid));
+  w.Put("network.wifi_password", link::HexBytes(wf.password));
+}
+
+bool In(long long v, long long lo, long long hi) {
+  return v >= lo && v <= hi;
+}
+
+bool LoadLink(NetworkState& s, const std::vector<long long>& n) {
+  for (int i = 1; i <= 4; ++i)
+    if (!In(n[i], 0, 0xFFFFFFFFLL)) return false;
+  for (int i = 5; i <= 7; ++i)
+    if (!In(n[i], 0, 0xFFFF)) return false;
+  if (!In(n[0], 0, 1)) return false;
+  s.link = {n[0] == 1,
+            static_cast<uint32_t>(n[1]),
+            static_cast<uint32_t>(n[2]),
+            static_cast<uint32_t>(n[3]),
+            static_cast<uint32_t>(n[4]),
+            static_cast<uint16_t>(n[5]),
+            static_cast<uint16_t>(n[6]),
+            static_cast<uint16_t>(n[7])};
+  return true;
+}
+
+bool LoadModem(ModemState& m, const std::vector<long long>& n) {
+  for (int i = 0; i < 4; ++i)
+    if (!In(n[i], 0, 1)) return false;
+  if (n[4] < 0 || !In(n[5], 0, 1000000) || n[6] < 0 || n[7] < 0) return false;
+  m = {n[0] == 1, n[1] == 1, n[2] == 1, n[3] == 1, n[4], static_cast<int>(n[5]), n[6], n[7]};
+  return true;
+}
+
+bool LoadNumbers(RegistrarState& s, const std::string& key, const std::vector<long long>& n) {
+  if (key == "network.link") return n.size() == 8 && LoadLink(s, n);
+  if (key == "network.modem") return n.size() == 8 && LoadModem(s.modem, n);
+  if (key == "network.remote") {
+    if (n.size() != 2 || !In(n[0], 0, 0xFFFFFFFFLL) || !In(n[1], 0, 0xFFFF)) return false;
+    s.remoteServer = static_cast<uint32_t>(n[0]);
+    s.remotePort = static_cast<uint16_t>(n[1]);
+    return true;
+  }
+  if (key == "network.id_dev") {
+    if (n.size() != 2 || !In(n[0], -1, kMaxIdDev) || !In(n[1], -1, kMaxIdDev)) return false;
+    s.idDevMemory = n[0];
+    s.idDevCard = n[1];
+    return true;
+  }
+  // network.wifi
+  if (n.size() != 3 || !In(n[0], 0, 3) || !In(n[1], 0, 4) || !In(n[2], 0, 1)) return false;
+  s.wifi.auth = static_cast<int>(n[0]);
+  s.wifi.encryption = static_cast<int>(n[1]);
+  s.wifi.routerInRange = n[2] == 1;
+  return true;
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
+  if (!key.starts_with("network.")) return KeyLoad::kNotMine;
+  if (key == "network.wifi_ssid")
+    return ReadHexText(value, s.wifi.ssid) ? KeyLoad::kTaken : KeyLoad::kBad;
+  if (key == "network.wifi_password")
+    return ReadHexText(value, s.wifi.password) ? KeyLoad::kTaken : KeyLoad::kBad;
+  if (key != "network.link" && key != "network.modem" && key != "network.remote" &&
+      key != "network.id_dev" && key != "network.wifi")
+    return KeyLoad::kNotMine;
+  std::vector<long long> n;
+  if (!ReadNumberList(value, n)) return KeyLoad::kBad;
+  return LoadNumbers(s, key, n) ? KeyLoad::kTaken : KeyLoad::kBad;
 }
 
 }  // namespace
 
+Answer PrintNetworkSettings(Registrar& r) {
+  const NetworkState& s = r.state;
+  const NetworkLink& l = s.link;
+  PrintUtf8(r, "НАЛАШТУВАННЯ МЕРЕЖІ");
+  r.Print(ReportRow("DHCP", l.dhcp ? "1" : "0"));
+  r.Print(ReportRow("IP", Dotted(l.ip)));
+  r.Print(ReportRow("МАСКА", Dotted(l.mask)));
+  r.Print(ReportRow("ШЛЮЗ", Dotted(l.gateway)));
+  r.Print(ReportRow("ЕКВАЙЄР", Dotted(l.destination)));
+  r.Print(ReportRow("ПОРТ", std::to_string(l.port)));
+  r.Print(ReportRow("ПЕРІОД, ХВ", std::to_string(l.period)));
+  r.Print(ReportRow("ПОВТОР, С", std::to_string(l.retry)));
+  r.Print(ReportRow("ДОСТУП: IP", Dotted(s.remoteServer)));
+  r.Print(ReportRow("ДОСТУП: ПОРТ", std::to_string(s.remotePort)));
+  PrintUtf8(r, std::string(kTapeWidth, '-'));
+  return {};
+}
+
 const Domain& NetworkDomain() {
-  static const Domain kDomain{"network", {}, Save, Load};
+  static const Domain kDomain{"network", kRows, Save, Load};
   return kDomain;
 }
 

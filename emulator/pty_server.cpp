@@ -51,6 +51,17 @@ bool MayReplace(const std::string& path, std::string* error) {
   return true;
 }
 
+// The baud rate of a termios speed constant; 0 for one not listed.
+int Baud(speed_t s) {
+  static constexpr std::pair<speed_t, int> kRates[] = {
+      {B110, 110},     {B300, 300},     {B600, 600},      {B1200, 1200},
+      {B2400, 2400},   {B4800, 4800},   {B9600, 9600},    {B19200, 19200},
+      {B38400, 38400}, {B57600, 57600}, {B115200, 115200}};
+  for (const auto& [constant, baud] : kRates)
+    if (constant == s) return baud;
+  return 0;
+}
+
 }  // namespace
 
 PtyServer::PtyServer(Session& session, LineOptions options)
@@ -151,11 +162,38 @@ void PtyServer::PauseMicros(long us) {
   }
 }
 
+// The speed the program set on its end of the pty. Both ends share one
+// termios: Linux answers a tcgetattr on either with the settings the
+// program made on its descriptor of the slave.
+int PtyServer::PortSpeed() const {
+  termios t{};
+  const int fd = slave_ >= 0 ? slave_ : master_;
+  if (tcgetattr(fd, &t) != 0) return 0;
+  return Baud(cfgetospeed(&t));
+}
+
+// Bytes that the registrar cannot take in: while it restarts, and when the
+// program's port runs at another speed than the registrar's (a real line
+// gives framing errors, so nothing the registrar reads forms a frame).
+bool PtyServer::Deaf() {
+  if (std::chrono::steady_clock::now() < silentUntil_) return true;
+  const int speed = session_.LineSpeed();
+  return speed != 0 && PortSpeed() != speed;
+}
+
+void PtyServer::AfterReply() {
+  if (!session_.TakeRestart()) return;
+  silentUntil_ = std::chrono::steady_clock::now() +
+                 std::chrono::milliseconds(session_.Device().options.restartSilenceMs);
+}
+
 void PtyServer::Send(const std::vector<uint8_t>& bytes) {
   // Ten bits a byte on the wire (start, 8 data, stop). Each byte is due at
   // a point of one schedule, so the sleeps' own overshoot does not add up
   // and slow the line below its speed.
-  const long long perByteNs = options_.baud > 0 ? 10'000'000'000LL / options_.baud : 0;
+  const int baud =
+      options_.baud > 0 && session_.LineSpeed() > 0 ? session_.LineSpeed() : options_.baud;
+  const long long perByteNs = baud > 0 ? 10'000'000'000LL / baud : 0;
   const size_t chunk = perByteNs > 0 ? 1 : bytes.size();
   auto due = std::chrono::steady_clock::now();
   size_t done = 0;
@@ -204,6 +242,10 @@ void PtyServer::Serve(const std::atomic<bool>& stop) {
       break;
     }
     lastByte = std::chrono::steady_clock::now();
+    if (Deaf()) {
+      session_.ResetParser();
+      continue;
+    }
     SessionOutput out = session_.Feed(buf, static_cast<size_t>(n));
     if (out.hangUp) {
       if (!ServeAgain()) break;
@@ -211,6 +253,7 @@ void PtyServer::Serve(const std::atomic<bool>& stop) {
     }
     if (out.replied && options_.busyMs > 0) SendBusy();
     if (!out.bytes.empty()) Send(out.bytes);
+    AfterReply();
   }
   externalStop_ = nullptr;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -12,7 +13,9 @@
 namespace tesmar::emu {
 
 struct LineOptions {
-  int baud = 0;          // pace bytes as this speed would; 0 sends at once
+  // Pace bytes as this speed would; 0 sends at once. Once the registrar
+  // works at a speed of its own (27h), pacing follows that speed.
+  int baud = 0;
   int busyMs = 0;        // send SYN bytes this long before each reply
   std::string linkPath;  // a symlink made to the pty, if given
   // After a hang-up, serve again on a new pty (the link follows it), as a
@@ -59,6 +62,9 @@ class PtyServer {
   void Send(const std::vector<uint8_t>& bytes);
   void SendBusy();
   void Close();
+  int PortSpeed() const;
+  bool Deaf();
+  void AfterReply();
 
   Session& session_;
   LineOptions options_;
@@ -72,6 +78,7 @@ class PtyServer {
   std::atomic<int> hangUps_{0};
   std::function<void(const std::string&)> onServingAgain_;
   std::thread thread_;
+  std::chrono::steady_clock::time_point silentUntil_{};
 };
 
 }  // namespace tesmar::emu

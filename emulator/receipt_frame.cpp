@@ -4,8 +4,44 @@
 
 namespace tesmar::emu {
 
-void PrintReceiptHead(Registrar& r) { PrintLogo(r); }
+namespace {
 
-void PrintReceiptFoot(Registrar&) {}
+// A double-width line takes two columns a character; the tape shows it
+// with a blank between its characters.
+std::string Printed(const TextLine& line) {
+  if (line.width == 0) return line.text;
+  std::string out;
+  for (char c : line.text) {
+    if (!out.empty()) out += ' ';
+    out += c;
+  }
+  return out;
+}
+
+void PrintLines(Registrar& r, int first, int count) {
+  for (int i = first; i < first + count; ++i) {
+    const TextLine& line = r.state.textLines[static_cast<size_t>(i)];
+    if (!line.text.empty()) r.Print(Printed(line));
+  }
+}
+
+}  // namespace
+
+void PrintReceiptHead(Registrar& r) {
+  PrintLogo(r);
+  PrintLines(r, 0, kHeaderLines);
+}
+
+// The advertising lines, unless the document flags leave them out; a fiscal
+// receipt with sales marks its operator as one who has sold.
+void PrintReceiptFoot(Registrar& r) {
+  RegistrarState& s = r.state;
+  if (s.FiscalReceiptOpen() && !s.receipt.items.empty()) {
+    auto it = s.operators.find(s.receipt.operatorNumber);
+    if (it != s.operators.end()) it->second.hasSold = true;
+  }
+  if (!(s.parameters.documentFlags & kNoAdvertisingFlag))
+    PrintLines(r, kHeaderLines, kAdvertisingLines);
+}
 
 }  // namespace tesmar::emu

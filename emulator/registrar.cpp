@@ -32,7 +32,7 @@ Answer Registrar::Execute(int code, const std::string& params) {
   // 35h carries the maintenance reminder's own password first; its handler
   // checks it.
   const bool ownPassword = code == link::cmd::kSetMaintenanceReminder;
-  if (fields.empty() || (!ownPassword && fields[0] != options.password))
+  if (fields.empty() || (!ownPassword && fields[0] != PasswordFor(*this, code)))
     return Refused(err::kWrongPassword);
   ArgReader args(std::move(fields));
   ++executed_[code];

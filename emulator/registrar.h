@@ -39,6 +39,8 @@ struct RegistrarOptions {
   std::string password = "731942";
   bool serviceMode = false;
   size_t flashSize = kDefaultFlashSize;  // the fiscal memory image, bytes
+  // How long the line stays silent after a restart (F3h) was asked for.
+  int restartSilenceMs = 2000;
 };
 
 // What a handler answers: the error code ("0000" or item + group in hex)

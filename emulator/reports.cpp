@@ -241,8 +241,8 @@ void PrintControlTape(Registrar& r) {
 Answer AdditionalReport(Registrar& r, ArgReader& args) {
   const long long type = args.Integer(1, 0, 3);
   if (!args) return args.Refusal();
-  if (type == 3) return Refused(err::kNotSupported);  // the network settings, not emulated yet
   if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
+  if (type == 3) return PrintNetworkSettings(r);
   if (type == 2) {
     PrintControlTape(r);
     return {};

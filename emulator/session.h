@@ -9,6 +9,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "registrar.h"
@@ -58,6 +59,10 @@ class Session {
   // The data area of the last reply built, before any fault touched it.
   const std::string& LastIntendedData() const { return lastData_; }
   const Registrar& Device() const { return registrar_; }
+  // The speed the registrar's line runs at (0: any), and whether a restart
+  // was asked for since the last look (the line then stays silent a while).
+  int LineSpeed() const { return registrar_.state.lineSpeed; }
+  bool TakeRestart() { return std::exchange(registrar_.state.restartRequested, false); }
   // Called after every command that ran (the state file is saved there).
   void OnExecuted(std::function<void()> f) { onExecuted_ = std::move(f); }
 

@@ -1,9 +1,52 @@
 #include "config_windows.h"
 
+#include "date_time_dialog.h"
+#include "decimal_point_dialog.h"
+#include "factory_number_dialog.h"
+#include "fiscal_params_dialog.h"
+#include "fiscalization_dialog.h"
+#include "header_text_dialog.h"
+#include "operators_dialog.h"
+#include "passwords_dialog.h"
+#include "payment_types_dialog.h"
+#include "registrar_params_dialog.h"
+
 namespace tesmar::service {
 
+namespace {
+template <class Window>
+app::WindowRow Row(const QString& caption) {
+  return {caption,
+          [](app::WindowServices& w) { return new Window(w.ctx, w.status, w.parent); },
+          {},
+          {},
+          false};
+}
+app::WindowRow Row(const QString& caption, app::WindowFactory make) {
+  return {caption, std::move(make), {}, {}, false};
+}
+}  // namespace
+
 app::WindowTable ConfigWindows() {
-  return {};
+  return {
+      Row<HeaderTextDialog>("Заголовок чека и рекламный текст"),
+      Row<OperatorsDialog>("Параметры операторов"),
+      Row<PasswordsDialog>("Пароли"),
+      Row<PaymentTypesDialog>("Параметры оплаты"),
+      Row<DateTimeDialog>("Дата и время"),
+      Row<FactoryNumberDialog>("Установить заводской номер"),
+      Row("Чтение и программирование",
+          [](app::WindowServices& w) {
+            return new FiscalParamsDialog(w.ctx, w.status, w.confirm, w.result, w.parent);
+          }),
+      Row<FiscalizationDialog>("Фискализация"),
+      Row("Параметры регистратора",
+          [](app::WindowServices& w) {
+            return new RegistrarParamsDialog(w.ctx, w.status, {w.currentPort, w.selectSpeed},
+                                             w.parent);
+          }),
+      Row<DecimalPointDialog>("Позиция десятичной точки"),
+  };
 }
 
 }  // namespace tesmar::service

@@ -191,7 +191,7 @@ TEST(Reports, additionalReportsByDepartmentsOperatorsAndTheControlTape) {
   const auto at = std::find(lines.begin(), lines.end(), "КОНТРОЛЬНА СТРІЧКА");
   ASSERT_NE(at, lines.end());
   EXPECT_EQ(*(at + 1), "ФІСКАЛЬНИЙ ЧЕК № 1");       // the receipt again, line for line
-  EXPECT_EQ(s.Error(0xA6, "731942;3;;;"), "0102");  // network settings, not emulated yet
+  EXPECT_EQ(s.Error(0xA6, "731942;3;;;"), "0000");  // the network settings
   EXPECT_EQ(s.Error(0xA6, "731942;4;;;"), "0104");
 }
 

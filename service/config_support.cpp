@@ -1,0 +1,35 @@
+#include "config_support.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "prompt.h"
+#include "reply_decoder.h"
+#include "wire_text.h"
+
+namespace tesmar::service {
+
+bool JudgePrefixed(app::AppContext& ctx, const app::Sent& sent, const QString& prefix) {
+  if (!sent.reply) return false;
+  const link::DecodedReply d = link::DecodeReplyError(*sent.reply);
+  if (!d.ok) ctx.prompt.showMessage(prefix + QString::fromStdString(d.text));
+  return d.ok;
+}
+
+void FitGridToContents(QTableWidget* grid) {
+  grid->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+  grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  int width = 2 * grid->frameWidth();
+  for (int c = 0; c < grid->columnCount(); ++c)
+    if (!grid->isColumnHidden(c)) width += grid->columnWidth(c);
+  const int height = 2 * grid->frameWidth() + grid->rowCount() * kGridRowHeight;
+  grid->setFixedSize(width, height);
+}
+
+QString ResultField(const link::ReplyRecord& r, int n) {
+  return n >= 1 && n <= r.fieldCount ? app::FromWire(r.Field(n - 1)) : QString();
+}
+
+}  // namespace tesmar::service

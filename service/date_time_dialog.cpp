@@ -1,0 +1,85 @@
+#include "date_time_dialog.h"
+
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config_rules.h"
+#include "config_support.h"
+#include "formatters.h"
+#include "prompt.h"
+#include "wire_text.h"
+
+namespace tesmar::service {
+
+namespace {
+constexpr const char* kTimeout = "Таймаут устройства! Ошибка!";
+}  // namespace
+
+DateTimeDialog::DateTimeDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
+                               QWidget* parent)
+    : CommandDialog(ctx, status, "Дата и время", parent) {
+  date_ = new QDateEdit;
+  date_->setDisplayFormat("dd.MM.yy");
+  date_->setCalendarPopup(true);
+  date_->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));  // two-digit years
+  time_ = new QLineEdit;
+  auto* form = new QFormLayout;
+  form->addRow("Дата (DDMMYY): ", date_);
+  form->addRow("Время (HHMM):", time_);
+  form->addRow("Пароль:", password_);
+  auto* set = new QPushButton("Установить дату и время");
+  auto* read = new QPushButton("Прочитать дату и время");
+  auto* quit = new QPushButton("Выход");
+  connect(set, &QPushButton::clicked, this, &DateTimeDialog::setClock);
+  connect(read, &QPushButton::clicked, this, &DateTimeDialog::readClock);
+  connect(quit, &QPushButton::clicked, this, [this] {
+    statusButton_->setEnabled(false);
+    accept();
+  });
+  statusButton_->setEnabled(false);
+  auto* root = new QVBoxLayout(this);
+  root->addLayout(form);
+  root->addLayout(app::ButtonRow({set, read, statusButton_}, quit));
+}
+
+void DateTimeDialog::showEvent(QShowEvent* e) {
+  const QDateTime now = QDateTime::currentDateTime();
+  date_->setDate(now.date());
+  time_->setText(now.toString("HHmm"));
+  CommandDialog::showEvent(e);
+}
+
+void DateTimeDialog::setClock() {
+  std::string pwd, time;
+  if (!typedPassword(pwd) || !app::WireField(ctx_.prompt, "Время (HHMM):", time_->text(), time))
+    return;
+  const std::string date = app::ToWire(WireDate(date_->text()));
+  const app::Sent sent = path_.direct(
+      kTimeout, "Ошибка установки времени!", [&](link::Driver & d) -> auto& {
+        return link::SetDateTime(d, pwd, date, time);
+      });
+  if (!sent) return;
+  statusButton_->setEnabled(true);
+  ctx_.prompt.showMessage("Успешно!");
+}
+
+void DateTimeDialog::readClock() {
+  std::string pwd;
+  if (!typedPassword(pwd)) return;
+  const app::Sent sent = path_.direct(
+      kTimeout, "Ошибка чтения времени!", [&](link::Driver & d) -> auto& {
+        return link::ReadDateTime(d, pwd);
+      });
+  if (!sent) return;
+  statusButton_->setEnabled(true);
+  const QDate shown = QDate::fromString(ShownDate(ResultField(*sent.reply, 1)), "dd.MM.yy");
+  // "yy" reads as 19yy; the registrar's years are this century's.
+  if (shown.isValid()) date_->setDate(shown.year() < 2000 ? shown.addYears(100) : shown);
+  time_->setText(ResultField(*sent.reply, 2));
+  ctx_.prompt.showMessage("Успешно!");
+}
+
+}  // namespace tesmar::service

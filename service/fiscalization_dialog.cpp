@@ -1,0 +1,141 @@
+#include "fiscalization_dialog.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "formatters.h"
+#include "prompt.h"
+#include "reply_decoder.h"
+#include "wire_text.h"
+
+namespace tesmar::service {
+
+namespace {
+constexpr const char* kTitle = "Фіскаліз. реєстратора";
+constexpr const char* kReceiptText = "РЕЄСТРАТОР ФІСКАЛІЗОВАНО УСПІШНО!";
+constexpr int kPasswordLength = 6;
+constexpr int kFiscalizationReport = 1;
+
+QLineEdit* Secret() {
+  auto* e = new QLineEdit;
+  e->setMaxLength(kPasswordLength);
+  e->setEchoMode(QLineEdit::Password);
+  return e;
+}
+}  // namespace
+
+FiscalizationDialog::FiscalizationDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
+                                         QWidget* parent)
+    : CommandDialog(ctx, status, "Фискализация", parent) {
+  number_ = new QLineEdit;
+  number_->setMaxLength(11);
+  inspector_ = Secret();
+  repeat_ = Secret();
+  auto* form = new QFormLayout;
+  form->addRow("Заводской номер ККМ:", number_);
+  form->addRow("Пароль налогового инспектора:", inspector_);
+  form->addRow("Повторите ввод пароля:", repeat_);
+  addPasswordRows(form);
+  run_ = new QPushButton("Фискализация");
+  cancel_ = new QPushButton("Прервать ожидание");
+  cancel_->hide();
+  auto* close = new QPushButton("Закрыть");
+  connect(run_, &QPushButton::clicked, this, &FiscalizationDialog::fiscalize);
+  connect(cancel_, &QPushButton::clicked, this, &FiscalizationDialog::cancelWait);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  auto* root = new QVBoxLayout(this);
+  root->addLayout(form);
+  root->addLayout(app::ButtonRow({run_, cancel_}, close));
+}
+
+void FiscalizationDialog::cancelWait() {
+  cancelled_ = true;
+}
+
+// One receipt step with the fixed password; false (said) on failure.
+bool FiscalizationDialog::step(const QString& title,
+                               const std::function<const link::ReplyRecord&(link::Driver&)>& f) {
+  return path_
+      .decoded(
+          title, [&](link::Driver & d) -> auto& { return f(d); })
+      .ok;
+}
+
+// 80h again and again until the registrar answers well, within the bound;
+// the status bar says which try runs, and "Прервать ожидание" ends it.
+bool FiscalizationDialog::waitUntilReady() {
+  cancelled_ = false;
+  // Window messages run between the tries: nothing may start a second
+  // fiscalization meanwhile.
+  run_->setEnabled(false);
+  cancel_->show();
+  QElapsedTimer clock;
+  clock.start();
+  bool ready = false;
+  for (int n = 1; !ready && MayTryAgain(bound_, n - 1, clock.elapsed(), cancelled_); ++n) {
+    if (n > 1) ctx_.sleeper.SleepMs(bound_.pauseMs);
+    ctx_.showStatus(ReadinessProgress(n, bound_));
+    QCoreApplication::processEvents();
+    if (cancelled_) break;
+    const app::Sent probe = path_.send(
+        [](link::Driver & d) -> auto& { return link::ReadDiagnostics(d, app::kDefaultPassword); });
+    ready = probe.reply && link::DecodeReplyError(*probe.reply).ok;
+  }
+  cancel_->hide();
+  run_->setEnabled(true);
+  ctx_.showStatus(QString());
+  if (!ready)
+    ctx_.prompt.showMessage(cancelled_ ? "Ожидание готовности регистратора прервано. Фискализация "
+                                         "выполнена, чек подтверждения не напечатан."
+                                       : "Регистратор не готов: чек подтверждения фискализации не "
+                                         "напечатан.");
+  return ready;
+}
+
+void FiscalizationDialog::printReceipt() {
+  const char* pwd = app::kDefaultPassword;
+  if (!step(
+          kTitle, [&](link::Driver & d) -> auto& { return link::OpenNonFiscalReceipt(d, pwd); }))
+    return;
+  // The service report never stops the receipt.
+  step(
+      "Фискализация регистратора", [&](link::Driver & d) -> auto& {
+        return link::PrintServiceReport(d, pwd, kFiscalizationReport);
+      });
+  const std::string text = app::ToWire(kReceiptText);
+  if (!step(
+          kTitle, [&](link::Driver & d) -> auto& { return link::PrintText(d, pwd, text); }))
+    return;
+  if (!step(
+          kTitle, [&](link::Driver & d) -> auto& { return link::CloseFiscalReceipt(d, pwd, 0); }))
+    return;
+  ctx_.prompt.showMessage("Фіскаліз. реєстратора - Успішно!");
+}
+
+void FiscalizationDialog::fiscalize() {
+  if (inspector_->text().size() < kPasswordLength || repeat_->text().size() != kPasswordLength) {
+    ctx_.prompt.showMessage("Довжина пароля - 6!");
+    return;
+  }
+  if (inspector_->text() != repeat_->text()) {
+    ctx_.prompt.showMessage("Повторно зроби ввод паролей та фіскалізацію");
+    return;
+  }
+  std::string pwd, number, inspector;
+  if (!typedPassword(pwd) ||
+      !app::WireField(ctx_.prompt, "Заводской номер ККМ:", number_->text(), number) ||
+      !app::WireField(ctx_.prompt, "Пароль налогового инспектора:", inspector_->text(), inspector))
+    return;
+  if (!path_.decoded(
+          kTitle, [&](link::Driver & d) -> auto& {
+            return link::Fiscalize(d, pwd, number, inspector);
+          }))
+    return;
+  if (waitUntilReady()) printReceipt();
+}
+
+}  // namespace tesmar::service

@@ -1,0 +1,120 @@
+#include "operators_dialog.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config_support.h"
+#include "formatters.h"
+#include "prompt.h"
+#include "wire_text.h"
+
+namespace tesmar::service {
+
+namespace {
+constexpr int kNameLength = 20, kPasswordLength = 6;
+
+QLineEdit* Limited(int length, const QString& text = {}) {
+  auto* e = new QLineEdit(text);
+  e->setMaxLength(length);
+  return e;
+}
+}  // namespace
+
+OperatorsDialog::OperatorsDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
+                                 QWidget* parent)
+    : CommandDialog(ctx, status, "Параметры операторов", parent) {
+  number_ = new QLineEdit;
+  name_ = Limited(kNameLength);
+  operatorPassword_ = Limited(kPasswordLength, app::kDefaultPassword);
+  readName_ = Limited(kNameLength);
+  hasSold_ = new QCheckBox("Выполнялись продажи");
+  hasSold_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  hasSold_->setFocusPolicy(Qt::NoFocus);
+
+  auto* set = new QPushButton("Установить");
+  auto* setGroup = new QGroupBox("Установить параметры оператора");
+  auto* sf = new QFormLayout(setGroup);
+  sf->addRow("Имя:", name_);
+  sf->addRow("Пароль оператора:", operatorPassword_);
+  sf->addRow(set);
+
+  auto* read = new QPushButton("Прочитать");
+  auto* readGroup = new QGroupBox("Прочитать параметры оператора");
+  auto* rf = new QFormLayout(readGroup);
+  rf->addRow("Имя:", readName_);
+  rf->addRow(hasSold_);
+  rf->addRow(read);
+
+  auto* remove = new QPushButton("Удалить оператора");
+  remove->setToolTip("Если номер оператора \"-1\", то удаляются все опреаторы.");
+  auto* close = new QPushButton("Закрыть");
+  connect(set, &QPushButton::clicked, this, &OperatorsDialog::setOperator);
+  connect(read, &QPushButton::clicked, this, &OperatorsDialog::readOperator);
+  connect(remove, &QPushButton::clicked, this, &OperatorsDialog::deleteOperator);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* form = new QFormLayout;
+  form->addRow("Пароль:", password_);
+  form->addRow("Номер оператора:", number_);
+  auto* root = new QVBoxLayout(this);
+  root->addLayout(form);
+  root->addWidget(setGroup);
+  root->addWidget(readGroup);
+  root->addLayout(app::ButtonRow({remove}, close));
+}
+
+bool OperatorsDialog::typedCommon(std::string& pwd, int& number) {
+  bool ok = false;
+  number = number_->text().trimmed().toInt(&ok);
+  if (!ok) {
+    ctx_.prompt.showMessage("Ошибка! Номер оператора неверный.");
+    return false;
+  }
+  return typedPassword(pwd);
+}
+
+void OperatorsDialog::report(const app::Sent& sent, int number) {
+  if (JudgePrefixed(ctx_, sent, "Оператор " + QString::number(number) + " \n  "))
+    ctx_.prompt.showMessage("Успешно!");
+}
+
+void OperatorsDialog::setOperator() {
+  std::string pwd, password, name;
+  int number = 0;
+  if (!typedCommon(pwd, number) ||
+      !app::WireField(ctx_.prompt, "Пароль оператора:", operatorPassword_->text(), password) ||
+      !app::WireField(ctx_.prompt, "Имя:", name_->text(), name))
+    return;
+  report(path_.send([&](link::Driver & d) -> auto& {
+    return link::SetOperator(d, pwd, number, password, name);
+  }),
+         number);
+}
+
+void OperatorsDialog::readOperator() {
+  std::string pwd;
+  int number = 0;
+  if (!typedCommon(pwd, number)) return;
+  const app::Sent sent =
+      path_.send([&](link::Driver & d) -> auto& { return link::ReadOperator(d, pwd, number); });
+  if (!JudgePrefixed(ctx_, sent, "Оператор " + QString::number(number) + " \n  ")) return;
+  readName_->setText(ResultField(*sent.reply, 2));
+  hasSold_->setChecked(ResultField(*sent.reply, 1) == "1");
+  ctx_.prompt.showMessage("Успешно!");
+}
+
+void OperatorsDialog::deleteOperator() {
+  std::string pwd;
+  int number = 0;
+  if (!typedCommon(pwd, number)) return;
+  report(path_.send([&](link::Driver & d) -> auto& {
+    return link::ResetOperatorPassword(d, pwd, number);
+  }),
+         number);
+}
+
+}  // namespace tesmar::service
