@@ -84,6 +84,7 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
                                      *operationResult_, *exchangeLog_,
                                      [this] { return currentPort(); },
                                      [this](int baud) { selectSpeed(baud); }, this});
+  services_->closeSerialLink = [this] { disconnectSerial(); };
   buildConnectionGroups();
   buildMenus();
   addWindows(windows);

@@ -36,6 +36,9 @@ struct WindowServices {
   std::function<QString()> currentPort;
   std::function<void(int)> selectSpeed;
   QWidget* parent = nullptr;
+  // Service windows: puts the main window in the disconnected state after
+  // the serial link was closed from a window (the USB storage counter).
+  std::function<void()> closeSerialLink = [] {};
 };
 
 using WindowFactory = std::function<QDialog*(WindowServices&)>;

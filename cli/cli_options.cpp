@@ -9,6 +9,7 @@
 #include "encoding.h"
 #include "frame.h"
 #include "serial_port.h"
+#include "transfer_command.h"
 
 namespace tesmar::cli {
 
@@ -17,6 +18,8 @@ const char* kHelp = R"(Usage:
   tesmar-cli ports
   tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] [--json] send CODE [PARAMS]
   tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] run SCRIPT
+  tesmar-cli [...] flash read --start A --count C FILE | flash write FILE | flash clear
+  tesmar-cli [...] firmware read FILE
 
 Talks to a fiscal registrar without windows.
 
@@ -26,6 +29,16 @@ Talks to a fiscal registrar without windows.
                    PARAMS is typed in UTF-8 and goes out in Windows-1251
   run SCRIPT       run a script file (Windows-1251, one command or statement a
                    line): the exchange log goes to stdout, messages to stderr
+
+  flash read       read C bytes of the fiscal memory from byte A into FILE
+  flash write      write FILE into the fiscal memory; A and C come from a name
+                   like dump_4096_1024.bin unless --start and --count are given
+  flash clear      clear the fiscal memory
+  firmware read    save the registrar's internal software into FILE
+                   (these take --password P, default 731942, and flash read
+                   --retries R, default 2; a bar on stderr shows the progress
+                   when it is a terminal; Ctrl-C stops between chunks; files
+                   are written whole; exit status 0 only on success)
 
   -p PORT          serial port (device path); default: "Communication"/"Port"
                    of tsinit.ini
@@ -150,6 +163,10 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
     return {};
   }
   if (o.command == "run") return o.args.size() == 1 ? "" : "run needs one SCRIPT file";
+  if (o.command == "flash" || o.command == "firmware") {
+    TransferArgs t;
+    return ParseTransferArgs(o.command, o.args, t);
+  }
   return "unknown command " + o.command;
 }
 

@@ -14,6 +14,7 @@
 #include "sequence_store.h"
 #include "serial_port.h"
 #include "stop_signal.h"
+#include "transfer_command.h"
 
 using namespace tesmar;
 
@@ -139,6 +140,21 @@ int RunScript(const cli::Options& o) {
   return outcome == script::Outcome::kEndOfFile ? 0 : 1;
 }
 
+int Transfer(const cli::Options& o) {
+  cli::TransferArgs t;
+  if (const std::string problem = cli::ParseTransferArgs(o.command, o.args, t); !problem.empty())
+    return Usage(problem);
+  const link::IniProfile ini(o.configDir + "/tsinit.ini");
+  link::Driver driver;
+  int status = 0;
+  if (!Connect(o, ini, driver, status)) return status;
+  cli::SequenceStore sequence(o.configDir + "/" + cli::kSequenceFileName, driver);
+  sequence.Begin();
+  status = cli::RunTransfer(t, driver);
+  Disconnect(o, driver);
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -155,5 +171,6 @@ int main(int argc, char** argv) {
   if (!problem.empty()) return Usage(problem + " (see --help)");
   if (o.command == "ports") return ListPorts();
   if (o.command == "run") return RunScript(o);
+  if (o.command == "flash" || o.command == "firmware") return Transfer(o);
   return Send(o);
 }

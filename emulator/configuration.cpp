@@ -1,7 +1,7 @@
 // Configuration: what the registrar prints around receipts, who may work
 // with it, its payment forms and tax groups, its fiscal identity, its
-// working parameters, and the service parameters (88h sets one, 89h reads
-// it back).
+// working parameters. The service counters (88h, 89h) are the maintenance
+// domain's.
 #include "configuration.h"
 
 #include <cstdio>
@@ -15,8 +15,6 @@ namespace tesmar::emu {
 
 namespace {
 
-constexpr long long kMaxParameter = 65535;
-constexpr long long kMaxValue = 999999999;
 constexpr int kMinOperator = 1, kMaxOperator = 16;
 constexpr int kAllOperators = -1;
 constexpr size_t kNameBytes = 20;
@@ -280,23 +278,6 @@ Answer Restart(Registrar& r, ArgReader&) {
   return {};
 }
 
-// --- service parameters (88h, 89h) -----------------------------------------
-
-Answer SetServiceParameter(Registrar& r, ArgReader& args) {
-  const long long number = args.Integer(1, 0, kMaxParameter);
-  const long long value = args.Integer(2, -kMaxValue, kMaxValue);
-  if (!args) return args.Refusal();
-  r.state.serviceParameters[static_cast<int>(number)] = value;
-  return {};
-}
-
-Answer ReadServiceParameter(Registrar& r, ArgReader& args) {
-  const long long number = args.Integer(1, 0, kMaxParameter);
-  if (!args) return args.Refusal();
-  auto it = r.state.serviceParameters.find(static_cast<int>(number));
-  return {"0000", std::to_string(it == r.state.serviceParameters.end() ? 0 : it->second) + ";"};
-}
-
 constexpr HandlerRow kRows[] = {
     {cmd::kProgramHeaderLine, ProgramTextLine},
     {cmd::kReadHeaderLine, ReadTextLine},
@@ -319,14 +300,11 @@ constexpr HandlerRow kRows[] = {
     {cmd::kSetDecimalPoint, SetDecimalPoint},
     {cmd::kReadDecimalPoint, ReadDecimalPoint},
     {cmd::kRestartRegistrar, Restart},
-    {cmd::kSetServiceParameter, SetServiceParameter},
-    {cmd::kReadServiceParameter, ReadServiceParameter},
 };
 
 // --- the state file --------------------------------------------------------
 // Texts go as hexadecimal so that any byte survives; numbers in decimal.
 
-constexpr std::string_view kServicePrefix = "service.";
 constexpr std::string_view kLinePrefix = "text_line.";
 constexpr std::string_view kOperatorPrefix = "operator.";
 constexpr std::string_view kPaymentPrefix = "payment_form.";
@@ -356,8 +334,6 @@ void SaveTexts(const ConfigurationState& c, StateWriter& w) {
 }
 
 void Save(const RegistrarState& s, StateWriter& w) {
-  for (const auto& [number, value] : s.serviceParameters)
-    w.Put(std::string(kServicePrefix) + std::to_string(number), value);
   SaveTexts(s, w);
   w.Put("programming_password", link::HexBytes(s.programmingPassword));
   w.Put("reports_password", link::HexBytes(s.reportsPassword));
@@ -462,14 +438,6 @@ KeyLoad LoadNumbered(RegistrarState& s, const std::string& key, const std::strin
   if (KeyNumber(key, kOperatorPrefix, n)) return LoadOperator(s, n, value);
   if (KeyNumber(key, kPaymentPrefix, n)) return LoadPaymentForm(s, n, value);
   if (KeyNumber(key, kTaxPrefix, n)) return LoadTaxGroup(s, n, value);
-  if (key.starts_with(kServicePrefix)) {
-    long long v = 0;
-    if (!KeyNumber(key, kServicePrefix, n) || n < 0 || n > kMaxParameter ||
-        ParseScaled(value, 0, v) != NumberParse::kOk || v < -kMaxValue || v > kMaxValue)
-      return KeyLoad::kBad;
-    s.serviceParameters[static_cast<int>(n)] = v;
-    return KeyLoad::kTaken;
-  }
   for (std::string_view prefix : {kLinePrefix, kOperatorPrefix, kPaymentPrefix, kTaxPrefix})
     if (key.starts_with(prefix)) return KeyLoad::kBad;
   return KeyLoad::kNotMine;

@@ -1,7 +1,8 @@
 // Configuration: the header and advertising lines, operators, the mode
 // passwords, payment forms, fiscal and tax numbers, tax groups,
 // fiscalization, the registrar parameters (the line speed among them), the
-// decimal point, the restart; and the service parameters (88h, 89h).
+// decimal point, the restart. The service counters (88h, 89h) are the
+// maintenance domain's.
 #pragma once
 
 #include <array>
@@ -54,7 +55,6 @@ struct RegistrarParameters {
 };
 
 struct ConfigurationState {
-  std::map<int, long long> serviceParameters;
   std::array<TextLine, kTextLines> textLines;
   std::map<int, CashOperator> operators;
   // The mode passwords; empty: the registrar's own password still holds.

@@ -6,24 +6,22 @@
 namespace tesmar::emu {
 
 std::span<const Domain* const> Domains() {
-  static const std::array<const Domain*, 7> kDomains = {
+  static const std::array<const Domain*, 9> kDomains = {
       &IdentityClockDomain(), &DocumentsDomain(),      &ReportsDomain(),
       &ConfigurationDomain(), &MemoryFirmwareDomain(), &NetworkDomain(),
-      &CopiesDrawersDomain(),
+      &CopiesDrawersDomain(), &MaintenanceDomain(),    &LogoDomain(),
   };
   return kDomains;
 }
 
 std::span<const int> NotEmulatedYet() {
   static constexpr int kCodes[] = {
-      // goods base look-ups, logo, messages, maintenance
-      0x25, 0x26, 0x29, 0x34, 0x35, 0x36,
+      // goods base look-ups
+      0x25, 0x26,
       // receipt copies, extra tax, sum discount
       0x66, 0x6A, 0x6C,
-      // sound, service report
-      0x82, 0x84,
-      // data transfer
-      0xE7, 0xE8};
+      // sound
+      0x82};
   return kCodes;
 }
 

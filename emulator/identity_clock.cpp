@@ -11,8 +11,9 @@ namespace tesmar::emu {
 
 namespace {
 
-constexpr int kLogoBytes = 4608;  // 96 lines of 384 pixels
-constexpr int kLogoWidth = 384;
+// The logo store's size and widest logo (96 lines of 384 pixels).
+constexpr int kLogoBytes = kLogoStoreBytes;
+constexpr int kLogoWidth = kLogoMaxWidth;
 
 Answer Identify(Registrar& r, ArgReader&) {
   const RegistrarOptions& o = r.options;

@@ -43,6 +43,8 @@ Registrar:
   --tax-groups N       number of tax groups (default 5)
   --payment-types N    number of payment types (default 10)
   --service-mode       report service mode in status byte 0
+  --flash-size N       bytes of the fiscal memory image (default 1048576, at
+                       most 4194304)
   --tape FILE          append every printed line to FILE (UTF-8)
   --state FILE         keep the registrar's memory in FILE across runs
 
@@ -148,6 +150,12 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
     *number = static_cast<int>(n);
     return {};
   }
+  if (a == "--flash-size") {
+    if (!ParseInt(v, 1, static_cast<long>(kMaxFlashSize), n))
+      return "bad size for " + a + " (1 to " + std::to_string(kMaxFlashSize) + "): " + v;
+    c.registrar.flashSize = static_cast<size_t>(n);
+    return {};
+  }
   if (a == "--seed") {
     if (!ParseInt(v, 0, 999999999, n)) return "bad number for " + a + ": " + v;
     c.faults.seed = static_cast<unsigned>(n);
@@ -170,7 +178,7 @@ bool TakesValue(const std::string& a) {
       "--tape",         "--state", "--baud",    "--busy",
       "--seed",         "--nak",   "--corrupt", "--stray",
       "--silence",      "--cut",   "--hangup",  "--tax-groups",
-      "--payment-types",
+      "--payment-types", "--flash-size",
       "--terminal-link", "--terminal-no-ack", "--terminal-cut", "--terminal-over-long"};
   for (const char* name : kNames)
     if (a == name) return true;

@@ -1,10 +1,13 @@
-// Memory and firmware: A0h reports what room is left and the counters.
+// Memory and firmware: A0h reports what room is left and the counters; the
+// fiscal memory image (F0h, F1h, F2h) and the firmware read-out (E7h, E8h).
 #include "memory_firmware.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "domain.h"
 #include "emu_codes.h"
+#include "encoding.h"
 #include "printing.h"
 
 namespace tesmar::emu {
@@ -34,8 +37,76 @@ Answer Resources(Registrar& r, ArgReader&) {
   return {"0000", data};
 }
 
+constexpr long long kMaxAddress = 9999999999;
+
+std::string& Flash(Registrar& r) {
+  if (r.state.flash.empty()) r.state.flash = InitialFlashImage(r.options.flashSize);
+  return r.state.flash;
+}
+
+Answer ClearFlash(Registrar& r, ArgReader&) {
+  std::string& flash = Flash(r);
+  flash.assign(flash.size(), '\xFF');
+  return {};
+}
+
+Answer ReadFlash(Registrar& r, ArgReader& args) {
+  const long long address = args.Integer(1, 0, kMaxAddress);
+  if (!args) return args.Refusal();
+  const std::string& flash = Flash(r);
+  const size_t at = static_cast<size_t>(std::min<long long>(address, flash.size()));
+  const std::string_view chunk = std::string_view(flash).substr(at, 50);
+  // Past the end the count comes alone.
+  std::string data = std::to_string(chunk.size()) + ";";
+  if (!chunk.empty()) data += link::HexBytes(chunk) + ";";
+  return {"0000", data};
+}
+
+Answer WriteFlash(Registrar& r, ArgReader& args) {
+  const long long address = args.Integer(1, 0, kMaxAddress);
+  const long long count = args.Integer(2, 1, 50);
+  if (!args) return args.Refusal();
+  std::string bytes;
+  const std::string_view hex = args.Raw(3);
+  if (hex.size() != static_cast<size_t>(2 * count) || !ReadHexText(hex, bytes))
+    return Refused(err::FieldFormat(3));
+  std::string& flash = Flash(r);
+  if (static_cast<size_t>(address + count) > flash.size()) return Refused(err::FieldRange(1));
+  flash.replace(static_cast<size_t>(address), bytes.size(), bytes);
+  return {};
+}
+
+Answer SelectSource(Registrar& r, ArgReader& args) {
+  const long long kind = args.Integer(1, 0, 5);
+  if (!args) return args.Refusal();
+  if (kind == 4) return Refused(err::FieldRange(1));
+  auto& s = r.state;
+  s.source = kind == 5 ? DataSource::kFirmware : DataSource::kEmpty;
+  s.sourceOffset = 0;
+  s.nextPacket = 0;
+  return {"0000", std::to_string(kind == 5 ? FirmwareImage().size() : 0) + ";"};
+}
+
+Answer ReadPacket(Registrar& r, ArgReader&) {
+  auto& s = r.state;
+  if (s.source == DataSource::kNone) return Refused(err::kWrongDocumentState);
+  const std::string_view all =
+      s.source == DataSource::kFirmware ? std::string_view(FirmwareImage()) : std::string_view();
+  const std::string_view bytes =
+      all.substr(std::min(s.sourceOffset, all.size()), kFirmwarePacketBytes);
+  // The last packet carries its number alone.
+  std::string data = std::to_string(s.nextPacket) + ";";
+  if (!bytes.empty()) data += EscapePacket(bytes) + ";";
+  s.sourceOffset += bytes.size();
+  ++s.nextPacket;
+  if (bytes.empty()) s.source = DataSource::kNone;  // the empty packet ends the read
+  return {"0000", data};
+}
+
 constexpr HandlerRow kRows[] = {
-    {cmd::kReadResources, Resources},
+    {cmd::kReadResources, Resources},       {cmd::kClearFlash, ClearFlash},
+    {cmd::kReadFlash, ReadFlash},           {cmd::kWriteFlash, WriteFlash},
+    {cmd::kSelectDataSource, SelectSource}, {cmd::kReadDataPacket, ReadPacket},
 };
 
 void Save(const RegistrarState& s, StateWriter& w) {
@@ -51,6 +122,41 @@ KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value
 }
 
 }  // namespace
+
+std::string InitialFlashImage(size_t size) {
+  std::string image(size, '\0');
+  uint32_t x = 0x2545F491u;
+  for (char& c : image) {
+    x ^= x << 13;
+    x ^= x >> 17;
+    x ^= x << 5;
+    c = static_cast<char>(x >> 24);
+  }
+  return image;
+}
+
+const std::string& FirmwareImage() {
+  static const std::string kImage = [] {
+    std::string image(kFirmwareSize, '\0');
+    for (size_t i = 0; i < image.size(); ++i)
+      image[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+    return image;
+  }();
+  return kImage;
+}
+
+std::string EscapePacket(std::string_view bytes) {
+  std::string out;
+  for (unsigned char b : bytes) {
+    if (b < 0x20 || b == ';' || b == '\\') {
+      out += '\\';
+      out += static_cast<char>(b + 0x40);
+    } else {
+      out += static_cast<char>(b);
+    }
+  }
+  return out;
+}
 
 const Domain& MemoryFirmwareDomain() {
   static const Domain kDomain{"memory and firmware", kRows, Save, Load};

@@ -175,17 +175,24 @@ void PtyServer::AfterReply() {
 }
 
 void PtyServer::Send(const std::vector<uint8_t>& bytes) {
-  // Ten bits a byte on the wire (start, 8 data, stop).
+  // Ten bits a byte on the wire (start, 8 data, stop). Each byte is due at
+  // a point of one schedule, so the sleeps' own overshoot does not add up
+  // and slow the line below its speed.
   const int baud =
       options_.baud > 0 && session_.LineSpeed() > 0 ? session_.LineSpeed() : options_.baud;
-  const long perByteUs = baud > 0 ? 10L * 1000000L / baud : 0;
-  const size_t chunk = perByteUs > 0 ? 1 : bytes.size();
+  const long long perByteNs = baud > 0 ? 10'000'000'000LL / baud : 0;
+  const size_t chunk = perByteNs > 0 ? 1 : bytes.size();
+  auto due = std::chrono::steady_clock::now();
   size_t done = 0;
   while (done < bytes.size() && !Stopping()) {
     const ssize_t w = write(master_, bytes.data() + done, std::min(chunk, bytes.size() - done));
     if (w > 0) {
       done += static_cast<size_t>(w);
-      PauseMicros(perByteUs);
+      if (perByteNs == 0) continue;
+      due += std::chrono::nanoseconds(perByteNs);
+      const auto ahead = std::chrono::duration_cast<std::chrono::microseconds>(
+          due - std::chrono::steady_clock::now());
+      if (ahead.count() > 0) PauseMicros(static_cast<long>(ahead.count()));
     } else if (w < 0 && errno == EAGAIN) {
       if (!WaitWritable()) return;
     } else if (w < 0 && errno != EINTR) {

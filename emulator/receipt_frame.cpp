@@ -28,6 +28,7 @@ void PrintLines(Registrar& r, int first, int count) {
 }  // namespace
 
 void PrintReceiptHead(Registrar& r) {
+  PrintLogo(r);
   PrintLines(r, 0, kHeaderLines);
 }
 

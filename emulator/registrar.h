@@ -22,6 +22,8 @@
 #include "documents.h"
 #include "refusals.h"
 #include "identity_clock.h"
+#include "logo.h"
+#include "maintenance.h"
 #include "memory_firmware.h"
 #include "network.h"
 #include "reports.h"
@@ -36,6 +38,7 @@ struct RegistrarOptions {
   int paymentTypes = 10;
   std::string password = "731942";
   bool serviceMode = false;
+  size_t flashSize = kDefaultFlashSize;  // the fiscal memory image, bytes
   // How long the line stays silent after a restart (F3h) was asked for.
   int restartSilenceMs = 2000;
 };
@@ -60,7 +63,9 @@ struct RegistrarState : IdentityClockState,
                         ConfigurationState,
                         MemoryFirmwareState,
                         NetworkState,
-                        CopiesDrawersState {
+                        CopiesDrawersState,
+                        MaintenanceState,
+                        LogoState {
   std::vector<std::pair<std::string, std::string>> unknownKeys;
 };
 

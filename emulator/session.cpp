@@ -36,6 +36,8 @@ void Session::Answer(const Request& req, SessionOutput& out) {
     out.bytes.push_back(kNak);
     return;
   }
+  // A registrar turned into a USB storage device no longer talks on the line.
+  if (registrar_.state.usbStorageMode) return;
   if (Roll(faults_.hangUp)) {
     ++counters_.hangUps;
     out.hangUp = true;

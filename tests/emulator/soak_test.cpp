@@ -28,7 +28,8 @@ TEST(Soak, tenThousandExchangesThroughFaultsNeverLieAndNeverRunTwice) {
       [&](const std::vector<uint8_t>& f) { return session.Feed(f).bytes; }));
 
   // A non-fiscal receipt stays open; every other exchange prints a numbered
-  // line, the rest read the line count back through a service parameter.
+  // line, the rest read the line count back through a service parameter
+  // (numbers from 100 up: the low ones are counters that change the link).
   reg.state.document = Document::kNonFiscal;
   std::map<std::string, int> printed;
   reg.SetTapeSink([&](const std::string& line) { ++printed[line]; });
@@ -37,7 +38,7 @@ TEST(Soak, tenThousandExchangesThroughFaultsNeverLieAndNeverRunTwice) {
   std::map<std::string, long> byFlag;
   for (int i = 0; i < 10000; ++i) {
     const std::string params =
-        i % 2 ? "731942;" + std::to_string(i) + ";" + std::to_string(i * 7) + ";"
+        i % 2 ? "731942;" + std::to_string(100 + i) + ";" + std::to_string(i * 7) + ";"
               : "731942;line " + std::to_string(i) + ";";
     const int code = i % 2 ? 0x88 : 0x61;
     const link::ReplyRecord& r = driver.ExecuteCommand(code, params);
@@ -57,7 +58,7 @@ TEST(Soak, tenThousandExchangesThroughFaultsNeverLieAndNeverRunTwice) {
     ASSERT_EQ(std::string(r.dataText.View()), session.LastIntendedData()) << "exchange " << i;
     if (i % 2) {
       const link::ReplyRecord& back =
-          driver.ExecuteCommand(0x89, "731942;" + std::to_string(i) + ";");
+          driver.ExecuteCommand(0x89, "731942;" + std::to_string(100 + i) + ";");
       if (back.Answered() && back.errorCode.View() == "0000") {
         ASSERT_EQ(back.Field(0), std::to_string(i * 7));
       }

@@ -1,0 +1,91 @@
+// The user logo store.
+#include "logo.h"
+
+#include "domain.h"
+#include "emu_codes.h"
+#include "encoding.h"
+
+namespace tesmar::emu {
+
+namespace {
+
+constexpr int kMaxLogoHeight = kLogoStoreBytes * 8 / kLogoMaxWidth;
+
+Answer SetLogoLine(Registrar& r, ArgReader& args) {
+  const long long line = args.Integer(1, 0, kLogoStoreBytes / kLogoLineBytes - 1);
+  if (!args) return args.Refusal();
+  std::string bytes;
+  const std::string_view hex = args.Raw(2);
+  if (hex.size() != 2 * kLogoLineBytes || !ReadHexText(hex, bytes))
+    return Refused(err::FieldFormat(2));
+  auto& logo = r.state.logo;
+  logo.resize(kLogoStoreBytes, 0);
+  std::copy(bytes.begin(), bytes.end(), logo.begin() + line * kLogoLineBytes);
+  return {};
+}
+
+Answer FinishLogo(Registrar& r, ArgReader& args) {
+  const long long width = args.Integer(1, 1, kLogoMaxWidth);
+  const long long height = args.Integer(2, 1, kMaxLogoHeight);
+  if (!args) return args.Refusal();
+  if ((width + 7) / 8 * height > kLogoStoreBytes) return Refused(err::FieldRange(2));
+  r.state.logo.resize(kLogoStoreBytes, 0);
+  r.state.logoWidth = static_cast<int>(width);
+  r.state.logoHeight = static_cast<int>(height);
+  return {};
+}
+
+constexpr HandlerRow kRows[] = {
+    {cmd::kSetLogoLine, SetLogoLine},
+    {cmd::kFinishLogo, FinishLogo},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  if (s.logo.empty()) return;
+  w.Put("logo_size", JoinNumbers({s.logoWidth, s.logoHeight, s.printLogo ? 1 : 0}));
+  w.Put("logo", link::HexBytes(std::string(s.logo.begin(), s.logo.end())));
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
+  if (key == "logo_size") {
+    std::vector<long long> v;
+    if (!ReadNumbers(value, v, 3) || v[0] < 0 || v[0] > kLogoMaxWidth || v[1] < 0 ||
+        v[1] > kMaxLogoHeight)
+      return KeyLoad::kBad;
+    s.logoWidth = static_cast<int>(v[0]);
+    s.logoHeight = static_cast<int>(v[1]);
+    s.printLogo = v[2] != 0;
+    return KeyLoad::kTaken;
+  }
+  if (key != "logo") return KeyLoad::kNotMine;
+  std::string bytes;
+  if (!ReadHexText(value, bytes) || bytes.size() != kLogoStoreBytes) return KeyLoad::kBad;
+  s.logo.assign(bytes.begin(), bytes.end());
+  return KeyLoad::kTaken;
+}
+
+}  // namespace
+
+bool LogoPixel(const LogoState& s, int x, int y) {
+  if (x < 0 || y < 0 || x >= s.logoWidth || y >= s.logoHeight) return false;
+  const size_t at = static_cast<size_t>(y) * static_cast<size_t>((s.logoWidth + 7) / 8) +
+                    static_cast<size_t>(x / 8);
+  return at < s.logo.size() && (s.logo[at] & (0x80 >> (x % 8)));
+}
+
+void PrintLogo(Registrar& r) {
+  const LogoState& s = r.state;
+  if (!s.printLogo || s.logoWidth == 0) return;
+  for (int y = 0; y < s.logoHeight; ++y) {
+    std::string row;
+    for (int x = 0; x < s.logoWidth; ++x) row += LogoPixel(s, x, y) ? '#' : '.';
+    r.Print(row);
+  }
+}
+
+const Domain& LogoDomain() {
+  static const Domain kDomain{"logo", kRows, Save, Load};
+  return kDomain;
+}
+
+}  // namespace tesmar::emu

@@ -1,0 +1,190 @@
+// Maintenance: the reminder and its message, the service counters.
+#include "maintenance.h"
+
+#include <cstdio>
+
+#include "domain.h"
+#include "emu_codes.h"
+#include "encoding.h"
+#include "printing.h"
+
+namespace tesmar::emu {
+
+namespace {
+
+// Numbers beyond the 24 named counters are kept as they are set.
+constexpr long long kMaxParameter = 65535;
+constexpr long long kMaxValue = 999999999;
+constexpr size_t kMaxMessageLine = 48;
+constexpr size_t kMaxMessageLines = 10;
+constexpr int kReminderReport = 3;
+constexpr int kReadOnlyCounter = 0;  // the battery voltage
+constexpr int kMtuCounter = 16;
+
+// What a counter reads before it is set.
+long long DefaultCounter(int number) {
+  switch (number) {
+    case 0:
+      return 87;  // battery, percent
+    case 2:
+      return 300;  // sleep after five idle minutes
+    case 11:
+      return 524288;  // free memory in bytes
+    case 16:
+      return 1460;  // TCP fragment MTU
+    default:
+      return 0;
+  }
+}
+
+Answer AddMessageLine(Registrar& r, ArgReader& args) {
+  const long long more = args.Integer(1, 0, 1);
+  if (!args) return args.Refusal();
+  const std::string line(args.Raw(2));
+  if (line.size() > kMaxMessageLine) return Refused(err::FieldRange(2));
+  auto& buffer = r.state.messageBuffer;
+  if (more == 0) buffer.clear();
+  if (buffer.size() >= kMaxMessageLines) return Refused(err::FieldRange(1));
+  buffer.push_back(line);
+  return {};
+}
+
+// Two upper-case hexadecimal digits of a mask up to 1Fh.
+bool ReadMask(std::string_view text, int& mask) {
+  if (text.size() != 2) return false;
+  mask = 0;
+  for (char c : text) {
+    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    if (d < 0) return false;
+    mask = mask * 16 + d;
+  }
+  return true;
+}
+
+Answer SetReminder(Registrar& r, ArgReader& args) {
+  // The old reminder password stands where the access password would.
+  const int date = args.Date(2);
+  const long long days = args.Integer(3, 0, 999);
+  if (!args) return args.Refusal();
+  int mask = 0;
+  if (!ReadMask(args.Raw(4), mask)) return Refused(err::FieldFormat(4));
+  if (mask > 0x1F) return Refused(err::FieldRange(4));
+  auto& s = r.state;
+  if (!s.reminderPassword.empty() && args.Raw(0) != s.reminderPassword)
+    return Refused(err::kWrongPassword);
+  s.reminderPassword = std::string(args.Raw(1));
+  s.reminderDate = date;
+  s.reminderDays = static_cast<int>(days);
+  s.reminderMask = mask;
+  if (!s.messageBuffer.empty()) s.reminderMessage = std::move(s.messageBuffer);
+  s.messageBuffer.clear();
+  return {};
+}
+
+Answer ReadReminder(Registrar& r, ArgReader&) {
+  const auto& s = r.state;
+  const int d = s.reminderDate;
+  char data[64];
+  std::snprintf(data, sizeof data, "%02d%02d%02d;%d;%02X;", d % 100, d / 100 % 100, d / 10000 % 100,
+                s.reminderDays, s.reminderMask);
+  return {"0000", data};
+}
+
+void PrintReminderReport(Registrar& r) {
+  const auto& s = r.state;
+  PrintUtf8(r, "    НАПОМИНАНИЕ О ТО");
+  r.Print(ReportRow("Дата события", s.reminderDate ? FormatDate(s.reminderDate) : "-"));
+  r.Print(ReportRow("Напоминать за, дней", std::to_string(s.reminderDays)));
+  char mask[8];
+  std::snprintf(mask, sizeof mask, "%02X", s.reminderMask);
+  r.Print(ReportRow("Маска события", mask));
+  for (const std::string& line : s.reminderMessage) r.Print(line.substr(0, kTapeWidth));
+}
+
+Answer ServiceReport(Registrar& r, ArgReader& args) {
+  const long long kind = args.Integer(1, 0, 9);
+  if (!args) return args.Refusal();
+  if (kind != kReminderReport) return Refused(err::kNotSupported);
+  if (r.state.document != Document::kNonFiscal) return Refused(err::kWrongDocumentState);
+  PrintReminderReport(r);
+  return {};
+}
+
+Answer SetCounter(Registrar& r, ArgReader& args) {
+  const long long number = args.Integer(1, 0, kMaxParameter);
+  const long long value =
+      number == kMtuCounter ? args.Integer(2, 500, 1460) : args.Integer(2, -kMaxValue, kMaxValue);
+  if (!args) return args.Refusal();
+  if (number == kReadOnlyCounter) return Refused(err::kNotSupported);
+  r.state.serviceParameters[static_cast<int>(number)] = value;
+  if (number == kUsbStorageCounter && value != 0) r.state.usbStorageMode = true;
+  return {};
+}
+
+Answer ReadCounter(Registrar& r, ArgReader& args) {
+  const long long number = args.Integer(1, 0, kMaxParameter);
+  if (!args) return args.Refusal();
+  return {"0000", std::to_string(ServiceCounter(r.state, static_cast<int>(number))) + ";"};
+}
+
+constexpr HandlerRow kRows[] = {
+    {cmd::kAddMessageLine, AddMessageLine},        {cmd::kSetMaintenanceReminder, SetReminder},
+    {cmd::kReadMaintenanceReminder, ReadReminder}, {cmd::kPrintServiceReport, ServiceReport},
+    {cmd::kSetServiceParameter, SetCounter},       {cmd::kReadServiceParameter, ReadCounter},
+};
+
+constexpr std::string_view kServicePrefix = "service.";
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  for (const auto& [number, value] : s.serviceParameters)
+    w.Put(std::string(kServicePrefix) + std::to_string(number), value);
+  if (s.reminderDate == 0) return;
+  w.Put("reminder", JoinNumbers({s.reminderDate, s.reminderDays, s.reminderMask}));
+  w.Put("reminder_password", link::HexBytes(s.reminderPassword));
+  for (const std::string& line : s.reminderMessage) w.Put("reminder_line", link::HexBytes(line));
+}
+
+KeyLoad LoadCounter(RegistrarState& s, const std::string& key, const std::string& value) {
+  long long number = 0, v = 0;
+  if (!KeyNumber(key, kServicePrefix, number) || number < 0 || number > kMaxParameter ||
+      ParseScaled(value, 0, v) != NumberParse::kOk || v < -kMaxValue || v > kMaxValue)
+    return KeyLoad::kBad;
+  s.serviceParameters[static_cast<int>(number)] = v;
+  return KeyLoad::kTaken;
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
+  if (key.starts_with(kServicePrefix)) return LoadCounter(s, key, value);
+  std::string text;
+  if (key == "reminder") {
+    std::vector<long long> v;
+    if (!ReadNumbers(value, v, 3) || v[2] < 0 || v[2] > 0x1F) return KeyLoad::kBad;
+    s.reminderDate = static_cast<int>(v[0]);
+    s.reminderDays = static_cast<int>(v[1]);
+    s.reminderMask = static_cast<int>(v[2]);
+    return KeyLoad::kTaken;
+  }
+  if (key == "reminder_password" || key == "reminder_line") {
+    if (!ReadHexText(value, text)) return KeyLoad::kBad;
+    if (key == "reminder_password")
+      s.reminderPassword = text;
+    else
+      s.reminderMessage.push_back(text);
+    return KeyLoad::kTaken;
+  }
+  return KeyLoad::kNotMine;
+}
+
+}  // namespace
+
+long long ServiceCounter(const MaintenanceState& s, int number) {
+  const auto it = s.serviceParameters.find(number);
+  return it == s.serviceParameters.end() ? DefaultCounter(number) : it->second;
+}
+
+const Domain& MaintenanceDomain() {
+  static const Domain kDomain{"maintenance", kRows, Save, Load};
+  return kDomain;
+}
+
+}  // namespace tesmar::emu

@@ -1,0 +1,21 @@
+// The firmware read-out: E7h kind 5 selects the firmware, E8h packets follow
+// until an empty one.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "transfer.h"
+
+namespace tesmar::service {
+
+// Reads the firmware into `file` (written whole, atomically). ShowProgress
+// gets the bytes so far; the total goes to `total` once known.
+TransferOutcome ReadFirmwareToFile(TransferHost& host, const std::string& pwd,
+                                   const std::string& file, int64_t* total = nullptr);
+
+// A packet's data: "\" and a character c stand for the byte c - 40h, every
+// other character for itself. A "\" at the very end stands for itself.
+std::string UnescapePacket(std::string_view data);
+
+}  // namespace tesmar::service

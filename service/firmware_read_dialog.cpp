@@ -1,0 +1,61 @@
+#include "firmware_read_dialog.h"
+
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "firmware_read.h"
+#include "transfer_window_host.h"
+
+namespace tesmar::service {
+
+FirmwareReadDialog::FirmwareReadDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
+                                       QWidget* parent)
+    : CommandDialog(ctx, status, "Чтение ПО", parent) {
+  progress_ = new QProgressBar;
+  progress_->setRange(0, 1);
+  progress_->setValue(0);
+  read_ = new QPushButton("Чтение внутреннего ПО");
+  auto* stopButton = new QPushButton("Стоп");
+  exit_ = new QPushButton("Выход");
+  for (QPushButton* b : {read_, stopButton, exit_}) b->setAutoDefault(false);
+  connect(read_, &QPushButton::clicked, this, &FirmwareReadDialog::readFirmware);
+  connect(stopButton, &QPushButton::clicked, this, &FirmwareReadDialog::stop);
+  connect(exit_, &QPushButton::clicked, this, &QDialog::accept);
+  auto* form = new QFormLayout;
+  addPasswordRows(form);
+  form->addRow(progress_);
+  auto* root = new QVBoxLayout(this);
+  root->addLayout(form);
+  root->addLayout(app::ButtonRow({read_, stopButton}, exit_));
+}
+
+void FirmwareReadDialog::readFirmware() {
+  stop_ = false;
+  std::string pwd;
+  if (!typedPassword(pwd)) return;
+  QString file = ctx_.prompt.saveFileName("", "HEX файлы (*.HEX *.hex);;Все файлы (*)");
+  if (file.isEmpty()) return;
+  if (QFileInfo(file).suffix().isEmpty()) file += ".HEX";
+  WindowTransferHost host(path_, stop_);
+  host.onProgress = [this](int64_t bytes) {
+    progress_->setValue(static_cast<int>(std::min<int64_t>(bytes, progress_->maximum())));
+  };
+  int64_t total = 0;
+  read_->setEnabled(false);
+  exit_->setEnabled(false);
+  // The total arrives with the first reply; the bar is sized before the
+  // first packet is counted.
+  host.onReply = [&](const link::ReplyRecord&) {
+    if (total > 0 && progress_->maximum() != total)
+      progress_->setRange(0, static_cast<int>(std::min<int64_t>(total, INT32_MAX)));
+  };
+  const TransferOutcome out = ReadFirmwareToFile(host, pwd, file.toStdString(), &total);
+  read_->setEnabled(true);
+  exit_->setEnabled(true);
+  if (!out.message.empty()) ctx_.prompt.showMessage(QString::fromStdString(out.message));
+}
+
+}  // namespace tesmar::service

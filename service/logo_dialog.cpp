@@ -1,0 +1,148 @@
+#include "logo_dialog.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "formatters.h"
+#include "logo_stream.h"
+#include "service_formatters.h"
+#include "wire_text.h"
+
+namespace tesmar::service {
+
+namespace {
+constexpr const char* kTimeout = "Ошибка! Таймаут устройства!";
+
+QLabel* Value(const char* name) {
+  auto* l = new QLabel;
+  l->setObjectName(name);
+  return l;
+}
+}  // namespace
+
+std::vector<uint8_t> LogoStream(const QImage& image, int width, int height) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  return PackLogo(width, height,
+                  [&](int x, int y) { return (rgb.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu; });
+}
+
+LogoDialog::LogoDialog(app::AppContext& ctx, app::StatusBytesDialog& status, QWidget* parent)
+    : CommandDialog(ctx, status, "Программирования логотипа", parent) {
+  password_->setMaxLength(6);
+  maxWidth_ = Value("maxWidth");
+  maxHeight_ = Value("maxHeight");
+  pictureWidth_ = Value("pictureWidth");
+  pictureHeight_ = Value("pictureHeight");
+  uploadWidth_ = new QLineEdit;
+  uploadWidth_->setObjectName("uploadWidth");
+  uploadHeight_ = new QLineEdit;
+  uploadHeight_->setObjectName("uploadHeight");
+  view_ = new QLabel;
+  auto* viewGroup = new QGroupBox("Вид логотипа");
+  (new QVBoxLayout(viewGroup))->addWidget(view_);
+  progress_ = new QProgressBar;
+  progress_->setRange(0, 1);
+  progress_->setValue(0);
+  auto* form = new QFormLayout;
+  form->addRow("Пароль для программирования:", password_);
+  form->addRow("Максимальный размер логотипа (по X, в пикселях):", maxWidth_);
+  form->addRow("Максимальный размер логотипа (по Y, в пикселях):", maxHeight_);
+  form->addRow("Размер рисунка (по X, в пикселях):", pictureWidth_);
+  form->addRow("Размер рисунка (по Y, в пикселях):", pictureHeight_);
+  form->addRow("Размер для загрузки (по X):", uploadWidth_);
+  form->addRow("Размер для загрузки (по Y):", uploadHeight_);
+  auto* openButton = new QPushButton("Открыть");
+  program_ = new QPushButton("Программировать");
+  program_->setEnabled(false);
+  auto* close = new QPushButton("Закрыть");
+  for (QPushButton* b : {openButton, program_, close}) b->setAutoDefault(false);
+  connect(openButton, &QPushButton::clicked, this, &LogoDialog::open);
+  connect(program_, &QPushButton::clicked, this, &LogoDialog::program);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  auto* root = new QVBoxLayout(this);
+  root->addLayout(form);
+  root->addWidget(viewGroup);
+  root->addWidget(progress_);
+  root->addLayout(app::ButtonRow({openButton, program_}, close));
+}
+
+void LogoDialog::showEvent(QShowEvent* e) {
+  CommandDialog::showEvent(e);
+  activate();
+}
+
+void LogoDialog::activate() {
+  std::string pwd;
+  if (!typedPassword(pwd)) return;
+  const app::Sent s =
+      path_.send([&](link::Driver & d) -> auto& { return link::ReadDiagnostics(d, pwd); });
+  if (!s.reply) return;
+  if (s.reply->flags & link::kFlagNoAnswer) {
+    ctx_.prompt.showMessage(kTimeout);
+    return;
+  }
+  const int bytes = app::FieldNumber(*s.reply, 7), width = app::FieldNumber(*s.reply, 8);
+  maxWidth_->setText(app::FromWire(s.reply->Field(7)));
+  maxHeight_->setText(QString::number(MaxLogoHeight(bytes, width)));
+}
+
+void LogoDialog::open() {
+  const QString file = ctx_.prompt.openFileName("", "BMP файл (*.BMP *.bmp)");
+  if (file.isEmpty()) return;
+  QImage image(file);
+  if (image.isNull()) {
+    ctx_.prompt.showMessage("Файл " + file + " не читается как рисунок BMP!");
+    return;
+  }
+  image_ = image;
+  view_->setPixmap(QPixmap::fromImage(image_));
+  program_->setEnabled(true);
+  pictureWidth_->setText(QString::number(image_.width()));
+  pictureHeight_->setText(QString::number(image_.height()));
+  uploadWidth_->setText(QString::number(std::min(image_.width(), maxWidth_->text().toInt())));
+  uploadHeight_->setText(QString::number(std::min(image_.height(), maxHeight_->text().toInt())));
+}
+
+bool LogoDialog::sendLines(const std::string& pwd, const std::vector<std::string>& lines) {
+  for (size_t n = 0; n < lines.size(); ++n) {
+    const app::Sent s = path_.send([&](link::Driver & d, int& result) -> auto& {
+      return link::SetLogoLine(d, pwd, static_cast<int>(n), lines[n], result);
+    });
+    if (!s.reply) return false;
+    if (s.reply->flags & link::kFlagNoAnswer) {
+      ctx_.prompt.showMessage(kTimeout);
+      return false;
+    }
+    if (s.reply->errorCode.View() != "0000") {
+      ctx_.prompt.showMessage("Ошибка записи логотипа");
+      return false;
+    }
+    progress_->setValue(std::min(progress_->maximum(), progress_->value() + kLogoLineBytes));
+  }
+  return true;
+}
+
+void LogoDialog::program() {
+  std::string pwd;
+  int w = 0, h = 0;
+  // The upload area lies inside the picture: pixels beyond it do not exist.
+  if (image_.isNull() || !typedPassword(pwd) ||
+      !typedNumber("Размер для загрузки (по X):", uploadWidth_, w, 1, image_.width()) ||
+      !typedNumber("Размер для загрузки (по Y):", uploadHeight_, h, 1, image_.height()))
+    return;
+  const std::vector<uint8_t> stream = LogoStream(image_, w, h);
+  progress_->setRange(0, static_cast<int>(stream.size()));
+  progress_->setValue(0);
+  if (!sendLines(pwd, LogoLines(stream))) return;
+  path_.send([&](link::Driver & d) -> auto& { return link::FinishLogo(d, pwd, w, h); });
+  ctx_.prompt.showMessage("Успешно!");
+  progress_->setValue(0);
+}
+
+}  // namespace tesmar::service
