@@ -37,7 +37,13 @@ void SequenceStore::ExchangeFinished(const link::ExchangeReport&) {
 void SequenceStore::SaveNext() {
   const uint8_t next = static_cast<uint8_t>(driver_.SequenceCounter() + 1);
   std::string error;
-  if (link::WriteFileAtomically(path_, std::to_string(next) + "\n", &error) || warned_) return;
+  // Rewritten after every exchange: other runs must see it whole, but a
+  // flush to the disk each time would slow a transfer of thousands of
+  // chunks to a crawl.
+  if (link::WriteFileAtomically(path_, std::to_string(next) + "\n", &error,
+                                link::Durability::kProcesses) ||
+      warned_)
+    return;
   warned_ = true;
   std::fprintf(err_,
                "tesmar-cli: the sequence counter cannot be kept (%s); a registrar may "

@@ -1,7 +1,8 @@
 // tesmar-cli starts afresh for every command, but the registrar remembers
 // the last SEQ it answered: a request with that SEQ is taken for a resend
 // and answered from memory without running. So the counter lives on in the
-// config folder (tesmar-cli.seq, one decimal number), written atomically
+// config folder (tesmar-cli.seq, one decimal number), replaced whole (not
+// flushed to the disk each time: a transfer makes thousands of exchanges)
 // before the first exchange and after every one, always one ahead of the
 // last request sent: a run killed in the middle of an exchange still never
 // hands its SEQ to the next run.

@@ -69,10 +69,10 @@ bool OwnershipFor(const std::string& target, Ownership& o, std::string* error) {
   return true;
 }
 
-bool FillTemporary(int fd, const Ownership& o, std::string_view contents) {
+bool FillTemporary(int fd, const Ownership& o, std::string_view contents, bool toDisk) {
   // Only root may give a file away; for anyone else the owner stays as it is.
   if (o.existed && fchown(fd, o.uid, o.gid) != 0 && errno != EPERM) return false;
-  return fchmod(fd, o.mode) == 0 && WriteAll(fd, contents) && fsync(fd) == 0;
+  return fchmod(fd, o.mode) == 0 && WriteAll(fd, contents) && (!toDisk || fsync(fd) == 0);
 }
 
 }  // namespace
@@ -95,7 +95,9 @@ bool ResolveWriteTarget(const std::string& path, std::string& target, std::strin
   return Fail(error, path, ELOOP);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error) {
+bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error,
+                         Durability durability) {
+  const bool toDisk = durability == Durability::kDisk;
   std::string target;
   if (!ResolveWriteTarget(path, target, error)) return false;
   Ownership ownership;
@@ -104,7 +106,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents, std
   std::string tmp = target + ".XXXXXX";
   const int fd = mkostemp(tmp.data(), O_CLOEXEC);
   if (fd < 0) return Fail(error, target, errno);
-  const bool written = FillTemporary(fd, ownership, contents);
+  const bool written = FillTemporary(fd, ownership, contents, toDisk);
   const int writeError = errno;
   if (::close(fd) != 0 || !written) {
     ::unlink(tmp.c_str());
@@ -115,7 +117,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents, std
     ::unlink(tmp.c_str());
     return Fail(error, target, renameError);
   }
-  SyncFolder(Folder(target));
+  if (toDisk) SyncFolder(Folder(target));
   return true;
 }
 

@@ -11,10 +11,16 @@
 
 namespace tesmar::link {
 
+// How far a write is pushed before the call returns. kDisk survives a power
+// cut; kProcesses only promises that every other process sees the old file
+// or the whole new one (for small state rewritten at every exchange, where a
+// flush to the disk each time would cost more than the exchange itself).
+enum class Durability { kDisk, kProcesses };
+
 // False (and the old file untouched) when any step fails; `error`, when
 // given, then gets the reason: the path and the system's words.
 bool WriteFileAtomically(const std::string& path, std::string_view contents,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr, Durability durability = Durability::kDisk);
 
 // The file a write of `path` lands in: `path` itself, or the final target
 // of the symlinks it names (relative targets resolved against their link's

@@ -49,14 +49,14 @@ HANDLE CreateTemporary(const std::string& target, std::string& tmp) {
   return INVALID_HANDLE_VALUE;
 }
 
-bool WriteAll(HANDLE h, std::string_view contents) {
+bool WriteAll(HANDLE h, std::string_view contents, bool toDisk) {
   while (!contents.empty()) {
     DWORD n = 0;
     const DWORD chunk = contents.size() > 1u << 20 ? 1u << 20 : static_cast<DWORD>(contents.size());
     if (!WriteFile(h, contents.data(), chunk, &n, nullptr) || n == 0) return false;
     contents.remove_prefix(n);
   }
-  return FlushFileBuffers(h) != 0;
+  return !toDisk || FlushFileBuffers(h) != 0;
 }
 
 }  // namespace
@@ -66,19 +66,22 @@ bool ResolveWriteTarget(const std::string& path, std::string& target, std::strin
   return true;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error) {
+bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error,
+                         Durability durability) {
+  const bool toDisk = durability == Durability::kDisk;
   if (!MayReplace(path, error)) return false;
   std::string tmp;
   HANDLE h = CreateTemporary(path, tmp);
   if (h == INVALID_HANDLE_VALUE) return Fail(error, path, GetLastError());
-  const bool written = WriteAll(h, contents);
+  const bool written = WriteAll(h, contents, toDisk);
   const DWORD writeError = GetLastError();
   CloseHandle(h);
   if (!written) {
     DeleteFileA(tmp.c_str());
     return Fail(error, path, writeError);
   }
-  if (!MoveFileExA(tmp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  const DWORD flags = MOVEFILE_REPLACE_EXISTING | (toDisk ? MOVEFILE_WRITE_THROUGH : 0);
+  if (!MoveFileExA(tmp.c_str(), path.c_str(), flags)) {
     const DWORD moveError = GetLastError();
     DeleteFileA(tmp.c_str());
     return Fail(error, path, moveError);
