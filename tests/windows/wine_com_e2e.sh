@@ -1,7 +1,8 @@
 #!/bin/bash
 # tesmar-cli.exe under Wine against the Linux tesmar-emu: the emulator serves
 # a pty, Wine's COM port mapping (a dosdevices comN link) points a COM port at
-# it, and the Windows serial transport talks to it as to a registrar.
+# it, and the Windows serial transport talks to it as to a registrar:
+# identification, a script, the fiscal memory and firmware read-outs.
 # Usage: wine_com_e2e.sh WINE_RUN WINEPREFIX EMU CLI_EXE
 set -u
 WINE_RUN=$1
@@ -48,6 +49,22 @@ grep -q '^;i=3$' <<<"$out" || fail "run print: $out"
 timeout 60 "$WINE_RUN" "$CLI" -p COM37 send 42 "731942;" >/dev/null 2>&1
 rc=$?
 [ $rc -eq 1 ] || fail "refused command exited $rc"
+
+# The transfers over the COM port: a fiscal memory read gives the bytes a
+# Linux read of the same range gives, and the firmware read-out ends with
+# its success message. Both runs share one sequence counter file, so neither
+# repeats the other's last SEQ.
+HOST_CLI=$(dirname "$EMU")/../cli/tesmar-cli
+mkdir -p "$dir/cfg"
+timeout 120 "$WINE_RUN" "$CLI" --config "Z:$dir/cfg" -p COM37 flash read --start 100 --count 520 \
+  "Z:$dir/win.bin" >"$dir/flash.txt" 2>&1 || fail "flash read exited $?: $(cat "$dir/flash.txt")"
+"$HOST_CLI" --config "$dir/cfg" -p "$dir/reg" flash read --start 100 --count 520 "$dir/linux.bin" \
+  >/dev/null 2>&1 || fail "the Linux flash read failed"
+[ "$(stat -c %s "$dir/win.bin")" = 520 ] || fail "flash read size $(stat -c %s "$dir/win.bin")"
+cmp "$dir/win.bin" "$dir/linux.bin" || fail "the Windows and Linux reads differ"
+timeout 300 "$WINE_RUN" "$CLI" --config "Z:$dir/cfg" -p COM37 firmware read "Z:$dir/fw.bin" \
+  >"$dir/fw.txt" 2>&1 || fail "firmware read exited $?: $(cat "$dir/fw.txt")"
+[ -s "$dir/fw.bin" ] || fail "no firmware file"
 
 # A port that is not there: no answer is not success.
 timeout 60 "$WINE_RUN" "$CLI" -p COM199 send 80 "731942;" >/dev/null 2>&1
