@@ -21,6 +21,8 @@ inline constexpr int kMaxTaxGroups = 9;
 inline constexpr int kNoLinkedGroup = -1;
 // Document flag: no advertising text at the end of a receipt.
 inline constexpr int kNoAdvertisingFlag = 0x0100;
+// Document flag: the user logo at the head of every receipt.
+inline constexpr int kPrintUserLogoFlag = 0x0400;
 
 struct TextLine {
   std::string text;  // Windows-1251; empty: not printed

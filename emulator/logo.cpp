@@ -42,19 +42,18 @@ constexpr HandlerRow kRows[] = {
 
 void Save(const RegistrarState& s, StateWriter& w) {
   if (s.logo.empty()) return;
-  w.Put("logo_size", JoinNumbers({s.logoWidth, s.logoHeight, s.printLogo ? 1 : 0}));
+  w.Put("logo_size", JoinNumbers({s.logoWidth, s.logoHeight}));
   w.Put("logo", link::HexBytes(std::string(s.logo.begin(), s.logo.end())));
 }
 
 KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
   if (key == "logo_size") {
     std::vector<long long> v;
-    if (!ReadNumbers(value, v, 3) || v[0] < 0 || v[0] > kLogoMaxWidth || v[1] < 0 ||
+    if (!ReadNumbers(value, v, 2) || v[0] < 0 || v[0] > kLogoMaxWidth || v[1] < 0 ||
         v[1] > kMaxLogoHeight)
       return KeyLoad::kBad;
     s.logoWidth = static_cast<int>(v[0]);
     s.logoHeight = static_cast<int>(v[1]);
-    s.printLogo = v[2] != 0;
     return KeyLoad::kTaken;
   }
   if (key != "logo") return KeyLoad::kNotMine;
@@ -74,8 +73,9 @@ bool LogoPixel(const LogoState& s, int x, int y) {
 }
 
 void PrintLogo(Registrar& r) {
-  const LogoState& s = r.state;
-  if (!s.printLogo || s.logoWidth == 0) return;
+  // Printed when the registrar parameters' document flags ask for it (27h).
+  const RegistrarState& s = r.state;
+  if (!(s.parameters.documentFlags & kPrintUserLogoFlag) || s.logoWidth == 0) return;
   for (int y = 0; y < s.logoHeight; ++y) {
     std::string row;
     for (int x = 0; x < s.logoWidth; ++x) row += LogoPixel(s, x, y) ? '#' : '.';

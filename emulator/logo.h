@@ -21,7 +21,6 @@ struct LogoState {
   std::vector<uint8_t> logo;  // the store's bytes as written, kLogoStoreBytes once used
   int logoWidth = 0;          // 0: no logo fixed by 31h yet
   int logoHeight = 0;
-  bool printLogo = false;  // the registrar parameters' "user logo" flag
 };
 
 // Whether pixel (x, y) of the fixed logo is black.

@@ -63,7 +63,8 @@ TEST(EmuLogo, storeFixesTheSizeAndReceiptsPrintItWhenAsked) {
   EXPECT_FALSE(LogoPixel(b.reg.state, 2, 0));
   PrintReceiptHead(b.reg);
   EXPECT_TRUE(b.Tape().empty());  // the parameters do not ask for it
-  b.reg.state.printLogo = true;
+  // The document flag "print the user logo", set as the program sets it.
+  ASSERT_EQ(b.Error(0x27, "731942;0;0;0400;00;0A;0A;32;"), "0000");
   PrintReceiptHead(b.reg);
   ASSERT_FALSE(b.Tape().empty());
   EXPECT_EQ(b.Tape().front(), "##.");
@@ -104,7 +105,6 @@ TEST(EmuStateFile, reminderCountersAndLogoSurviveARestart) {
   s.logo.assign(kLogoStoreBytes, 0x5A);
   s.logoWidth = 17;
   s.logoHeight = 3;
-  s.printLogo = true;
   ASSERT_TRUE(SaveState(path.string(), s));
   RegistrarState back;
   std::string error;
@@ -116,6 +116,5 @@ TEST(EmuStateFile, reminderCountersAndLogoSurviveARestart) {
   EXPECT_EQ(back.reminderMessage, s.reminderMessage);
   EXPECT_EQ(back.logo, s.logo);
   EXPECT_EQ(back.logoWidth, 17);
-  EXPECT_TRUE(back.printLogo);
   std::filesystem::remove(path);
 }
