@@ -3,6 +3,7 @@
 // reader refuses fields as the registrar does.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -17,16 +18,22 @@ using namespace tesmar::emu;
 
 namespace {
 
-// The codes the formatters send, as their declarations name them.
+// The codes the formatters send, as their declarations name them, in every
+// formatter header of the link (the general one and each area's own).
 std::set<int> FormatterCodes() {
-  std::ifstream in(TESMAR_LINK_DIR "/formatters.h");
-  std::stringstream text;
-  text << in.rdbuf();
-  const std::string s = text.str();
   std::set<int> codes;
   const std::regex code(R"(//\s*([0-9A-F]{2})h)");
-  for (auto it = std::sregex_iterator(s.begin(), s.end(), code); it != std::sregex_iterator(); ++it)
-    codes.insert(std::stoi((*it)[1].str(), nullptr, 16));
+  for (const auto& entry : std::filesystem::directory_iterator(TESMAR_LINK_DIR)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.ends_with("formatters.h")) continue;
+    std::ifstream in(entry.path());
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string s = text.str();
+    for (auto it = std::sregex_iterator(s.begin(), s.end(), code); it != std::sregex_iterator();
+         ++it)
+      codes.insert(std::stoi((*it)[1].str(), nullptr, 16));
+  }
   return codes;
 }
 
