@@ -59,6 +59,7 @@ MonitorWindow::MonitorWindow(app::AppContext& ctx, app::StatusBytesDialog& statu
       ctx_(ctx),
       statusDialog_(status),
       variables_(variables),
+      variablesAlive_(&variables),
       main_(std::move(main)),
       runner_(new ScriptRunner(ctx.driver, static_cast<ScriptHost&>(*this), ctx.sleeper)) {
   setWindowTitle("Монитор для фискального регистратора + запуск скриптов");
@@ -171,7 +172,7 @@ MonitorWindow::MonitorWindow(app::AppContext& ctx, app::StatusBytesDialog& statu
 }
 
 MonitorWindow::~MonitorWindow() {
-  variables_.release();  // its owner keeps it, not this window
+  if (variablesAlive_) variables_.release();  // its owner keeps it, not this window
 }
 
 // Activation.
@@ -244,8 +245,8 @@ void MonitorWindow::executeSingle(bool enterVariant) {
   if (!app::WireField(ctx_.prompt, "Данные:", password_->text() + ";" + data_->text(), params))
     return;
   app::CommandPath path(ctx_);
-  const app::Sent out = path.send(
-      [&](link::Driver& d) -> auto& { return d.ExecuteCommand(commandCode_, params); });
+  const app::Sent out =
+      path.send([&](link::Driver & d) -> auto& { return d.ExecuteCommand(commandCode_, params); });
   if (!out.reply || replyFailed(out.reply)) return;
   const link::ReplyRecord& r = *out.reply;
   const std::string_view sent = r.sentFrame.View(), raw = r.rawReply.View();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -100,6 +101,9 @@ class MonitorWindow : public QDialog, private ScriptHost {
   app::AppContext& ctx_;
   app::StatusBytesDialog& statusDialog_;
   app::VariablesWindow& variables_;
+  // Null once the variables window is gone: when the main window closes, it
+  // may delete that window before this one.
+  QPointer<app::VariablesWindow> variablesAlive_;
   MainWindowLink main_;
   std::unique_ptr<ScriptRunner> runner_;
   int commandCode_ = 0;
