@@ -77,7 +77,10 @@ StatusBytesDialog::StatusBytesDialog(AppContext& ctx, QWidget* parent)
   for (int byte = 0; byte < 6; ++byte) {
     groups_[byte] = new QGroupBox(kGroupCaptions[byte]);
     groups_[byte]->setEnabled(false);  // the boxes only display
+    // Tight rows: six groups of eight boxes must fit a laptop screen.
     auto* v = new QVBoxLayout(groups_[byte]);
+    v->setSpacing(0);
+    v->setContentsMargins(6, 2, 6, 2);
     for (int bit = 0; bit < 8; ++bit) {
       boxes_[byte][bit] = new QCheckBox(kBitCaptions[byte][bit]);
       v->addWidget(boxes_[byte][bit]);
@@ -124,9 +127,9 @@ void StatusBytesDialog::fill() {
 
 void StatusBytesDialog::refresh() {
   CommandPath path(ctx_);
-  const Sent sent = path.decoded("Проверка состояния регистратора", [](link::Driver& d) -> auto& {
-    return link::Identify(d, kDefaultPassword);
-  });
+  const Sent sent = path.decoded(
+      "Проверка состояния регистратора",
+      [](link::Driver & d) -> auto& { return link::Identify(d, kDefaultPassword); });
   if (!sent) return;
   ctx_.state.paymentTypeCount = PaymentTypesFrom(*sent.reply);
   ctx_.showStatus(ModelStatusLine(*sent.reply));

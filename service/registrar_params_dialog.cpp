@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -99,11 +100,18 @@ RegistrarParamsDialog::RegistrarParamsDialog(app::AppContext& ctx, app::StatusBy
   connect(writeButton, &QPushButton::clicked, this, &RegistrarParamsDialog::write);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   path_.setStatusButton(statusButton_);
+  // Two columns, so that the window fits a laptop screen: the document
+  // flags on the left, everything else on the right.
+  auto* right = new QVBoxLayout;
+  right->addLayout(top);
+  right->addWidget(BoxGroup("Расширенные параметры печати", kPrintCaptions, print_));
+  right->addLayout(fields);
+  right->addStretch();
+  auto* columns = new QHBoxLayout;
+  columns->addWidget(BoxGroup("Параметры документа", kDocumentCaptions, document_));
+  columns->addLayout(right);
   auto* root = new QVBoxLayout(this);
-  root->addLayout(top);
-  root->addWidget(BoxGroup("Параметры документа", kDocumentCaptions, document_));
-  root->addWidget(BoxGroup("Расширенные параметры печати", kPrintCaptions, print_));
-  root->addLayout(fields);
+  root->addLayout(columns);
   root->addLayout(app::ButtonRow({readButton, writeButton, statusButton_}, close));
 }
 
