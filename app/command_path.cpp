@@ -8,10 +8,6 @@
 
 namespace tesmar::app {
 
-bool ReplyOk(const link::ReplyRecord& r) {
-  return !(r.flags & link::kFlagNoAnswer) && r.errorCode.View() == "0000";
-}
-
 QString TitledFailure(const QString& title, const std::string& decodedText) {
   return title + ":\n  " + QString::fromStdString(decodedText);
 }
@@ -19,11 +15,13 @@ QString TitledFailure(const QString& title, const std::string& decodedText) {
 Sent CommandPath::finish(const link::ReplyRecord* r, int refusal) {
   Sent out;
   out.refusal = refusal;
-  if (refusal != 0) return out;  // the formatter refused: nothing went out
-  // The driver refuses what it cannot send (no link, an over-long string)
-  // and says why; the record then still holds an older exchange.
-  if (!ctx_.driver.Message().empty()) {
-    ctx_.prompt.showMessage(QString::fromStdString(ctx_.driver.Message()));
+  out.outcome = link::OutcomeOf(*r, refusal);
+  if (!out.outcome.sent()) {
+    // The driver refuses what it cannot send (no link, an over-long string)
+    // and says why; a formatter's refusal is the window's to explain. The
+    // record then still holds an older exchange.
+    if (out.outcome.kind == link::OutcomeKind::kNotSent && !ctx_.driver.Message().empty())
+      ctx_.prompt.showMessage(QString::fromStdString(ctx_.driver.Message()));
     return out;
   }
   ctx_.state.lastReply = r;
@@ -33,7 +31,18 @@ Sent CommandPath::finish(const link::ReplyRecord* r, int refusal) {
   return out;
 }
 
-bool CommandPath::judgeDecoded(const link::ReplyRecord& r, const QString& title) {
+bool CommandPath::judgeDecoded(const link::ReplyRecord& r, const QString& title,
+                               const QString& timeoutText) {
+  if (showDriverMessage(r)) return false;
+  // A window with its own time-out text names the line's failures alone,
+  // without the step's title: they are not the registrar's refusals.
+  const link::Outcome outcome = link::OutcomeOf(r);
+  if (!timeoutText.isEmpty() && outcome.lineFailure()) {
+    ctx_.prompt.showMessage(outcome.kind == link::OutcomeKind::kNoAnswer
+                                ? timeoutText
+                                : QString::fromUtf8(link::OutcomeText(outcome.kind)));
+    return false;
+  }
   const link::DecodedReply d = link::DecodeReplyError(r);
   if (!d.ok)
     ctx_.prompt.showMessage(title.isEmpty() ? QString::fromStdString(d.text)
@@ -43,14 +52,24 @@ bool CommandPath::judgeDecoded(const link::ReplyRecord& r, const QString& title)
 
 bool CommandPath::judgeDirect(const link::ReplyRecord& r, const QString& timeoutText,
                               const QString& errorText) {
-  if (r.flags & link::kFlagNoAnswer) {
-    if (!timeoutText.isEmpty()) ctx_.prompt.showMessage(timeoutText);
-    return false;
+  if (showDriverMessage(r)) return false;
+  const link::OutcomeKind kind = link::OutcomeOf(r).kind;
+  QString text;
+  switch (kind) {
+    case link::OutcomeKind::kOk: return true;
+    case link::OutcomeKind::kNoAnswer: text = timeoutText; break;
+    case link::OutcomeKind::kRefused: text = errorText; break;
+    default: text = QString::fromUtf8(link::OutcomeText(kind)); break;
   }
-  if (r.errorCode.View() != "0000") {
-    if (!errorText.isEmpty()) ctx_.prompt.showMessage(errorText);
-    return false;
-  }
+  if (!text.isEmpty()) ctx_.prompt.showMessage(text);
+  return false;
+}
+
+// A transaction the driver ended itself (its time bound) comes with the
+// driver's own explanation, shown instead of the step's.
+bool CommandPath::showDriverMessage(const link::ReplyRecord& r) {
+  if (link::OutcomeOf(r).ok() || ctx_.driver.Message().empty()) return false;
+  ctx_.prompt.showMessage(QString::fromStdString(ctx_.driver.Message()));
   return true;
 }
 

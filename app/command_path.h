@@ -27,6 +27,7 @@ inline constexpr const char* kDefaultPassword = "731942";
 // What became of one command.
 struct Sent {
   const link::ReplyRecord* reply = nullptr;  // nullptr: nothing went out
+  link::Outcome outcome;                     // what the command came to
   int refusal = 0;                           // the formatter's negative result
   bool ok = false;                           // the reply passed the check asked for
   explicit operator bool() const { return ok; }
@@ -64,7 +65,8 @@ class CommandPath {
   }
 
   // The direct check: `timeoutText` when no answer came, `errorText` when
-  // the code is not "0000" (an empty text is not shown).
+  // the registrar refused (an empty text is not shown); a NAK, a damaged
+  // reply or a lost answer shows the outcome's own text.
   template <class Send>
   Sent direct(const QString& timeoutText, const QString& errorText, Send&& s) {
     Sent out = send(std::forward<Send>(s));
@@ -72,8 +74,20 @@ class CommandPath {
     return out;
   }
 
-  // The judging alone, for a reply the window already has.
-  bool judgeDecoded(const link::ReplyRecord& r, const QString& title);
+  // The decoded check with the step's own text for a reply that never came.
+  template <class Send>
+  Sent timedDecoded(const QString& timeoutText, const QString& title, Send&& s) {
+    Sent out = send(std::forward<Send>(s));
+    if (out.reply) out.ok = judgeDecoded(*out.reply, title, timeoutText);
+    return out;
+  }
+
+  // The judging alone, for a reply the window already has. With a
+  // `timeoutText`, a reply that never came shows it instead of the
+  // decoder's time-out text, and the line's other failures show their own
+  // text without the title.
+  bool judgeDecoded(const link::ReplyRecord& r, const QString& title,
+                    const QString& timeoutText = {});
   bool judgeDirect(const link::ReplyRecord& r, const QString& timeoutText,
                    const QString& errorText);
 
@@ -81,14 +95,13 @@ class CommandPath {
 
  private:
   Sent finish(const link::ReplyRecord* r, int refusal);
+  bool showDriverMessage(const link::ReplyRecord& r);
 
   AppContext& ctx_;
   QLineEdit* errorBox_;
   QWidget* statusButton_;
 };
 
-// True when the reply came and its code is "0000".
-bool ReplyOk(const link::ReplyRecord& r);
 // "Title:\n  text", the program's way of showing a decoded failure.
 QString TitledFailure(const QString& title, const std::string& decodedText);
 

@@ -88,7 +88,7 @@ void MainWindow::connectSerial() {
   if (!sent.reply) return;
   const link::ReplyRecord& r = *sent.reply;
   const link::DecodedReply d = link::DecodeReplyError(r);
-  if (r.flags & link::kFlagNoAnswer) {
+  if (sent.outcome.kind == link::OutcomeKind::kNoAnswer) {
     ctx_.prompt.showMessage("Таймаут устройства! Ошибка!");
     setStatus("Таймаут устройства - регистратор не подключен!");
     ctx_.driver.CloseSerialLink();

@@ -378,7 +378,7 @@ void MainWindow::checkStatus() {
   const Sent sent = path.decoded(
       "Проверка состояния регистратора",
       [](link::Driver & d) -> auto& { return link::Identify(d, kDefaultPassword); });
-  if (!sent.reply || (!sent.ok && (sent.reply->flags & link::kFlagNoAnswer))) return;
+  if (!sent.reply || sent.outcome.lineFailure()) return;
   ctx_.state.paymentTypeCount = PaymentTypesFrom(*sent.reply);
   setStatus(ModelStatusLine(*sent.reply));
   statusDialog_->exec();

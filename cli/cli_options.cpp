@@ -59,8 +59,10 @@ and parameter strings over 219 bytes are refused before anything is sent.
 Ctrl-C or SIGTERM during run stops the script between lines, as "Стоп" does;
 a second one ends the program at once.
 
-Exit status of send: 0 the registrar accepted (error code "0000"), 1 it
-refused, 2 no answer, NAK, checksum failure or no link, 64 bad usage.
+Exit status of send: 0 the registrar accepted (error code exactly "0000"),
+1 it refused, 2 it did not run (no answer, NAK, no link), 3 it may have run
+(the answer was lost or damaged: look at the tape before sending it again),
+64 bad usage.
 Exit status of run: 0 the script reached "Конец файла!", 1 a failure ended
 it, 2 no link, 64 bad usage, 130 stopped by Ctrl-C, 143 by SIGTERM.
 

@@ -110,7 +110,7 @@ int Send(const cli::Options& o) {
   const link::ReplyRecord& r = driver.ExecuteCommand(cli::ParseCommandCode(o.args[0]), params);
   if (!driver.Message().empty()) std::fprintf(stderr, "tesmar-cli: %s\n", driver.Message().c_str());
   std::fputs((o.json ? cli::ReplyAsJson(r) + "\n" : cli::ReplyAsText(r)).c_str(), stdout);
-  status = cli::ExitStatusFor(r);
+  status = cli::ExitStatusFor(link::OutcomeOf(r));
   Disconnect(o, driver);
   return status;
 }

@@ -43,9 +43,11 @@ std::string StatusPairs(const link::ReplyRecord& r, const char* sep, bool quoted
 
 }  // namespace
 
-int ExitStatusFor(const link::ReplyRecord& r) {
-  if (r.flags & link::kTransportFlags) return 2;
-  return r.errorCode.View() == "0000" ? 0 : 1;
+int ExitStatusFor(const link::Outcome& outcome) {
+  if (outcome.ok()) return kExitOk;
+  if (outcome.kind == link::OutcomeKind::kRefused) return kExitRefused;
+  if (outcome.mayHaveRun()) return kExitUnknown;
+  return kExitNoAnswer;
 }
 
 std::string ReplyAsJson(const link::ReplyRecord& r) {
@@ -63,7 +65,8 @@ std::string ReplyAsJson(const link::ReplyRecord& r) {
          "\"status\":[" + StatusPairs(r, ",", true) + "]," + "\"flags\":\"" + flags + "\"," +
          "\"timeout\":" + boolean(r.flags & link::kFlagNoAnswer) + "," +
          "\"nak\":" + boolean(r.flags & link::kFlagNak) + "," +
-         "\"checksum_error\":" + boolean(r.flags & link::kFlagChecksum) + "}";
+         "\"checksum_error\":" + boolean(r.flags & link::kFlagChecksum) + "," +
+         "\"outcome\":\"" + std::string(link::OutcomeName(r.outcome)) + "\"}";
 }
 
 std::string ReplyAsText(const link::ReplyRecord& r) {

@@ -9,7 +9,12 @@ namespace tesmar::cli {
 
 std::string ReplyAsJson(const link::ReplyRecord& r);
 std::string ReplyAsText(const link::ReplyRecord& r);
-// 0 accepted, 1 refused, 2 no answer / NAK / checksum.
-int ExitStatusFor(const link::ReplyRecord& r);
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;      // the registrar answered with an error code
+inline constexpr int kExitNoAnswer = 2;     // no answer, NAK, nothing sent: it did not run
+inline constexpr int kExitUnknown = 3;      // the answer was lost or damaged: it may have run
+inline constexpr int kExitUsage = 64;
+
+int ExitStatusFor(const link::Outcome& outcome);
 
 }  // namespace tesmar::cli

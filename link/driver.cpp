@@ -157,6 +157,7 @@ Driver::Transaction Driver::BeginTransaction() {
   transactionSyn_ = 0;
   staleReplies_ = 0;
   lastReceived_ = 0;
+  heard_ = false;
   if (t.observer) {
     // Only an observer needs the start; the bound starts at its first check.
     t.steadyStart = time_.Steady();
@@ -211,6 +212,7 @@ int Driver::SendAndReceive(int code, std::string_view params) {
     record_.commandCode = code;
     record_.flags = kFlagNoAnswer;
     record_.fieldCount = 0;
+    record_.outcome = OutcomeKind::kNotSent;
     return -1;
   }
   BuildAndLog(code, params);
@@ -226,6 +228,7 @@ int Driver::SendAndReceive(int code, std::string_view params) {
 
   message_ = kNoLinkMessage;
   record_.flags = kFlagNoAnswer;  // nothing was sent: never read as success
+  record_.outcome = OutcomeKind::kNotSent;
   linkReady_ = true;
   return -1;
 }
@@ -297,6 +300,7 @@ void Driver::FinishReceive() {
   const std::string_view received = receiver_.ReceivedNow();
   lastReceived_ = received.size();
   transactionSyn_ += receiver_.SynCount();
+  heard_ = heard_ || (receiver_.FrameHasHeader() && !receiver_.Nak());
   receiver_.Complete(record_, lastCode_);
   linkReady_ = true;
   if (log_.Enabled()) log_.WriteReplyEntry(first, received);
@@ -339,6 +343,7 @@ int Driver::ExchangeUsb() {
     if (!written || readFailures == kUsbRetries) {
       record_.flags = kFlagNoAnswer;
       record_.fieldCount = 0;
+      record_.outcome = OutcomeKind::kNoAnswer;
       linkReady_ = true;
       return -1;
     }
@@ -387,6 +392,7 @@ const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
   Transaction t = BeginTransaction();
   if (SendAndReceive(code, params) < 0) return record_;
 
+  bool answerLost = false;
   for (int attempt = 1; attempt <= retryCount_ && !limitReached_; ++attempt) {
     const bool shapeOk = ReplyShapeIsValid(record_.rawReply.Bytes(), record_.rawReply.Size());
     const bool noAnswer = (record_.flags & kFlagNoAnswer) != 0;
@@ -401,9 +407,12 @@ const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
       ++errorCount_;
     }
     if (DeadlinePassed()) break;
+    // Any attempt but a NAK may have reached the registrar and run.
+    if (record_.outcome != OutcomeKind::kNak) answerLost = true;
     Resend();
     ++t.resends;
   }
+  record_.outcome = FinalOutcome(record_.outcome, answerLost, heard_);
   if (limitReached_) message_ = LimitMessage(exchangeLimitMs_);
   if (t.observer) Report(t, true);
   return record_;

@@ -158,6 +158,7 @@ class Driver {
   uint32_t transactionSyn_ = 0;
   int staleReplies_ = 0;
   size_t lastReceived_ = 0;
+  bool heard_ = false;  // some attempt of this transaction received part of a reply frame
 
   uint8_t frame_[kMaxRequestFrame + 1] = {};
   size_t frameLength_ = 0;

@@ -56,6 +56,9 @@ void Receiver::BeginExchange() {
   state_ = 0;
   rawWrite_ = 0;
   headerSeen_ = false;
+  // A NAK or a broken frame brings no error code: an older reply's must not
+  // stand in for it.
+  errorCode_.Clear();
   // Until a frame's own checksum digits arrive nothing may match: a bare ETX
   // must not pass an older frame's checksum off as this one's.
   receivedChecksum_ = 0xFFFFFFFFu;
@@ -223,6 +226,7 @@ void Receiver::Complete(ReplyRecord& record, int lastCode) {
 
   record.errorCode.Assign(errorCode_.View());
   record.flags = flags;
+  record.outcome = ClassifyReply(flags, errorCode_.View());
   record.caption = CommandCaption(lastCode);
   record.SetFields(std::string_view(patched, n));
   record.rawReply.Assign(raw_.data(), rawLength_);

@@ -18,7 +18,7 @@ namespace tesmar::link {
 class Receiver {
  public:
   // Clears what a new exchange starts without: SYN count, answer flags, the
-  // data area and the status bytes. The raw reply keeps its old bytes until
+  // error code, the data area and the status bytes. The raw reply keeps its old bytes until
   // the first new byte arrives, as the shape test relies on.
   void BeginExchange();
 

@@ -124,12 +124,24 @@ std::string GroupText(const Group& g, int item) {
 
 }  // namespace
 
+const char* OutcomeText(OutcomeKind kind) {
+  switch (kind) {
+    case OutcomeKind::kNoAnswer: return kTimeoutText;
+    case OutcomeKind::kNak: return kNakText;
+    case OutcomeKind::kChecksum: return kChecksumText;
+    case OutcomeKind::kUnknown: return kUnknownOutcomeText;
+    case OutcomeKind::kFormatterRefused:
+    case OutcomeKind::kNotSent: return kNotSentText;
+    case OutcomeKind::kOk:
+    case OutcomeKind::kRefused: break;
+  }
+  return "";
+}
+
 DecodedReply DecodeReplyError(const ReplyRecord& reply) {
-  if (reply.flags & kFlagNoAnswer) return {false, kTimeoutText};
-  // A refused or damaged frame carries no error code of its own; what the
-  // record holds there is an older reply's, so it must not read as success.
-  if (reply.flags & kFlagNak) return {false, kNakText};
-  if (reply.flags & kFlagChecksum) return {false, kChecksumText};
+  const Outcome outcome = OutcomeOf(reply);
+  if (outcome.ok()) return {true, {}};
+  if (!outcome.answered()) return {false, OutcomeText(outcome.kind)};
 
   const std::string_view code = reply.errorCode.View();
   int v[4];
@@ -139,7 +151,8 @@ DecodedReply DecodeReplyError(const ReplyRecord& reply) {
   }
   const int item = v[0] * 16 + v[1];
   const int group = v[2] * 16 + v[3];
-  if (item == 0 && group == 0) return {true, {}};
+  // A longer code that begins "0000" is not success: the outcome said so.
+  if (item == 0 && group == 0) return {false, kMalformedCodeText};
   for (const Group& g : kGroups)
     if (g.number == group) return {false, GroupText(g, item)};
   return {false, {}};  // unknown group: the caller's title alone

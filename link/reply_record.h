@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "fixed_buffer.h"
+#include "outcome.h"
 
 namespace tesmar::link {
 
@@ -36,8 +37,12 @@ struct ReplyRecord {
     return std::string_view(fieldText_.data() + fieldOffset_[index], fieldLength_[index]);
   }
 
-  bool Answered() const { return (flags & kTransportFlags) == 0; }
-  bool Succeeded() const { return Answered() && errorCode.View() == "0000"; }
+  // What the command came to (see outcome.h): set by the receiver for each
+  // reply and by the driver for the whole transaction.
+  OutcomeKind outcome = OutcomeKind::kNotSent;
+
+  bool Answered() const { return Outcome{outcome}.answered(); }
+  bool Succeeded() const { return outcome == OutcomeKind::kOk; }
 
   // Splits `data` (already patched) into result fields; the text is copied
   // into the record. More than kMaxFields fields leave the rest in the last.

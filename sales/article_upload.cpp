@@ -19,7 +19,7 @@ UploadOutcome UploadArticles(const std::vector<std::string>& lines, const SendAr
       ++out.skipped;
     } else if (const link::ReplyRecord* r = send(lines[i])) {
       ++out.sent;
-      timedOut = (r->flags & link::kFlagNoAnswer) != 0;
+      timedOut = !link::OutcomeOf(*r).answered();
       if (timedOut) ++out.timedOut;
     }
     if (done) done(i + 1, timedOut);

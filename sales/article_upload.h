@@ -21,7 +21,7 @@ using ArticleLineDone = std::function<void(size_t done, bool timedOut)>;
 
 struct UploadOutcome {
   size_t sent = 0;      // lines that went out
-  size_t timedOut = 0;  // of them, lines without an answer
+  size_t timedOut = 0;  // of them, lines without an answer of their own
   size_t skipped = 0;   // blank lines, not sent
 };
 

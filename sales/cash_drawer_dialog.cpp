@@ -43,13 +43,8 @@ CashDrawerDialog::CashDrawerDialog(app::AppContext& ctx, app::StatusBytesDialog&
 
 template <class Send>
 void CashDrawerDialog::sendAndJudge(Send&& send) {
-  const app::Sent s = path_.send(std::forward<Send>(send));
-  if (!s.reply) return;
-  if (s.reply->flags & link::kFlagNoAnswer) {
-    ctx_.prompt.showMessage("Ошибка выполнения команды. Таймаут");
-    return;
-  }
-  path_.judgeDecoded(*s.reply, "Проверка состояния регистратора");
+  path_.timedDecoded("Ошибка выполнения команды. Таймаут", "Проверка состояния регистратора",
+                     std::forward<Send>(send));
 }
 
 void CashDrawerDialog::openDrawer() {

@@ -145,13 +145,9 @@ template <class Send>
 const link::ReplyRecord* TapeCopyDialog::sendAndJudge(Send&& send) {
   statusButton_->setEnabled(true);
   clearError();
-  const app::Sent s = path_.send(std::forward<Send>(send));
-  if (!s.reply) return nullptr;
-  if (s.reply->flags & link::kFlagNoAnswer) {
-    ctx_.prompt.showMessage("Ошибка! Таймаут устройства!");
-    return nullptr;
-  }
-  return path_.judgeDecoded(*s.reply, kTitle) ? s.reply : nullptr;
+  const app::Sent s =
+      path_.timedDecoded("Ошибка! Таймаут устройства!", kTitle, std::forward<Send>(send));
+  return s.ok ? s.reply : nullptr;
 }
 
 void TapeCopyDialog::searchByDates() {

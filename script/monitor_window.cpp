@@ -20,6 +20,7 @@
 #include "command_path.h"
 #include "encoding.h"
 #include "ini_profile.h"
+#include "reply_decoder.h"
 #include "status_bytes_dialog.h"
 #include "variables_window.h"
 #include "wire_text.h"
@@ -229,15 +230,14 @@ bool MonitorWindow::replyFailed(const link::ReplyRecord* r) {
     ctx_.prompt.showMessage("Обмен с регистратором еще не закончен!");
     return true;
   }
-  if (r->flags & link::kFlagNoAnswer) {
-    ctx_.prompt.showMessage(kTimeout);
-    return true;
+  const link::Outcome outcome = link::OutcomeOf(*r);
+  if (!outcome.lineFailure()) return false;
+  switch (outcome.kind) {
+    case link::OutcomeKind::kNoAnswer: ctx_.prompt.showMessage(kTimeout); break;
+    case link::OutcomeKind::kChecksum: ctx_.prompt.showMessage(kChecksum); break;
+    default: ctx_.prompt.showMessage(QString::fromUtf8(link::OutcomeText(outcome.kind))); break;
   }
-  if (r->flags & link::kFlagChecksum) {
-    ctx_.prompt.showMessage(kChecksum);
-    return true;
-  }
-  return false;
+  return true;
 }
 
 void MonitorWindow::executeSingle(bool enterVariant) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "encoding.h"
+#include "reply_decoder.h"
 
 namespace tesmar::script {
 
@@ -402,13 +403,13 @@ void ScriptRunner::RunCommandLine(const std::string& line) {
   const link::ReplyRecord& r = driver_.ExecuteCommand(hi * 16 + lo, line.substr(2));
   if (!driver_.Message().empty()) Fail(driver_.Message());
   host_.ReplyReceived(r);
-  if (r.flags & link::kFlagNoAnswer) Fail(kTimeout);
-  // A refused or damaged frame holds no error code of its own: never success.
-  if (r.flags & link::kFlagNak) Fail(kCommandFailed);
-  if (r.flags & link::kFlagChecksum) Fail(kChecksum);
-  if (r.errorCode.View() != "0000") {
-    ShowReplyBoxes(r);
-    Fail(kCommandFailed);
+  switch (link::OutcomeOf(r).kind) {
+    case link::OutcomeKind::kOk: break;
+    case link::OutcomeKind::kNoAnswer: Fail(kTimeout);
+    case link::OutcomeKind::kChecksum: Fail(kChecksum);
+    case link::OutcomeKind::kUnknown: Fail(link::kUnknownOutcomeText);
+    case link::OutcomeKind::kRefused: ShowReplyBoxes(r); Fail(kCommandFailed);
+    default: Fail(kCommandFailed);  // a NAK holds no error code of its own
   }
   if (host_.SuppressOutput()) return;
   host_.Log("PC: " + std::string(r.sentFrame.View().substr(1)));
@@ -697,7 +698,16 @@ void ScriptRunner::RunCommand(const std::string& line) {
   const link::ReplyRecord& r = driver_.ExecuteCommand(static_cast<int>(code & 0xFF), params);
   if (!driver_.Message().empty()) Fail(driver_.Message());
   host_.ReplyReceived(r);
-  if (r.flags & link::kFlagNoAnswer) Fail(kTimeout);
+  // The script reads the reply's fields and code itself; only a reply that
+  // is not this command's stops it.
+  switch (link::OutcomeOf(r).kind) {
+    case link::OutcomeKind::kOk:
+    case link::OutcomeKind::kRefused: break;
+    case link::OutcomeKind::kNoAnswer: Fail(kTimeout);
+    case link::OutcomeKind::kChecksum: Fail(kChecksum);
+    case link::OutcomeKind::kUnknown: Fail(link::kUnknownOutcomeText);
+    default: Fail(kCommandFailed);
+  }
 }
 
 void ScriptRunner::Oper(const std::string& line) {

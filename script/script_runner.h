@@ -99,7 +99,7 @@ class ScriptRunner {
   bool HandleStatement(const std::string& line);
   // One command line: every failure ends the run or the step.
   void RunCommandLine(const std::string& line);
-  void Fail(const std::string& message, const std::string& logLine = std::string());
+  [[noreturn]] void Fail(const std::string& message, const std::string& logLine = std::string());
   void RequireState(bool ok, const char* message);
 
   // Statements.

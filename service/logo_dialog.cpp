@@ -82,11 +82,7 @@ void LogoDialog::activate() {
   if (!typedPassword(pwd)) return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::ReadDiagnostics(d, pwd); });
-  if (!s.reply) return;
-  if (s.reply->flags & link::kFlagNoAnswer) {
-    ctx_.prompt.showMessage(kTimeout);
-    return;
-  }
+  if (!s.reply || !path_.judgeDirect(*s.reply, kTimeout, {})) return;
   const int bytes = app::FieldNumber(*s.reply, 7), width = app::FieldNumber(*s.reply, 8);
   maxWidth_->setText(app::FromWire(s.reply->Field(7)));
   maxHeight_->setText(QString::number(MaxLogoHeight(bytes, width)));
@@ -114,15 +110,7 @@ bool LogoDialog::sendLines(const std::string& pwd, const std::vector<std::string
     const app::Sent s = path_.send([&](link::Driver & d, int& result) -> auto& {
       return link::SetLogoLine(d, pwd, static_cast<int>(n), lines[n], result);
     });
-    if (!s.reply) return false;
-    if (s.reply->flags & link::kFlagNoAnswer) {
-      ctx_.prompt.showMessage(kTimeout);
-      return false;
-    }
-    if (s.reply->errorCode.View() != "0000") {
-      ctx_.prompt.showMessage("Ошибка записи логотипа");
-      return false;
-    }
+    if (!s.reply || !path_.judgeDirect(*s.reply, kTimeout, "Ошибка записи логотипа")) return false;
     progress_->setValue(std::min(progress_->maximum(), progress_->value() + kLogoLineBytes));
   }
   return true;

@@ -89,12 +89,7 @@ QStringList PlainFields(const link::ReplyRecord& r) {
 
 bool JudgeReply(app::CommandPath& path, const app::Sent& sent, const QString& timeout,
                 const QString& title) {
-  if (!sent.reply) return false;
-  if (sent.reply->flags & link::kFlagNoAnswer) {
-    path.context().prompt.showMessage(timeout);
-    return false;
-  }
-  return path.judgeDecoded(*sent.reply, title);
+  return sent.reply && path.judgeDecoded(*sent.reply, title, timeout);
 }
 
 }  // namespace tesmar::service

@@ -69,16 +69,7 @@ void WifiDialog::rebuildCommandLine() {
 }
 
 bool WifiDialog::judged(const app::Sent& s, const QString& title) {
-  if (!s.reply) return false;
-  if (s.reply->flags & link::kFlagNoAnswer) {
-    ctx_.prompt.showMessage(kTimeoutMessage);
-    return false;
-  }
-  if (s.reply->flags & link::kFlagChecksum) {
-    ctx_.prompt.showMessage("Неверная контрольная сумма");
-    return false;
-  }
-  return path_.judgeDecoded(*s.reply, title);
+  return s.reply && path_.judgeDecoded(*s.reply, title, kTimeoutMessage);
 }
 
 void WifiDialog::write() {

@@ -73,17 +73,21 @@ TEST(CliOutput, jsonCarriesEveryFieldInUtf8AndEscapes) {
   r.sentFrame.Assign(std::string_view("\x01\x2B", 2));
   r.rawReply.Assign(std::string_view("\x15", 1));
   r.flags = 0x00000010;
+  r.outcome = link::OutcomeKind::kOk;
   EXPECT_EQ(cli::ReplyAsJson(r),
             "{\"code\":\"80\",\"sent\":\"012B\",\"raw\":\"15\",\"error\":\"0000\","
             "\"data\":\"Модель \\\"X\\\";1.0;\",\"fields\":[\"Модель \\\"X\\\"\",\"1.0\"],"
             "\"status\":[\"01\",\"00\",\"00\",\"00\",\"00\",\"10\"],\"flags\":\"00000010\","
-            "\"timeout\":false,\"nak\":false,\"checksum_error\":false}");
-  EXPECT_EQ(cli::ExitStatusFor(r), 0);
-  r.errorCode.Assign("0006");
-  EXPECT_EQ(cli::ExitStatusFor(r), 1);
+            "\"timeout\":false,\"nak\":false,\"checksum_error\":false,\"outcome\":\"ok\"}");
+  using K = link::OutcomeKind;
+  const std::pair<K, int> statuses[] = {{K::kOk, 0},       {K::kRefused, 1},  {K::kNak, 2},
+                                        {K::kNoAnswer, 2}, {K::kNotSent, 2},  {K::kChecksum, 3},
+                                        {K::kUnknown, 3}};
+  for (auto [kind, status] : statuses) EXPECT_EQ(cli::ExitStatusFor({kind}), status);
   r.flags = link::kFlagNak;
-  EXPECT_EQ(cli::ExitStatusFor(r), 2);
+  r.outcome = K::kNak;
   EXPECT_NE(cli::ReplyAsJson(r).find("\"nak\":true"), std::string::npos);
+  EXPECT_NE(cli::ReplyAsJson(r).find("\"outcome\":\"nak\""), std::string::npos);
 }
 
 // --- what is refused before anything is sent ----------------------------------------------

@@ -8,6 +8,7 @@
 #include "encoding.h"
 #include "frame.h"
 #include "memory_transport.h"
+#include "reply_decoder.h"
 #include "test_support.h"
 
 using namespace tesmar::link;
@@ -628,4 +629,89 @@ TEST(DriverObserver, severalObserversAndNoneAfterRemoval) {
   EXPECT_EQ(a.seen.size(), 1u);
   EXPECT_EQ(b.seen.size(), 2u);
   EXPECT_EQ(b.seen[1].seq, 0x22);
+}
+
+// --- the outcome of a transaction -----------------------------------------------
+
+namespace {
+
+std::function<Frame(const Frame&)> Nak() {
+  return Fixed({0x15});
+}
+// A reply whose last checksum digit is off by one.
+std::function<Frame(const Frame&)> Damaged() {
+  return [](const Frame& req) {
+    Frame f = Reply(SeqOf(req), req[3], "1;");
+    f[f.size() - 2] ^= 1;
+    return f;
+  };
+}
+// A reply cut off after its error code.
+std::function<Frame(const Frame&)> Cut() {
+  return [](const Frame& req) {
+    Frame f = Reply(SeqOf(req), req[3], "1;");
+    f.resize(10);
+    return f;
+  };
+}
+
+}  // namespace
+
+TEST(DriverOutcome, nakOrBrokenFrameNeverKeepsThePreviousReplysCode) {
+  for (auto bad : {Nak(), Damaged(), Fixed({kEtx})}) {
+    Rig rig({Good("1;"), bad}, 1);
+    ASSERT_EQ(rig.driver.ExecuteCommand(0x21, "731942;").outcome, OutcomeKind::kOk);
+    const ReplyRecord& r = rig.driver.ExecuteCommand(0x21, "731942;");
+    EXPECT_FALSE(r.Succeeded());
+    EXPECT_FALSE(DecodeReplyError(r).ok);
+  }
+  // A NAK brings no code: the record's is empty, not the previous "0000".
+  Rig rig({Good("1;"), Nak()}, 1);
+  rig.driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_EQ(rig.driver.ExecuteCommand(0x21, "731942;").errorCode.View(), "");
+}
+
+TEST(DriverOutcome, eachWayATransactionEnds) {
+  struct Case {
+    const char* name;
+    std::vector<std::function<Frame(const Frame&)>> script;
+    OutcomeKind want;
+  };
+  const std::vector<Case> cases = {
+      {"good", {Good()}, OutcomeKind::kOk},
+      {"nak then good", {Nak(), Good()}, OutcomeKind::kOk},
+      {"nak throughout", {Nak()}, OutcomeKind::kNak},
+      {"silence throughout", {Silent()}, OutcomeKind::kNoAnswer},
+      // The registrar answered, but not readably: it may have run.
+      {"damaged throughout", {Damaged()}, OutcomeKind::kChecksum},
+      // The first request may have run: the resend's NAK refuses only itself.
+      {"silence then nak", {Silent(), Nak()}, OutcomeKind::kUnknown},
+      {"cut then nak", {Cut(), Nak()}, OutcomeKind::kUnknown},
+      {"cut then silence", {Cut(), Silent()}, OutcomeKind::kUnknown},
+      {"nak then silence", {Nak(), Silent()}, OutcomeKind::kNoAnswer},
+  };
+  for (const Case& c : cases) {
+    Rig rig(c.script, 3);
+    EXPECT_EQ(rig.driver.ExecuteCommand(0x61, "731942;x;").outcome, c.want) << c.name;
+  }
+  Rig refused({[](const Frame& req) { return Reply(SeqOf(req), req[3], "", "0105"); }});
+  EXPECT_EQ(refused.driver.ExecuteCommand(0x61, "731942;x;").outcome, OutcomeKind::kRefused);
+}
+
+TEST(DriverOutcome, nothingSentIsNotSentWhateverTheRecordHeld) {
+  Rig rig({Good()});
+  ASSERT_TRUE(rig.driver.ExecuteCommand(0x21, "731942;").Succeeded());
+  EXPECT_EQ(rig.driver.ExecuteCommand(0x61, std::string(220, 'a')).outcome,
+            OutcomeKind::kNotSent);
+  RecordingSleeper sleeper;
+  Driver unlinked{sleeper};
+  EXPECT_EQ(unlinked.ExecuteCommand(0x21, "731942;").outcome, OutcomeKind::kNotSent);
+  EXPECT_EQ(OutcomeOf(unlinked.Record(), -151).kind, OutcomeKind::kFormatterRefused);
+}
+
+TEST(DriverOutcome, onlyExactlyFourZerosIsSuccess) {
+  EXPECT_EQ(ClassifyReply(0, "0000"), OutcomeKind::kOk);
+  EXPECT_EQ(ClassifyReply(0, "00000"), OutcomeKind::kRefused);
+  EXPECT_EQ(ClassifyReply(0, "000"), OutcomeKind::kRefused);
+  EXPECT_EQ(ClassifyReply(kFlagNak, "0000"), OutcomeKind::kNak);
 }

@@ -10,6 +10,7 @@ DecodedReply Decode(const char* code, uint32_t flags = 0) {
   ReplyRecord r;
   r.errorCode.Assign(code);
   r.flags = flags;
+  r.outcome = ClassifyReply(flags, code);  // as the receiver leaves it
   return DecodeReplyError(r);
 }
 
@@ -94,6 +95,8 @@ TEST(DecodeReplyError, unknownGroupsFailWithAnEmptyText) {
 TEST(DecodeReplyError, malformedCodesAreRefusedConsistently) {
   for (const char* code : {"00a5", "0x05", "", "01", "G000", " 000"})
     ExpectFailed(code, "Неверный формат кода ошибки!");
-  // Only the first four characters matter.
-  EXPECT_TRUE(Decode("0000zz").ok);
+  // Only exactly "0000" is success: a longer code that begins with it is
+  // malformed, as the CLI's exit status says too.
+  ExpectFailed("0000zz", "Неверный формат кода ошибки!");
+  ExpectFailed("00000", "Неверный формат кода ошибки!");
 }
