@@ -110,6 +110,9 @@ int main(int argc, char** argv) {
   app::AppState state;
   state.configPath = QDir(configDir).filePath("tsinit.ini");
   link::Driver driver;
+  // Every start counts from 0 again, and another program may have spoken
+  // last: the first command on a link waits for an answered read (21h).
+  driver.SetSequenceGuard(true);
   app::QtPrompt prompt;
   app::AppContext ctx{state, driver, prompt, link::RealSleeper()};
   link::TPortControl ports;

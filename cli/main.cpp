@@ -64,7 +64,12 @@ bool ConnectSerial(const cli::Options& o, const link::IniProfile& ini, link::Dri
     status = kBadUsage;
     return false;
   }
-  const int baud = o.baud ? o.baud : ini.GetInt("Communication", "Speed", 9600);
+  int baud = 0;
+  if (const std::string problem = cli::LineSpeed(o.baud, ini, baud); !problem.empty()) {
+    std::fprintf(stderr, "tesmar-cli: %s\n", problem.c_str());
+    status = kBadUsage;
+    return false;
+  }
   std::string error;
   auto serial = link::SerialPort::Open(port, baud, &error);
   if (!serial) {
@@ -80,10 +85,12 @@ bool ConnectSerial(const cli::Options& o, const link::IniProfile& ini, link::Dri
 }
 
 // Opens the link the options name, with the settings a connect reads;
-// false (after saying why) when it cannot.
+// false (after saying why) when it cannot. Whoever talked to the registrar
+// last is not known: the first command waits for an answered read.
 bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver,
              int& status) {
   link::ApplyDriverSettings(link::ReadDriverSettings(ini), driver);
+  driver.SetSequenceGuard(true);
   return o.usb ? ConnectUsb(driver, status) : ConnectSerial(o, ini, driver, status);
 }
 
@@ -137,7 +144,7 @@ int RunScript(const cli::Options& o) {
                  cli::SignalName(signal).c_str(), runner.LinesRead(), o.args[0].c_str());
     return 128 + signal;
   }
-  return outcome == script::Outcome::kEndOfFile ? 0 : 1;
+  return cli::RunExitStatus(outcome, runner.LastCommandOutcome());
 }
 
 int Transfer(const cli::Options& o) {

@@ -30,9 +30,10 @@ tesmar-cli at it as at a serial port. Stop it with Ctrl+C.
 Line:
   --link PATH          also make PATH a symlink to the pty (a stable name); PATH
                        must be absent or such a link left by an earlier run
-  --baud N             the line's speed: answer only a port set to N baud (one
-                       of 110 to 115200), and pace the bytes as N baud would
-                       (default: any speed, at once); 27h changes it
+  --baud N             the line's speed: answer only a port set to N baud (110,
+                       300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600
+                       or 115200), and pace the bytes as N baud would
+                       (default, or 0: any speed, at once); 27h changes it
   --busy MS            send SYN bytes for MS milliseconds before each reply
 
 Registrar:
@@ -46,7 +47,10 @@ Registrar:
   --flash-size N       bytes of the fiscal memory image (default 1048576, at
                        most 4194304)
   --tape FILE          append every printed line to FILE (UTF-8)
-  --state FILE         keep the registrar's memory in FILE across runs
+  --state FILE         keep the registrar's memory in FILE across runs (written
+                       at the start and after every command; a command whose
+                       state cannot be written is answered with the flash
+                       memory error 0401)
 
 Faults (probability 0..1 per request, repeatable with --seed):
   --nak P --corrupt P --stray P --silence P --cut P --hangup P
@@ -147,6 +151,9 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
   long n = 0;
   if (number) {
     if (!ParseInt(v, lo, hi, n)) return "bad number for " + a + ": " + v;
+    // A speed the registrar cannot take would leave the line at any speed.
+    if (a == "--baud" && n != 0 && !IsLineSpeed(static_cast<int>(n)))
+      return "unsupported speed for --baud: " + v + " (see --help)";
     *number = static_cast<int>(n);
     return {};
   }
@@ -222,6 +229,13 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "tesmar-emu: %s\n", error.c_str());
       return 1;
     }
+    // Written once now, so that a state that cannot be kept (a missing or
+    // read-only folder) is said before any command is answered.
+    if (!SaveState(c.state, registrar.state, &error)) {
+      std::fprintf(stderr, "tesmar-emu: cannot keep the state in %s: %s\n", c.state.c_str(),
+                   error.c_str());
+      return 1;
+    }
   }
   if (!c.tape.empty()) {
     if (!std::ofstream(c.tape, std::ios::app)) {
@@ -240,8 +254,11 @@ int main(int argc, char** argv) {
   Session session(registrar, c.faults);
   if (!c.state.empty())
     session.OnExecuted([&] {
-      if (!SaveState(c.state, registrar.state))
-        std::fprintf(stderr, "tesmar-emu: cannot save the state to %s\n", c.state.c_str());
+      std::string error;
+      if (SaveState(c.state, registrar.state, &error)) return true;
+      std::fprintf(stderr, "tesmar-emu: cannot save the state to %s: %s\n", c.state.c_str(),
+                   error.c_str());
+      return false;
     });
 
   struct sigaction sa {};

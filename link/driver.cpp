@@ -76,7 +76,7 @@ Driver::~Driver() = default;
 int Driver::OpenSerialLink(const std::string& port, int baud) {
   errorCount_ = 0;
   linkReady_ = true;
-  sequenceKnown_ = false;
+  sequenceKnown_ = listening_ = false;
   serial_.reset();
   std::string error;
   auto opened = SerialPort::Open(port, baud, &error);
@@ -89,7 +89,7 @@ int Driver::OpenSerialLink(const std::string& port, int baud) {
 void Driver::AttachSerialLink(std::unique_ptr<Transport> transport) {
   errorCount_ = 0;
   linkReady_ = true;
-  sequenceKnown_ = false;
+  sequenceKnown_ = listening_ = false;
   serial_ = std::move(transport);
   log_.WriteLogEntry("", "");
 }
@@ -98,7 +98,7 @@ void Driver::CloseSerialLink() {
   if (serial_) serial_->Purge();
   log_.WriteLogEntry("END", "");
   errorCount_ = 0;
-  sequenceKnown_ = false;
+  sequenceKnown_ = listening_ = false;
   serial_.reset();
 }
 
@@ -106,7 +106,7 @@ int Driver::ConnectUsb() {
   if (usbDevice_.OpenDevice()) {
     usb_ = &usbDevice_;
     linkReady_ = true;
-    sequenceKnown_ = false;
+    sequenceKnown_ = listening_ = false;
     return 1;
   }
   usbDevice_.CloseDevice();
@@ -116,7 +116,7 @@ int Driver::ConnectUsb() {
 int Driver::DisconnectUsb() {
   usbDevice_.ResetAndClose();
   if (usb_ == &usbDevice_) usb_ = nullptr;
-  sequenceKnown_ = false;
+  sequenceKnown_ = listening_ = false;
   return 1;
 }
 
@@ -447,6 +447,7 @@ bool Driver::ProveSequence(int code, std::string_view params) {
 const ReplyRecord& Driver::Transact(int code, std::string_view params) {
   linkReady_ = true;
   Transaction t = BeginTransaction();
+  const bool listening = listening_;
   if (SendAndReceive(code, params) < 0) return record_;
 
   bool answerLost = false;
@@ -469,7 +470,8 @@ const ReplyRecord& Driver::Transact(int code, std::string_view params) {
     Resend();
     ++t.resends;
   }
-  record_.outcome = FinalOutcome(record_.outcome, answerLost, heard_);
+  record_.outcome = FinalOutcome(record_.outcome, answerLost, heard_ || listening);
+  listening_ = heard_;
   if (record_.Answered()) sequenceKnown_ = true;
   if (limitReached_) message_ = LimitMessage(exchangeLimitMs_);
   if (t.observer) Report(t, true);

@@ -69,7 +69,7 @@ class Driver {
   // Uses another bulk link (tests); nullptr detaches it.
   void AttachUsbLink(UsbBulkLink* usb) {
     usb_ = usb;
-    sequenceKnown_ = false;
+    sequenceKnown_ = listening_ = false;
   }
   bool UsbActive() const { return usb_ != nullptr; }
 
@@ -193,6 +193,9 @@ class Driver {
   int staleReplies_ = 0;
   size_t lastReceived_ = 0;
   bool heard_ = false;  // some attempt of this transaction received part of a reply frame
+  // The last transaction on this link heard the registrar: it was listening
+  // a moment ago, so a silence now may be an answer lost after it ran.
+  bool listening_ = false;
 
   uint8_t frame_[kMaxRequestFrame + 1] = {};
   size_t frameLength_ = 0;

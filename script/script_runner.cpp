@@ -296,6 +296,7 @@ Outcome ScriptRunner::Run(const std::string& fileName) {
   searchTarget_.clear();
   skipToEndWhile_ = false;
   linesRead_ = 0;
+  lastCommand_ = link::OutcomeKind::kOk;
   running_ = true;
   Outcome outcome;
   try {
@@ -401,6 +402,7 @@ void ScriptRunner::RunCommandLine(const std::string& line) {
   host_.ProcessEvents();
 
   const link::ReplyRecord& r = driver_.ExecuteCommand(hi * 16 + lo, line.substr(2));
+  lastCommand_ = r.outcome;
   if (!driver_.Message().empty()) Fail(driver_.Message());
   host_.ReplyReceived(r);
   switch (link::OutcomeOf(r).kind) {
@@ -431,6 +433,7 @@ bool ScriptRunner::BeginFromLine(const std::string& fileName, long lineNumber) {
   }
   if (!Open(fileName)) return false;
   running_ = true;
+  lastCommand_ = link::OutcomeKind::kOk;
   std::string raw;
   for (long i = 0; i < lineNumber && ReadPiece(raw) != Piece::kEnd; ++i) {
   }
@@ -696,6 +699,7 @@ void ScriptRunner::RunCommand(const std::string& line) {
     params += ValueOf(o) + ";";
   }
   const link::ReplyRecord& r = driver_.ExecuteCommand(static_cast<int>(code & 0xFF), params);
+  lastCommand_ = r.outcome;
   if (!driver_.Message().empty()) Fail(driver_.Message());
   host_.ReplyReceived(r);
   // The script reads the reply's fields and code itself; only a reply that

@@ -51,6 +51,9 @@ class ScriptRunner {
   const std::vector<ScriptVariable>& Variables() const { return variables_; }
   void ClearVariables() { variables_.clear(); }
   long LinesRead() const { return linesRead_; }
+  // What the last command line or RunCommand of the run came to (kOk before
+  // any): when it may have run, the run's failure was that command's.
+  link::OutcomeKind LastCommandOutcome() const { return lastCommand_; }
 
  private:
   enum class Op { kLess, kLessEqual, kEqual, kGreaterEqual, kGreater };
@@ -155,6 +158,7 @@ class ScriptRunner {
   bool skipToEndWhile_ = false;
   long linePosition_ = 0;
   long linesRead_ = 0;
+  link::OutcomeKind lastCommand_ = link::OutcomeKind::kOk;
 };
 
 // Removes control characters from the end; then, when `trim`, blanks and

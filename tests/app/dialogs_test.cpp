@@ -92,6 +92,11 @@ TEST(CommandTestDialog, codeParsingAndWhatIsSent) {
   }
   EXPECT_EQ(h.prompt.messages,
             QStringList({"Неверный код команды", "Неверный код команды", "Неверный код команды"}));
+  // Below 20h a code would be a control byte of the frame: refused, unsent.
+  h.prompt.messages.clear();
+  d.code()->setText("03");
+  d.execute();
+  EXPECT_EQ(h.prompt.messages, QStringList{link::kCodeOutOfRangeMessage});
   EXPECT_EQ(h.registrar->session.Counters().requests, before);
   // The line goes out after the password and a ";", in Windows-1251.
   d.code()->setText("61");

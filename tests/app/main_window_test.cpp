@@ -58,7 +58,8 @@ TEST(Activation, savedPortAndSpeedRules) {
 
 TEST(Activation, noSerialPortsLeavesTheListsEmptyAndConnectEnabled) {
   test::AppHarness h;
-  h.window = std::make_unique<app::MainWindow>(h.ctx, app::PortSources{h.ports, h.usbPorts, {}, {}});
+  h.window =
+      std::make_unique<app::MainWindow>(h.ctx, app::PortSources{h.ports, h.usbPorts, {}, {}});
   h.window->activate();
   EXPECT_EQ(h.window->portList()->count(), 0);
   EXPECT_EQ(h.window->terminalPorts()->count(), 0);
@@ -129,8 +130,8 @@ TEST(Connect, modelRulesReachTheOtherWindows) {
     test::AppHarness h(o);
     // The rules hold for whatever window the items open.
     app::WindowTable later;
-    for (const char* caption : {"Параметры настройки WiFi", "Печать дневных отчетов FKP101",
-                                "Печать дневных отчетов"})
+    for (const char* caption :
+         {"Параметры настройки WiFi", "Печать дневных отчетов FKP101", "Печать дневных отчетов"})
       later.push_back({caption, [](app::WindowServices& w) { return new QDialog(w.parent); }, {}});
     h.window->addWindows(later);
     h.Connect();
@@ -174,6 +175,35 @@ TEST(Connect, silentRegistrarTimesOutAndThePortCloses) {
   EXPECT_TRUE(h.window->usbConnect()->isEnabled());
   EXPECT_TRUE(h.window->portList()->isEnabled());
   EXPECT_FALSE(h.state.connected);
+}
+
+// The program's driver proves the sequence before the first command on a
+// link (see main.cpp): a connect reads the clock before it identifies, and
+// a silent or refusing registrar is reported as before.
+TEST(Connect, withTheSequenceGuardTheConnectReadsTheClockFirst) {
+  test::AppHarness h;
+  h.driver.SetSequenceGuard(true);
+  h.Connect();
+  EXPECT_TRUE(h.prompt.messages.isEmpty()) << h.prompt.messages.join("|").toStdString();
+  EXPECT_TRUE(h.state.connected);
+  EXPECT_EQ(h.registrar->registrar.Executed(0x21), 1);
+  EXPECT_EQ(h.registrar->registrar.Executed(0x80), 1);
+
+  emu::FaultPlan silent;
+  silent.silence = 1;
+  test::AppHarness quiet({}, silent, "[Fiscal Printer]\r\nReply=0\r\n");
+  quiet.driver.SetSequenceGuard(true);
+  quiet.Connect();
+  EXPECT_EQ(quiet.prompt.messages, QStringList{"Таймаут устройства! Ошибка!"});
+  EXPECT_FALSE(quiet.driver.SerialActive());
+
+  emu::RegistrarOptions o;
+  o.password = "000000";  // 731942 is refused, the clock read too
+  test::AppHarness refused(o);
+  refused.driver.SetSequenceGuard(true);
+  refused.Connect();
+  EXPECT_EQ(refused.prompt.messages,
+            QStringList{"Проверка состояния регистратора:\n  Неверный пароль доступа!"});
 }
 
 TEST(Connect, errorAnswerKeepsThePortOpenAndTheMenusEnabled) {

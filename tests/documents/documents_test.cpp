@@ -22,6 +22,7 @@
 #include "memory_transport.h"
 #include "non_fiscal_receipt_dialog.h"
 #include "receipt_copy_dialog.h"
+#include "reply_decoder.h"
 #include "sales_windows.h"
 #include "tape_copy_dialog.h"
 #include "void_close_dialog.h"
@@ -221,8 +222,10 @@ TEST(VoidClose, refusalsAndTimeOutsShowTheirFixedTexts) {
   h.prompt.messages.clear();
   v.voidReceipt();
   v.closeReceipt();
-  EXPECT_EQ(h.prompt.messages, (QStringList{"Таймаут устройства! Ошибка аннулирования!",
-                                            "Таймаут устройства! Ошибка закрыиия чека!"}));
+  // The registrar answered the exchange before the void: its silence may
+  // hide an answer lost after the void ran. Then it is plainly silent.
+  EXPECT_EQ(h.prompt.messages,
+            (QStringList{link::kUnknownOutcomeText, "Таймаут устройства! Ошибка закрыиия чека!"}));
   v.readReceiptState();
   ASSERT_EQ(h.prompt.messages.size(), 3);
   EXPECT_TRUE(h.prompt.messages[2].startsWith("Проверка состояния регистратора:\n  "));
@@ -591,7 +594,8 @@ TEST(TapeCopy, refusalsTimeOutsAndBadFieldsEachSayTheirText) {
   h.lose = [](const test::Request&) { return true; };
   h.prompt.messages.clear();
   d.printByNumbers();
-  EXPECT_EQ(h.prompt.messages, QStringList{"Ошибка! Таймаут устройства!"});
+  // Silent right after an answer: the copy may have been printed.
+  EXPECT_EQ(h.prompt.messages, QStringList{link::kUnknownOutcomeText});
 
   h.requests.clear();
   h.prompt.messages.clear();

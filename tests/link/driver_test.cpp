@@ -725,6 +725,23 @@ TEST(DriverOutcome, eachWayATransactionEnds) {
   EXPECT_EQ(refused.driver.ExecuteCommand(0x61, "731942;x;").outcome, OutcomeKind::kRefused);
 }
 
+// Silence throughout says nothing of a registrar that never answered (off,
+// another speed); right after it answered, the command may have reached it
+// and its answer been lost. Only the first such silence: then it is silent.
+TEST(DriverOutcome, silenceRightAfterAnAnswerMayHaveRun) {
+  Rig rig({Good(), Silent()}, 1);
+  ASSERT_TRUE(rig.driver.ExecuteCommand(0x21, "731942;").Succeeded());
+  EXPECT_EQ(rig.driver.ExecuteCommand(0x61, "731942;x;").outcome, OutcomeKind::kUnknown);
+  EXPECT_EQ(rig.driver.ExecuteCommand(0x61, "731942;y;").outcome, OutcomeKind::kNoAnswer);
+  // A NAK refuses the frame: the registrar did not run it, whatever came before.
+  Rig nak({Good(), Nak()}, 1);
+  nak.driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_EQ(nak.driver.ExecuteCommand(0x61, "731942;x;").outcome, OutcomeKind::kNak);
+  // A link opened again starts without that knowledge.
+  rig.driver.AttachSerialLink(std::make_unique<MemoryTransport>());
+  EXPECT_EQ(rig.driver.ExecuteCommand(0x61, "731942;x;").outcome, OutcomeKind::kNoAnswer);
+}
+
 TEST(DriverOutcome, nothingSentIsNotSentWhateverTheRecordHeld) {
   Rig rig({Good()});
   ASSERT_TRUE(rig.driver.ExecuteCommand(0x21, "731942;").Succeeded());

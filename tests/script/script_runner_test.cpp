@@ -34,6 +34,11 @@ TEST(ScriptCommands, shortLinesAndBadCodesAreRefusedWithoutSending) {
   EXPECT_EQ(rig.LastMessage(), "Ошибка - строка команды короче 9 символов!");
   EXPECT_EQ(rig.Run("G1731942;\n"), Outcome::kFailed);
   EXPECT_EQ(rig.LastMessage(), "Неверный код команды!");
+  // The protocol's codes start at 20h: below that a code is a control byte.
+  EXPECT_EQ(rig.Run("1F731942;\n"), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), tesmar::link::kCodeOutOfRangeMessage);
+  EXPECT_EQ(rig.Run(kDecl + "%RunCommand (256, \"731942\")\n"), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), tesmar::link::kCodeOutOfRangeMessage);
   EXPECT_EQ(rig.session.Counters().requests, 0);
 }
 
