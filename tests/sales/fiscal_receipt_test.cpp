@@ -122,7 +122,7 @@ TEST(FiscalReceiptSale, aWholeSaleIsKeptAndPrintedByTheRegistrar) {
   EXPECT_TRUE(d.statusButton()->isEnabled());
   const auto printed = h.TapeSince(tape);
   EXPECT_TRUE(Has(printed, "Хліб")) << ::testing::PrintToString(printed);
-  EXPECT_TRUE(Has(printed, link::Cp1251ToUtf8(emu::ReportRow("РЕШТА", "0.05"))));
+  EXPECT_TRUE(Has(printed, link::Cp1251ToUtf8(emu::ReportRow(h.Reg(), "РЕШТА", "0.05"))));
   EXPECT_EQ(h.Reg().state.document, emu::Document::kClosed);
   EXPECT_EQ(h.Reg().state.shift.saleReceipts, 1);
   EXPECT_EQ(h.Reg().state.shift.byTaxGroup.at(0).sales, 1995);
@@ -131,6 +131,8 @@ TEST(FiscalReceiptSale, aWholeSaleIsKeptAndPrintedByTheRegistrar) {
 
 TEST(FiscalReceiptSale, aReturnReceiptOpensWithTheReturnFlagAndCountsAsARefund) {
   ReceiptHarness h;
+  // Payment form 2 programmed to pay in sales and refunds.
+  h.Reg().state.paymentForms[2] = {emu::kPayInSale | emu::kPayInRefund, W("ЧЕК")};
   auto& rec = test::ConnectRecorded(h);
   auto& d = h.Dialog();
   d.refund()->setChecked(true);
