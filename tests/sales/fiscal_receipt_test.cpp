@@ -129,6 +129,28 @@ TEST(FiscalReceiptSale, aWholeSaleIsKeptAndPrintedByTheRegistrar) {
   EXPECT_EQ(h.Reg().state.cash, 1995);
 }
 
+// With three decimals the registrar shows the total as 21.000: copied into
+// the payment, it goes out with the program's two decimals and pays the
+// receipt exactly.
+TEST(FiscalReceiptSale, theTotalCopiedIntoThePaymentPaysItWhateverTheDecimalPoint) {
+  ReceiptHarness h;
+  auto& rec = test::ConnectRecorded(h);
+  ASSERT_EQ(h.driver.ExecuteCommand(0x49, "731942;3;").errorCode.View(), "0000");
+  auto& d = h.Dialog();
+  d.openReceipt();
+  Sell(d, 0, "2.000", "10.50");
+  d.printTotal();
+  EXPECT_EQ(d.receiptSum()->text(), "21.000");
+  d.sumClicked();
+  d.pay();
+  d.closeReceipt();
+  EXPECT_EQ(rec.requests.back(), Req(0x65, "731942;1;"));
+  EXPECT_EQ(rec.requests[rec.requests.size() - 2], Req(0x67, "731942;0;21.00;"));
+  EXPECT_TRUE(h.prompt.messages.isEmpty()) << h.prompt.messages.join("|").toStdString();
+  EXPECT_EQ(h.Reg().state.document, emu::Document::kClosed);
+  EXPECT_EQ(h.Reg().state.cash, 21000);
+}
+
 TEST(FiscalReceiptSale, aReturnReceiptOpensWithTheReturnFlagAndCountsAsARefund) {
   ReceiptHarness h;
   // Payment form 2 programmed to pay in sales and refunds.
