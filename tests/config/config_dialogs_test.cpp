@@ -2,14 +2,13 @@
 // the software registrar: what each sends and what it reads back.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <cstdlib>
 
 #include "config_harness.h"
 #include "config_rules.h"
@@ -89,7 +88,7 @@ TEST(HeaderText, centredLinesStandInTheMiddleOfTheTapeTheRegistrarPrints) {
   const QString thirty = "Магазин на розі вулиці Садової";
   ASSERT_EQ(thirty.size(), 30);
   for (int row : {1, 2, 3}) ClickWidth(d.headerGrid(), row);  // не записывать -> одинарная
-  ClickWidth(d.headerGrid(), 2);                             // -> двойная
+  ClickWidth(d.headerGrid(), 2);                              // -> двойная
   SetText(d.headerGrid(), 1, "Магазин");
   SetText(d.headerGrid(), 2, "Магазин");
   SetText(d.headerGrid(), 3, thirty);

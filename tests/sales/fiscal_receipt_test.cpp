@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <fstream>
 
 #include "article_store.h"
 #include "bank_terminal_device.h"
@@ -149,6 +150,38 @@ TEST(FiscalReceiptSale, theTotalCopiedIntoThePaymentPaysItWhateverTheDecimalPoin
   EXPECT_TRUE(h.prompt.messages.isEmpty()) << h.prompt.messages.join("|").toStdString();
   EXPECT_EQ(h.Reg().state.document, emu::Document::kClosed);
   EXPECT_EQ(h.Reg().state.cash, 21000);
+}
+
+// The README walks through this sale in the demo and shows its tape.
+TEST(FiscalReceiptSale, theReadmesDemoSalePrintsTheTapeTheReadmeShows) {
+  std::ifstream readme(TESMAR_README);
+  std::vector<std::string> shown;
+  bool inSection = false, inBlock = false;
+  for (std::string line; std::getline(readme, line);) {
+    if (line.starts_with("### ")) inSection = line == "### A sale in the demo";
+    if (!inSection) continue;
+    if (line.starts_with("```")) {
+      if (inBlock) break;
+      inBlock = line == "```text";
+      continue;
+    }
+    if (inBlock) shown.push_back(line);
+  }
+  ASSERT_FALSE(shown.empty()) << "no tape in the README's demo sale";
+
+  ReceiptHarness h;
+  test::ConnectRecorded(h);
+  auto& d = h.Dialog();
+  const size_t tape = h.Reg().Tape().size();
+  d.openReceipt();
+  Sell(d, 0, "2.000", "10.50");
+  d.discount(0x68);
+  d.printTotal();
+  d.sumClicked();
+  d.amount()->setText("20.00");
+  d.pay();
+  d.closeReceipt();
+  EXPECT_EQ(h.TapeSince(tape), shown);
 }
 
 TEST(FiscalReceiptSale, aReturnReceiptOpensWithTheReturnFlagAndCountsAsARefund) {
