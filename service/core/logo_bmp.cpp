@@ -103,6 +103,8 @@ BmpCheck CheckBmp(std::string_view f) {
   if (!ReadHeader(f, infoSize, h) || !Readable(h)) return out;
   out.width = static_cast<int>(h.width);
   out.height = static_cast<int>(std::llabs(h.height));
+  out.bits = static_cast<int>(h.bits);
+  out.compression = static_cast<int>(h.compression);
   const uint64_t width = static_cast<uint64_t>(h.width), rows = static_cast<uint64_t>(out.height);
 
   // Then the bit field masks (unless the header holds them) or the colour
@@ -114,6 +116,7 @@ BmpCheck CheckBmp(std::string_view f) {
     at += (h.colours ? h.colours : 1u << h.bits) * (infoSize == kCoreHeader ? 3u : 4u);
   const int64_t offBits = static_cast<int32_t>(U32(f, 10));
   if (offBits > 0 && static_cast<uint64_t>(offBits) > at) at = static_cast<uint64_t>(offBits);
+  out.pixelsAt = at;
   if (at >= f.size()) {
     out.fault = BmpFault::kCut;
     return out;

@@ -19,8 +19,12 @@ enum class BmpFault : uint8_t {
 
 struct BmpCheck {
   BmpFault fault = BmpFault::kNotBmp;
-  int width = 0;   // pixels
-  int height = 0;  // rows (a top-down picture's too)
+  // What the header says, once it is read:
+  int width = 0;          // pixels
+  int height = 0;         // rows (a top-down picture's too)
+  int bits = 0;           // a pixel
+  int compression = 0;    // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
+  uint64_t pixelsAt = 0;  // where the pixel data begin
   bool ok() const { return fault == BmpFault::kNone; }
 };
 
