@@ -360,12 +360,15 @@ TEST(CashDrawer, aTimeOutIsToldAndATimeTheRegistrarCannotTakeSendsNothing) {
 // --- article upload -------------------------------------------------------
 
 namespace {
-QString WriteArticleFile(const QString& dir, const QByteArray& utf8) {
+QString WriteRawArticleFile(const QString& dir, const std::string& bytes) {
   const QString path = dir + "/goods.art";
   QFile f(path);
   f.open(QIODevice::WriteOnly);
-  f.write(QByteArray::fromStdString(link::Utf8ToCp1251(utf8.toStdString())));
+  f.write(QByteArray::fromStdString(bytes));
   return path;
+}
+QString WriteArticleFile(const QString& dir, const QByteArray& utf8) {
+  return WriteRawArticleFile(dir, link::Utf8ToCp1251(utf8.toStdString()));
 }
 }  // namespace
 
@@ -459,36 +462,25 @@ TEST(ArticleUpload, aLineTheRegistrarCannotTakeOrAMissingFileSendsNothing) {
   EXPECT_EQ(d.list()->toPlainText(), "101;Хліб;12.50;0;1;\n102;日本;1.00;0;1;");
 }
 
-namespace {
-QString WriteRawArticleFile(const QString& dir, const std::string& bytes) {
-  const QString path = dir + "/raw.art";
-  QFile f(path);
-  f.open(QIODevice::WriteOnly);
-  f.write(QByteArray::fromStdString(bytes));
-  return path;
-}
-}  // namespace
-
 TEST(ArticleUpload, refusedAndUnansweredLinesAreCountedAndNamedInsteadOfDone) {
   DocumentsHarness h;
   auto& d = h.Window<sales::ArticleUploadDialog>();
   h.prompt.file = WriteArticleFile(h.dir.path(),
-                                   "101;Хліб;12.50;0;1;\n"     // 1
-                                   "0;Нуль;1.00;0;1;\n"        // 2: no article 0
-                                   "102;Молоко;30.00;1;2;\n"   // 3
-                                   "103;Сир;abc;0;1;\n"        // 4: no price
-                                   "104;Кава;80.00;0;1;\n"     // 5: its answer lost
-                                   "\n"                        // 6: passed over
-                                   "105;Чай;20.00;9;1;\n"      // 7: no tax group 9
-                                   "106;Цукор;25.00;0;1;\n"    // 8
-                                   "107;Сіль;-1.00;0;1;\n");   // 9: a negative price
+                                   "101;Хліб;12.50;0;1;\n"    // 1
+                                   "0;Нуль;1.00;0;1;\n"       // 2: no article 0
+                                   "102;Молоко;30.00;1;2;\n"  // 3
+                                   "103;Сир;abc;0;1;\n"       // 4: no price
+                                   "104;Кава;80.00;0;1;\n"    // 5: its answer lost
+                                   "\n"                       // 6: passed over
+                                   "105;Чай;20.00;9;1;\n"     // 7: no tax group 9
+                                   "106;Цукор;25.00;0;1;\n"   // 8
+                                   "107;Сіль;-1.00;0;1;\n");  // 9: a negative price
   d.loadFile();
   h.lose = [](const test::Request& q) { return q.params.find(";104;") != std::string::npos; };
   d.upload();
-  EXPECT_EQ(h.prompt.messages,
-            QStringList{"Не все артикулы записаны в регистратор.\n"
-                        "Регистратор отклонил строки: 2, 4, 7, 9 (4 из 9).\n"
-                        "Нет ответа регистратора на строки: 5 (1 из 9)."});
+  EXPECT_EQ(h.prompt.messages, QStringList{"Не все артикулы записаны в регистратор.\n"
+                                           "Регистратор отклонил строки: 2, 4, 7, 9 (4 из 9).\n"
+                                           "Нет ответа регистратора на строки: 5 (1 из 9)."});
   // The line without an answer keeps its written status text.
   EXPECT_EQ(d.statusLine()->text(), "Ошибка! Таймаут устройства! ");
   EXPECT_EQ(h.Reg().state.articles.size(), 3u);
@@ -507,7 +499,10 @@ TEST(ArticleUpload, theFilesBytesGoToTheWireAsTheyStandEditedListOrNot) {
   auto& d = h.Window<sales::ArticleUploadDialog>();
   // 98h has no Windows-1251 character, A0h is a non-breaking space, and a
   // CR inside a line is a byte of that line.
-  const std::string odd = "201;A\x98" "B\xA0" "C\x88\x01\x7F\rD;1.00;0;1;";
+  const std::string odd =
+      "201;A\x98"
+      "B\xA0"
+      "C\x88\x01\x7F\rD;1.00;0;1;";
   const std::string nbsp = "202;\xCF\xE8\xE2\xA0\xEE;2.00;0;1;";
   h.prompt.file = WriteRawArticleFile(h.dir.path(), odd + "\r\n" + nbsp + "\r\n");
   d.loadFile();
@@ -525,7 +520,8 @@ TEST(ArticleUpload, theFilesBytesGoToTheWireAsTheyStandEditedListOrNot) {
   d.list()->insertPlainText("\n204;Хліб;4.00;0;1;");
   h.requests.clear();
   d.upload();
-  EXPECT_EQ(h.requests, (Requests{{0x24, "731942;" + aChar}, {0x24, "731942;" + nbsp},
+  EXPECT_EQ(h.requests, (Requests{{0x24, "731942;" + aChar},
+                                  {0x24, "731942;" + nbsp},
                                   Req(0x24, "731942;204;Хліб;4.00;0;1;")}));
   EXPECT_EQ(h.Reg().state.articles.at(203).name, "\x98");
 }

@@ -21,8 +21,8 @@
 #include "fiscal_memory_dialog.h"
 #include "logo_dialog.h"
 #include "maintenance_dialog.h"
-#include "memory_transport.h"
 #include "memory_firmware.h"
+#include "memory_transport.h"
 #include "service_counters_dialog.h"
 #include "wire_recorder.h"
 
@@ -227,13 +227,20 @@ TEST(ServiceCounters, usbStorageModeLeavesTheProgramDisconnectedAndClosesTheWind
 
 namespace {
 
+// Writes `path` as a BMP3 file made by ImageMagick's convert from `args`;
+// empty when convert failed.
+QString Convert(const QString& path, QStringList args) {
+  args << "BMP3:" + path;
+  return QProcess::execute("convert", args) == 0 ? path : QString();
+}
+
 // A 20 x 5 picture: a light grey block at the top left, plus what `extra`
-// draws, made by ImageMagick at the asked depth.
+// draws, at the asked depth.
 QString MakeBmp(const QString& path, const QStringList& extra, const QString& type) {
-  QStringList args{"-size", "20x5", "xc:white", "-fill", "#D3D3D3", "-draw", "rectangle 0,0 3,1"};
-  args << extra << "-type" << type << "BMP3:" + path;
-  if (QProcess::execute("convert", args) != 0) return {};
-  return path;
+  return Convert(
+      path,
+      QStringList{"-size", "20x5", "xc:white", "-fill", "#D3D3D3", "-draw", "rectangle 0,0 3,1"}
+          << extra << "-type" << type);
 }
 
 void ExpectLogo(const emu::LogoState& s, const std::set<std::pair<int, int>>& black) {
@@ -359,12 +366,11 @@ QString WriteFile(const QString& path, const QByteArray& bytes) {
   return path;
 }
 
-// A picture of `size` pixels with a black dot at 1,0, made by ImageMagick.
+// A picture of `size` pixels with a black dot at 1,0.
 QString MakePicture(const QString& path, const QString& size, const QStringList& options = {}) {
-  QStringList args{"-size", size, "xc:white", "-fill", "black", "-draw", "point 1,0"};
-  args << options << "BMP3:" + path;
-  if (QProcess::execute("convert", args) != 0) return {};
-  return path;
+  return Convert(
+      path,
+      QStringList{"-size", size, "xc:white", "-fill", "black", "-draw", "point 1,0"} << options);
 }
 
 }  // namespace
@@ -375,13 +381,13 @@ TEST(Logo, aCutOrBrokenBmpIsRefusedByNameAndClearsTheLoadedPicture) {
   auto& d = h.Window<service::LogoDialog>();
   d.show();
   const QString plain = MakeBmp(h.File("plain.bmp"), {}, "TrueColor");
-  const QString rle = MakePicture(h.File("rle.bmp"), "20x5",
-                                  {"-fill", "red", "-draw", "point 10,3", "-type", "Palette",
-                                   "-compress", "RLE"});
+  const QString rle =
+      MakePicture(h.File("rle.bmp"), "20x5",
+                  {"-fill", "red", "-draw", "point 10,3", "-type", "Palette", "-compress", "RLE"});
   ASSERT_FALSE(plain.isEmpty() || rle.isEmpty()) << "ImageMagick convert failed";
   QByteArray broken = Slurp(rle);
   const int body = broken.size() - 30;  // the run-length body is the last 30 bytes
-  ASSERT_EQ(broken.at(body), '\x14');    // a run of the whole first row
+  ASSERT_EQ(broken.at(body), '\x14');   // a run of the whole first row
   broken[body] = '\x15';
   struct Case {
     QString path, message;
