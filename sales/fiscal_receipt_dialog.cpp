@@ -326,11 +326,16 @@ void FiscalReceiptDialog::printComment() {
 
 void FiscalReceiptDialog::printTotal() {
   std::string pwd;
-  if (!typedPassword(pwd)) return;
+  if (typedPassword(pwd)) sendTotal(pwd);
+}
+
+// 6Dh; on success the receipt sum shows the total the registrar answered.
+app::Sent FiscalReceiptDialog::sendTotal(const std::string& pwd) {
   const bool shown = display_->isChecked();
   const app::Sent sent = Direct(
       path_, kTotal, [&](link::Driver & d) -> auto& { return link::PrintTotal(d, pwd, shown); });
   if (sent) sum_->setText(app::FromWire(sent.reply->Field(0)));
+  return sent;
 }
 
 void FiscalReceiptDialog::closeReceipt() {
