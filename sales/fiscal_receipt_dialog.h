@@ -76,6 +76,7 @@ class FiscalReceiptDialog : public app::CommandDialog {
   void buildPayment(QGridLayout* grid);
   QWidget* buildButtons();
   void fillLists();
+  void enterGoods();
   bool typedDecimal(const QString& caption, QLineEdit* field, double& out);
   bool typedWire(const QString& caption, QLineEdit* field, std::string& out);
   app::Sent sendTotal(const std::string& pwd);

@@ -540,6 +540,18 @@ TEST(FiscalReceiptCard, aRefusedCardPaymentIsReportedLastAndKeepsTheTransactionT
   EXPECT_EQ(h.Reg().state.document, emu::Document::kCompleted);
 }
 
+TEST(FiscalReceiptWindow, tabbingIntoTheGoodsListKeepsTheGoodsLine) {
+  ReceiptHarness h;
+  auto& d = h.Dialog();
+  QApplication::setActiveWindow(&d);
+  d.goodsLine()->setText("101;Хліб;11.00;0;1;");  // edited by hand
+  d.goods()->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(d.goodsLine()->text(), "101;Хліб;11.00;0;1;");
+  d.goods()->setCurrentRow(1);  // moving in the list still picks
+  EXPECT_EQ(d.goodsLine()->text(), "202;Молоко;30.00;1;2;");
+}
+
 TEST(FiscalReceiptCard, aDeclinedCardSendsNothingMoreToTheRegistrarAndSaysSo) {
   emu::TerminalFaults f;
   f.decline = 1;
