@@ -35,18 +35,13 @@ constexpr int kTransactionLength = 20;
 // paying, a subtotal discount done, a void under way. The registrar's own
 // answers to 6Dh and 78h judge the rest.
 constexpr uint8_t kReceiptStateBits = 0x0F;
+constexpr uint8_t kPayableStates[] = {1, 2, 3, 6, 9};
 constexpr uint8_t kReceiptPaid = 4;
+
 bool ReceiptTakesPayment(uint8_t statusByte2) {
-  switch (statusByte2 & kReceiptStateBits) {
-    case 1:
-    case 2:
-    case 3:
-    case 6:
-    case 9:
-      return true;
-    default:
-      return false;
-  }
+  for (uint8_t state : kPayableStates)
+    if ((statusByte2 & kReceiptStateBits) == state) return true;
+  return false;
 }
 
 }  // namespace
@@ -83,13 +78,13 @@ void FiscalReceiptDialog::pay() {
 // A card is charged in kopecks, so the amount must be money as typed: a
 // binary fraction would charge another sum than the receipt records.
 bool FiscalReceiptDialog::typedCardAmount(const QString& typed, int64_t& kopecks) {
-  if (link::ParseMoney(typed.toStdString(), kopecks) && kopecks > 0) return true;
+  const bool money = link::ParseMoney(typed.toStdString(), kopecks);
+  if (money && kopecks > 0) return true;
   ctx_.prompt.showMessage(
-      link::ParseMoney(typed.toStdString(), kopecks)
-          ? QString("Сумма оплаты должна быть больше нуля. %1").arg(kNotCharged)
-          : QString("Сумма оплаты \"%1\" - не сумма денег. Введите цифры и не более двух "
-                    "знаков после точки, например 12.50")
-                .arg(typed));
+      money ? QString("Сумма оплаты должна быть больше нуля. %1").arg(kNotCharged)
+            : QString("Сумма оплаты \"%1\" - не сумма денег. Введите цифры и не более двух "
+                      "знаков после точки, например 12.50")
+                  .arg(typed));
   return false;
 }
 

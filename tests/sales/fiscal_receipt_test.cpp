@@ -501,6 +501,18 @@ TEST(FiscalReceiptCard, noOpenReceiptOrAnAmountOverItsTotalChargesNoCard) {
                                            "Оплата банковской картой не выполнена."});
   EXPECT_EQ(h.terminal.LastAmount(), "");
   EXPECT_EQ(d.receiptSum()->text(), "12.50");
+  // Paid in full already (cash): nothing left for a card.
+  d.paymentType()->setCurrentIndex(0);
+  d.pay();
+  d.paymentType()->setCurrentIndex(1);
+  d.amount()->setText("1.00");
+  rec.requests.clear();
+  h.prompt.messages.clear();
+  d.pay();
+  EXPECT_EQ(rec.requests, Requests{kAskState});
+  EXPECT_EQ(h.prompt.messages,
+            QStringList{"Чек уже оплачен. Оплата банковской картой не выполнена."});
+  EXPECT_EQ(h.terminal.LastAmount(), "");
 }
 
 TEST(FiscalReceiptCard, aRefusedCardPaymentIsReportedLastAndKeepsTheTransactionToFinishWith) {
