@@ -8,6 +8,7 @@
 
 #include "emu_bench.h"
 #include "printing.h"
+#include "state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;
@@ -173,6 +174,10 @@ TEST(PaymentForms, theMaskSaysWhereAFormPaysAndWhetherItGivesChangeAndTheTapeNam
   ASSERT_EQ(b.Error(0x67, "731942;3;10.00;"), "0000");  // 2.50 of change from the till
   EXPECT_EQ(b.RowValue("ВАУЧЕР"), "10.00");
   EXPECT_EQ(b.RowValue("РЕШТА"), "2.50");
+  RegistrarState kept;  // a restart before the close keeps who gave the change
+  std::string error;
+  ASSERT_TRUE(ParseState(StateText(b.reg.state), kept, &error)) << error;
+  EXPECT_EQ(kept.receipt.changeFrom, 3);
   ASSERT_EQ(b.Error(0x65, "731942;0;"), "0000");
   EXPECT_EQ(b.reg.state.cash, 1000);
   EXPECT_EQ(b.reg.state.shift.byPayment.at(3).sales, 750);  // what the voucher paid, net
