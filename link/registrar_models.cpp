@@ -66,6 +66,7 @@ ModelOptions OptionsForModel(std::string_view model) {
   o.modem = Has(model, "3141") || (Has(model, "CMP-10") && !Has(model, "CMP-10M"));
   o.fkp = Has(model, "FKP");
   o.wifi = Has(model, "101");
+  o.paymentTerminal = Has(model, "Datecs FP-320");
   o.controlTapeSmallFont = model == "Datecs CMP-10";
   o.paper57 = std::find(std::begin(kPaper57), std::end(kPaper57), model) != std::end(kPaper57);
   return o;

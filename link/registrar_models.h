@@ -25,6 +25,8 @@ struct ModelOptions {
   bool modem = false;  // "3141", or "CMP-10" but not "CMP-10M"
   bool fkp = false;    // "FKP": the daily reports with the control tape unload
   bool wifi = false;   // "101": the Wi-Fi settings
+  // "Datecs FP-320": payment forms may be marked to work with the terminal.
+  bool paymentTerminal = false;
   // The model is exactly "Datecs CMP-10": the small font of the control
   // tape is offered.
   bool controlTapeSmallFont = false;

@@ -56,6 +56,9 @@ TEST(RegistrarModels, windowOptionsOfTheNamedModels) {
                         "Datecs FP-7197", "CMP-10M"})
     EXPECT_TRUE(OptionsForModel(m).paper57) << m;
   EXPECT_FALSE(OptionsForModel("Tesmar CMP-10M").paper57);
+  EXPECT_TRUE(OptionsForModel("Datecs FP-320 Ukr").paymentTerminal);
+  EXPECT_TRUE(OptionsForModel("Datecs FP-3200").paymentTerminal);  // a substring
+  EXPECT_FALSE(OptionsForModel("FP-320").paymentTerminal);
 }
 
 TEST(RegistrarModels, tableRowsAreFoundByTheirWholeTextAndKnowTheirOptions) {
