@@ -52,7 +52,7 @@ struct Chunk {
 };
 std::optional<Chunk> ChunkOf(const link::ReplyRecord& r, uint64_t remaining) {
   const auto n = detail::WholeNumber(ResultField(r, 1));
-  if (!n || *n > link::kFlashChunkBytes) return std::nullopt;
+  if (!n) return std::nullopt;
   const uint64_t g = std::min<uint64_t>(static_cast<uint64_t>(*n), remaining);
   const std::string_view hex = ResultField(r, 2);
   if (hex.size() < 2 * g) return std::nullopt;
