@@ -151,8 +151,7 @@ TEST(ScriptLines, aReadErrorEndsTheRunAsAFailureNotAsTheEndOfTheFile) {
   ScriptRig rig;
   const std::string unreadable = "/proc/self/mem";  // opens, then every read fails
   EXPECT_EQ(rig.runner.Run(unreadable), Outcome::kFailed);
-  EXPECT_EQ(rig.LastMessage(),
-            "Ошибка чтения файла скрипта: /proc/self/mem: Input/output error");
+  EXPECT_EQ(rig.LastMessage(), "Ошибка чтения файла скрипта: /proc/self/mem: Input/output error");
   long line = 3;
   EXPECT_EQ(rig.runner.Continue(unreadable, line), Outcome::kRefused);
   EXPECT_EQ(rig.runner.Step(unreadable, line), Outcome::kRefused);

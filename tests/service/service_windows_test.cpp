@@ -494,7 +494,8 @@ TEST(FiscalMemory, clearingAsksFirstAndBadFilesAreRefusedBeforeAnythingIsSent) {
   QDir(h.dir.path()).mkdir("folder");
   h.prompt.file = h.File("folder");
   d.writeFlash();
-  EXPECT_EQ(h.prompt.messages.last(), "Ошибка чтения файла: " + h.File("folder") + ": Is a directory");
+  EXPECT_EQ(h.prompt.messages.last(),
+            "Ошибка чтения файла: " + h.File("folder") + ": Is a directory");
   h.prompt.file = h.File("missing/x.bin");
   d.readFlash();
   EXPECT_EQ(h.prompt.messages.last(),
