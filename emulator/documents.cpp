@@ -8,6 +8,7 @@
 #include "domain.h"
 #include "emu_codes.h"
 #include "encoding.h"
+#include "formatted_line.h"
 #include "printing.h"
 #include "receipt_frame.h"
 
@@ -68,9 +69,15 @@ Answer OpenNonFiscal(Registrar& r, ArgReader&) {
   return {};
 }
 
-// 61h prints in a non-fiscal document, and a comment in a fiscal receipt.
+// 61h prints in a non-fiscal document, and a comment in a fiscal receipt;
+// a formatted line is laid out first, and refused whole when it is wrong.
 Answer PrintText(Registrar& r, ArgReader& args) {
-  const std::string text(args.Raw(1));
+  std::string text(args.Raw(1));
+  if (!text.empty() && text[0] == kFormattedLineMark) {
+    LaidOutLine laid = LayOutFormattedLine(text, kTapeWidth);
+    if (laid.refusal) return Refused(*laid.refusal);
+    text = std::move(laid.text);
+  }
   if (r.state.document == Document::kNonFiscal) {
     r.Print(text);
     return {};

@@ -38,13 +38,26 @@ Answer Resources(Registrar& r, ArgReader&) {
 }
 
 constexpr long long kMaxAddress = 9999999999;
+// Erasing the memory of a fiscalized registrar: not in this mode.
+constexpr ErrorCode kFiscalized = Shared(link::err::kWrongMode);
 
 std::string& Flash(Registrar& r) {
   if (r.state.flash.empty()) r.state.flash = InitialFlashImage(r.options.flashSize);
   return r.state.flash;
 }
 
+// The image's size, made or not.
+size_t FlashSize(const Registrar& r) {
+  return r.state.flash.empty() ? r.options.flashSize : r.state.flash.size();
+}
+
+// F0h erases the image of a registrar that is not fiscalized, between
+// shifts, with no document open.
 Answer ClearFlash(Registrar& r, ArgReader&) {
+  const RegistrarState& s = r.state;
+  if (s.fiscalized) return Refused(kFiscalized);
+  if (s.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (s.shiftOpen) return Refused(err::kWrongShiftState);
   std::string& flash = Flash(r);
   flash.assign(flash.size(), '\xFF');
   return {};
@@ -70,9 +83,8 @@ Answer WriteFlash(Registrar& r, ArgReader& args) {
   const std::string_view hex = args.Raw(3);
   if (hex.size() != static_cast<size_t>(2 * count) || !ReadHexText(hex, bytes))
     return Refused(err::FieldFormat(3));
-  std::string& flash = Flash(r);
-  if (static_cast<size_t>(address + count) > flash.size()) return Refused(err::FieldRange(1));
-  flash.replace(static_cast<size_t>(address), bytes.size(), bytes);
+  if (static_cast<size_t>(address + count) > FlashSize(r)) return Refused(err::FieldRange(1));
+  Flash(r).replace(static_cast<size_t>(address), bytes.size(), bytes);
   return {};
 }
 

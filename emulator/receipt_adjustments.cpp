@@ -91,6 +91,17 @@ Answer OnItems(Registrar& r, const std::vector<size_t>& chosen, long long adjust
   return {};
 }
 
+// The subtotal is printed above its adjustment, once the adjustment is
+// taken: a refused one prints nothing.
+Answer OnSubtotal(Registrar& r, long long adjust, const std::string& what) {
+  OpenReceipt& rc = r.state.receipt;
+  const long long subtotal = rc.Total();
+  if (!Spread(rc, AllItems(rc), adjust)) return Refused(err::kDiscountOutOfRange);
+  PrintReceiptLine(r, ReportRow("ПІДСУМОК", FormatMoney(subtotal)));
+  PrintAdjustment(r, adjust, what);
+  return {};
+}
+
 long long ItemSum(const RegistrarState& s) {
   return s.receipt.items.empty() ? 0 : s.receipt.items.back().sum;
 }
@@ -117,17 +128,14 @@ Answer SubtotalPercent(Registrar& r, ArgReader& args) {
   const long long pct = args.Amount(1, -kMaxPercent, kMaxPercent);
   if (!args) return args.Refusal();
   if (!Adjustable(r.state)) return Refused(err::kWrongDocumentState);
-  PrintReceiptLine(r, ReportRow("ПІДСУМОК", FormatMoney(r.state.receipt.Total())));
-  return OnItems(r, AllItems(r.state.receipt), PercentOf(r.state.receipt.Total(), pct),
-                 PercentText(pct));
+  return OnSubtotal(r, PercentOf(r.state.receipt.Total(), pct), PercentText(pct));
 }
 
 Answer SubtotalAbsolute(Registrar& r, ArgReader& args) {
   const long long value = args.Amount(1, -kMaxAmount, kMaxAmount);
   if (!args) return args.Refusal();
   if (!Adjustable(r.state)) return Refused(err::kWrongDocumentState);
-  PrintReceiptLine(r, ReportRow("ПІДСУМОК", FormatMoney(r.state.receipt.Total())));
-  return OnItems(r, AllItems(r.state.receipt), value, "");
+  return OnSubtotal(r, value, "");
 }
 
 Answer TaxGroupPercent(Registrar& r, ArgReader& args) {

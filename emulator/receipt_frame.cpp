@@ -4,18 +4,19 @@
 
 namespace tesmar::emu {
 
-namespace {
-
-// A double-width line takes two columns a character; the tape shows it
-// with a blank between its characters.
-std::string Printed(const TextLine& line) {
-  if (line.width == 0) return line.text;
+std::string WideLine(std::string_view text) {
   std::string out;
-  for (char c : line.text) {
+  for (char c : text) {
     if (!out.empty()) out += ' ';
     out += c;
   }
   return out;
+}
+
+namespace {
+
+std::string Printed(const TextLine& line) {
+  return line.width == 0 ? line.text : WideLine(line.text);
 }
 
 void PrintLines(Registrar& r, int first, int count) {
