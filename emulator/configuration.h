@@ -76,10 +76,6 @@ struct ConfigurationState {
 
 const Domain& ConfigurationDomain();
 
-// The password that command `code` needs: the mode password of its mode
-// once 2Bh set one, else the registrar's own.
-const std::string& PasswordFor(const Registrar& r, int code);
-
 // An amount for a reply: the registrar keeps amounts in its smallest unit
 // and writes them with as many decimals as its decimal point (49h) says
 // ("1250" is 1250, 125.0, 12.50 or 1.250).
