@@ -1,9 +1,13 @@
 // tesmar-cli: the driver without windows, for automation and service scripts.
 #include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "cli_options.h"
 #include "cli_script_host.h"
+#include "conform.h"
 #include "driver.h"
 #include "driver_settings.h"
 #include "encoding.h"
@@ -155,6 +159,31 @@ int Transfer(const cli::Options& o) {
   return status;
 }
 
+int Conform(const cli::Options& o) {
+  cli::ConformArgs a;
+  if (const std::string problem = cli::ParseConformArgs(o.args, a); !problem.empty())
+    return Usage(problem);
+  std::ifstream in(a.contract, std::ios::binary);
+  std::stringstream text;
+  if (in) text << in.rdbuf();
+  if (!in || in.bad()) return Usage("cannot read the contract " + a.contract);
+  std::vector<cli::ContractStep> steps;
+  if (std::string problem; !cli::ParseContract(text.str(), steps, problem))
+    return Usage(a.contract + ":" + problem);
+  const link::IniProfile ini(o.configDir + "/tsinit.ini");
+  link::Driver driver;
+  int status = 0;
+  if (!Connect(o, ini, driver, status)) return status;
+  cli::SequenceStore sequence(o.configDir + "/" + cli::kSequenceFileName, driver);
+  sequence.Begin();
+  std::optional<cli::TapeFileReader> tape;
+  if (!a.tape.empty()) tape.emplace(a.tape);
+  const cli::ConformReport report = cli::RunContract(driver, steps, tape ? &*tape : nullptr);
+  Disconnect(o, driver);
+  std::fputs(cli::ReportText(report, a.contract).c_str(), stdout);
+  return cli::ConformExitStatus(report);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -172,5 +201,6 @@ int main(int argc, char** argv) {
   if (o.command == "ports") return ListPorts();
   if (o.command == "run") return RunScript(o);
   if (o.command == "flash" || o.command == "firmware") return Transfer(o);
+  if (o.command == "conform") return Conform(o);
   return Send(o);
 }
