@@ -44,8 +44,8 @@ struct StepDifference {
 };
 
 struct ConformReport {
-  size_t steps = 0;   // in the contract
-  size_t run = 0;     // sent
+  size_t steps = 0;  // in the contract
+  size_t run = 0;    // sent
   size_t passed = 0;
   size_t tapeChecksNotMade = 0;  // no tape to read them from
   std::vector<StepDifference> differing;

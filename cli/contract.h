@@ -39,23 +39,20 @@ struct ContractStep {
   std::string name;
   int line = 0;  // of the "step" statement
   int code = -1;
-  std::string wire;                  // the parameters in Windows-1251
-  std::string error = "0000";        // with "?" for any character
+  std::string wire;            // the parameters in Windows-1251
+  std::string error = "0000";  // with "?" for any character
   std::optional<int> fieldCount;
   std::vector<std::pair<int, std::string>> fields;  // number from 1, text
   bool printsNothing = false;
   std::vector<std::string> tapeLines;
   std::vector<TapeRow> tapeRows;
 
-  size_t TapeChecks() const {
-    return (printsNothing ? 1 : 0) + tapeLines.size() + tapeRows.size();
-  }
+  size_t TapeChecks() const { return (printsNothing ? 1 : 0) + tapeLines.size() + tapeRows.size(); }
 };
 
 // The steps of a contract; on a line that is none of the statements above,
 // false and the reason, "LINE: what is wrong", in `problem`.
-bool ParseContract(const std::string& text, std::vector<ContractStep>& steps,
-                   std::string& problem);
+bool ParseContract(const std::string& text, std::vector<ContractStep>& steps, std::string& problem);
 
 // Whether an error code matches the pattern of an "error" statement.
 bool ErrorMatches(const std::string& pattern, std::string_view code);

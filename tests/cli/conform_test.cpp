@@ -1,12 +1,13 @@
 // tesmar-cli conform: the contract file's statements, and runs of the
 // shipped contract against the software registrar as it is, against one
 // that departs from a rule, and against one that stops answering.
+#include "conform.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "conform.h"
 #include "contract.h"
 #include "driver.h"
 #include "encoding.h"
@@ -56,7 +57,8 @@ struct RegistrarTape : cli::TapeReader {
 struct Rig {
   using Alter = std::function<std::optional<std::vector<uint8_t>>(const std::vector<uint8_t>&)>;
   explicit Rig(Alter alter = {}) : alter_(std::move(alter)) {
-    registrar.SetTapeSink([this](const std::string& l) { tape.lines.push_back(emu::TapeFileLine(l)); });
+    registrar.SetTapeSink(
+        [this](const std::string& l) { tape.lines.push_back(emu::TapeFileLine(l)); });
     driver.AttachSerialLink(std::make_unique<link::MemoryTransport>(
         [this](const std::vector<uint8_t>& frame) -> std::vector<uint8_t> {
           if (alter_)
@@ -73,8 +75,12 @@ struct Rig {
 };
 
 // A request frame's SEQ and command bytes.
-uint8_t Seq(const std::vector<uint8_t>& f) { return f[2]; }
-uint8_t Code(const std::vector<uint8_t>& f) { return f[3]; }
+uint8_t Seq(const std::vector<uint8_t>& f) {
+  return f[2];
+}
+uint8_t Code(const std::vector<uint8_t>& f) {
+  return f[3];
+}
 
 std::vector<uint8_t> Reply(const std::vector<uint8_t>& request, std::string_view error) {
   uint8_t buf[link::kMaxReplyFrame + 32];
@@ -126,7 +132,8 @@ TEST(Contract, aLineThatIsNoStatementIsNamedByItsNumber) {
   EXPECT_EQ(Problem("send 21 731942;\n"), "1: a statement before the first step");
   EXPECT_EQ(Problem("step a\nerror 0000\nstep b\nsend 21\n"), "3: the step before has no send");
   EXPECT_EQ(Problem("step a\nsend 21\nsend 21\n"), "3: a step sends one command");
-  EXPECT_EQ(Problem("step a\nsend 2G x\n"), "2: send takes two hexadecimal digits, then the parameters");
+  EXPECT_EQ(Problem("step a\nsend 2G x\n"),
+            "2: send takes two hexadecimal digits, then the parameters");
   EXPECT_EQ(Problem("step a\nsend 21\nerror 06\n"),
             "3: an error code is four of 0-9, A-F and ?, or any");
   EXPECT_EQ(Problem("step a\nsend 21\nfields 21\n"), "3: fields takes a count from 0 to 20");
@@ -177,8 +184,8 @@ TEST(Conform, aRegistrarThatDepartsFromARuleIsNamedByTheStep) {
       << text;
   EXPECT_NE(text.find("step \"84h refuses the fiscalization report before fiscalization\""),
             std::string::npos);
-  EXPECT_NE(text.find(std::to_string(steps.size()) + " steps, " +
-                      std::to_string(steps.size() - 2) + " as the contract says, 2 differ"),
+  EXPECT_NE(text.find(std::to_string(steps.size()) + " steps, " + std::to_string(steps.size() - 2) +
+                      " as the contract says, 2 differ"),
             std::string::npos)
       << text;
 }
