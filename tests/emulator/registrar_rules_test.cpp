@@ -17,11 +17,6 @@ using emu::test::Bench;
 
 namespace {
 
-bool Printed(const Bench& b, const std::string& line) {
-  const auto tape = b.Tape();
-  return std::find(tape.begin(), tape.end(), line) != tape.end();
-}
-
 void Fiscalize(Bench& b) {
   ASSERT_EQ(b.Error(0x41, "731942;ЕК1234567;"), "0000");
   ASSERT_EQ(b.Error(0x43, "731942;1234567890;"), "0000");
@@ -58,7 +53,7 @@ TEST(ServiceReports, fiscalizationAndReminderReportsInsideAServiceDocument) {
   Fiscalize(b);
   ASSERT_EQ(b.Error(0x60, "731942;"), "0000");
   ASSERT_EQ(b.Error(0x84, "731942;1;"), "0000");
-  EXPECT_TRUE(Printed(b, "       ФІСКАЛІЗАЦІЯ"));
+  EXPECT_TRUE(b.TapeHas("       ФІСКАЛІЗАЦІЯ"));
   EXPECT_EQ(b.RowValue("ЗАВОДСЬКИЙ НОМЕР"), "ЕК1234567");
   EXPECT_EQ(b.RowValue("ФІСКАЛЬНИЙ НОМЕР"), "1234567890");
 }
@@ -72,7 +67,7 @@ TEST(ModePasswords, theControlTapePrintsWithTheNewReportsPassword) {
   ASSERT_EQ(b.Error(0x61, "731942;%MHJc*** Контрольная лента ***;"), "0000");
   ASSERT_EQ(b.Error(0xA6, "222222;2;;;"), "0000");
   ASSERT_EQ(b.Error(0x65, "222222;0;"), "0000");
-  EXPECT_TRUE(Printed(b, "КОНТРОЛЬНА СТРІЧКА"));
+  EXPECT_TRUE(b.TapeHas("КОНТРОЛЬНА СТРІЧКА"));
   // The old password no longer opens the reports.
   ASSERT_EQ(b.Error(0x60, "731942;"), "0000");
   EXPECT_EQ(b.Error(0xA6, "731942;2;;;"), "0006");
