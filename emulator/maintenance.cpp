@@ -95,23 +95,23 @@ Answer ReadReminder(Registrar& r, ArgReader&) {
 void PrintReminderReport(Registrar& r) {
   const auto& s = r.state;
   PrintUtf8(r, "    НАПОМИНАНИЕ О ТО");
-  r.Print(ReportRow("Дата события", s.reminderDate ? FormatDate(s.reminderDate) : "-"));
-  r.Print(ReportRow("Напоминать за, дней", std::to_string(s.reminderDays)));
+  r.Print(ReportRow(r, "Дата события", s.reminderDate ? FormatDate(s.reminderDate) : "-"));
+  r.Print(ReportRow(r, "Напоминать за, дней", std::to_string(s.reminderDays)));
   char mask[8];
   std::snprintf(mask, sizeof mask, "%02X", s.reminderMask);
-  r.Print(ReportRow("Маска события", mask));
-  for (const std::string& line : s.reminderMessage) r.Print(line.substr(0, kTapeWidth));
+  r.Print(ReportRow(r, "Маска события", mask));
+  for (const std::string& line : s.reminderMessage) r.Print(line.substr(0, TapeWidth(r)));
 }
 
 // Report 1: the registrar's fiscal identity, printed once it is fiscalized.
 void PrintFiscalizationReport(Registrar& r) {
   const RegistrarState& s = r.state;
   PrintUtf8(r, "       ФІСКАЛІЗАЦІЯ");
-  r.Print(ReportRow("ЗАВОДСЬКИЙ НОМЕР", s.serialNumber));
-  r.Print(ReportRow("ФІСКАЛЬНИЙ НОМЕР", s.fiscalNumber.empty() ? "-" : s.fiscalNumber));
-  r.Print(ReportRow("ІД", s.taxIdNumber.empty() ? "-" : s.taxIdNumber));
-  r.Print(ReportRow("ПН", s.taxNumber.empty() ? "-" : s.taxNumber));
-  r.Print(ReportRow("ДАТА", FormatDate(LocalDate(r.Now())) + " " + FormatTime(LocalTime(r.Now()))));
+  r.Print(ReportRow(r, "ЗАВОДСЬКИЙ НОМЕР", s.serialNumber));
+  r.Print(ReportRow(r, "ФІСКАЛЬНИЙ НОМЕР", s.fiscalNumber.empty() ? "-" : s.fiscalNumber));
+  r.Print(ReportRow(r, "ІД", s.taxIdNumber.empty() ? "-" : s.taxIdNumber));
+  r.Print(ReportRow(r, "ПН", s.taxNumber.empty() ? "-" : s.taxNumber));
+  r.Print(ReportRow(r, "ДАТА", FormatDate(LocalDate(r.Now())) + " " + FormatTime(LocalTime(r.Now()))));
 }
 
 // 84h: the service reports the program asks for, inside a non-fiscal

@@ -1,5 +1,6 @@
 #include "receipt_frame.h"
 
+#include "printing.h"
 #include "registrar.h"
 
 namespace tesmar::emu {
@@ -15,14 +16,16 @@ std::string WideLine(std::string_view text) {
 
 namespace {
 
-std::string Printed(const TextLine& line) {
-  return line.width == 0 ? line.text : WideLine(line.text);
+// A line kept from a wider model's tape prints what this tape holds.
+std::string Printed(const Registrar& r, const TextLine& line) {
+  if (line.width == 0) return FitToTape(r, line.text);
+  return WideLine(std::string_view(line.text).substr(0, TapeWidth(r) / 2));
 }
 
 void PrintLines(Registrar& r, int first, int count) {
   for (int i = first; i < first + count; ++i) {
     const TextLine& line = r.state.textLines[static_cast<size_t>(i)];
-    if (!line.text.empty()) r.Print(Printed(line));
+    if (!line.text.empty()) r.Print(Printed(r, line));
   }
 }
 

@@ -5,6 +5,7 @@
 #include "command_codes.h"
 #include "domain.h"
 #include "mode_passwords.h"
+#include "registrar_models.h"
 
 namespace tesmar::emu {
 
@@ -12,6 +13,14 @@ Answer Refused(ErrorCode code) {
   char text[8];
   std::snprintf(text, sizeof text, "%02X%02X", code.item, code.group);
   return {text, {}};
+}
+
+void TakeModelDefaults(RegistrarOptions& o, const GivenOptions& given) {
+  const link::RegistrarModel* m = link::FindRegistrarModel(o.model);
+  if (!m) return;
+  if (!given.firmware) o.version = m->firmware;
+  if (!given.taxGroups) o.taxGroups = m->taxGroups;
+  if (!given.paymentTypes) o.paymentTypes = m->paymentTypes;
 }
 
 Registrar::Registrar(RegistrarOptions o)
@@ -34,7 +43,7 @@ Answer Registrar::Execute(int code, const std::string& params) {
   const bool ownPassword = code == link::cmd::kSetMaintenanceReminder;
   if (fields.empty() || (!ownPassword && !PasswordOpens(*this, code, fields[0])))
     return Refused(err::kWrongPassword);
-  ArgReader args(std::move(fields));
+  ArgReader args(std::move(fields), state.decimalPoint);
   ++executed_[code];
   return it->second(*this, args);
 }

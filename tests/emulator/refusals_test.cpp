@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "encoding.h"
+#include "printing.h"
 #include "registrar.h"
 #include "state_file.h"
 
@@ -247,8 +248,10 @@ TEST(Refusals, formattedLinesAreLaidOutOrRefusedWithTheFormattedLineCodes) {
   struct Line {
     const char* sent;
     const char* error;
-    const char* printed;  // on a 32-column tape
+    const char* printed;  // on the 32-column tape of this model
   };
+  RegistrarOptions narrow;
+  narrow.model = "Tesmar MP-01";
   const Line lines[] = {
       {"%MHJc*** Контрольная лента ***", "0000", "   *** Контрольная лента ***"},
       {"%MNJlЛіворуч", "0000", "Ліворуч"},
@@ -269,7 +272,8 @@ TEST(Refusals, formattedLinesAreLaidOutOrRefusedWithTheFormattedLineCodes) {
   for (const Line& l : lines) {
     SCOPED_TRACE(l.sent);
     for (const Step& doc : {Step{0x60, "731942;"}, Step{0x63, "731942;1;1;0;"}}) {
-      Registrar r;
+      Registrar r(narrow);
+      ASSERT_EQ(TapeWidth(r), 32u);
       ASSERT_EQ(Send(r, doc.code, doc.params).error, "0000");
       const Snapshot before = Take(r);
       EXPECT_EQ(Send(r, 0x61, (std::string("731942;") + l.sent + ";").c_str()).error, l.error);
