@@ -27,16 +27,17 @@ struct Step {
 
 // The states the requests are refused in, each made by its commands.
 enum class Scene {
-  kFresh,        // a registrar out of the box
-  kSale,         // a fiscal receipt with one sale of 12.50
-  kBigSale,      // a fiscal receipt with one sale of 60 000 000.00
-  kFreeSale,     // a fiscal receipt with one sale at 0.00
-  kNonFiscal,    // a non-fiscal document open
-  kService,      // a service receipt (cash in or out) open
-  kShift,        // a receipt closed: the shift is open, goods sold in it
-  kFiscalized,   // serial number set, fiscalized
-  kReminder,     // a maintenance reminder with its own password, and a full message buffer
-  kModemToSend,  // the modem holds documents and is asked to send them
+  kFresh,           // a registrar out of the box
+  kSale,            // a fiscal receipt with one sale of 12.50
+  kBigSale,         // a fiscal receipt with one sale of 60 000 000.00
+  kFreeSale,        // a fiscal receipt with one sale at 0.00
+  kNonFiscal,       // a non-fiscal document open
+  kService,         // a service receipt (cash in or out) open
+  kShift,           // a receipt closed: the shift is open, goods sold in it
+  kFiscalized,      // serial number set, fiscalized
+  kReminder,        // a maintenance reminder with its own password, and a full message buffer
+  kModemToSend,     // the modem holds documents and is asked to send them
+  kForbiddenGroup,  // a receipt open, an article in group В, then В forbidden
 };
 
 std::vector<Step> SceneSteps(Scene s) {
@@ -70,6 +71,12 @@ std::vector<Step> SceneSteps(Scene s) {
     }
     case Scene::kModemToSend:
       return {{0x4B, "731942;77;"}, {0x88, "731942;21;1;"}};
+    case Scene::kForbiddenGroup:
+      return {{0x24, "731942;103;Сіль;5.00;2;1;"},
+              {0x47, "731942;2;00;0.00;;-1;"},
+              article,
+              open,
+              {0x64, "731942;101;1.000;"}};
   }
   return {};
 }
@@ -123,6 +130,8 @@ const Case kCases[] = {
     {0x64, Scene::kSale, "731942;999;1.000;"},               // no such article
     {0x65, Scene::kSale, "731942;0;"},                       // not paid
     {0x67, Scene::kSale, "731942;1;20.00;"},                 // change from a card
+    {0x67, Scene::kSale, "731942;2;5.00;"},                  // a form not allowed
+    {0x64, Scene::kForbiddenGroup, "731942;103;1.000;"},     // a group without tax allowed
     {0x68, Scene::kNonFiscal, "731942;-5.00;"},              // no receipt
     {0x69, Scene::kSale, "731942;-20.00;"},                  // below zero
     {0x6B, Scene::kSale, "731942;2;"},                       // no void sequence
@@ -241,7 +250,8 @@ TEST(Refusals, everyHandlerRefusesWithoutChangingStateStateFileOrTape) {
     EXPECT_TRUE(covered.count(code)) << Hex(code) << " has no refusal case";
   }
   EXPECT_EQ(covered.size(), static_cast<size_t>(handlers));
-  std::printf("[ refusals ] %d handlers, each refused once without a change\n", handlers);
+  std::printf("[ refusals ] %d handlers, %zu refusals, none changed anything\n", handlers,
+              std::size(kCases));
 }
 
 TEST(Refusals, formattedLinesAreLaidOutOrRefusedWithTheFormattedLineCodes) {
