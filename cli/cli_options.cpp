@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "conform.h"
 #include "encoding.h"
 #include "frame.h"
 #include "serial_port.h"
@@ -20,6 +21,7 @@ const char* kHelp = R"(Usage:
   tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] run SCRIPT
   tesmar-cli [...] flash read --start A --count C FILE | flash write FILE | flash clear --yes
   tesmar-cli [...] firmware read FILE
+  tesmar-cli [...] conform [--tape FILE] CONTRACT
 
 Talks to a fiscal registrar without windows.
 
@@ -46,6 +48,15 @@ Talks to a fiscal registrar without windows.
                    FILE.part as the bytes come and renames it to FILE only
                    when it is whole: a read that stops says how many bytes
                    FILE.part kept and leaves an older FILE as it was)
+
+  conform          run a registrar contract (a file of steps: a command, the
+                   error code and the fields or printed rows it must give) and
+                   print each step whose answer differs, then the counts; the
+                   contract of Tesmar's rules is share/tesmar/contract/
+                   registrar.contract; --tape FILE reads what the registrar
+                   prints from FILE (tesmar-emu --tape), else those checks are
+                   not made; exit status 0 all as the contract says, 1 some
+                   differ, 2 the registrar stopped answering, 64 a bad contract
 
   -p PORT          serial port (device path); default: "Communication"/"Port"
                    of tsinit.ini
@@ -176,6 +187,10 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
     return {};
   }
   if (o.command == "run") return o.args.size() == 1 ? "" : "run needs one SCRIPT file";
+  if (o.command == "conform") {
+    ConformArgs c;
+    return ParseConformArgs(o.args, c);
+  }
   if (o.command == "flash" || o.command == "firmware") {
     TransferArgs t;
     return ParseTransferArgs(o.command, o.args, t);

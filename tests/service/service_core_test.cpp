@@ -192,6 +192,15 @@ TEST(Firmware, readOutIsByteIdenticalToTheRegistrarsImage) {
   EXPECT_EQ(f.host.progress.back(), total);
 }
 
+TEST(Firmware, aRegistrarWithoutFirmwareSaysThereIsNoDataAndNoFileIsLeft) {
+  Fixture f;
+  f.bench.reg.options.firmwareSize = 0;
+  const TransferOutcome out = ReadFirmwareToFile(f.host, "731942", f.File("none.hex"));
+  EXPECT_FALSE(out.ok);
+  EXPECT_EQ(out.message, "Нет данных!");
+  EXPECT_FALSE(std::filesystem::exists(f.File("none.hex")));
+}
+
 TEST(Firmware, escapesAreUndoneAndEscapingRoundTripsEveryByte) {
   EXPECT_EQ(UnescapePacket("\\AB"), std::string("\x01\x42", 2));
   std::string all;
