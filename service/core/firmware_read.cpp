@@ -35,14 +35,19 @@ TransferOutcome ReadFirmwareToFile(TransferHost& host, const std::string& pwd,
       host,
       [&](link::Driver & d) -> auto& { return link::SelectDataSource(d, pwd, kFirmwareSource, 0); },
       retries);
-  if (!r) return FinishRead(out, false, "");
+  // Until the first packet is asked for there is nothing to keep.
+  const auto nothingRead = [&](std::string message) -> TransferOutcome {
+    out.Discard();
+    return {false, std::move(message), 0};
+  };
+  if (!r) return nothingRead("");
   link::DecodedReply decoded = link::DecodeReplyError(*r);
-  if (!decoded.ok) return FinishRead(out, false, "SetDataSource ошибка:\n  " + decoded.text);
+  if (!decoded.ok) return nothingRead("SetDataSource ошибка:\n  " + decoded.text);
   const long long size = detail::WholeNumber(ResultField(*r, 1)).value_or(0);
   if (total) *total = size;
   host.ShowReply(*r);
   host.ShowProgress(0);
-  if (size == 0) return FinishRead(out, false, "Нет данных!");
+  if (size == 0) return nothingRead("Нет данных!");
 
   for (long long i = 0;; ++i) {
     if (host.StopRequested()) {

@@ -74,6 +74,12 @@ bool PartFile::Commit(std::string& message) {
   return true;
 }
 
+void PartFile::Discard() {
+  Close();
+  std::error_code ec;
+  std::filesystem::remove(PartPath(), ec);
+}
+
 std::string PartFile::Keep() {
   Close();
   std::error_code ec;

@@ -30,6 +30,9 @@ class PartFile {
   // NAME.part." (an empty one is removed), and that NAME was not changed
   // when there is one.
   std::string Keep();
+  // Closes and removes NAME.part: for a read that ended before any data was
+  // asked for (there is nothing to keep or to say).
+  void Discard();
 
   const std::string& Path() const { return path_; }
   std::string PartPath() const { return path_ + ".part"; }
