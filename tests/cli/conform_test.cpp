@@ -14,6 +14,7 @@
 #include "frame.h"
 #include "memory_transport.h"
 #include "registrar.h"
+#include "reply_decoder.h"
 #include "session.h"
 #include "tape_form.h"
 #include "test_support.h"
@@ -234,7 +235,10 @@ TEST(Conform, aRegistrarThatStopsAnsweringEndsTheRunWithStatusTwo) {
   EXPECT_EQ(cli::ConformExitStatus(report), 2);
   EXPECT_EQ(report.run, 4u);
   const std::string text = cli::ReportText(report, "c");
-  EXPECT_NE(text.find("  no answer: Таймаут устройства! Ошибка!\n"), std::string::npos) << text;
+  // Silent right after the registrar answered: the step may have run.
+  EXPECT_NE(text.find("  no answer: " + std::string(link::kUnknownOutcomeText) + "\n"),
+            std::string::npos)
+      << text;
   EXPECT_NE(text.find(", " + std::to_string(steps.size() - 4) + " not run"), std::string::npos)
       << text;
 }
