@@ -46,7 +46,9 @@ const QStringList kPrintCaptions = {
     "Мелкий шрифт в контрольной ленте",
     "Использовать бумагу шириной 57 мм"};
 
-// A group of check boxes with "Очистить все" and "Установить все".
+// A group of check boxes with "Очистить все" and "Установить все". The
+// model hides some options; "Установить все" leaves those as they are, so
+// that a write never sets a flag the model does not offer.
 QGroupBox* BoxGroup(const QString& title, const QStringList& captions, QList<QCheckBox*>& boxes) {
   auto* group = new QGroupBox(title);
   auto* layout = new QVBoxLayout(group);
@@ -57,7 +59,8 @@ QGroupBox* BoxGroup(const QString& title, const QStringList& captions, QList<QCh
     for (QCheckBox* b : boxes) b->setChecked(false);
   });
   QObject::connect(set, &QPushButton::clicked, group, [&boxes] {
-    for (QCheckBox* b : boxes) b->setChecked(true);
+    for (QCheckBox* b : boxes)
+      if (!b->isHidden()) b->setChecked(true);
   });
   layout->addLayout(app::ButtonRow({clear}, set));
   return group;

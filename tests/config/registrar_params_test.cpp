@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -93,6 +94,22 @@ TEST(RegistrarParams, aRefusedWriteChangesNothingOnTheProgramsSide) {
   EXPECT_EQ(h.driver.SerialLink(), before);
   EXPECT_EQ(h.Reg().state.lineSpeed, 9600);
   EXPECT_TRUE(h.Answers());
+}
+
+// "Установить все" of a group checks what the model shows, never the
+// options it hides (here both small fonts and the 57 mm paper).
+TEST(RegistrarParams, setAllChecksOnlyTheBoxesTheModelShows) {
+  SpeedHarness h;
+  auto& d = h.Params();
+  ASSERT_TRUE(d.printBox(3)->isHidden() && d.printBox(4)->isHidden() && d.printBox(5)->isHidden());
+  for (QGroupBox* g : d.findChildren<QGroupBox*>())
+    for (QPushButton* b : g->findChildren<QPushButton*>())
+      if (b->text() == "Установить все") b->click();
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(d.printBox(i)->isChecked()) << i;
+  for (int i = 3; i < 6; ++i) EXPECT_FALSE(d.printBox(i)->isChecked()) << i;
+  d.speed()->setCurrentIndex(kKeep);
+  d.write();
+  EXPECT_EQ(h.LastParameters(), "731942;0;0;FF0B;0B;0A;1F;05;");
 }
 
 TEST(RegistrarParams, fieldsThatAreNoNumbersOrNoSpeedSendNothing) {
