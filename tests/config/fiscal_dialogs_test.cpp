@@ -15,6 +15,7 @@
 #include "fiscal_params_dialog.h"
 #include "fiscalization_dialog.h"
 #include "formatters.h"
+#include "memory_transport.h"
 #include "program_confirm_dialog.h"
 
 using namespace tesmar;
@@ -258,6 +259,32 @@ TEST(Fiscalization, theReadinessWaitEndsAtItsBoundAndSaysSo) {
   EXPECT_TRUE(h.Reg().state.fiscalized);
   EXPECT_TRUE(h.prompt.messages.last().startsWith("Регистратор не готов"));
   EXPECT_TRUE(d.cancelButton()->isHidden());
+}
+
+// The readiness probes are the wait's own business: the error box keeps
+// what the fiscalization itself (40h) answered.
+TEST(Fiscalization, refusedReadinessProbesLeaveTheErrorBoxToTheFiscalization) {
+  test::ConfigHarness h;
+  h.Connect();
+  emu::Session session(h.Reg());
+  h.driver.AttachSerialLink(std::make_unique<link::MemoryTransport>(
+      [&session](const std::vector<uint8_t>& frame) {
+        if (frame.size() > 3 && frame[3] == 0x80)  // not ready: every probe refused
+          return test::Reply(test::SeqOf(frame), 0x80, "", "0105");
+        return session.Feed(frame).bytes;
+      }));
+  link::ProgramSerialNumber(h.driver, "731942", "SN00001");
+  auto& d = h.Shown<service::FiscalizationDialog>();
+  d.factoryNumber()->setText("SN00001");
+  d.inspectorPassword()->setText("123456");
+  d.repeatPassword()->setText("123456");
+  d.bound() = {2, 1000, 10};
+  h.prompt.messages.clear();
+  d.fiscalize();
+  EXPECT_TRUE(h.Reg().state.fiscalized);
+  EXPECT_EQ(h.prompt.messages, QStringList{"Регистратор не готов: чек подтверждения "
+                                           "фискализации не напечатан."});
+  EXPECT_EQ(d.errorCode()->text(), "0000");
 }
 
 TEST(Restart, theLineIsSilentAWhileAfterF3hThenTheRegistrarAnswersAgain) {
