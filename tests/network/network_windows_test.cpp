@@ -530,12 +530,21 @@ TEST(Wifi, theCommandLineFollowsTheFieldsAndGoesOutAsItStands) {
   EXPECT_EQ(rec.requests,
             (Requests{Req(0xBA, "731942;Shop;3;4;secret12;"), Req(0xBA, "731942;Cafe;1;1;k;")}));
   EXPECT_EQ(h.Emu().wifi.ssid, "Cafe");
-  // A ";" in the name would shift the fields the registrar reads.
+  // A ";" typed in the name would shift the fields the registrar reads.
   d.ssid()->setText("Ca;fe");
   d.write();
-  EXPECT_EQ(h.prompt.messages.last(), service::kWifiLineFields);
+  EXPECT_EQ(h.prompt.messages.last(), service::kWifiSemicolon);
   EXPECT_EQ(rec.requests.size(), 2u);
   EXPECT_EQ(h.Emu().wifi.ssid, "Cafe");
+  // A line edited by hand goes out as it stands, whatever its fields.
+  h.prompt.messages.clear();
+  for (const char* line : {"Ca;fe;1;1;k;", "Bar;2;3;key"}) {
+    d.commandLine()->setText(line);
+    d.write();
+    EXPECT_EQ(rec.requests.back(), Req(0xBA, (std::string("731942;") + line).c_str())) << line;
+  }
+  EXPECT_EQ(rec.requests.size(), 4u);
+  EXPECT_FALSE(h.prompt.messages.contains(service::kWifiSemicolon));
 }
 
 TEST(Wifi, readFillsTheFieldsAndRebuildsTheLine) {
