@@ -82,7 +82,8 @@ void LogoDialog::activate() {
   if (!typedPassword(pwd)) return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::ReadDiagnostics(d, pwd); });
-  if (!s.reply || !path_.judgeDirect(*s.reply, kTimeout, {})) return;
+  if (!s.reply || !path_.judgeDirect(*s.reply, kTimeout, {}) || !path_.requireFields(*s.reply, 8))
+    return;
   const int bytes = app::FieldNumber(*s.reply, 7), width = app::FieldNumber(*s.reply, 8);
   maxWidth_->setText(app::FromWire(s.reply->Field(7)));
   maxHeight_->setText(QString::number(MaxLogoHeight(bytes, width)));

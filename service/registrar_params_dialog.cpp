@@ -143,7 +143,7 @@ void RegistrarParamsDialog::read() {
   if (!typedPassword(pwd)) return;
   const app::Sent sent = path_.decoded(
       kTitle, [&](link::Driver & d) -> auto& { return link::ReadRegistrarParameters(d, pwd); });
-  if (!sent) return;
+  if (!sent || !path_.requireFields(*sent.reply, 7)) return;
   const link::ReplyRecord& r = *sent.reply;
   const int speed = ParamSpeeds().mid(0, kSpeedCount).indexOf(ResultField(r, 1).trimmed());
   if (speed >= 0) speed_->setCurrentIndex(speed);

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <set>
 
+#include "command_path.h"
+#include "crafted_link.h"
 #include "firmware_read_dialog.h"
 #include "fiscal_memory_dialog.h"
 #include "logo_dialog.h"
@@ -251,6 +253,43 @@ std::set<std::pair<int, int>> GreyBlock() {
 }
 
 }  // namespace
+
+// Accepted replies with fewer fields than the window reads fill nothing
+// from the record's older fields and say the data are wrong.
+TEST(ShortReplies, maintenanceCountersAndLogoSizesSayTheDataAreWrong) {
+  {
+    ServiceHarness h;
+    h.Connect();
+    test::AttachCrafted(h, {{0x36, {"311226;5;"}}});
+    auto& d = h.Window<service::MaintenanceDialog>();
+    d.show();
+    h.prompt.messages.clear();
+    d.read();
+    EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+    EXPECT_EQ(d.days()->text(), "0");
+  }
+  {
+    ServiceHarness h;
+    h.Connect();
+    test::AttachCrafted(h, {{0x89, {""}}});
+    auto& d = h.Window<service::ServiceCountersDialog>();
+    d.show();
+    d.choose(2);
+    h.prompt.messages.clear();
+    d.readCounter();
+    EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+    EXPECT_EQ(d.value()->text(), "0");
+  }
+  ServiceHarness h;
+  h.Connect();
+  test::AttachCrafted(h, {{0x80, {"Tesmar EMU-01;3.01;08.12.2026;;1;1;4608;"}}});
+  auto& d = h.Window<service::LogoDialog>();
+  h.prompt.messages.clear();
+  d.show();
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+  EXPECT_EQ(d.maxWidth()->text(), "");
+  EXPECT_EQ(d.maxHeight()->text(), "");
+}
 
 TEST(Logo, activationShowsTheRegistrarsMaximumSizes) {
   ServiceHarness h;
