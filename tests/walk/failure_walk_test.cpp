@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QFormLayout>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
