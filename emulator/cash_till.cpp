@@ -13,14 +13,14 @@ namespace {
 
 constexpr long long kMaxOperator = 99;
 
-Answer TillAnswer(long long cash) {
-  return {"0000", FormatMoney(cash) + ";"};
+Answer TillAnswer(const Registrar& r, long long cash) {
+  return {"0000", FormatMoney(r, cash) + ";"};
 }
 
 void PrintCashLines(Registrar& r, long long amount, long long till) {
   ReceiptLineUtf8(r, amount < 0 ? "СЛУЖБОВА ВИДАЧА" : "СЛУЖБОВЕ ВНЕСЕННЯ");
-  PrintReceiptLine(r, ReportRow("СУМА", FormatMoney(amount < 0 ? -amount : amount)));
-  PrintReceiptLine(r, ReportRow("ГОТІВКА В КАСІ", FormatMoney(till)));
+  PrintReceiptLine(r, ReportRow(r, "СУМА", FormatMoney(r, amount < 0 ? -amount : amount)));
+  PrintReceiptLine(r, ReportRow(r, "ГОТІВКА В КАСІ", FormatMoney(r, till)));
 }
 
 // The till after `amount` (negative: cash out); false when it cannot.
@@ -49,9 +49,9 @@ Answer CashInOut(Registrar& r, ArgReader& args) {
   PrintReceiptHead(r);
   ReceiptLineUtf8(r, "КАСИР " + std::to_string(op));
   PrintCashLines(r, amount, till);
-  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  PrintReceiptLine(r, Ruler(r, '='));
   s.cash = till;
-  return TillAnswer(till);
+  return TillAnswer(r, till);
 }
 
 Answer OpenServiceReceipt(Registrar& r, int operatorNumber, int till) {
@@ -86,14 +86,14 @@ Answer ServiceAmount(Registrar& r, ArgReader& args) {
   s.receipt.serviceAmountSet = true;
   s.document = Document::kCompleted;
   PrintCashLines(r, amount, till);
-  return TillAnswer(till);
+  return TillAnswer(r, till);
 }
 
 void CloseServiceReceipt(Registrar& r) {
   RegistrarState& s = r.state;
   s.cash += s.receipt.serviceAmount;
   PrintReceiptFoot(r);
-  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  PrintReceiptLine(r, Ruler(r, '='));
   s.receipt = {};
   s.document = Document::kClosed;
 }

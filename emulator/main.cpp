@@ -12,6 +12,7 @@
 #include "bank_terminal_pty.h"
 #include "encoding.h"
 #include "pty_server.h"
+#include "registrar_models.h"
 #include "state_file.h"
 #include "tape_form.h"
 
@@ -36,12 +37,14 @@ Line:
   --busy MS            send SYN bytes for MS milliseconds before each reply
 
 Registrar:
-  --model TEXT         model text of command 80h (default "Tesmar EMU-01")
+  --model TEXT         model text of command 80h (default "Tesmar EMU-01"); the
+                       tape is as wide as the program's rules give the model,
+                       and a model listed below brings its firmware and counts
   --firmware-version TEXT
-                       firmware version (default "3.01"); the older spelling
-                       --version TEXT is still read
-  --tax-groups N       number of tax groups (default 5)
-  --payment-types N    number of payment types (default 10)
+                       firmware version (default "3.01", or the model's); the
+                       older spelling --version TEXT is still read
+  --tax-groups N       number of tax groups (default 5, or the model's)
+  --payment-types N    number of payment types (default 10, or the model's)
   --service-mode       report service mode in status byte 0
   --flash-size N       bytes of the fiscal memory image (default 1048576, at
                        most 4194304)
@@ -98,6 +101,15 @@ bool ParseProbability(const std::string& s, double& out) {
   return true;
 }
 
+// The models of the table, for --help.
+void PrintModels() {
+  std::printf("\nModels (tape width, firmware, tax groups, payment types; 0 reads as 10):\n");
+  for (const tesmar::link::RegistrarModel& m : tesmar::link::RegistrarModels())
+    std::printf("  %-18.*s %2d  %-5.*s %d %2d\n", static_cast<int>(m.model.size()), m.model.data(),
+                m.Options().tapeWidth, static_cast<int>(m.firmware.size()), m.firmware.data(),
+                m.taxGroups, m.paymentTypes);
+}
+
 int Usage(const std::string& message) {
   std::fprintf(stderr, "tesmar-emu: %s (see --help)\n", message.c_str());
   return 64;
@@ -105,6 +117,7 @@ int Usage(const std::string& message) {
 
 struct Config {
   RegistrarOptions registrar;
+  GivenOptions given;
   LineOptions line;
   FaultPlan faults;
   std::string tape, state;
@@ -149,6 +162,7 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
                                                                       : nullptr;
   if (text) {
     *text = v;
+    c.given.firmware = c.given.firmware || text == &c.registrar.version;
     return {};
   }
   int* number = a == "--baud"            ? &c.line.baud
@@ -162,6 +176,8 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
   if (number) {
     if (!ParseInt(v, lo, hi, n)) return "bad number for " + a + ": " + v;
     *number = static_cast<int>(n);
+    c.given.taxGroups = c.given.taxGroups || number == &c.registrar.taxGroups;
+    c.given.paymentTypes = c.given.paymentTypes || number == &c.registrar.paymentTypes;
     return {};
   }
   if (a == "--flash-size") {
@@ -206,6 +222,7 @@ int Parse(int argc, char** argv, Config& c) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
       std::fputs(kHelp, stdout);
+      PrintModels();
       return -1;
     }
     if (a == "--version" && (i + 1 >= argc || argv[i + 1][0] == '-')) {
@@ -221,6 +238,7 @@ int Parse(int argc, char** argv, Config& c) {
     const std::string complaint = Apply(c, a, argv[++i]);
     if (!complaint.empty()) return Usage(complaint);
   }
+  TakeModelDefaults(c.registrar, c.given);
   return 0;
 }
 
@@ -250,8 +268,7 @@ int main(int argc, char** argv) {
   }
   // A speed given on the command line is the line's starting speed, over the
   // one the state file remembers.
-  if (IsLineSpeed(c.line.baud))
-    registrar.state.lineSpeed = c.line.baud;
+  if (IsLineSpeed(c.line.baud)) registrar.state.lineSpeed = c.line.baud;
   Session session(registrar, c.faults);
   if (!c.state.empty())
     session.OnExecuted([&] {

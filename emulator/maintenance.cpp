@@ -93,12 +93,12 @@ Answer ReadReminder(Registrar& r, ArgReader&) {
 void PrintReminderReport(Registrar& r) {
   const auto& s = r.state;
   PrintUtf8(r, "    НАПОМИНАНИЕ О ТО");
-  r.Print(ReportRow("Дата события", s.reminderDate ? FormatDate(s.reminderDate) : "-"));
-  r.Print(ReportRow("Напоминать за, дней", std::to_string(s.reminderDays)));
+  r.Print(ReportRow(r, "Дата события", s.reminderDate ? FormatDate(s.reminderDate) : "-"));
+  r.Print(ReportRow(r, "Напоминать за, дней", std::to_string(s.reminderDays)));
   char mask[8];
   std::snprintf(mask, sizeof mask, "%02X", s.reminderMask);
-  r.Print(ReportRow("Маска события", mask));
-  for (const std::string& line : s.reminderMessage) r.Print(line.substr(0, kTapeWidth));
+  r.Print(ReportRow(r, "Маска события", mask));
+  for (const std::string& line : s.reminderMessage) r.Print(line.substr(0, TapeWidth(r)));
 }
 
 Answer ServiceReport(Registrar& r, ArgReader& args) {

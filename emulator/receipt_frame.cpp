@@ -1,5 +1,6 @@
 #include "receipt_frame.h"
 
+#include "printing.h"
 #include "registrar.h"
 
 namespace tesmar::emu {
@@ -7,11 +8,12 @@ namespace tesmar::emu {
 namespace {
 
 // A double-width line takes two columns a character; the tape shows it
-// with a blank between its characters.
-std::string Printed(const TextLine& line) {
-  if (line.width == 0) return line.text;
+// with a blank between its characters. A line kept from a wider model's
+// tape prints what this tape holds.
+std::string Printed(const Registrar& r, const TextLine& line) {
+  if (line.width == 0) return FitToTape(r, line.text);
   std::string out;
-  for (char c : line.text) {
+  for (char c : line.text.substr(0, TapeWidth(r) / 2)) {
     if (!out.empty()) out += ' ';
     out += c;
   }
@@ -21,7 +23,7 @@ std::string Printed(const TextLine& line) {
 void PrintLines(Registrar& r, int first, int count) {
   for (int i = first; i < first + count; ++i) {
     const TextLine& line = r.state.textLines[static_cast<size_t>(i)];
-    if (!line.text.empty()) r.Print(Printed(line));
+    if (!line.text.empty()) r.Print(Printed(r, line));
   }
 }
 

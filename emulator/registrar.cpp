@@ -1,10 +1,10 @@
 #include "registrar.h"
 
-#include "command_codes.h"
-
 #include <cstdio>
 
+#include "command_codes.h"
 #include "domain.h"
+#include "registrar_models.h"
 
 namespace tesmar::emu {
 
@@ -12,6 +12,14 @@ Answer Refused(ErrorCode code) {
   char text[8];
   std::snprintf(text, sizeof text, "%02X%02X", code.item, code.group);
   return {text, {}};
+}
+
+void TakeModelDefaults(RegistrarOptions& o, const GivenOptions& given) {
+  const link::RegistrarModel* m = link::FindRegistrarModel(o.model);
+  if (!m) return;
+  if (!given.firmware) o.version = m->firmware;
+  if (!given.taxGroups) o.taxGroups = m->taxGroups;
+  if (!given.paymentTypes) o.paymentTypes = m->paymentTypes;
 }
 
 Registrar::Registrar(RegistrarOptions o)
@@ -34,7 +42,7 @@ Answer Registrar::Execute(int code, const std::string& params) {
   const bool ownPassword = code == link::cmd::kSetMaintenanceReminder;
   if (fields.empty() || (!ownPassword && fields[0] != PasswordFor(*this, code)))
     return Refused(err::kWrongPassword);
-  ArgReader args(std::move(fields));
+  ArgReader args(std::move(fields), state.decimalPoint);
   ++executed_[code];
   return it->second(*this, args);
 }

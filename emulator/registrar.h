@@ -20,16 +20,17 @@
 #include "configuration.h"
 #include "copies_drawers.h"
 #include "documents.h"
-#include "refusals.h"
 #include "identity_clock.h"
 #include "logo.h"
 #include "maintenance.h"
 #include "memory_firmware.h"
 #include "network.h"
+#include "refusals.h"
 #include "reports.h"
 
 namespace tesmar::emu {
 
+// The model decides the width of the tape (link/registrar_models.h).
 struct RegistrarOptions {
   std::string model = "Tesmar EMU-01";  // UTF-8; converted for the wire
   std::string version = "3.01";
@@ -42,6 +43,15 @@ struct RegistrarOptions {
   // How long the line stays silent after a restart (F3h) was asked for.
   int restartSilenceMs = 2000;
 };
+
+// The options a command line gave, so that a model of the table brings the
+// rest: its firmware and counts (link/registrar_models.h).
+struct GivenOptions {
+  bool firmware = false;
+  bool taxGroups = false;
+  bool paymentTypes = false;
+};
+void TakeModelDefaults(RegistrarOptions& o, const GivenOptions& given);
 
 // What a handler answers: the error code ("0000" or item + group in hex)
 // and the data area.
