@@ -527,6 +527,9 @@ TEST(FailureWalk, noCliCommandExitsZeroWhenEveryReplyIsDamagedOrRefused) {
     EXPECT_EQ(r.exitCode, 0) << "clean: " << r.what.toStdString() << "\n" << r.output.toStdString();
   for (Line line : {Line::kCorrupt, Line::kNak})
     for (const CliRun& r : CliWalk(line).run()) {
+      if (qEnvironmentVariableIsSet("WALK_STEPS"))
+        std::cout << Name(line) << ": tesmar-cli " << r.what.toStdString() << " exit " << r.exitCode
+                  << "\n";
       EXPECT_NE(r.exitCode, 0) << Name(line) << ": " << r.what.toStdString() << "\n"
                                << r.output.toStdString();
       // Bad usage or a time-out would mean the command was never tried.
