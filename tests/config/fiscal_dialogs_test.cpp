@@ -11,11 +11,11 @@
 
 #include "config_harness.h"
 #include "config_rules.h"
+#include "crafted_link.h"
 #include "factory_number_dialog.h"
 #include "fiscal_params_dialog.h"
 #include "fiscalization_dialog.h"
 #include "formatters.h"
-#include "memory_transport.h"
 #include "program_confirm_dialog.h"
 
 using namespace tesmar;
@@ -266,13 +266,7 @@ TEST(Fiscalization, theReadinessWaitEndsAtItsBoundAndSaysSo) {
 TEST(Fiscalization, refusedReadinessProbesLeaveTheErrorBoxToTheFiscalization) {
   test::ConfigHarness h;
   h.Connect();
-  emu::Session session(h.Reg());
-  h.driver.AttachSerialLink(std::make_unique<link::MemoryTransport>(
-      [&session](const std::vector<uint8_t>& frame) {
-        if (frame.size() > 3 && frame[3] == 0x80)  // not ready: every probe refused
-          return test::Reply(test::SeqOf(frame), 0x80, "", "0105");
-        return session.Feed(frame).bytes;
-      }));
+  test::AttachCrafted(h, {{0x80, {"", "0105"}}});  // not ready: every probe refused
   link::ProgramSerialNumber(h.driver, "731942", "SN00001");
   auto& d = h.Shown<service::FiscalizationDialog>();
   d.factoryNumber()->setText("SN00001");

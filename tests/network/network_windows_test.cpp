@@ -12,10 +12,10 @@
 #include <QRadioButton>
 
 #include "acquirer_link_dialog.h"
+#include "crafted_link.h"
 #include "formatters.h"
 #include "id_dev_dialog.h"
 #include "last_acquirer_session_dialog.h"
-#include "memory_transport.h"
 #include "modem_report_dialog.h"
 #include "modem_state_dialog.h"
 #include "printing.h"
@@ -266,43 +266,33 @@ TEST(AcquirerLink, settingsArePrintedInsideAServiceDocument) {
             QStringList{"Проверка состояния регистратора:\n  " + kWrongPassword});
 }
 
-// A registrar that refuses, or whose answer is damaged, for one command code.
-struct FaultyCodeHarness : NetHarness {
-  int code = 0;
-  bool damage = false;  // damaged answers instead of refusals
-  emu::Session session{registrar->registrar};
-  FaultyCodeHarness() {
-    Connect();
-    driver.AttachSerialLink(
-        std::make_unique<link::MemoryTransport>([this](const std::vector<uint8_t>& frame) {
-          std::vector<uint8_t> reply = session.Feed(frame).bytes;
-          if (frame.size() <= 3 || frame[3] != code) return reply;
-          if (!damage) return test::Reply(test::SeqOf(frame), frame[3], "", "0107");
-          reply[reply.size() - 2] ^= 0x01;  // a checksum digit
-          return reply;
-        }));
-    prompt.messages.clear();
-  }
-  int DocumentState() { return link::Identify(driver, "731942").status[2] & 0x0F; }
-};
+namespace {
+// The registrar's document state (0: none open).
+int DocumentState(NetHarness& h) {
+  return link::Identify(h.driver, "731942").status[2] & 0x0F;
+}
+}  // namespace
 
 TEST(AcquirerLink, aFailedPrintNeverLeavesTheServiceDocumentOpen) {
   {
-    FaultyCodeHarness h;  // the report refused
-    h.code = 0xA6;
+    NetHarness h;  // the report refused
+    h.Connect();
+    test::AttachCrafted(h, {{0xA6, {"", "0107"}}});
+    h.prompt.messages.clear();
     h.Window<service::AcquirerLinkDialog>().printSettings();
     EXPECT_EQ(h.registrar->registrar.Executed(0x65), 1);
-    EXPECT_EQ(h.DocumentState(), 0);
+    EXPECT_EQ(DocumentState(h), 0);
     ASSERT_EQ(h.prompt.messages.size(), 1);
     EXPECT_TRUE(h.prompt.messages[0].startsWith("Проверка состояния регистратора:\n  "));
   }
-  FaultyCodeHarness h;  // the opening ran, but its answer came damaged
-  h.code = 0x60;
-  h.damage = true;
+  NetHarness h;  // the opening ran, but its answer came damaged
+  h.Connect();
+  test::AttachCrafted(h, {{0x60, {"", "", true}}});
+  h.prompt.messages.clear();
   h.Window<service::AcquirerLinkDialog>().printSettings();
   EXPECT_EQ(h.registrar->registrar.Executed(0xA6), 0);
   EXPECT_EQ(h.registrar->registrar.Executed(0x65), 1);
-  EXPECT_EQ(h.DocumentState(), 0);
+  EXPECT_EQ(DocumentState(h), 0);
   EXPECT_FALSE(h.prompt.messages.contains("Успешно!"));
 }
 
