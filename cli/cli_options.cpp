@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "conform.h"
 #include "encoding.h"
 #include "frame.h"
 #include "serial_port.h"
@@ -18,8 +19,9 @@ const char* kHelp = R"(Usage:
   tesmar-cli ports
   tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] [--json] send CODE [PARAMS]
   tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] run SCRIPT
-  tesmar-cli [...] flash read --start A --count C FILE | flash write FILE | flash clear
+  tesmar-cli [...] flash read --start A --count C FILE | flash write FILE | flash clear --yes
   tesmar-cli [...] firmware read FILE
+  tesmar-cli [...] conform [--tape FILE] CONTRACT
 
 Talks to a fiscal registrar without windows.
 
@@ -31,14 +33,30 @@ Talks to a fiscal registrar without windows.
                    line): the exchange log goes to stdout, messages to stderr
 
   flash read       read C bytes of the fiscal memory from byte A into FILE
+                   (A + C must not pass byte 9999999999)
   flash write      write FILE into the fiscal memory; A and C come from a name
-                   like dump_4096_1024.bin unless --start and --count are given
-  flash clear      clear the fiscal memory
+                   like dump_4096_1024.bin unless --start and --count are given;
+                   a file shorter than C is refused before anything is sent
+  flash clear --yes
+                   clear the whole fiscal memory (without --yes nothing is sent)
   firmware read    save the registrar's internal software into FILE
-                   (these take --password P, default 731942, and flash read
-                   --retries R, default 2; a bar on stderr shows the progress
-                   when it is a terminal; Ctrl-C stops between chunks; files
-                   are written whole; exit status 0 only on success)
+                   (these take --password P, default 731942, and the reads
+                   --retries R, default 2: a chunk refused, lost, damaged or
+                   refused by NAK is asked for again R times before the read
+                   stops; a bar on stderr shows the progress when it is a
+                   terminal; Ctrl-C stops between chunks; a read writes
+                   FILE.part as the bytes come and renames it to FILE only
+                   when it is whole: a read that stops says how many bytes
+                   FILE.part kept and leaves an older FILE as it was)
+
+  conform          run a registrar contract (a file of steps: a command, the
+                   error code and the fields or printed rows it must give) and
+                   print each step whose answer differs, then the counts; the
+                   contract of Tesmar's rules is share/tesmar/contract/
+                   registrar.contract; --tape FILE reads what the registrar
+                   prints from FILE (tesmar-emu --tape), else those checks are
+                   not made; exit status 0 all as the contract says, 1 some
+                   differ, 2 the registrar stopped answering, 64 a bad contract
 
   -p PORT          serial port (device path); default: "Communication"/"Port"
                    of tsinit.ini
@@ -65,6 +83,10 @@ Exit status of send: 0 the registrar accepted (error code exactly "0000"),
 64 bad usage.
 Exit status of run: 0 the script reached "Конец файла!", 1 a failure ended
 it, 2 no link, 64 bad usage, 130 stopped by Ctrl-C, 143 by SIGTERM.
+Exit status of flash and firmware: 0 success (flash read: every byte asked
+for), 1 a failure ended it (the message says how many bytes FILE.part kept),
+4 flash read: the fiscal memory ended before C bytes (FILE holds those there
+were), 2 no link, 64 bad usage, 130 stopped by Ctrl-C, 143 by SIGTERM.
 
 A registrar in software for trying it out: tesmar-emu --link /tmp/registrar
 then: tesmar-cli -p /tmp/registrar send 80 "731942;"
@@ -165,6 +187,10 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
     return {};
   }
   if (o.command == "run") return o.args.size() == 1 ? "" : "run needs one SCRIPT file";
+  if (o.command == "conform") {
+    ConformArgs c;
+    return ParseConformArgs(o.args, c);
+  }
   if (o.command == "flash" || o.command == "firmware") {
     TransferArgs t;
     return ParseTransferArgs(o.command, o.args, t);

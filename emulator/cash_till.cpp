@@ -1,7 +1,8 @@
 // The till's cash: service cash in and out, by the single command 6Eh or by
 // a service receipt (63h kind 2, then 77h with the amount, then 65h). Cash
 // out is refused when the till holds less; both answer the cash in the till
-// in field 1.
+// in field 1. Each is a numbered service receipt, kept on the electronic
+// tape as the fiscal receipts are.
 #include "document_ops.h"
 #include "printing.h"
 #include "receipt_frame.h"
@@ -46,10 +47,13 @@ Answer CashInOut(Registrar& r, ArgReader& args) {
   long long till = 0;
   if (!TillAfter(s, amount, till)) return NotEnough(amount);
   OpenShiftIfClosed(r);
+  const int number = ++s.lastReceiptNumber;
   PrintReceiptHead(r);
+  ReceiptLineUtf8(r, "СЛУЖБОВИЙ ЧЕК № " + std::to_string(number));
   ReceiptLineUtf8(r, "КАСИР " + std::to_string(op));
   PrintCashLines(r, amount, till);
   PrintReceiptLine(r, Ruler(r, '='));
+  KeepOnElectronicTape(r, number);
   s.cash = till;
   return TillAnswer(r, till);
 }
@@ -94,6 +98,7 @@ void CloseServiceReceipt(Registrar& r) {
   s.cash += s.receipt.serviceAmount;
   PrintReceiptFoot(r);
   PrintReceiptLine(r, Ruler(r, '='));
+  KeepOnElectronicTape(r, s.receipt.number);
   s.receipt = {};
   s.document = Document::kClosed;
 }

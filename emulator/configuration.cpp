@@ -506,17 +506,4 @@ bool IsLineSpeed(int baud) {
   return false;
 }
 
-const std::string& PasswordFor(const Registrar& r, int code) {
-  const ConfigurationState& c = r.state;
-  const auto chosen = [&](const std::string& p) -> const std::string& {
-    return p.empty() ? r.options.password : p;
-  };
-  if (code == cmd::kSetModePasswords) return chosen(c.adminPassword);
-  if (code >= 0xA0 && code <= 0xA6) return chosen(c.reportsPassword);
-  const bool programming =
-      (code >= 0x22 && code <= 0x30 && code != 0x24 && code != 0x25 && code != 0x26) ||
-      (code >= 0x41 && code <= 0x4A);
-  return programming ? chosen(c.programmingPassword) : r.options.password;
-}
-
 }  // namespace tesmar::emu

@@ -96,9 +96,6 @@ struct ConfigurationState {
 
 const Domain& ConfigurationDomain();
 
-// The password that command `code` needs: the mode password of its mode
-// once 2Bh set one, else the registrar's own.
-const std::string& PasswordFor(const Registrar& r, int code);
 
 // The speeds 27h accepts.
 bool IsLineSpeed(int baud);

@@ -8,6 +8,7 @@
 #include "domain.h"
 #include "emu_codes.h"
 #include "encoding.h"
+#include "formatted_line.h"
 #include "printing.h"
 #include "receipt_frame.h"
 #include "taxes.h"
@@ -70,9 +71,18 @@ Answer OpenNonFiscal(Registrar& r, ArgReader&) {
 }
 
 // 61h prints in a non-fiscal document, and a comment in a fiscal receipt;
-// what the tape cannot hold of a long line is cut off.
+// what the tape cannot hold of a long line is cut off; a formatted line is
+// laid out first, and refused whole when it is wrong.
 Answer PrintText(Registrar& r, ArgReader& args) {
-  const std::string text = FitToTape(r, args.Raw(1));
+  const std::string_view sent = args.Raw(1);
+  std::string text;
+  if (!sent.empty() && sent[0] == kFormattedLineMark) {
+    LaidOutLine laid = LayOutFormattedLine(sent, TapeWidth(r));
+    if (laid.refusal) return Refused(*laid.refusal);
+    text = std::move(laid.text);
+  } else {
+    text = FitToTape(r, sent);
+  }
   if (r.state.document == Document::kNonFiscal) {
     r.Print(text);
     return {};

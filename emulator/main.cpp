@@ -47,7 +47,9 @@ Registrar:
   --payment-types N    number of payment types (default 10, or the model's)
   --service-mode       report service mode in status byte 0
   --flash-size N       bytes of the fiscal memory image (default 1048576, at
-                       most 4194304)
+                       most 4194304); an image kept by --state keeps its size
+  --firmware-size N    bytes of firmware to read out (default 49152, at most
+                       1048576; 0: none, E7h answers that there is no data)
   --tape FILE          append every printed line to FILE (UTF-8)
   --state FILE         keep the registrar's memory in FILE across runs
 
@@ -186,6 +188,12 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
     c.registrar.flashSize = static_cast<size_t>(n);
     return {};
   }
+  if (a == "--firmware-size") {
+    if (!ParseInt(v, 0, static_cast<long>(kMaxFirmwareSize), n))
+      return "bad size for " + a + " (0 to " + std::to_string(kMaxFirmwareSize) + "): " + v;
+    c.registrar.firmwareSize = static_cast<size_t>(n);
+    return {};
+  }
   if (a == "--seed") {
     if (!ParseInt(v, 0, 999999999, n)) return "bad number for " + a + ": " + v;
     c.faults.seed = static_cast<unsigned>(n);
@@ -208,7 +216,7 @@ bool TakesValue(const std::string& a) {
       "--tape",         "--state", "--baud",    "--busy",
       "--seed",         "--nak",   "--corrupt", "--stray",
       "--silence",      "--cut",   "--hangup",  "--tax-groups",
-      "--payment-types", "--flash-size",
+      "--payment-types", "--flash-size", "--firmware-size",
       "--terminal-link", "--terminal-no-ack", "--terminal-cut", "--terminal-over-long",
       "--terminal-decline", "--terminal-delay"};
   for (const char* name : kNames)

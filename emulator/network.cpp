@@ -194,9 +194,7 @@ void PrintModemState(Registrar& r, int state) {
   r.Print(Ruler(r, '-'));
 }
 
-Answer StateAnswer(Registrar& r, ArgReader& args) {
-  const bool print = args.Integer(1, 0, 1) == 1;
-  if (!args) return args.Refusal();
+Answer StateAnswer(Registrar& r, bool print) {
   const ModemState& m = r.state.modem;
   const int state = StateByte(r);
   if (print) PrintModemState(r, state);
@@ -205,9 +203,14 @@ Answer StateAnswer(Registrar& r, ArgReader& args) {
                       ";" + DateOf(m.personalisedAt) + ";" + TimeOf(m.personalisedAt) + ";"};
 }
 
+// The print flag is read before the modem sends anything, so a refused
+// request leaves its documents where they are.
 Answer Modem(Registrar& r, ArgReader& args) {
+  const bool report = ReportForm(r);
+  const bool print = !report && args.Integer(1, 0, 1) == 1;
+  if (!args) return args.Refusal();
   SendPendingDocuments(r);
-  return ReportForm(r) ? ReportAnswer(r) : StateAnswer(r, args);
+  return report ? ReportAnswer(r) : StateAnswer(r, print);
 }
 
 Answer LastSession(Registrar& r, ArgReader&) {

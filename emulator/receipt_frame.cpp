@@ -5,19 +5,21 @@
 
 namespace tesmar::emu {
 
-namespace {
-
-// A double-width line takes two columns a character; the tape shows it
-// with a blank between its characters. A line kept from a wider model's
-// tape prints what this tape holds.
-std::string Printed(const Registrar& r, const TextLine& line) {
-  if (line.width == 0) return FitToTape(r, line.text);
+std::string WideLine(std::string_view text) {
   std::string out;
-  for (char c : line.text.substr(0, TapeWidth(r) / 2)) {
+  for (char c : text) {
     if (!out.empty()) out += ' ';
     out += c;
   }
   return out;
+}
+
+namespace {
+
+// A line kept from a wider model's tape prints what this tape holds.
+std::string Printed(const Registrar& r, const TextLine& line) {
+  if (line.width == 0) return FitToTape(r, line.text);
+  return WideLine(std::string_view(line.text).substr(0, TapeWidth(r) / 2));
 }
 
 void PrintLines(Registrar& r, int first, int count) {

@@ -4,6 +4,7 @@
 
 #include "command_codes.h"
 #include "domain.h"
+#include "mode_passwords.h"
 #include "registrar_models.h"
 
 namespace tesmar::emu {
@@ -40,7 +41,7 @@ Answer Registrar::Execute(int code, const std::string& params) {
   // 35h carries the maintenance reminder's own password first; its handler
   // checks it.
   const bool ownPassword = code == link::cmd::kSetMaintenanceReminder;
-  if (fields.empty() || (!ownPassword && fields[0] != PasswordFor(*this, code)))
+  if (fields.empty() || (!ownPassword && !PasswordOpens(*this, code, fields[0])))
     return Refused(err::kWrongPassword);
   ArgReader args(std::move(fields), state.decimalPoint);
   ++executed_[code];
@@ -61,6 +62,7 @@ std::array<uint8_t, 6> Registrar::StatusBytes() const {
 
 void Registrar::Print(const std::string& line) {
   tape_.push_back(line);
+  if (tape_.size() > kTapeTailLines) tape_.pop_front();
   if (tapeSink_) tapeSink_(line);
 }
 

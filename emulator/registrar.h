@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -40,6 +41,7 @@ struct RegistrarOptions {
   std::string password = "731942";
   bool serviceMode = false;
   size_t flashSize = kDefaultFlashSize;  // the fiscal memory image, bytes
+  size_t firmwareSize = kFirmwareSize;   // the firmware E7h serves; 0: none
   // How long the line stays silent after a restart (F3h) was asked for.
   int restartSilenceMs = 2000;
 };
@@ -99,9 +101,11 @@ class Registrar {
 
   std::array<uint8_t, 6> StatusBytes() const;
 
-  // A printed line (Windows-1251) goes to the tape.
+  // A printed line (Windows-1251) goes to the tape sink, and to the tail of
+  // the tape kept in memory: its last kTapeTailLines lines.
+  static constexpr size_t kTapeTailLines = 20000;
   void Print(const std::string& line);
-  const std::vector<std::string>& Tape() const { return tape_; }
+  const std::deque<std::string>& Tape() const { return tape_; }
   void SetTapeSink(std::function<void(const std::string&)> sink) { tapeSink_ = std::move(sink); }
 
   std::time_t Now() const { return clock_() + state.clockOffsetSeconds; }
@@ -117,7 +121,7 @@ class Registrar {
   std::map<int, Handler> handlers_;
   std::vector<int> conflicts_;
   std::map<int, long> executed_;
-  std::vector<std::string> tape_;
+  std::deque<std::string> tape_;
   std::function<void(const std::string&)> tapeSink_;
   Clock clock_;
 };

@@ -87,6 +87,8 @@ class ScriptRunner {
   Piece ReadPiece(std::string& line);
   // Ends the run when the line read at `position` was too long.
   void RefuseTooLong(Piece piece, long position);
+  // Ends the run when the file could not be read.
+  void RefuseReadError();
   long LineNumberAt(long position);
   void Seek(long position);
   void SkipForward(const std::string& target);
@@ -137,6 +139,7 @@ class ScriptRunner {
   ScriptHost& host_;
   link::Sleeper& sleeper_;
   std::FILE* file_ = nullptr;
+  std::string fileName_;  // the file being run, for messages
   bool running_ = false;
   bool stopRequested_ = false;
   std::mt19937 random_;

@@ -104,8 +104,13 @@ void AcquirerLinkDialog::loadFromFile() {
     ctx_.prompt.showMessage(kBadSettingsFile);
     return;
   }
+  const QByteArray text = f.readAll();
+  if (f.error() != QFileDevice::NoError) {
+    ctx_.prompt.showMessage("Не удалось прочитать файл " + name + ": " + f.errorString());
+    return;
+  }
   link::NetworkSettings settings;
-  const QString refusal = ReadSettingsFile(QString::fromUtf8(f.readAll()), settings);
+  const QString refusal = ReadSettingsFile(QString::fromUtf8(text), settings);
   if (!refusal.isEmpty()) {
     ctx_.prompt.showMessage(refusal);
     return;

@@ -352,6 +352,18 @@ TEST(AcquirerLink, noFileABadFileOrBadFieldsChangeNothing) {
   EXPECT_EQ(h.prompt.messages[4], "Некорректный номер порта. Ошибка!");
 }
 
+TEST(AcquirerLink, aFileThatCannotBeReadIsReportedAsSuchAndChangesNothing) {
+  NetHarness h;
+  test::ConnectRecorded(h);
+  auto& d = h.Window<service::AcquirerLinkDialog>();
+  SetLink(d.fields(), kLink);
+  h.prompt.file = "/proc/self/mem";  // opens, then every read fails
+  d.loadFromFile();
+  EXPECT_EQ(h.prompt.messages,
+            QStringList{"Не удалось прочитать файл /proc/self/mem: Input/output error"});
+  EXPECT_EQ(d.fields().texts(), kLink);
+}
+
 // --- ID_DEV ---------------------------------------------------------------------
 
 TEST(IdDev, setThenReadFromEitherPlaceShowsDecimalAndHex) {

@@ -147,6 +147,18 @@ TEST(ScriptLines, aFolderOrAMissingFileIsRefusedWithAMessage) {
   EXPECT_FALSE(rig.runner.Running());
 }
 
+TEST(ScriptLines, aReadErrorEndsTheRunAsAFailureNotAsTheEndOfTheFile) {
+  ScriptRig rig;
+  const std::string unreadable = "/proc/self/mem";  // opens, then every read fails
+  EXPECT_EQ(rig.runner.Run(unreadable), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка чтения файла скрипта: /proc/self/mem: Input/output error");
+  long line = 3;
+  EXPECT_EQ(rig.runner.Continue(unreadable, line), Outcome::kRefused);
+  EXPECT_EQ(rig.runner.Step(unreadable, line), Outcome::kRefused);
+  EXPECT_EQ(std::count(rig.host.messages.begin(), rig.host.messages.end(), "Конец файла!"), 0);
+  EXPECT_FALSE(rig.runner.Running());
+}
+
 // --- declarations and Set ---------------------------------------------------------------
 
 TEST(ScriptDeclarations, prefixNamesAndSetValues) {
