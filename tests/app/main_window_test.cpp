@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -111,6 +112,25 @@ TEST(Connect, cleanIdentificationFillsStateAndSavesThePort) {
   EXPECT_EQ(h.sleeper.waits.back(), 200);
   EXPECT_EQ(h.registrar->registrar.Executed(0x88), 1);
   EXPECT_EQ(h.registrar->registrar.state.serviceParameters.at(20), 0);
+}
+
+// A tsinit.ini written on Windows: "КСЕФ" in Windows-1251 is the journal
+// the receipt window looks for, and saving the port keeps the file so.
+TEST(Connect, aWindows1251TsinitIsReadAsSuchAndKeepsItsEncoding) {
+  test::AppHarness h;
+  {
+    QFile f(h.state.configPath);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Priority]\r\nElJournal=\xCA\xD1\xC5\xD4\r\nLevel=high\r\n");
+  }
+  h.Connect();
+  EXPECT_EQ(h.state.electronicJournal, "КСЕФ");
+  EXPECT_EQ(h.state.accessLevel, "high");
+  QFile f(h.state.configPath);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray bytes = f.readAll();
+  EXPECT_TRUE(bytes.contains("ElJournal=\xCA\xD1\xC5\xD4\r\n"));
+  EXPECT_TRUE(bytes.contains("Speed=9600"));
 }
 
 TEST(Connect, modelRulesReachTheOtherWindows) {

@@ -11,6 +11,7 @@
 
 #include "config_harness.h"
 #include "config_rules.h"
+#include "crafted_link.h"
 #include "factory_number_dialog.h"
 #include "fiscal_params_dialog.h"
 #include "fiscalization_dialog.h"
@@ -260,6 +261,26 @@ TEST(Fiscalization, theReadinessWaitEndsAtItsBoundAndSaysSo) {
   EXPECT_TRUE(h.Reg().state.fiscalized);
   EXPECT_TRUE(h.prompt.messages.last().startsWith("Регистратор не готов"));
   EXPECT_TRUE(d.cancelButton()->isHidden());
+}
+
+// The readiness probes are the wait's own business: the error box keeps
+// what the fiscalization itself (40h) answered.
+TEST(Fiscalization, refusedReadinessProbesLeaveTheErrorBoxToTheFiscalization) {
+  test::ConfigHarness h;
+  h.Connect();
+  test::AttachCrafted(h, {{0x80, {"", "0105"}}});  // not ready: every probe refused
+  link::ProgramSerialNumber(h.driver, "731942", "SN00001");
+  auto& d = h.Shown<service::FiscalizationDialog>();
+  d.factoryNumber()->setText("SN00001");
+  d.inspectorPassword()->setText("123456");
+  d.repeatPassword()->setText("123456");
+  d.bound() = {2, 1000, 10};
+  h.prompt.messages.clear();
+  d.fiscalize();
+  EXPECT_TRUE(h.Reg().state.fiscalized);
+  EXPECT_EQ(h.prompt.messages, QStringList{"Регистратор не готов: чек подтверждения "
+                                           "фискализации не напечатан."});
+  EXPECT_EQ(d.errorCode()->text(), "0000");
 }
 
 TEST(Restart, theLineIsSilentAWhileAfterF3hThenTheRegistrarAnswersAgain) {

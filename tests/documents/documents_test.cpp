@@ -159,6 +159,8 @@ TEST(NonFiscalReceipt, aTypedSemicolonIsRefusedAndUnprintableTextSendsNothing) {
   EXPECT_EQ(d.text()->toPlainText(), "ab");
   EXPECT_EQ(h.prompt.messages,
             QStringList{"; - недопустимый символ, \n   будет удален при печати чека!"});
+  ASSERT_FALSE(h.prompt.titled.isEmpty());
+  EXPECT_EQ(h.prompt.titled.back().second, "Ввод текста");
   QTest::keyClick(d.text(), 'c');
   EXPECT_EQ(d.text()->toPlainText(), "abc");
 

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <set>
 
+#include "command_path.h"
+#include "crafted_link.h"
 #include "firmware_read_dialog.h"
 #include "fiscal_memory_dialog.h"
 #include "logo_dialog.h"
@@ -262,6 +264,27 @@ std::set<std::pair<int, int>> GreyBlock() {
 
 }  // namespace
 
+// Accepted replies with fewer fields than the window reads fill nothing
+// from the record's older fields and say the data are wrong.
+TEST(ShortReplies, maintenanceAndCountersSayTheDataAreWrong) {
+  ServiceHarness h;
+  h.Connect();
+  test::AttachCrafted(h, {{0x36, {"311226;5;"}}, {0x89, {""}}});
+  auto& m = h.Window<service::MaintenanceDialog>();
+  m.show();
+  h.prompt.messages.clear();
+  m.read();
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+  EXPECT_EQ(m.days()->text(), "0");
+  auto& c = h.Window<service::ServiceCountersDialog>();
+  c.show();
+  c.choose(2);
+  h.prompt.messages.clear();
+  c.readCounter();
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+  EXPECT_EQ(c.value()->text(), "0");  // not the maintenance reply's first field
+}
+
 TEST(Logo, activationShowsTheRegistrarsMaximumSizes) {
   ServiceHarness h;
   auto& rec = test::ConnectRecorded(h);
@@ -473,7 +496,7 @@ TEST(Logo, aDiagnosticReplyWithoutTheSizeFieldsSaysTheDataAreWrong) {
         return test::Reply(test::SeqOf(request), 0x80, "MODEL;1.00;01.01.2026;");
       }));
   d.activate();
-  EXPECT_EQ(h.prompt.messages, QStringList{"Информация переданная регистратором неверна."});
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
   EXPECT_TRUE(d.maxWidth()->text().isEmpty());
   EXPECT_TRUE(d.maxHeight()->text().isEmpty());
 }
