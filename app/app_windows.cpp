@@ -1,4 +1,4 @@
-// The application shell's own windows.
+// The application shell's own windows, and the menus of the main menu.
 #include "about_box.h"
 #include "command_test_dialog.h"
 #include "exchange_log_window.h"
@@ -7,24 +7,28 @@
 
 namespace tesmar::app {
 
-bool FirmwareContainsAny(const AppState& s, const QStringList& parts) {
-  for (const QString& p : parts)
-    if (s.firmwareVersion.contains(p)) return true;
-  return false;
+const std::vector<MenuTitle>& MenuTitles() {
+  static const std::vector<MenuTitle> titles = {
+      {Menu::Sales, "Продажа", true},
+      // Open without a connection for the exchange log; the registrar's
+      // items wait for one each.
+      {Menu::Commands, "Команды", false},
+      {Menu::Reports, "Отчеты", true},
+      {Menu::Utilities, "Утилиты", true},
+      {Menu::FiscalParameters, "Фискальные параметры", true},
+  };
+  return titles;
 }
 
 WindowTable AppWindows() {
   return {
-      {"Тест команд",
-       [](WindowServices& w) { return new CommandTestDialog(w.ctx, w.status, w.parent); },
-       {}},
-      {"Информация о свободных ресурсах и статусе",
-       [](WindowServices& w) { return new ResourcesStatusDialog(w.ctx, w.status, w.parent); },
-       {}},
-      {"О программе...", [](WindowServices& w) { return new AboutBox(w.parent); }, {}},
-      {"Журнал обмена",
-       [](WindowServices& w) { return new ExchangeLogWindow(w.ctx, w.exchangeLog, w.parent); },
-       {}, "Команды", true},
+      Row<CommandTestDialog>(Menu::Commands, 1, "Тест команд").needsConnection(),
+      Row(Menu::Commands, 3, "Журнал обмена",
+          [](WindowServices& w) { return new ExchangeLogWindow(w.ctx, w.exchangeLog, w.parent); })
+          .besideOthers(),
+      Row<ResourcesStatusDialog>(Menu::Reports, 1, "Информация о свободных ресурсах и статусе"),
+      Row(Menu::About, 1, "О программе...",
+          [](WindowServices& w) { return new AboutBox(w.parent); }),
   };
 }
 

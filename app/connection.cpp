@@ -123,12 +123,6 @@ void MainWindow::identify(const link::ReplyRecord& r, bool serial) {
   s.taxGroupCount = FieldNumber(r, 10);
   s.paymentTypeCount = PaymentTypesFrom(r);
   s.model = ResultField(r, 1);
-  s.tapeWidthChoice = TapeWidthFor(s.model);
-  s.tapeWidth = s.tapeWidthChoice.width;
-  s.modemModel = IsModemModel(s.model);
-  statusDialog_->setModemCaptions(s.modemModel);
-  s.registrarParams = RegistrarOptionsFor(s.model, s.registrarParams);
-  s.fkpModel = IsFkpModel(s.model);
   QString line = ModelStatusLine(r);
   if (r.status[0] & 0x01) line += " Сервис.реж.";
   setStatus(line);
@@ -137,7 +131,9 @@ void MainWindow::identify(const link::ReplyRecord& r, bool serial) {
   const QString reported = ResultField(r, 2);
   s.firmwareVersion =
       serial ? FirmwareVersionFor(s.forcedVersion, reported, s.firmwareVersion) : reported;
-  refreshItems();  // the model rules of the menu items (WiFi, FKP, modem)
+  TakeProfile(s);
+  statusDialog_->setModemCaptions(s.profile.modem);
+  refreshItems();  // the rules of the menu items (WiFi, FKP, modem)
 }
 
 // The port and speed of a good connect go into tsinit.ini; a save that

@@ -16,7 +16,6 @@
 #include "exchange_log.h"
 #include "formatters.h"
 #include "ini_profile.h"
-#include "model_rules.h"
 #include "program_confirm_dialog.h"
 #include "status_bytes_dialog.h"
 #include "usb_link.h"
@@ -29,34 +28,6 @@ namespace {
 constexpr int kPortScanWaitMs = 200;
 constexpr int kUsbProbeWaitMs = 100;
 constexpr int kAfterScanWaitMs = 1000;
-
-// The menus with their items, captions exact; an empty item is the menu's
-// own action (the About menu has no items).
-const std::pair<const char*, std::vector<const char*>> kMenus[] = {
-    {"Продажа",
-     {"Программировать товары", "Фискальный чек", "Печать нефискального чека",
-      "Служебное внесение и изъятие денег", "Аннулирование и закрытие чека"}},
-    {"Команды", {"Тест команд", "Запуск скрипта"}},
-    {"Отчеты",
-     {"Информация о свободных ресурсах и статусе", "Печать дневных отчетов FKP101",
-      "Печать дневных отчетов", "Печать периодического отчета ", "Отчет по реализованным товарам",
-      "Печать дополнительных дневных отчетов", "Копия фискальных чеков по сквозным номерам"}},
-    {"Утилиты",
-     {"Заголовок чека и рекламный текст", "Параметры операторов", "Параметры оплаты", "Пароли",
-      "Загрузка логотипа", "Чтение внутреннего ПО", "Фискальная память", "Дата и время",
-      "Техническое обслуживание", "Служебные счетчики", "Тест денежного ящика"}},
-    {"Фискальные параметры",
-     {"Установить заводской номер", "Чтение и программирование", "Параметры регистратора",
-      "Параметры удаленного доступа", "Параметры настройки WiFi", "Параметры связи с эквайером",
-      "Позиция десятичной точки", "Фискализация", "Установить и прочитать ID_DEV",
-      "Состояние модема", "Последний сеанс связи с эквайером"}},
-};
-
-// The menus disabled until a connection. "Команды" stays open for the
-// exchange log; its registrar items follow the connection one by one.
-const QStringList kConnectedMenus = {"Продажа", "Отчеты", "Утилиты", "Фискальные параметры"};
-const QStringList kConnectedItems = {"Тест команд", "Запуск скрипта"};
-constexpr const char* kAbout = "О программе...";
 
 }  // namespace
 
@@ -80,10 +51,9 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
   exchangeLog_ = new ExchangeLogModel(100000, this);
   observers_.Add(exchangeLog_);
   ctx_.driver.SetExchangeObserver(&observers_);
-  services_.reset(new WindowServices{ctx_, *statusDialog_, *variables_, *programConfirm_,
-                                     *operationResult_, *exchangeLog_,
-                                     [this] { return currentPort(); },
-                                     [this](int baud) { selectSpeed(baud); }, this});
+  services_.reset(new WindowServices{
+      ctx_, *statusDialog_, *variables_, *programConfirm_, *operationResult_, *exchangeLog_,
+      [this] { return currentPort(); }, [this](int baud) { selectSpeed(baud); }, this});
   services_->closeSerialLink = [this] { disconnectSerial(); };
   buildConnectionGroups();
   buildMenus();
@@ -181,30 +151,46 @@ void MainWindow::buildConnectionGroups() {
 }
 
 void MainWindow::buildMenus() {
-  for (const auto& [title, entries] : kMenus) {
-    QMenu* m = menuBar()->addMenu(title);
-    menus_[title] = m;
-    for (const char* caption : entries) items_[caption] = m->addAction(caption);
+  for (const MenuTitle& t : MenuTitles()) {
+    QMenu* m = menuBar()->addMenu(t.title);
+    menus_[t.title] = m;
+    menuOf_[t.menu] = m;
+    if (t.whileConnected) connectedMenus_ << m;
   }
-  items_[kAbout] = menuBar()->addAction(kAbout);
   setConnectedMenus(false);
 }
 
 void MainWindow::addWindows(const WindowTable& windows) {
   for (const WindowRow& row : windows) {
-    // An item that the fixed menus do not have goes at the end of its menu.
-    if (!items_.contains(row.caption) && menus_.contains(row.menu))
-      items_[row.caption] = menus_[row.menu]->addAction(row.caption);
-    windows_.push_back({row.caption, row.enabled, row.make(*services_), row.modeless});
+    placeItem(row);
+    windows_.push_back({row.caption, row.enabled, row.visible, row.whileConnected,
+                        row.make(*services_), row.modeless});
     bindItem(row.caption);
   }
   refreshItems();
 }
 
-void MainWindow::registerDialog(const QString& caption, QDialog* dialog) {
-  windows_.push_back({caption, {}, dialog});
-  bindItem(caption);
-  refreshItems();
+// The item goes before the first of its menu with a later place; rows that
+// share a caption share the item.
+void MainWindow::placeItem(const WindowRow& row) {
+  if (items_.contains(row.caption)) return;
+  if (row.menu == Menu::About) {
+    QAction* a = menuBar()->addAction(row.caption);
+    items_[row.caption] = a;
+    barItems_ << a;
+    return;
+  }
+  QMenu* m = menuOf_.at(row.menu);
+  QAction* before = nullptr;
+  for (QAction* a : m->actions())
+    if (a->data().toInt() > row.order) {
+      before = a;
+      break;
+    }
+  auto* item = new QAction(row.caption, m);
+  item->setData(row.order);
+  m->insertAction(before, item);
+  items_[row.caption] = item;
 }
 
 void MainWindow::bindItem(const QString& caption) {
@@ -215,7 +201,6 @@ void MainWindow::bindItem(const QString& caption) {
 }
 
 QDialog* MainWindow::windowFor(const QString& caption) const {
-  if (!MenuItemAllowed(caption, ctx_.state)) return nullptr;
   for (const Entry& e : windows_)
     if (e.caption == caption && (!e.enabled || e.enabled(ctx_.state))) return e.window;
   return nullptr;
@@ -243,16 +228,21 @@ void MainWindow::openItem(const QString& caption) {
 
 void MainWindow::refreshItems() {
   for (auto it = items_.begin(); it != items_.end(); ++it) {
-    if (it.key() == kAbout) continue;  // activation owns it
-    const bool follows = kConnectedItems.contains(it.key());
-    it.value()->setEnabled(windowFor(it.key()) != nullptr && (!follows || menusEnabled_));
-    it.value()->setVisible(MenuItemVisible(it.key(), ctx_.state));
+    if (barItems_.contains(it.value())) continue;  // activation owns them
+    bool waits = false, shown = false;
+    for (const Entry& e : windows_) {
+      if (e.caption != it.key()) continue;
+      waits = waits || e.whileConnected;
+      shown = shown || !e.visible || e.visible(ctx_.state);
+    }
+    it.value()->setEnabled(windowFor(it.key()) != nullptr && (!waits || menusEnabled_));
+    it.value()->setVisible(shown);
   }
 }
 
 void MainWindow::setConnectedMenus(bool enabled) {
   menusEnabled_ = enabled;
-  for (const QString& m : kConnectedMenus) menus_[m]->setEnabled(enabled);
+  for (QMenu* m : connectedMenus_) m->setEnabled(enabled);
   refreshItems();
 }
 
@@ -285,7 +275,7 @@ void MainWindow::activate() {
   closeButton_->setEnabled(false);
   serialConnect_->setEnabled(false);
   usbConnect_->setEnabled(false);
-  items_["О программе..."]->setEnabled(false);
+  for (QAction* a : barItems_) a->setEnabled(false);
   QLocale::setDefault(QLocale::c());  // "." as the decimal separator
 
   scanPorts();
@@ -303,7 +293,7 @@ void MainWindow::activate() {
   serialConnect_->setEnabled(!ctx_.driver.UsbActive());
   usbConnect_->setEnabled(!ctx_.driver.SerialActive());
   terminalSpeeds_->setCurrentText("115200");
-  items_["О программе..."]->setEnabled(true);
+  for (QAction* a : barItems_) a->setEnabled(true);
 }
 
 void MainWindow::scanPorts() {

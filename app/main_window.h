@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -31,8 +32,8 @@ class OperationResultDialog;
 struct PortSources {
   link::TPortControl& ports;
   link::UsbPortFinder& usbPorts;
-  QStringList extraPorts;  // listed first (the demo's emulator)
-  QString preferredPort;   // selected at every activation when listed
+  QStringList extraPorts;         // listed first (the demo's emulator)
+  QString preferredPort;          // selected at every activation when listed
   QString preferredTerminalPort;  // the bank terminal's, likewise (the demo's)
 };
 
@@ -59,8 +60,6 @@ class MainWindow : public QMainWindow {
 
   // More windows, from another subsystem's table.
   void addWindows(const WindowTable& windows);
-  // A window made elsewhere opens from its menu item, always allowed.
-  void registerDialog(const QString& caption, QDialog* dialog);
   // The window behind `caption` that a click would open now (nullptr when
   // none may open), and the first window of type T.
   QDialog* windowFor(const QString& caption) const;
@@ -124,11 +123,14 @@ class MainWindow : public QMainWindow {
   void openDialog(QDialog& dialog);
   void openItem(const QString& caption);
   void bindItem(const QString& caption);
+  void placeItem(const WindowRow& row);
   void saveConnectedPort();
 
   struct Entry {
     QString caption;
-    EnablingRule enabled;
+    StateRule enabled;
+    StateRule visible;
+    bool whileConnected = false;
     QDialog* window;
     bool modeless = false;
   };
@@ -136,6 +138,9 @@ class MainWindow : public QMainWindow {
   PortSources sources_;
   QMap<QString, QAction*> items_;
   QMap<QString, QMenu*> menus_;
+  std::map<Menu, QMenu*> menuOf_;
+  QList<QMenu*> connectedMenus_;
+  QList<QAction*> barItems_;  // items of the bar itself (the about box)
   std::vector<Entry> windows_;
   QList<QString> boundItems_;
   bool menusEnabled_ = false;

@@ -164,11 +164,9 @@ void TapeWindow::savePng() {
 }
 
 WindowRow TapeWindowRow() {
-  return {"Лента",
-          [](WindowServices& w) { return new TapeWindow(w.ctx, w.parent); },
-          {},
-          "Команды",
-          true};
+  return Row(Menu::Commands, 4, "Лента",
+             [](WindowServices& w) { return new TapeWindow(w.ctx, w.parent); })
+      .besideOthers();
 }
 
 }  // namespace tesmar::app

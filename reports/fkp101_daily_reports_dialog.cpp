@@ -96,7 +96,7 @@ void Fkp101DailyReportsDialog::unloadTape() {
 void Fkp101DailyReportsDialog::checkAccess() {
   statusButton_->setEnabled(false);
   clearError();
-  unload_->setVisible(ctx_.state.firmwareVersion == "3.02" || ctx_.state.accessLevel == "high");
+  unload_->setVisible(ctx_.state.profile.controlTapeUnload);
 }
 
 void Fkp101DailyReportsDialog::closeWindow() {

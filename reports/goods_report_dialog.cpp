@@ -19,9 +19,7 @@ constexpr const char* kLastCaption = "Код последнего товара:"
 }  // namespace
 
 QString DefaultLastGoodsCode(const app::AppState& s) {
-  const bool longCodes = s.firmwareVersion == "2.02" || s.firmwareVersion == "2.03" ||
-                         s.firmwareVersion == "3.00" || s.accessLevel == "high";
-  return longCodes ? "99999999999999" : "999999999";
+  return s.profile.longGoodsCodes ? "99999999999999" : "999999999";
 }
 
 GoodsReportDialog::GoodsReportDialog(app::AppContext& ctx, app::StatusBytesDialog& status,

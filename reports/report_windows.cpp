@@ -8,22 +8,19 @@
 
 namespace tesmar::reports {
 
-namespace {
-template <class Window>
-app::WindowFactory Make() {
-  return [](app::WindowServices& w) { return new Window(w.ctx, w.status, w.parent); };
-}
-}  // namespace
+using app::Menu;
+using app::Row;
 
-// The FKP and the ordinary daily reports are chosen by the model's rules of
-// the main menu.
+// The FKP and the ordinary daily reports: one of the two, as the model says.
 app::WindowTable ReportWindows() {
   return {
-      {"Печать дневных отчетов FKP101", Make<Fkp101DailyReportsDialog>(), {}},
-      {"Печать дневных отчетов", Make<DailyReportsDialog>(), {}},
-      {"Печать периодического отчета ", Make<PeriodicReportDialog>(), {}},
-      {"Отчет по реализованным товарам", Make<GoodsReportDialog>(), {}},
-      {"Печать дополнительных дневных отчетов", Make<ExtraDailyReportsDialog>(), {}},
+      Row<Fkp101DailyReportsDialog>(Menu::Reports, 2, "Печать дневных отчетов FKP101")
+          .enabledWhen([](const app::AppState& s) { return s.profile.fkp; }),
+      Row<DailyReportsDialog>(Menu::Reports, 3, "Печать дневных отчетов")
+          .enabledWhen([](const app::AppState& s) { return !s.profile.fkp; }),
+      Row<PeriodicReportDialog>(Menu::Reports, 4, "Печать периодического отчета "),
+      Row<GoodsReportDialog>(Menu::Reports, 5, "Отчет по реализованным товарам"),
+      Row<ExtraDailyReportsDialog>(Menu::Reports, 6, "Печать дополнительных дневных отчетов"),
   };
 }
 

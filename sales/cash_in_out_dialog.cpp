@@ -20,9 +20,7 @@ constexpr int kServiceReceipt = 2;
 }  // namespace
 
 bool UsesOldCashMethod(const app::AppState& s, bool cashIn) {
-  const QString& v = s.firmwareVersion;
-  const bool old = v == "2.01" || v == "2.02" || v == "2.03" || (cashIn && v == "2.04");
-  return old && s.accessLevel != "high";
+  return cashIn ? s.profile.oldCashIn : s.profile.oldCashOut;
 }
 
 std::optional<double> TypedAmount(const QString& text) {

@@ -9,41 +9,27 @@
 
 namespace tesmar::sales {
 
-namespace {
-template <class Window>
-app::WindowFactory Make() {
-  return [](app::WindowServices& w) { return new Window(w.ctx, w.status, w.parent); };
-}
-
-app::WindowRow Row(const QString& caption, app::WindowFactory make, app::EnablingRule rule = {}) {
-  app::WindowRow row;
-  row.caption = caption;
-  row.make = std::move(make);
-  row.enabled = std::move(rule);
-  return row;
-}
-
-// Registrars that keep the electronic control tape copy from it; the others
-// copy receipts by number.
-bool KeepsElectronicTape(const app::AppState& s) {
-  return app::FirmwareContainsAny(s, {"5.00", "4.00", "4.01", "4.02", "MP-01 1.00"});
-}
-}  // namespace
+using app::Menu;
+using app::Row;
 
 app::WindowTable DocumentWindows(std::shared_ptr<ArticleStore> articles) {
+  const QString copies = "Копия фискальных чеков по сквозным номерам";
   return {
-      Row("Программировать товары",
+      Row(Menu::Sales, 1, "Программировать товары",
           [articles](app::WindowServices& w) {
             return new ArticleUploadDialog(w.ctx, w.status, articles, w.parent);
           }),
-      Row("Печать нефискального чека", Make<NonFiscalReceiptDialog>()),
-      Row("Служебное внесение и изъятие денег", Make<CashInOutDialog>()),
-      Row("Аннулирование и закрытие чека", Make<VoidCloseDialog>()),
-      Row("Тест денежного ящика", Make<CashDrawerDialog>()),
-      // The first row whose rule holds at the click opens.
-      Row("Копия фискальных чеков по сквозным номерам", Make<TapeCopyDialog>(),
-          KeepsElectronicTape),
-      Row("Копия фискальных чеков по сквозным номерам", Make<ReceiptCopyDialog>()),
+      Row<NonFiscalReceiptDialog>(Menu::Sales, 3, "Печать нефискального чека"),
+      Row<CashInOutDialog>(Menu::Sales, 4, "Служебное внесение и изъятие денег"),
+      Row<VoidCloseDialog>(Menu::Sales, 5, "Аннулирование и закрытие чека"),
+      Row<CashDrawerDialog>(Menu::Utilities, 11, "Тест денежного ящика"),
+      // Registrars that keep the electronic control tape copy from it; the
+      // others copy receipts by number. The first row whose rule holds at
+      // the click opens.
+      Row<TapeCopyDialog>(Menu::Reports, 7, copies).enabledWhen([](const app::AppState& s) {
+        return s.profile.electronicTapeCopies;
+      }),
+      Row<ReceiptCopyDialog>(Menu::Reports, 7, copies),
   };
 }
 

@@ -281,10 +281,10 @@ void FiscalReceiptDialog::sell() {
     ctx_.prompt.showMessage("Цена не может быть отрицательной. Продажа не выполнена.");
     return;
   }
-  if (!ctx_.state.fkpModel && !Direct(
-                                  path_, kProgram, [&](link::Driver & d) -> auto& {
-                                    return link::AddArticleLine(d, pwd, wireLine);
-                                  }))
+  if (!ctx_.state.profile.fkp && !Direct(
+                                     path_, kProgram, [&](link::Driver & d) -> auto& {
+                                       return link::AddArticleLine(d, pwd, wireLine);
+                                     }))
     return;
   const app::Sent sent = Direct(
       path_, kSale, [&](link::Driver & d, int& r) -> auto& {

@@ -47,9 +47,7 @@ bool ReceiptTakesPayment(uint8_t statusByte2) {
 }  // namespace
 
 bool FiscalReceiptDialog::usesTerminal(int type) const {
-  const QString& v = ctx_.state.firmwareVersion;
-  return type != 0 &&
-         (v.contains("4.00") || v.contains("5.00") || ctx_.state.electronicJournal == "КСЕФ");
+  return type != 0 && ctx_.state.profile.terminalPayments;
 }
 
 void FiscalReceiptDialog::pay() {

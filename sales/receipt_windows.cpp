@@ -6,12 +6,10 @@ namespace tesmar::sales {
 
 app::WindowTable ReceiptWindows(std::shared_ptr<ArticleStore> articles) {
   return {
-      {"Фискальный чек",
-       [articles](app::WindowServices& w) {
-         return new FiscalReceiptDialog(w.ctx, w.status, articles, w.parent);
-       },
-       {},
-       {}},
+      app::Row(app::Menu::Sales, 2, "Фискальный чек",
+               [articles](app::WindowServices& w) {
+                 return new FiscalReceiptDialog(w.ctx, w.status, articles, w.parent);
+               }),
   };
 }
 

@@ -6,12 +6,12 @@ namespace tesmar::script {
 
 app::WindowTable ScriptWindows() {
   return {
-      {"Запуск скрипта",
-       [](app::WindowServices& w) {
-         return new MonitorWindow(w.ctx, w.status, w.variables, {w.currentPort, w.selectSpeed},
-                                  w.parent);
-       },
-       {}},
+      app::Row(app::Menu::Commands, 2, "Запуск скрипта",
+               [](app::WindowServices& w) {
+                 return new MonitorWindow(w.ctx, w.status, w.variables,
+                                          {w.currentPort, w.selectSpeed}, w.parent);
+               })
+          .needsConnection(),
   };
 }
 

@@ -13,39 +13,28 @@
 
 namespace tesmar::service {
 
-namespace {
-template <class Window>
-app::WindowRow Row(const QString& caption) {
-  return {caption,
-          [](app::WindowServices& w) { return new Window(w.ctx, w.status, w.parent); },
-          {},
-          {},
-          false};
-}
-app::WindowRow Row(const QString& caption, app::WindowFactory make) {
-  return {caption, std::move(make), {}, {}, false};
-}
-}  // namespace
+using app::Menu;
+using app::Row;
 
 app::WindowTable ConfigWindows() {
   return {
-      Row<HeaderTextDialog>("Заголовок чека и рекламный текст"),
-      Row<OperatorsDialog>("Параметры операторов"),
-      Row<PasswordsDialog>("Пароли"),
-      Row<PaymentTypesDialog>("Параметры оплаты"),
-      Row<DateTimeDialog>("Дата и время"),
-      Row<FactoryNumberDialog>("Установить заводской номер"),
-      Row("Чтение и программирование",
+      Row<HeaderTextDialog>(Menu::Utilities, 1, "Заголовок чека и рекламный текст"),
+      Row<OperatorsDialog>(Menu::Utilities, 2, "Параметры операторов"),
+      Row<PasswordsDialog>(Menu::Utilities, 4, "Пароли"),
+      Row<PaymentTypesDialog>(Menu::Utilities, 3, "Параметры оплаты"),
+      Row<DateTimeDialog>(Menu::Utilities, 8, "Дата и время"),
+      Row<FactoryNumberDialog>(Menu::FiscalParameters, 1, "Установить заводской номер"),
+      Row(Menu::FiscalParameters, 2, "Чтение и программирование",
           [](app::WindowServices& w) {
             return new FiscalParamsDialog(w.ctx, w.status, w.confirm, w.result, w.parent);
           }),
-      Row<FiscalizationDialog>("Фискализация"),
-      Row("Параметры регистратора",
+      Row<FiscalizationDialog>(Menu::FiscalParameters, 8, "Фискализация"),
+      Row(Menu::FiscalParameters, 3, "Параметры регистратора",
           [](app::WindowServices& w) {
             return new RegistrarParamsDialog(w.ctx, w.status, {w.currentPort, w.selectSpeed},
                                              w.parent);
           }),
-      Row<DecimalPointDialog>("Позиция десятичной точки"),
+      Row<DecimalPointDialog>(Menu::FiscalParameters, 7, "Позиция десятичной точки"),
   };
 }
 

@@ -10,19 +10,15 @@
 
 namespace tesmar::service {
 
-namespace {
-template <class Window>
-app::WindowFactory Make() {
-  return [](app::WindowServices& w) { return new Window(w.ctx, w.status, w.parent); };
-}
+using app::Menu;
+using app::Row;
 
-template <class Window>
-app::WindowRow Row(const char* caption, app::EnablingRule rule = {}) {
-  app::WindowRow row;
-  row.caption = caption;
-  row.make = Make<Window>();
-  row.enabled = std::move(rule);
-  return row;
+namespace {
+bool Modem(const app::AppState& s) {
+  return s.profile.modem;
+}
+bool NoModem(const app::AppState& s) {
+  return !s.profile.modem;
 }
 }  // namespace
 
@@ -30,15 +26,17 @@ app::WindowRow Row(const char* caption, app::EnablingRule rule = {}) {
 // and the state byte window for the others; the identification decides.
 app::WindowTable NetworkWindows() {
   return {
-      Row<RemoteAccessDialog>("Параметры удаленного доступа"),
-      Row<AcquirerLinkDialog>("Параметры связи с эквайером"),
-      Row<IdDevDialog>("Установить и прочитать ID_DEV"),
-      Row<ModemReportDialog>("Состояние модема",
-                             [](const app::AppState& s) { return s.modemModel; }),
-      Row<ModemStateDialog>("Состояние модема",
-                            [](const app::AppState& s) { return !s.modemModel; }),
-      Row<LastAcquirerSessionDialog>("Последний сеанс связи с эквайером"),
-      Row<WifiDialog>("Параметры настройки WiFi"),
+      Row<RemoteAccessDialog>(Menu::FiscalParameters, 4, "Параметры удаленного доступа"),
+      Row<AcquirerLinkDialog>(Menu::FiscalParameters, 6, "Параметры связи с эквайером")
+          .shownWhen(NoModem),
+      Row<IdDevDialog>(Menu::FiscalParameters, 9, "Установить и прочитать ID_DEV")
+          .shownWhen(NoModem),
+      Row<ModemReportDialog>(Menu::FiscalParameters, 10, "Состояние модема").enabledWhen(Modem),
+      Row<ModemStateDialog>(Menu::FiscalParameters, 10, "Состояние модема").enabledWhen(NoModem),
+      Row<LastAcquirerSessionDialog>(Menu::FiscalParameters, 11,
+                                     "Последний сеанс связи с эквайером"),
+      Row<WifiDialog>(Menu::FiscalParameters, 5, "Параметры настройки WiFi")
+          .enabledWhen([](const app::AppState& s) { return s.profile.wifi; }),
   };
 }
 

@@ -13,7 +13,6 @@
 #include "config_support.h"
 #include "formatters.h"
 #include "prompt.h"
-#include "registrar_models.h"
 #include "wire_text.h"
 
 namespace tesmar::service {
@@ -67,7 +66,7 @@ PaymentTypesDialog::PaymentTypesDialog(app::AppContext& ctx, app::StatusBytesDia
 }
 
 bool PaymentTypesDialog::terminalModel() const {
-  return link::OptionsForModel(ctx_.state.model.toStdString()).paymentTerminal;
+  return ctx_.state.profile.paymentTerminal;
 }
 
 void PaymentTypesDialog::updateAdd() {

@@ -8,24 +8,19 @@
 
 namespace tesmar::service {
 
-namespace {
-template <class Window>
-app::WindowFactory Make() {
-  return [](app::WindowServices& w) { return new Window(w.ctx, w.status, w.parent); };
-}
-}  // namespace
+using app::Menu;
+using app::Row;
 
 app::WindowTable ServiceWindows() {
   return {
-      {"Техническое обслуживание", Make<MaintenanceDialog>(), {}},
-      {"Служебные счетчики",
-       [](app::WindowServices& w) {
-         return new ServiceCountersDialog(w.ctx, w.status, w.closeSerialLink, w.parent);
-       },
-       {}},
-      {"Загрузка логотипа", Make<LogoDialog>(), {}},
-      {"Фискальная память", Make<FiscalMemoryDialog>(), {}},
-      {"Чтение внутреннего ПО", Make<FirmwareReadDialog>(), {}},
+      Row<MaintenanceDialog>(Menu::Utilities, 9, "Техническое обслуживание"),
+      Row(Menu::Utilities, 10, "Служебные счетчики",
+          [](app::WindowServices& w) {
+            return new ServiceCountersDialog(w.ctx, w.status, w.closeSerialLink, w.parent);
+          }),
+      Row<LogoDialog>(Menu::Utilities, 5, "Загрузка логотипа"),
+      Row<FiscalMemoryDialog>(Menu::Utilities, 7, "Фискальная память"),
+      Row<FirmwareReadDialog>(Menu::Utilities, 6, "Чтение внутреннего ПО"),
   };
 }
 

@@ -186,12 +186,12 @@ TEST(ProgramConfirmDialog, closingByTheFrameKeepsTheLastButton) {
 }
 
 TEST(ModelRules, tapeWidthTable) {
-  EXPECT_EQ(app::TapeWidthFor("ЭКР 3530").width, 36);
-  EXPECT_EQ(app::TapeWidthFor("MP-01").width, 32);
-  const auto fp510 = app::TapeWidthFor("Datecs FP-510");
+  EXPECT_EQ(app::TapeWidthFor(link::OptionsForModel("ЭКР 3530")).width, 36);
+  EXPECT_EQ(app::TapeWidthFor(link::OptionsForModel("MP-01")).width, 32);
+  const auto fp510 = app::TapeWidthFor(link::OptionsForModel("Datecs FP-510"));
   EXPECT_TRUE(fp510.listShown);
   EXPECT_EQ(fp510.listItems, (QList<int>{42, 48}));
-  EXPECT_EQ(app::TapeWidthFor("3141 260").width, 40);  // later rule wins
+  EXPECT_EQ(app::TapeWidthFor(link::OptionsForModel("3141 260")).width, 40);  // later rule wins
   EXPECT_EQ(app::FirmwareVersionFor(7, "1.0", "prev"), "prev");
   EXPECT_EQ(app::FirmwareVersionFor(-1, "1.0", "prev"), "1.0");
 }

@@ -18,6 +18,7 @@
 #include "encoding.h"
 #include "memory_transport.h"
 #include "monitor_window.h"
+#include "script_windows.h"
 #include "variables_window.h"
 
 using namespace tesmar;
@@ -283,7 +284,10 @@ TEST(Monitor, stopEndsALongRunAndTheWindowStaysResponsive) {
 
 TEST(Monitor, opensFromTheMainMenuOnceConnected) {
   MonitorRig m;
-  m.window->registerDialog("Запуск скрипта", m.monitor.get());
+  // The script's row, with the monitor the rig made.
+  app::WindowRow row = script::ScriptWindows().front();
+  row.make = [&m](app::WindowServices&) { return m.monitor.get(); };
+  m.window->addWindows({row});
   EXPECT_TRUE(m.window->menuItem("Запуск скрипта")->isEnabled());
   m.window->serialButton();  // disconnect
   EXPECT_FALSE(m.window->menuItem("Запуск скрипта")->isEnabled());

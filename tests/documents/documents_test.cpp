@@ -21,6 +21,7 @@
 #include "cash_in_out_dialog.h"
 #include "document_formatters.h"
 #include "memory_transport.h"
+#include "model_rules.h"
 #include "non_fiscal_receipt_dialog.h"
 #include "receipt_copy_dialog.h"
 #include "reply_decoder.h"
@@ -243,6 +244,7 @@ TEST(CashInOut, theMethodFollowsTheVersionTheDirectionAndTheAccessLevel) {
   auto old = [&s](const char* version, bool in, const char* level = "medium") {
     s.firmwareVersion = version;
     s.accessLevel = level;
+    s.profile = app::ProfileOf(s);  // as identification computes it
     return sales::UsesOldCashMethod(s, in);
   };
   EXPECT_TRUE(old("2.01", true));
@@ -550,9 +552,11 @@ TEST(ReceiptCopy, theMenuPicksTheTapeWindowByFirmwareVersion) {
   const QString copies = "Копия фискальных чеков по сквозным номерам";
   for (const char* v : {"5.00", "4.00", "4.01", "4.02", "MP-01 1.00"}) {
     h.state.firmwareVersion = v;
+    h.state.profile = app::ProfileOf(h.state);
     EXPECT_NE(qobject_cast<sales::TapeCopyDialog*>(h.window->windowFor(copies)), nullptr) << v;
   }
   h.state.firmwareVersion = "3.01";
+  h.state.profile = app::ProfileOf(h.state);
   EXPECT_NE(qobject_cast<sales::ReceiptCopyDialog*>(h.window->windowFor(copies)), nullptr);
   EXPECT_TRUE(h.window->menuItem(copies)->isEnabled());
 }

@@ -8,15 +8,10 @@
 #include "app_context.h"
 #include "application_setup.h"
 #include "bank_terminal_pty.h"
-#include "config_windows.h"
 #include "main_window.h"
-#include "network_windows.h"
+#include "program_windows.h"
 #include "pty_server.h"
 #include "registrar.h"
-#include "report_windows.h"
-#include "sales_windows.h"
-#include "script_windows.h"
-#include "service_windows.h"
 #include "session.h"
 #include "tape_form.h"
 #include "tape_window.h"
@@ -120,11 +115,7 @@ int main(int argc, char** argv) {
   app::AppContext ctx{state, driver, prompt, link::RealSleeper()};
   link::TPortControl ports;
   link::UsbPortFinder usbPorts;
-  app::WindowTable windows = app::AppWindows();
-  for (app::WindowTable more :
-       {script::ScriptWindows(), reports::ReportWindows(), sales::SalesWindows(),
-        service::ConfigWindows(), service::ServiceWindows(), service::NetworkWindows()})
-    windows.insert(windows.end(), more.begin(), more.end());
+  app::WindowTable windows = program::ProgramWindows();
   if (demo) windows.push_back(app::TapeWindowRow());
   if (demo) state.terminalPort = extra.value(1);  // the card payment finds it at once
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0), extra.value(1)}, windows);

@@ -1,0 +1,17 @@
+// The main window as the program builds it: every window of every table.
+#pragma once
+
+#include "app_harness.h"
+#include "program_windows.h"
+
+namespace tesmar::test {
+
+struct ProgramHarness : AppHarness {
+  ProgramHarness() {
+    window = std::make_unique<app::MainWindow>(
+        ctx, app::PortSources{ports, usbPorts, {registrar->Path()}, {}, {}},
+        program::ProgramWindows());
+  }
+};
+
+}  // namespace tesmar::test
