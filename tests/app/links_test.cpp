@@ -35,7 +35,7 @@ TEST(UsbConnect, identifiesOverTheDirectLinkAndDisconnects) {
   test::AppHarness h;
   FakeUsbEnvironment usb(h.registrar->Path());
   h.window = std::make_unique<app::MainWindow>(
-      h.ctx, app::PortSources{h.ports, h.usbPorts, {h.registrar->Path()}, {}});
+      h.ctx, app::PortSources{h.ports, h.usbPorts, {h.registrar->Path()}, {}, {}});
   EXPECT_EQ(h.window->usbLamp()->color(), Indicator::Color::Yellow);  // library present
   h.window->activate();
   h.window->usbButton();
@@ -102,7 +102,7 @@ TEST(UsbVirtualPort, connectOverItShowsRestoreAndRestoreCyclesTheDevice) {
               root.filePath("sys/class/tty/" + pts + "/device"));
   link::TPortControl ports(root.filePath("sys").toStdString(), "/dev/pts");
   link::UsbPortFinder finder(root.filePath("sys").toStdString(), "/dev/pts");
-  h.window = std::make_unique<app::MainWindow>(h.ctx, app::PortSources{ports, finder, {}, {}});
+  h.window = std::make_unique<app::MainWindow>(h.ctx, app::PortSources{ports, finder, {}, {}, {}});
   h.window->activate();
   EXPECT_TRUE(h.state.usbVirtualPortFound);
   EXPECT_EQ(h.state.usbVirtualPort, h.registrar->Path());

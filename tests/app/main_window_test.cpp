@@ -62,7 +62,7 @@ TEST(Activation, savedPortAndSpeedRules) {
 TEST(Activation, noSerialPortsLeavesTheListsEmptyAndConnectEnabled) {
   test::AppHarness h;
   h.window =
-      std::make_unique<app::MainWindow>(h.ctx, app::PortSources{h.ports, h.usbPorts, {}, {}});
+      std::make_unique<app::MainWindow>(h.ctx, app::PortSources{h.ports, h.usbPorts, {}, {}, {}});
   h.window->activate();
   EXPECT_EQ(h.window->portList()->count(), 0);
   EXPECT_EQ(h.window->terminalPorts()->count(), 0);
