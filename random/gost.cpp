@@ -98,25 +98,44 @@ void Gost28147::SetKeyWords(const uint32_t key[8]) {
   std::memcpy(key_, key, sizeof key_);
 }
 
-inline uint32_t Gost28147::Round(uint32_t x, uint32_t k) const {
-  x += k;
-  return sbox_.t[0][x & 0xff] ^ sbox_.t[1][(x >> 8) & 0xff] ^ sbox_.t[2][(x >> 16) & 0xff] ^
-         sbox_.t[3][x >> 24];
+namespace {
+
+// The key word of each of the 32 rounds: K0..K7 three times, then K7..K0;
+// decryption runs them backwards.
+constexpr int kEncryptOrder[32] = {0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7,
+                                   0, 1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0};
+constexpr int kDecryptOrder[32] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0,
+                                   7, 6, 5, 4, 3, 2, 1, 0, 7, 6, 5, 4, 3, 2, 1, 0};
+
+// The round function after the key addition: the S-boxes and the rotation,
+// by four table look-ups.
+inline uint32_t Substitute(const SboxTables& s, uint32_t x) {
+  return s.t[0][x & 0xff] ^ s.t[1][(x >> 8) & 0xff] ^ s.t[2][(x >> 16) & 0xff] ^ s.t[3][x >> 24];
 }
 
-void Gost28147::EncryptWords(uint32_t n1, uint32_t n2, uint32_t& o1, uint32_t& o2) const {
-  // Key words K0..K7 three times in order, then K7..K0.
-  for (int r = 0; r < 3; ++r)
-    for (int i = 0; i < 8; i += 2) {
-      n2 ^= Round(n1, key_[i]);
-      n1 ^= Round(n2, key_[i + 1]);
-    }
-  for (int i = 7; i > 0; i -= 2) {
-    n2 ^= Round(n1, key_[i]);
-    n1 ^= Round(n2, key_[i - 1]);
+// The 32 rounds over N blocks at once, block j under key `keys[j]`. One
+// block's rounds form a chain, each waiting for the one before; N
+// independent chains interleaved keep the processor busy while each waits
+// for its table look-ups. On return n2 holds the first output word, n1 the
+// second.
+template <int N>
+inline void Rounds(const SboxTables& s, const uint32_t* const keys[N], const int (&order)[32],
+                   uint32_t (&n1)[N], uint32_t (&n2)[N]) {
+#pragma GCC unroll 16
+  for (int r = 0; r < 32; r += 2) {
+    for (int j = 0; j < N; ++j) n2[j] ^= Substitute(s, n1[j] + keys[j][order[r]]);
+    for (int j = 0; j < N; ++j) n1[j] ^= Substitute(s, n2[j] + keys[j][order[r + 1]]);
   }
-  o1 = n2;
-  o2 = n1;
+}
+
+}  // namespace
+
+void Gost28147::EncryptWords(uint32_t n1, uint32_t n2, uint32_t& o1, uint32_t& o2) const {
+  const uint32_t* keys[1] = {key_};
+  uint32_t a[1] = {n1}, b[1] = {n2};
+  Rounds<1>(sbox_, keys, kEncryptOrder, a, b);
+  o1 = b[0];
+  o2 = a[0];
 }
 
 void Gost28147::EncryptBlock(const uint8_t in[8], uint8_t out[8]) const {
@@ -127,18 +146,11 @@ void Gost28147::EncryptBlock(const uint8_t in[8], uint8_t out[8]) const {
 }
 
 void Gost28147::DecryptBlock(const uint8_t in[8], uint8_t out[8]) const {
-  uint32_t n1 = Le32(in), n2 = Le32(in + 4);
-  for (int i = 0; i < 8; i += 2) {
-    n2 ^= Round(n1, key_[i]);
-    n1 ^= Round(n2, key_[i + 1]);
-  }
-  for (int r = 0; r < 3; ++r)
-    for (int i = 7; i > 0; i -= 2) {
-      n2 ^= Round(n1, key_[i]);
-      n1 ^= Round(n2, key_[i - 1]);
-    }
-  PutLe32(out, n2);
-  PutLe32(out + 4, n1);
+  const uint32_t* keys[1] = {key_};
+  uint32_t a[1] = {Le32(in)}, b[1] = {Le32(in + 4)};
+  Rounds<1>(sbox_, keys, kDecryptOrder, a, b);
+  PutLe32(out, b[0]);
+  PutLe32(out + 4, a[0]);
 }
 
 void Gost28147::Wipe() {
@@ -151,21 +163,28 @@ void Gost28147::Wipe() {
 Gostr341194::Gostr341194(const SboxTables& tables) : sbox_(tables) {}
 
 void Gostr341194::Step(const uint32_t m[8]) {
-  uint32_t u[8], v[8], w[8], k[8], s[8];
+  // The four keys first, then the four encryptions of H's 64-bit words side
+  // by side.
+  uint32_t u[8], v[8], w[8], k[4][8], s[8];
   std::memcpy(u, h_, sizeof u);
   std::memcpy(v, m, sizeof v);
-  Gost28147 cipher(sbox_);
   for (int i = 0; i < 4; ++i) {
     for (int j = 0; j < 8; ++j) w[j] = u[j] ^ v[j];
-    TransformP(w, k);
-    cipher.SetKeyWords(k);
-    cipher.EncryptWords(h_[2 * i], h_[2 * i + 1], s[2 * i], s[2 * i + 1]);
+    TransformP(w, k[i]);
     TransformA(u);
     if (i == 1) ApplyC3(u);
     TransformA(v);
     TransformA(v);
   }
-  cipher.Wipe();
+  const uint32_t* keys[4] = {k[0], k[1], k[2], k[3]};
+  uint32_t n1[4] = {h_[0], h_[2], h_[4], h_[6]}, n2[4] = {h_[1], h_[3], h_[5], h_[7]};
+  Rounds<4>(sbox_, keys, kEncryptOrder, n1, n2);
+  for (int i = 0; i < 4; ++i) {
+    s[2 * i] = n2[i];
+    s[2 * i + 1] = n1[i];
+  }
+  volatile uint32_t* wipe = &k[0][0];
+  for (int i = 0; i < 32; ++i) wipe[i] = 0;
 
   // H' = psi^61(H ^ psi(M ^ psi^12(S)))
   uint16_t y[16];

@@ -27,7 +27,6 @@ class Gost28147 {
   void Wipe();
 
  private:
-  uint32_t Round(uint32_t x, uint32_t k) const;
   const SboxTables& sbox_;
   uint32_t key_[8] = {};
 };
