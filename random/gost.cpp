@@ -22,20 +22,21 @@ constexpr uint8_t kTestSboxes[8][16] = {
 inline uint32_t Rotl(uint32_t x, int n) {
   return (x << n) | (x >> (32 - n));
 }
+// Words are little-endian, as on the machines Sorvil is built for: they are
+// read and written by plain copies, and the hash takes its 16-bit words
+// straight from its 64-bit ones.
+static_assert(std::endian::native == std::endian::little, "GOST words are little-endian");
+
 inline uint32_t Le32(const uint8_t* p) {
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+  uint32_t v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
 }
 inline void PutLe32(uint8_t* p, uint32_t v) {
-  p[0] = uint8_t(v);
-  p[1] = uint8_t(v >> 8);
-  p[2] = uint8_t(v >> 16);
-  p[3] = uint8_t(v >> 24);
+  std::memcpy(p, &v, sizeof v);
 }
 
-// The hash works on the 256-bit values as four 64-bit words, lowest first,
-// and reads its 16-bit words straight from them: the byte order of a
-// little-endian machine is the order of the standard.
-static_assert(std::endian::native == std::endian::little);
+// The hash works on the 256-bit values as four 64-bit words, lowest first.
 
 using Words = uint64_t[4];
 
@@ -158,10 +159,11 @@ void Gost28147::EncryptWords(uint32_t n1, uint32_t n2, uint32_t& o1, uint32_t& o
 }
 
 void Gost28147::EncryptBlock(const uint8_t in[8], uint8_t out[8]) const {
-  uint32_t o1, o2;
-  EncryptWords(Le32(in), Le32(in + 4), o1, o2);
-  PutLe32(out, o1);
-  PutLe32(out + 4, o2);
+  const uint32_t* keys[1] = {key_};
+  uint32_t a[1] = {Le32(in)}, b[1] = {Le32(in + 4)};
+  Rounds<1>(sbox_, keys, kEncryptOrder, a, b);
+  PutLe32(out, b[0]);
+  PutLe32(out + 4, a[0]);
 }
 
 void Gost28147::DecryptBlock(const uint8_t in[8], uint8_t out[8]) const {
