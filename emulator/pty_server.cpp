@@ -158,10 +158,11 @@ int PtyServer::PacedBaud() const {
 
 // The program writes a request at once and the pty hands it over at once,
 // but on a line its bytes arrive at the line's speed: the registrar has the
-// request only when the last of them has crossed.
-void PtyServer::TakeIn(size_t n) {
-  const int baud = PacedBaud();
-  if (baud > 0) PauseUntil(clock_.Now() + WireTime(n, baud));
+// request only when the last of them has crossed. Returns that moment.
+LineClock::TimePoint PtyServer::TakeIn(size_t n) {
+  const auto in = clock_.Now() + WireTime(n, PacedBaud());
+  PauseUntil(in);
+  return in;
 }
 
 // The speed the program set on its end of the pty. Both ends share one
@@ -189,17 +190,19 @@ void PtyServer::AfterReply() {
       clock_.Now() + std::chrono::milliseconds(session_.Device().options.restartSilenceMs);
 }
 
-void PtyServer::Send(const std::vector<uint8_t>& bytes) {
-  // Paced, each byte goes out when its last bit has crossed the line, at a
-  // point of one schedule from the start, so the waits' own lateness does
-  // not add up and slow the line below its speed.
+// Paced, each byte goes out when its last bit has crossed the line, byte k
+// at `from` plus k bytes' wire time: one schedule, so the waits' own
+// lateness does not add up and slow the line below its speed. A reply's
+// schedule starts when its request was in, so the server's own wake-up
+// after the request does not lengthen the line either: the registrar
+// answers at once, and bytes due while the thread was late go out together.
+void PtyServer::Send(const std::vector<uint8_t>& bytes, LineClock::TimePoint from) {
   const int baud = PacedBaud();
-  const auto start = clock_.Now();
   size_t done = 0;
   while (done < bytes.size() && !Stopping()) {
     size_t take = bytes.size() - done;
     if (baud > 0) {
-      PauseUntil(start + WireTime(done + 1, baud));
+      PauseUntil(from + WireTime(done + 1, baud));
       take = 1;
     }
     const ssize_t w = write(master_, bytes.data() + done, take);
@@ -216,7 +219,7 @@ void PtyServer::Send(const std::vector<uint8_t>& bytes) {
 void PtyServer::SendBusy() {
   const std::vector<uint8_t> syn{link::kSyn};
   for (int t = 0; t < options_.busyMs && !Stopping(); t += kSynEveryMs) {
-    Send(syn);
+    Send(syn, clock_.Now());
     PauseUntil(clock_.Now() + std::chrono::milliseconds(kSynEveryMs));
   }
 }
@@ -246,15 +249,18 @@ void PtyServer::Serve(const std::atomic<bool>& stop) {
       session_.ResetParser();
       continue;
     }
-    TakeIn(static_cast<size_t>(n));
+    auto in = TakeIn(static_cast<size_t>(n));
     lastByte = clock_.Now();
     SessionOutput out = session_.Feed(buf, static_cast<size_t>(n));
     if (out.hangUp) {
       if (!ServeAgain()) break;
       continue;
     }
-    if (out.replied && options_.busyMs > 0) SendBusy();
-    if (!out.bytes.empty()) Send(out.bytes);
+    if (out.replied && options_.busyMs > 0) {
+      SendBusy();
+      in = clock_.Now();
+    }
+    if (!out.bytes.empty()) Send(out.bytes, in);
     AfterReply();
   }
   externalStop_ = nullptr;

@@ -64,8 +64,8 @@ class PtyServer {
   bool WaitWritable();
   void PauseUntil(LineClock::TimePoint t);
   int PacedBaud() const;
-  void TakeIn(size_t n);
-  void Send(const std::vector<uint8_t>& bytes);
+  LineClock::TimePoint TakeIn(size_t n);
+  void Send(const std::vector<uint8_t>& bytes, LineClock::TimePoint from);
   void SendBusy();
   void Close();
   int PortSpeed() const;

@@ -75,14 +75,17 @@ TEST(PtyServer, bytesArePacedAtTheChosenSpeed) {
 
 namespace {
 
-// A line clock that moves only when the server waits on it.
+// A line clock that moves only when the server waits on it, each wait
+// ending `lateNs` after the point asked for (a thread woken late).
 class SteppedClock : public emu::LineClock {
  public:
   static constexpr TimePoint kStart{std::chrono::seconds(1000)};
+  explicit SteppedClock(long long lateNs = 0) : lateNs_(lateNs) {}
   TimePoint Now() override { return TimePoint(std::chrono::nanoseconds(now_.load())); }
   void SleepUntil(TimePoint t) override {
     const long long at =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
+        std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count() +
+        lateNs_;
     if (at > now_) now_ = at;
     ++waits;
   }
@@ -90,6 +93,7 @@ class SteppedClock : public emu::LineClock {
   std::atomic<int> waits{0};
 
  private:
+  const long long lateNs_;
   std::atomic<long long> now_{
       std::chrono::duration_cast<std::chrono::nanoseconds>(kStart.time_since_epoch()).count()};
 };
@@ -103,8 +107,8 @@ struct ClockedExchange {
 
 // One 80h from the program at `baud` to a registrar paced at `baud` on a
 // stepped clock.
-ClockedExchange ExchangeOnSteppedClock(int baud) {
-  SteppedClock clock;
+ClockedExchange ExchangeOnSteppedClock(int baud, long long lateNs = 0) {
+  SteppedClock clock(lateNs);
   emu::Registrar registrar;
   emu::Session session(registrar);
   ClockedExchange e;
@@ -140,6 +144,18 @@ TEST(PtyServer, pacedRegistrarTakesTheRequestsWireTimeBeforeItActsAndSendsAtTheL
   const auto request = emu::WireTime(e.requestBytes, 9600);
   EXPECT_NEAR(e.executedAt.count(), request.count(), 1000);
   EXPECT_NEAR(e.repliedBy.count(), (request + emu::WireTime(e.replyBytes, 9600)).count(), 1000);
+}
+
+// Every wait of the server ends 300 us late: the request is acted on late,
+// but neither that nor the lateness of each byte's wait adds up; the reply's
+// last byte is only as late as one wait.
+TEST(PtyServer, lateWakeUpsOfThePacedLineDoNotAddUp) {
+  const ClockedExchange e = ExchangeOnSteppedClock(9600, 300'000);
+  ASSERT_GT(e.replyBytes, 10u);
+  const auto request = emu::WireTime(e.requestBytes, 9600);
+  EXPECT_NEAR(e.executedAt.count(), request.count() + 300'000, 1000);
+  EXPECT_NEAR(e.repliedBy.count(), (request + emu::WireTime(e.replyBytes, 9600)).count() + 300'000,
+              1000);
 }
 
 TEST(PtyServer, unpacedRegistrarAnswersAtOnce) {
