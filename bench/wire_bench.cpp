@@ -1,0 +1,205 @@
+// The long transfers against a registrar paced at 115200 baud both ways,
+// each timed beside the wire time of the bytes it moved (10 bits a byte,
+// requests and replies): what the program costs over the line itself.
+//
+//   wire_bench [--baud N] [articles] [flash-read] [flash-write] [firmware] [logo] [script]
+//
+// Without names it runs them all (about 13 minutes at 115200 baud, most of
+// it the fiscal memory). Exits 1 when a run failed.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "article_upload.h"
+#include "driver_transfer_host.h"
+#include "firmware_read.h"
+#include "flash_transfer.h"
+#include "formatters.h"
+#include "logo_stream.h"
+#include "outcome.h"
+#include "paced_line.h"
+#include "receipt_formatters.h"
+#include "script_runner.h"
+#include "service_formatters.h"
+
+using namespace tesmar;
+
+namespace {
+
+constexpr const char* kPassword = "731942";
+constexpr uint64_t kFlashBytes = uint64_t{1} << 20;
+constexpr int kLogoWidth = 384, kLogoHeight = 96;
+constexpr int kScriptLines = 1000;
+
+std::filesystem::path TempFile(const std::string& name) {
+  return std::filesystem::temp_directory_path() / ("tesmar-wire-bench-" + name);
+}
+
+bool UploadArticles(link::Driver& d, const std::vector<std::string>& lines) {
+  size_t refused = 0;
+  const sales::UploadOutcome out = sales::UploadArticles(lines, [&](std::string_view l) {
+    const link::ReplyRecord& r = link::AddArticleLine(d, kPassword, l);
+    if (!link::OutcomeOf(r).ok()) ++refused;
+    return &r;
+  });
+  return out.sent == lines.size() && refused == 0;
+}
+
+bool ReadFlash(link::Driver& d, const std::filesystem::path& file) {
+  service::DriverTransferHost host(d);
+  const auto out = service::ReadFlashToFile(host, kPassword, {0, kFlashBytes}, 2, file.string());
+  return out.ok && std::filesystem::file_size(file) == kFlashBytes;
+}
+
+bool WriteFlash(link::Driver& d, const std::filesystem::path& file) {
+  service::DriverTransferHost host(d);
+  return service::WriteFlashFromFile(host, kPassword, {0, kFlashBytes}, file.string()).ok;
+}
+
+bool ReadFirmware(link::Driver& d, const std::filesystem::path& file) {
+  service::DriverTransferHost host(d);
+  int64_t total = 0;
+  const auto out = service::ReadFirmwareToFile(host, kPassword, file.string(), &total);
+  return out.ok && total > 0 &&
+         std::filesystem::file_size(file) == static_cast<std::uintmax_t>(total);
+}
+
+// The logo window's loop: the packed picture in lines of 24 bytes (29h),
+// then its size (31h).
+bool UploadLogo(link::Driver& d) {
+  const auto lines = service::LogoLines(service::PackLogo(
+      kLogoWidth, kLogoHeight, [](int x, int y) { return (x / 16 + y / 16) % 2 == 0; }));
+  for (size_t n = 0; n < lines.size(); ++n) {
+    int result = 0;
+    const link::ReplyRecord& r =
+        link::SetLogoLine(d, kPassword, static_cast<int>(n), lines[n], result);
+    if (!link::OutcomeOf(r, result).ok()) return false;
+  }
+  return link::OutcomeOf(link::FinishLogo(d, kPassword, kLogoWidth, kLogoHeight)).ok();
+}
+
+// A service script of reading commands, 1,000 command lines.
+std::string ScriptText() {
+  static const char* kLines[] = {"21731942;", "80731942;", "23731942;1;", "28731942;",
+                                 "2E731942;1;"};
+  std::string text;
+  for (int i = 0; i < kScriptLines; ++i) text += std::string(kLines[i % 5]) + "\r\n";
+  return text;
+}
+
+class QuietHost : public script::ScriptHost {
+ public:
+  void Message(const std::string& m) override { messages.push_back(m); }
+  void Log(const std::string&) override {}
+  bool ReopenSerial(int, std::string&) override { return false; }
+  std::vector<std::string> messages;
+};
+
+// Counts the command lines the registrar did not take.
+struct FailureCount : link::ExchangeObserver {
+  int failures = 0;
+  void ExchangeFinished(const link::ExchangeReport& r) override {
+    if (!link::OutcomeOf(*r.record).ok()) ++failures;
+  }
+};
+
+bool RunScript(link::Driver& d, const std::filesystem::path& file) {
+  QuietHost host;
+  FailureCount count;
+  d.SetExchangeObserver(&count);
+  script::ScriptRunner runner(d, host, link::RealSleeper());
+  const bool ended = runner.Run(file.string()) == script::Outcome::kEndOfFile;
+  d.SetExchangeObserver(nullptr);
+  return ended && count.failures == 0;
+}
+
+struct Job {
+  const char* name;
+  const char* caption;
+  std::function<bench::WireFigures(int baud)> run;
+};
+
+template <typename Run>
+bench::WireFigures OnFreshLine(int baud, Run run, emu::RegistrarOptions o = {}) {
+  bench::PacedLine line(baud, o);
+  return bench::Measure(line, run);
+}
+
+std::vector<Job> Jobs() {
+  return {
+      {"articles", "10,000 articles (24h)",
+       [](int baud) {
+         const auto lines = bench::ArticleFile(10000);
+         return OnFreshLine(baud, [&](link::Driver& d) { return UploadArticles(d, lines); });
+       }},
+      {"flash-read", "fiscal memory read, 1 MiB (F1h)",
+       [](int baud) {
+         const auto file = TempFile("read.bin");
+         const auto f = OnFreshLine(baud, [&](link::Driver& d) { return ReadFlash(d, file); });
+         std::filesystem::remove(file);
+         return f;
+       }},
+      {"flash-write", "fiscal memory write, 1 MiB (F2h)",
+       [](int baud) {
+         const auto file = TempFile("write.bin");
+         std::string bytes(kFlashBytes, '\0');
+         std::mt19937 rng(29);
+         for (char& c : bytes) c = static_cast<char>(rng());
+         std::ofstream(file, std::ios::binary) << bytes;
+         const auto f = OnFreshLine(baud, [&](link::Driver& d) { return WriteFlash(d, file); });
+         std::filesystem::remove(file);
+         return f;
+       }},
+      {"firmware", "firmware read (E7h, E8h)",
+       [](int baud) {
+         const auto file = TempFile("firmware.bin");
+         const auto f = OnFreshLine(baud, [&](link::Driver& d) { return ReadFirmware(d, file); });
+         std::filesystem::remove(file);
+         return f;
+       }},
+      {"logo", "logo 384 x 96 (29h, 31h)",
+       [](int baud) { return OnFreshLine(baud, [](link::Driver& d) { return UploadLogo(d); }); }},
+      {"script", "script of 1,000 command lines",
+       [](int baud) {
+         const auto file = TempFile("script.txt");
+         std::ofstream(file, std::ios::binary) << ScriptText();
+         const auto f = OnFreshLine(baud, [&](link::Driver& d) { return RunScript(d, file); });
+         std::filesystem::remove(file);
+         return f;
+       }},
+  };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int baud = bench::kLineBaud;
+  std::vector<std::string> names;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--baud" && i + 1 < argc)
+      baud = std::atoi(argv[++i]);
+    else
+      names.push_back(a);
+  }
+  const std::vector<Job> jobs = Jobs();
+  for (const std::string& n : names)
+    if (std::none_of(jobs.begin(), jobs.end(), [&](const Job& j) { return n == j.name; })) {
+      std::fprintf(stderr, "wire_bench: no run named %s\n", n.c_str());
+      return 64;
+    }
+  bool ok = true;
+  for (const Job& j : jobs) {
+    if (!names.empty() && std::find(names.begin(), names.end(), j.name) == names.end()) continue;
+    const bench::WireFigures f = j.run(baud);
+    bench::PrintFigures(j.caption, f);
+    ok = ok && f.ok;
+  }
+  return ok ? 0 : 1;
+}
