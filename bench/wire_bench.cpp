@@ -37,10 +37,6 @@ constexpr uint64_t kFlashBytes = uint64_t{1} << 20;
 constexpr int kLogoWidth = 384, kLogoHeight = 96;
 constexpr int kScriptLines = 1000;
 
-std::filesystem::path TempFile(const std::string& name) {
-  return std::filesystem::temp_directory_path() / ("tesmar-wire-bench-" + name);
-}
-
 bool UploadArticles(link::Driver& d, const std::vector<std::string>& lines) {
   size_t refused = 0;
   const sales::UploadOutcome out = sales::UploadArticles(lines, [&](std::string_view l) {
@@ -126,9 +122,27 @@ struct Job {
 };
 
 template <typename Run>
-bench::WireFigures OnFreshLine(int baud, Run run, emu::RegistrarOptions o = {}) {
-  bench::PacedLine line(baud, o);
+bench::WireFigures OnFreshLine(int baud, Run run) {
+  bench::PacedLine line(baud);
   return bench::Measure(line, run);
+}
+
+// The same with a file of `contents` made before and removed after.
+template <typename Run>
+bench::WireFigures WithFile(int baud, const std::string& name, const std::string& contents,
+                            Run run) {
+  const auto file = std::filesystem::temp_directory_path() / ("tesmar-wire-bench-" + name);
+  if (!contents.empty()) std::ofstream(file, std::ios::binary) << contents;
+  const auto f = OnFreshLine(baud, [&](link::Driver& d) { return run(d, file); });
+  std::filesystem::remove(file);
+  return f;
+}
+
+std::string RandomBytes(size_t n) {
+  std::string bytes(n, '\0');
+  std::mt19937 rng(29);
+  for (char& c : bytes) c = static_cast<char>(rng());
+  return bytes;
 }
 
 std::vector<Job> Jobs() {
@@ -139,40 +153,14 @@ std::vector<Job> Jobs() {
          return OnFreshLine(baud, [&](link::Driver& d) { return UploadArticles(d, lines); });
        }},
       {"flash-read", "fiscal memory read, 1 MiB (F1h)",
-       [](int baud) {
-         const auto file = TempFile("read.bin");
-         const auto f = OnFreshLine(baud, [&](link::Driver& d) { return ReadFlash(d, file); });
-         std::filesystem::remove(file);
-         return f;
-       }},
+       [](int baud) { return WithFile(baud, "read.bin", "", ReadFlash); }},
       {"flash-write", "fiscal memory write, 1 MiB (F2h)",
-       [](int baud) {
-         const auto file = TempFile("write.bin");
-         std::string bytes(kFlashBytes, '\0');
-         std::mt19937 rng(29);
-         for (char& c : bytes) c = static_cast<char>(rng());
-         std::ofstream(file, std::ios::binary) << bytes;
-         const auto f = OnFreshLine(baud, [&](link::Driver& d) { return WriteFlash(d, file); });
-         std::filesystem::remove(file);
-         return f;
-       }},
+       [](int baud) { return WithFile(baud, "write.bin", RandomBytes(kFlashBytes), WriteFlash); }},
       {"firmware", "firmware read (E7h, E8h)",
-       [](int baud) {
-         const auto file = TempFile("firmware.bin");
-         const auto f = OnFreshLine(baud, [&](link::Driver& d) { return ReadFirmware(d, file); });
-         std::filesystem::remove(file);
-         return f;
-       }},
-      {"logo", "logo 384 x 96 (29h, 31h)",
-       [](int baud) { return OnFreshLine(baud, [](link::Driver& d) { return UploadLogo(d); }); }},
+       [](int baud) { return WithFile(baud, "firmware.bin", "", ReadFirmware); }},
+      {"logo", "logo 384 x 96 (29h, 31h)", [](int baud) { return OnFreshLine(baud, UploadLogo); }},
       {"script", "script of 1,000 command lines",
-       [](int baud) {
-         const auto file = TempFile("script.txt");
-         std::ofstream(file, std::ios::binary) << ScriptText();
-         const auto f = OnFreshLine(baud, [&](link::Driver& d) { return RunScript(d, file); });
-         std::filesystem::remove(file);
-         return f;
-       }},
+       [](int baud) { return WithFile(baud, "script.txt", ScriptText(), RunScript); }},
   };
 }
 

@@ -27,27 +27,25 @@ inline uint32_t Rotl(uint32_t x, int n) {
 // straight from its 64-bit ones.
 static_assert(std::endian::native == std::endian::little, "GOST words are little-endian");
 
-inline uint32_t Le32(const uint8_t* p) {
-  uint32_t v;
+template <typename Word>
+inline Word Load(const void* p) {
+  Word v;
   std::memcpy(&v, p, sizeof v);
   return v;
 }
-inline void PutLe32(uint8_t* p, uint32_t v) {
+template <typename Word>
+inline void Store(void* p, Word v) {
   std::memcpy(p, &v, sizeof v);
+}
+inline uint32_t Le32(const uint8_t* p) {
+  return Load<uint32_t>(p);
+}
+inline uint64_t Load64(const void* p) {
+  return Load<uint64_t>(p);
 }
 
 // The hash works on the 256-bit values as four 64-bit words, lowest first.
-
 using Words = uint64_t[4];
-
-inline uint64_t Load64(const void* p) {
-  uint64_t v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-inline void Store64(void* p, uint64_t v) {
-  std::memcpy(p, &v, sizeof v);
-}
 
 // A(Y): (y1 ^ y2) || y4 || y3 || y2, y1 lowest.
 inline void TransformA(Words y) {
@@ -89,13 +87,13 @@ void Psi(uint16_t* w, int n) {
                        Load64(w + k + 12);
     uint64_t run = a ^ (a << 16);
     run ^= run << 32;
-    Store64(w + k + 16, run ^ uint64_t(w[k + 15]) * 0x0001000100010001);
+    Store<uint64_t>(w + k + 16, run ^ uint64_t(w[k + 15]) * 0x0001000100010001);
   }
   for (; k < n; ++k) w[k + 16] = w[k] ^ w[k + 1] ^ w[k + 2] ^ w[k + 3] ^ w[k + 12] ^ w[k + 15];
 }
 
 inline void Xor256(uint16_t* w, const Words v) {
-  for (int i = 0; i < 4; ++i) Store64(w + 4 * i, Load64(w + 4 * i) ^ v[i]);
+  for (int i = 0; i < 4; ++i) Store<uint64_t>(w + 4 * i, Load64(w + 4 * i) ^ v[i]);
 }
 
 }  // namespace
@@ -162,16 +160,16 @@ void Gost28147::EncryptBlock(const uint8_t in[8], uint8_t out[8]) const {
   const uint32_t* keys[1] = {key_};
   uint32_t a[1] = {Le32(in)}, b[1] = {Le32(in + 4)};
   Rounds<1>(sbox_, keys, kEncryptOrder, a, b);
-  PutLe32(out, b[0]);
-  PutLe32(out + 4, a[0]);
+  Store<uint32_t>(out, b[0]);
+  Store<uint32_t>(out + 4, a[0]);
 }
 
 void Gost28147::DecryptBlock(const uint8_t in[8], uint8_t out[8]) const {
   const uint32_t* keys[1] = {key_};
   uint32_t a[1] = {Le32(in)}, b[1] = {Le32(in + 4)};
   Rounds<1>(sbox_, keys, kDecryptOrder, a, b);
-  PutLe32(out, b[0]);
-  PutLe32(out + 4, a[0]);
+  Store<uint32_t>(out, b[0]);
+  Store<uint32_t>(out + 4, a[0]);
 }
 
 void Gost28147::Wipe() {
@@ -209,7 +207,7 @@ void Gostr341194::Step(const uint64_t m[4]) {
   // H' = psi^61(H ^ psi(M ^ psi^12(S))), S the four encryptions, in one run
   // of the shift register.
   uint16_t w[16 + 12 + 1 + 61];
-  for (int i = 0; i < 4; ++i) Store64(w + 4 * i, uint64_t(n2[i]) | uint64_t(n1[i]) << 32);
+  for (int i = 0; i < 4; ++i) Store<uint64_t>(w + 4 * i, uint64_t(n2[i]) | uint64_t(n1[i]) << 32);
   Psi(w, 12);
   Xor256(w + 12, m);
   Psi(w + 12, 1);
@@ -263,7 +261,7 @@ void Gostr341194::Final(uint8_t digest[32]) {
   const uint64_t length[4] = {bits_, 0, 0, 0};
   Step(length);
   Step(sigma_);
-  for (int i = 0; i < 4; ++i) Store64(digest + 8 * i, h_[i]);
+  for (int i = 0; i < 4; ++i) Store<uint64_t>(digest + 8 * i, h_[i]);
   Wipe();
 }
 
