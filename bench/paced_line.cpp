@@ -1,5 +1,6 @@
 #include "paced_line.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -21,6 +22,21 @@ link::ReadResult CountingLink::ReadByte(uint8_t& b) {
   return r;
 }
 
+void ExchangeTimes::ExchangeFinished(const link::ExchangeReport& r) {
+  const size_t bytes =
+      r.request.size() * static_cast<size_t>(1 + r.resends) + r.reply.size() + r.synCount;
+  over_.push_back(r.duration - emu::WireTime(bytes, baud_ > 0 ? baud_ : kLineBaud));
+  inExchanges_ += r.duration;
+}
+
+std::chrono::microseconds ExchangeTimes::OverAtMost(double q) const {
+  if (over_.empty()) return {};
+  std::vector<std::chrono::nanoseconds> sorted = over_;
+  const size_t at = std::min(sorted.size() - 1, static_cast<size_t>(q * sorted.size()));
+  std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(at), sorted.end());
+  return std::chrono::duration_cast<std::chrono::microseconds>(sorted[at]);
+}
+
 namespace {
 emu::LineOptions Paced(int baud) {
   emu::LineOptions o;
@@ -30,7 +46,13 @@ emu::LineOptions Paced(int baud) {
 }  // namespace
 
 PacedLine::PacedLine(int baud, emu::RegistrarOptions options)
-    : baud_(baud), registrar_(options), session_(registrar_), server_(session_, Paced(baud)) {
+    : baud_(baud),
+      registrar_(options),
+      session_(registrar_),
+      server_(session_, Paced(baud)),
+      times_(baud) {
+  observers_.Add(&times_);
+  driver_.SetExchangeObserver(&observers_);
   std::string error;
   if (!server_.Open(&error)) throw std::runtime_error(error);
   server_.Start();
@@ -66,6 +88,11 @@ void PrintFigures(const std::string& what, const WireFigures& f) {
   std::printf("%-34s %9.2f s  wire %9.2f s (%zu bytes at %d baud)  ratio %.3f  load %.2f%s\n",
               what.c_str(), f.seconds, f.WireSeconds(), f.bytes, f.baud > 0 ? f.baud : kLineBaud,
               f.Ratio(), load[0], f.ok ? "" : "  FAILED");
+  std::printf(
+      "%-34s %zu exchanges, each over its wire time by %lld us (median), %lld us (99th "
+      "hundredth); between exchanges %.2f s\n",
+      "", f.exchanges, static_cast<long long>(f.overMedian.count()),
+      static_cast<long long>(f.overP99.count()), f.seconds - f.inExchanges);
   std::fflush(stdout);
 }
 

@@ -37,7 +37,8 @@ constexpr uint64_t kFlashBytes = uint64_t{1} << 20;
 constexpr int kLogoWidth = 384, kLogoHeight = 96;
 constexpr int kScriptLines = 1000;
 
-bool UploadArticles(link::Driver& d, const std::vector<std::string>& lines) {
+bool UploadArticles(bench::PacedLine& line, const std::vector<std::string>& lines) {
+  link::Driver& d = line.Driver();
   size_t refused = 0;
   const sales::UploadOutcome out = sales::UploadArticles(lines, [&](std::string_view l) {
     const link::ReplyRecord& r = link::AddArticleLine(d, kPassword, l);
@@ -47,19 +48,19 @@ bool UploadArticles(link::Driver& d, const std::vector<std::string>& lines) {
   return out.sent == lines.size() && refused == 0;
 }
 
-bool ReadFlash(link::Driver& d, const std::filesystem::path& file) {
-  service::DriverTransferHost host(d);
+bool ReadFlash(bench::PacedLine& line, const std::filesystem::path& file) {
+  service::DriverTransferHost host(line.Driver());
   const auto out = service::ReadFlashToFile(host, kPassword, {0, kFlashBytes}, 2, file.string());
   return out.ok && std::filesystem::file_size(file) == kFlashBytes;
 }
 
-bool WriteFlash(link::Driver& d, const std::filesystem::path& file) {
-  service::DriverTransferHost host(d);
+bool WriteFlash(bench::PacedLine& line, const std::filesystem::path& file) {
+  service::DriverTransferHost host(line.Driver());
   return service::WriteFlashFromFile(host, kPassword, {0, kFlashBytes}, file.string()).ok;
 }
 
-bool ReadFirmware(link::Driver& d, const std::filesystem::path& file) {
-  service::DriverTransferHost host(d);
+bool ReadFirmware(bench::PacedLine& line, const std::filesystem::path& file) {
+  service::DriverTransferHost host(line.Driver());
   int64_t total = 0;
   const auto out = service::ReadFirmwareToFile(host, kPassword, file.string(), &total);
   return out.ok && total > 0 &&
@@ -68,7 +69,8 @@ bool ReadFirmware(link::Driver& d, const std::filesystem::path& file) {
 
 // The logo window's loop: the packed picture in lines of 24 bytes (29h),
 // then its size (31h).
-bool UploadLogo(link::Driver& d) {
+bool UploadLogo(bench::PacedLine& line) {
+  link::Driver& d = line.Driver();
   const auto lines = service::LogoLines(service::PackLogo(
       kLogoWidth, kLogoHeight, [](int x, int y) { return (x / 16 + y / 16) % 2 == 0; }));
   for (size_t n = 0; n < lines.size(); ++n) {
@@ -105,13 +107,13 @@ struct FailureCount : link::ExchangeObserver {
   }
 };
 
-bool RunScript(link::Driver& d, const std::filesystem::path& file) {
+bool RunScript(bench::PacedLine& line, const std::filesystem::path& file) {
   QuietHost host;
   FailureCount count;
-  d.SetExchangeObserver(&count);
-  script::ScriptRunner runner(d, host, link::RealSleeper());
+  line.Observers().Add(&count);
+  script::ScriptRunner runner(line.Driver(), host, link::RealSleeper());
   const bool ended = runner.Run(file.string()) == script::Outcome::kEndOfFile;
-  d.SetExchangeObserver(nullptr);
+  line.Observers().Remove(&count);
   return ended && count.failures == 0;
 }
 
@@ -133,7 +135,7 @@ bench::WireFigures WithFile(int baud, const std::string& name, const std::string
                             Run run) {
   const auto file = std::filesystem::temp_directory_path() / ("tesmar-wire-bench-" + name);
   if (!contents.empty()) std::ofstream(file, std::ios::binary) << contents;
-  const auto f = OnFreshLine(baud, [&](link::Driver& d) { return run(d, file); });
+  const auto f = OnFreshLine(baud, [&](bench::PacedLine& line) { return run(line, file); });
   std::filesystem::remove(file);
   return f;
 }
@@ -150,7 +152,8 @@ std::vector<Job> Jobs() {
       {"articles", "10,000 articles (24h)",
        [](int baud) {
          const auto lines = bench::ArticleFile(10000);
-         return OnFreshLine(baud, [&](link::Driver& d) { return UploadArticles(d, lines); });
+         return OnFreshLine(baud,
+                            [&](bench::PacedLine& line) { return UploadArticles(line, lines); });
        }},
       {"flash-read", "fiscal memory read, 1 MiB (F1h)",
        [](int baud) { return WithFile(baud, "read.bin", "", ReadFlash); }},

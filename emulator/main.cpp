@@ -31,7 +31,8 @@ Line:
   --link PATH          also make PATH a symlink to the pty (a stable name); PATH
                        must be absent or such a link left by an earlier run
   --baud N             the line's speed: answer only a port set to N baud (one
-                       of 110 to 115200), and pace the bytes as N baud would
+                       of 110 to 115200), and pace the bytes both ways as N
+                       baud would: a request is acted on once it has crossed
                        (default: any speed, at once); 27h changes it
   --busy MS            send SYN bytes for MS milliseconds before each reply
 
