@@ -1,46 +1,32 @@
 #include "bank_terminal_device.h"
 
 #include <cstdio>
+#include <set>
 
 namespace tesmar::emu {
 
+namespace t = link::terminal;
+
 namespace {
 
-constexpr char kSep = '\x1C';
-constexpr uint8_t kAck = 0x06;
-constexpr uint8_t kRequest = 0x12;
-constexpr uint8_t kPaymentLead = 0x02;
 constexpr size_t kOverLongLength = 1024;
+constexpr size_t kMaxAmountDigits = 12;
 
-void PutFrame(std::vector<uint8_t>& out, const std::string& payload) {
-  out.push_back(static_cast<uint8_t>(payload.size() >> 8));
-  out.push_back(static_cast<uint8_t>(payload.size() & 0xFF));
-  out.insert(out.end(), payload.begin(), payload.end());
+void Send(std::vector<TerminalOutput>& out, const std::vector<uint8_t>& bytes, int delayMs = 0) {
+  out.push_back({delayMs, bytes});
 }
 
-void PutAck(std::vector<uint8_t>& out) {
-  PutFrame(out, std::string(1, static_cast<char>(kAck)));
+// Whole kopecks above zero: digits, no leading zero, no point.
+bool IsKopecks(const std::string& amount) {
+  if (amount.empty() || amount.size() > kMaxAmountDigits || amount[0] == '0') return false;
+  return amount.find_first_not_of("0123456789") == std::string::npos;
 }
 
-bool IsAck(const std::string& payload) {
-  return payload.size() == 1 && static_cast<uint8_t>(payload[0]) == kAck;
+std::string Field(const std::string& tag, const std::string& value) {
+  return tag + "=" + value;
 }
 
 }  // namespace
-
-std::string TerminalFieldValue(const std::string& message, const std::string& tag) {
-  const std::string key = tag + "=";
-  size_t start = 0;
-  while (start < message.size()) {
-    size_t end = message.find(kSep, start);
-    if (end == std::string::npos) end = message.size();
-    std::string field = message.substr(start, end - start);
-    if (start == 0 && !field.empty() && static_cast<uint8_t>(field[0]) < 0x20) field.erase(0, 1);
-    if (field.compare(0, key.size(), key) == 0) return field.substr(key.size());
-    start = end + 1;
-  }
-  return {};
-}
 
 VirtualTerminal::VirtualTerminal(TerminalFaults faults) : faults_(faults), random_(faults.seed) {}
 
@@ -48,86 +34,134 @@ bool VirtualTerminal::Draw(double p) {
   return p > 0 && std::uniform_real_distribution<double>(0, 1)(random_) < p;
 }
 
-std::vector<uint8_t> VirtualTerminal::Feed(const uint8_t* data, size_t n) {
-  std::vector<uint8_t> out;
+std::vector<TerminalOutput> VirtualTerminal::Feed(const uint8_t* data, size_t n) {
+  std::vector<TerminalOutput> out;
   for (size_t i = 0; i < n; ++i) {
-    frame_ += static_cast<char>(data[i]);
-    if (frame_.size() < 2) continue;
-    const size_t length = static_cast<uint8_t>(frame_[0]) << 8 | static_cast<uint8_t>(frame_[1]);
-    if (frame_.size() < 2 + length) continue;
-    const std::string payload = frame_.substr(2);
-    frame_.clear();
-    TakeFrame(payload, out);
+    switch (reader_.Take(data[i])) {
+      case t::FrameReader::Result::kMore:
+        break;
+      case t::FrameReader::Result::kFrame:
+        TakeFrame(reader_.payload(), out);
+        break;
+      case t::FrameReader::Result::kBadLength:
+        // The rest of what came with it cannot be framed either.
+        Send(out, t::NakFrame());
+        wait_ = Wait::kRequest;
+        return out;
+    }
   }
   return out;
 }
 
 // A new request starts a payment whatever state the last one was left in.
-void VirtualTerminal::TakeFrame(const std::string& payload, std::vector<uint8_t>& out) {
-  if (payload.size() == 1 && static_cast<uint8_t>(payload[0]) == kRequest) {
+void VirtualTerminal::TakeFrame(const std::string& payload, std::vector<TerminalOutput>& out) {
+  if (payload.size() == 1 && static_cast<uint8_t>(payload[0]) == t::kRequest) {
     AnswerRequest(out);
     return;
   }
   switch (wait_) {
     case Wait::kDetailsAck:
-      if (IsAck(payload)) wait_ = Wait::kPayment;
+      if (t::IsAck(payload)) wait_ = Wait::kPayment;
       return;
     case Wait::kPayment:
-      if (!payload.empty() && static_cast<uint8_t>(payload[0]) == kPaymentLead)
-        AnswerPayment(payload, out);
+      AnswerPayment(payload, out);
       return;
     case Wait::kApprovalAck:
-      if (IsAck(payload)) wait_ = Wait::kRequest;
+      if (t::IsAck(payload)) wait_ = Wait::kRequest;
       return;
     default:
       return;
   }
 }
 
-void VirtualTerminal::AnswerRequest(std::vector<uint8_t>& out) {
+void VirtualTerminal::AnswerRequest(std::vector<TerminalOutput>& out) {
   if (Draw(faults_.noAck)) {
     wait_ = Wait::kDead;
     return;
   }
-  PutAck(out);
+  Send(out, t::AckFrame());
   if (Draw(faults_.overLong)) {
-    out.push_back(static_cast<uint8_t>(kOverLongLength >> 8));
-    out.push_back(static_cast<uint8_t>(kOverLongLength & 0xFF));
-    out.insert(out.end(), 16, '0');
+    std::vector<uint8_t> announced{static_cast<uint8_t>(kOverLongLength >> 8),
+                                   static_cast<uint8_t>(kOverLongLength & 0xFF)};
+    announced.insert(announced.end(), 16, '0');
+    Send(out, announced, faults_.delayMs);
     wait_ = Wait::kDead;
     return;
   }
   char session[16];
-  std::snprintf(session, sizeof session, "%06d", ++session_);
-  PutFrame(out, std::string("00=") + session + kSep + "01=" + kCardNumber + kSep +
-                    "02=" + kAuthorisation + kSep + "04=" + kCardKind);
+  std::snprintf(session, sizeof session, "%06d", ++sessions_);
+  session_ = session;
+  Send(out,
+       t::Frame(Field(t::kTagSession, session_) + t::kSeparator +
+                Field(t::kTagCardNumber, kCardNumber) + t::kSeparator +
+                Field(t::kTagAuthorisation, kAuthorisation) + t::kSeparator +
+                Field(t::kTagCardKind, kCardKind)),
+       faults_.delayMs);
   wait_ = Wait::kDetailsAck;
 }
 
-void VirtualTerminal::AnswerPayment(const std::string& payload, std::vector<uint8_t>& out) {
-  std::string transaction;
+// The request the program's protocol sends, and nothing else.
+bool VirtualTerminal::RequestIsSound(const t::Message& m) const {
+  static const std::set<std::string> kTags{t::kTagSession,      t::kTagOperation, t::kTagAmount,
+                                           t::kTagCurrencyCode, t::kTagCurrency,  t::kTagReceipt};
+  std::set<std::string> seen;
+  for (const auto& f : m.fields)
+    if (!kTags.count(f.first) || !seen.insert(f.first).second) return false;
+  return m.lead == t::kPaymentLead && seen.size() == kTags.size() &&
+         m.Field(t::kTagSession) == session_ && m.Field(t::kTagOperation) == t::kSale &&
+         IsKopecks(m.Field(t::kTagAmount)) && m.Field(t::kTagCurrencyCode) == t::kHryvniaCode &&
+         m.Field(t::kTagCurrency) == t::kHryvnia && m.Field(t::kTagReceipt) == t::kOneReceipt;
+}
+
+void VirtualTerminal::AnswerPayment(const std::string& payload, std::vector<TerminalOutput>& out) {
+  t::Message m;
+  const bool parsed = t::ParseMessage(payload, m);
+  const std::string amount = parsed ? m.Field(t::kTagAmount) : t::Field(payload, t::kTagAmount);
   {
     std::lock_guard lock(mutex_);
-    lastAmount_ = TerminalFieldValue(payload, "05");
+    lastAmount_ = amount;
+  }
+  Send(out, t::AckFrame());
+  if (!parsed || !RequestIsSound(m)) {
+    Answer(amount, t::kFormatError, out);
+    return;
+  }
+  Answer(amount, Draw(faults_.decline) ? t::kDeclined : t::kApproved, out);
+}
+
+// The answer to a payment request: the response code, and the transaction
+// when approved.
+void VirtualTerminal::Answer(const std::string& amount, const char* response,
+                             std::vector<TerminalOutput>& out) {
+  const bool approved = std::string(response) == t::kApproved;
+  std::string transaction;
+  if (approved) {
+    std::lock_guard lock(mutex_);
     char id[24];
     std::snprintf(id, sizeof id, "RRN%012d", payments_ + 1);
     transaction = id;
   }
-  PutAck(out);
-  std::vector<uint8_t> approval;
-  PutFrame(approval, "00=" + TerminalFieldValue(payload, "00") + kSep +
-                         "05=" + TerminalFieldValue(payload, "05") + kSep + "39=00" + kSep +
-                         "58=" + transaction);
-  if (Draw(faults_.cutShort)) {
-    out.insert(out.end(), approval.begin(), approval.begin() + 2 + (approval.size() - 2) / 2);
+  std::string message = Field(t::kTagSession, session_) + t::kSeparator +
+                        Field(t::kTagAmount, amount) + t::kSeparator +
+                        Field(t::kTagResponse, response);
+  if (approved) message += t::kSeparator + Field(t::kTagTransaction, transaction);
+  std::vector<uint8_t> frame = t::Frame(message);
+  wait_ = Wait::kApprovalAck;
+  if (approved && Draw(faults_.cutShort)) {
+    frame.resize(2 + (frame.size() - 2) / 2);
+    Send(out, frame, faults_.delayMs);
     wait_ = Wait::kDead;
     return;
   }
-  out.insert(out.end(), approval.begin(), approval.end());
+  Send(out, frame, faults_.delayMs);
   std::lock_guard lock(mutex_);
+  lastResponse_ = response;
+  if (!approved) {
+    ++refusals_;
+    return;
+  }
   ++payments_;
   lastTransaction_ = transaction;
-  wait_ = Wait::kApprovalAck;
 }
 
 int VirtualTerminal::Payments() const {
@@ -135,9 +169,19 @@ int VirtualTerminal::Payments() const {
   return payments_;
 }
 
+int VirtualTerminal::Refusals() const {
+  std::lock_guard lock(mutex_);
+  return refusals_;
+}
+
 std::string VirtualTerminal::LastAmount() const {
   std::lock_guard lock(mutex_);
   return lastAmount_;
+}
+
+std::string VirtualTerminal::LastResponse() const {
+  std::lock_guard lock(mutex_);
+  return lastResponse_;
 }
 
 std::string VirtualTerminal::LastTransaction() const {

@@ -6,7 +6,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 
@@ -34,6 +36,17 @@ void WriteAll(int fd, const std::vector<uint8_t>& bytes, const std::atomic<bool>
     if (n < 0 && errno != EAGAIN && errno != EINTR) return;
     pollfd p{fd, POLLOUT, 0};
     poll(&p, 1, kPollMs);
+  }
+}
+
+// Waits `ms`, in steps, so that a stop is not held up by a long pause.
+void Pause(int ms, const std::atomic<bool>& stop) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (!stop) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        until - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return;
+    std::this_thread::sleep_for(std::min(left, std::chrono::milliseconds(kPollMs)));
   }
 }
 
@@ -90,7 +103,10 @@ void TerminalPty::Serve() {
     if (poll(&p, 1, kPollMs) <= 0 || !(p.revents & POLLIN)) continue;
     const ssize_t n = read(master_, buf, sizeof buf);
     if (n <= 0) continue;
-    WriteAll(master_, terminal_.Feed(buf, static_cast<size_t>(n)), stop_);
+    for (const TerminalOutput& part : terminal_.Feed(buf, static_cast<size_t>(n))) {
+      Pause(part.delayMs, stop_);
+      WriteAll(master_, part.bytes, stop_);
+    }
   }
 }
 

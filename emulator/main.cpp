@@ -60,6 +60,9 @@ Bank terminal:
                        to it (the program's terminal port)
   --terminal-no-ack P --terminal-cut P --terminal-over-long P
                        its faults, per payment (seeded by --seed)
+  --terminal-decline P decline the card (response code 05), per payment
+  --terminal-delay MS  hold each of the terminal's two messages back MS
+                       milliseconds, as a customer entering a PIN would
 
   -h, --help           print this help and exit
   --version            print the program's version and exit
@@ -110,15 +113,26 @@ struct Config {
   TerminalFaults terminal;
 };
 
+constexpr long kMaxTerminalDelayMs = 3600000;
+
 // The bank terminal's options; false when `a` is none of them.
 bool ApplyTerminal(Config& c, const std::string& a, const std::string& v, std::string& complaint) {
   if (a == "--terminal-link") {
     c.terminalLink = v;
     return true;
   }
+  if (a == "--terminal-delay") {
+    long ms = 0;
+    if (ParseInt(v, 0, kMaxTerminalDelayMs, ms))
+      c.terminal.delayMs = static_cast<int>(ms);
+    else
+      complaint = "bad number for " + a + ": " + v;
+    return true;
+  }
   double* p = a == "--terminal-no-ack"      ? &c.terminal.noAck
               : a == "--terminal-cut"       ? &c.terminal.cutShort
               : a == "--terminal-over-long" ? &c.terminal.overLong
+              : a == "--terminal-decline"   ? &c.terminal.decline
                                             : nullptr;
   if (!p) return false;
   if (!ParseProbability(v, *p)) complaint = "bad probability for " + a + ": " + v;
@@ -180,7 +194,8 @@ bool TakesValue(const std::string& a) {
       "--seed",         "--nak",   "--corrupt", "--stray",
       "--silence",      "--cut",   "--hangup",  "--tax-groups",
       "--payment-types", "--flash-size",
-      "--terminal-link", "--terminal-no-ack", "--terminal-cut", "--terminal-over-long"};
+      "--terminal-link", "--terminal-no-ack", "--terminal-cut", "--terminal-over-long",
+      "--terminal-decline", "--terminal-delay"};
   for (const char* name : kNames)
     if (a == name) return true;
   return false;

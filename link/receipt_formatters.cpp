@@ -3,6 +3,7 @@
 #include <string>
 
 #include "command_codes.h"
+#include "money.h"
 #include "params.h"
 
 namespace tesmar::link {
@@ -14,10 +15,11 @@ const ReplyRecord& AddArticleLine(Driver& d, std::string_view pwd, std::string_v
   return d.ExecuteCommand(cmd::kAddArticle, p);
 }
 
-const ReplyRecord& CardPayment(Driver& d, std::string_view pwd, int paymentType,
-                               std::string_view amount, std::string_view transaction) {
-  return d.ExecuteCommand(cmd::kCardPayment,
-                          Params(pwd).Add(paymentType).Add(amount).Add(transaction).Str());
+const ReplyRecord& CardPayment(Driver& d, std::string_view pwd, int paymentType, int64_t kopecks,
+                               std::string_view transaction) {
+  return d.ExecuteCommand(
+      cmd::kCardPayment,
+      Params(pwd).Add(paymentType).Add(FormatKopecks(kopecks)).Add(transaction).Str());
 }
 
 }  // namespace tesmar::link

@@ -2,6 +2,7 @@
 // article programmed from a line of the article file, and the card payment.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "driver.h"
@@ -12,9 +13,10 @@ namespace tesmar::link {
 // and separators: code;name;price;tax group;department;).
 const ReplyRecord& AddArticleLine(Driver& d, std::string_view pwd, std::string_view line);
 
-// 78h: password;type;amount;transaction; with the amount as the person
-// typed it and the bank terminal's transaction identifier.
-const ReplyRecord& CardPayment(Driver& d, std::string_view pwd, int paymentType,
-                               std::string_view amount, std::string_view transaction);
+// 78h: password;type;amount;transaction; with the amount in kopecks
+// written with two decimals (the sum the terminal charged) and the bank
+// terminal's transaction identifier.
+const ReplyRecord& CardPayment(Driver& d, std::string_view pwd, int paymentType, int64_t kopecks,
+                               std::string_view transaction);
 
 }  // namespace tesmar::link

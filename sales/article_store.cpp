@@ -1,10 +1,19 @@
 #include "article_store.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
-#include "wire_text.h"
+#include "article_upload.h"
 
 namespace tesmar::sales {
+
+QString ArticleText(std::string_view bytes) {
+  // Qt's Windows-1251 table gives 98h, the one byte without a character,
+  // U+0098, which its encoder turns back into 98h: a line read here goes
+  // back to the wire byte for byte.
+  QStringDecoder decode("windows-1251");
+  return decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
 
 bool ArticleStore::load(const QString& path, QString& error) {
   QFile file(path);
@@ -18,12 +27,9 @@ bool ArticleStore::load(const QString& path, QString& error) {
     return false;
   }
   QStringList lines;
-  for (QByteArray line : bytes.split('\n')) {
-    if (line.endsWith('\r')) line.chop(1);
-    lines << app::FromWire(std::string_view(line.constData(), line.size()));
-  }
-  if (!lines.isEmpty() && lines.last().isEmpty() && bytes.endsWith('\n')) lines.removeLast();
-  if (bytes.isEmpty()) lines.clear();
+  for (const std::string& line :
+       ArticleFileLines(std::string_view(bytes.constData(), bytes.size())))
+    lines << ArticleText(line);
   path_ = path;
   lines_ = lines;
   emit changed();

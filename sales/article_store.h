@@ -6,8 +6,14 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <string_view>
 
 namespace tesmar::sales {
+
+// An article line's bytes as text on the screen. Every byte keeps a
+// character of its own, so the Windows-1251 form of the text is the bytes
+// again (what FromWire shows as "?" included).
+QString ArticleText(std::string_view bytes);
 
 class ArticleStore : public QObject {
   Q_OBJECT
@@ -15,7 +21,8 @@ class ArticleStore : public QObject {
  public:
   bool loaded() const { return !path_.isEmpty(); }
   const QString& path() const { return path_; }
-  // The lines as text on the screen (the file is Windows-1251).
+  // The lines as text on the screen (the file is Windows-1251); each goes
+  // back to the file's bytes unchanged.
   const QStringList& lines() const { return lines_; }
 
   // Reads `path` as the article file: every line, without its line end, a

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -20,6 +21,34 @@ namespace tesmar::sales {
 namespace {
 constexpr const char* kListCaption = "Товары для программирования";
 constexpr const char* kFilter = "Product filse -  ART (*.ART *.art);;AllFiles (*.*)";
+
+// The list's text as typed: block by block, because the plain text Qt gives
+// turns a non-breaking space (A0h in the file) into a blank.
+QString ListText(const QPlainTextEdit* list) {
+  QStringList blocks;
+  for (QTextBlock b = list->document()->begin(); b.isValid(); b = b.next()) blocks << b.text();
+  return blocks.join('\n');
+}
+
+// "Регистратор отклонил строки: 2, 5-7 (4 из 9)."
+QString LinesPart(const QString& what, const std::vector<size_t>& numbers, size_t total) {
+  return QString("%1: %2 (%3 из %4).")
+      .arg(what, QString::fromStdString(LineRanges(numbers)))
+      .arg(numbers.size())
+      .arg(total);
+}
+
+// "Завершено" only when every article line was stored; otherwise which lines
+// were not, and why.
+QString UploadSummary(const UploadOutcome& out, size_t total) {
+  if (out.allStored()) return "Завершено";
+  QStringList parts{"Не все артикулы записаны в регистратор."};
+  if (!out.refused.empty()) parts << LinesPart("Регистратор отклонил строки", out.refused, total);
+  if (!out.unconfirmed.empty())
+    parts << LinesPart("Нет ответа регистратора на строки", out.unconfirmed, total);
+  if (!out.notSent.empty()) parts << LinesPart("Не отправлены строки", out.notSent, total);
+  return parts.join('\n');
+}
 }  // namespace
 
 ArticleUploadDialog::ArticleUploadDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
@@ -69,7 +98,7 @@ void ArticleUploadDialog::showStore() {
   // line end just typed and move the cursor.
   if (editing_) return;
   const QString text = articles_->lines().join('\n');
-  if (list_->toPlainText() == text) return;
+  if (ListText(list_) == text) return;
   showing_ = true;
   list_->setPlainText(text);
   showing_ = false;
@@ -79,7 +108,7 @@ void ArticleUploadDialog::showStore() {
 void ArticleUploadDialog::keepEdits() {
   if (showing_) return;
   editing_ = true;
-  articles_->setLines(MemoLines(list_->toPlainText()));
+  articles_->setLines(MemoLines(ListText(list_)));
   editing_ = false;
 }
 
@@ -97,9 +126,10 @@ void ArticleUploadDialog::clearList() {
 void ArticleUploadDialog::upload() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
-  // Every line is checked before the first is sent.
+  // Every line is checked before the first is sent. The store holds the
+  // list's lines, those read from the file with every byte as it stands.
   std::vector<std::string> lines;
-  for (const QString& line : MemoLines(list_->toPlainText())) {
+  for (const QString& line : articles_->lines()) {
     std::string wire;
     if (!app::WireField(ctx_.prompt, kListCaption, line, wire)) return;
     lines.push_back(std::move(wire));
@@ -115,13 +145,13 @@ void ArticleUploadDialog::upload() {
   };
   // A line without an answer is told in the status line, and the text stays
   // there for the rest of the run.
-  UploadArticles(lines, send, [&](size_t done, bool timedOut) {
+  const UploadOutcome out = UploadArticles(lines, send, [&](size_t done, bool timedOut) {
     progress_->setValue(static_cast<int>(done));
     if (timedOut) statusLine_->setText("Ошибка! Таймаут устройства! ");
     repaint();
   });
   upload_->setEnabled(true);
-  ctx_.prompt.showMessage("Завершено");
+  ctx_.prompt.showMessage(UploadSummary(out, lines.size()));
 }
 
 }  // namespace tesmar::sales

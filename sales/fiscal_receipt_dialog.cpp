@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -90,6 +91,7 @@ void FiscalReceiptDialog::buildGoods(QGridLayout* grid) {
   goodsLine_ = new QLineEdit;
   quantity_ = new QLineEdit("1.000");
   price_ = new QLineEdit("1.00");
+  goods_->installEventFilter(this);
   connect(goods_, &QListWidget::currentRowChanged, this, &FiscalReceiptDialog::pickArticle);
   connect(goods_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* i) { pickArticle(goods_->row(i)); });
@@ -203,7 +205,17 @@ void FiscalReceiptDialog::fillLists() {
 
 bool FiscalReceiptDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == sum_ && event->type() == QEvent::MouseButtonPress) sumClicked();
+  if (watched == goods_ && event->type() == QEvent::FocusIn) enterGoods();
   return CommandDialog::eventFilter(watched, event);
+}
+
+// A list entered without a current line makes its first line current; that
+// is the focus arriving, not a pick, and must not overwrite a goods line
+// typed by hand. The first line is made current here without the signal.
+void FiscalReceiptDialog::enterGoods() {
+  if (goods_->currentRow() >= 0 || goods_->count() == 0) return;
+  const QSignalBlocker quiet(goods_);
+  goods_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 void FiscalReceiptDialog::pickArticle(int row) {
@@ -326,11 +338,16 @@ void FiscalReceiptDialog::printComment() {
 
 void FiscalReceiptDialog::printTotal() {
   std::string pwd;
-  if (!typedPassword(pwd)) return;
+  if (typedPassword(pwd)) sendTotal(pwd);
+}
+
+// 6Dh; on success the receipt sum shows the total the registrar answered.
+app::Sent FiscalReceiptDialog::sendTotal(const std::string& pwd) {
   const bool shown = display_->isChecked();
   const app::Sent sent = Direct(
       path_, kTotal, [&](link::Driver & d) -> auto& { return link::PrintTotal(d, pwd, shown); });
   if (sent) sum_->setText(app::FromWire(sent.reply->Field(0)));
+  return sent;
 }
 
 void FiscalReceiptDialog::closeReceipt() {

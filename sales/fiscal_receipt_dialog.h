@@ -4,11 +4,14 @@
 // checks no order of steps: a step out of order is the registrar's refusal.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
 
+#include "bank_terminal.h"
 #include "command_dialog.h"
+#include "reply_record.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +22,6 @@ class QListWidget;
 namespace tesmar::sales {
 
 class ArticleStore;
-struct CardDetails;
 
 class FiscalReceiptDialog : public app::CommandDialog {
   Q_OBJECT
@@ -40,8 +42,8 @@ class FiscalReceiptDialog : public app::CommandDialog {
   void showOnDisplay();
   void sumClicked();  // a click on the receipt sum: into the payment amount
   void pickArticle(int row);
-  // The bound on a whole exchange with the bank terminal (20 s).
-  void setTerminalLimitMs(int ms) { terminalLimitMs_ = ms; }
+  // How long the bank terminal may take over each of its two messages (20 s).
+  void setTerminalWaitMs(int ms) { terminalWaitMs_ = ms; }
 
   QLineEdit* operatorNumber() const { return operator_; }
   QCheckBox* refund() const { return refund_; }
@@ -74,14 +76,21 @@ class FiscalReceiptDialog : public app::CommandDialog {
   void buildPayment(QGridLayout* grid);
   QWidget* buildButtons();
   void fillLists();
+  void enterGoods();
   bool typedDecimal(const QString& caption, QLineEdit* field, double& out);
   bool typedWire(const QString& caption, QLineEdit* field, std::string& out);
+  app::Sent sendTotal(const std::string& pwd);
   bool usesTerminal(int type) const;
-  void payByCard(const std::string& pwd, int type, const std::string& amount);
-  bool terminalExchange(const std::string& amount, CardDetails& details);
+  bool typedCardAmount(const QString& typed, int64_t& kopecks);
+  void payByCard(const std::string& pwd, int type, int64_t kopecks);
+  bool receiptTakes(const std::string& pwd, int64_t kopecks);
+  TerminalResult terminalExchange(int64_t kopecks, CardDetails& details);
+  bool terminalAnswered(TerminalResult result, const CardDetails& details);
   void printLines(const std::string& pwd, std::initializer_list<std::string> utf8Lines);
-  void cardPayment(const std::string& pwd, int type, const std::string& amount,
-                   const std::string& transaction);
+  app::Sent cardPayment(const std::string& pwd, int type, int64_t kopecks,
+                        const std::string& transaction);
+  void keepTransaction(const std::string& transaction);
+  void showCardReply();
 
   std::shared_ptr<ArticleStore> articles_;
   QLineEdit *operator_, *goodsLine_, *quantity_, *price_, *percentValue_, *percentGroup_,
@@ -90,7 +99,10 @@ class FiscalReceiptDialog : public app::CommandDialog {
   QListWidget* goods_;
   QComboBox *displayFunction_, *paymentType_;
   QLabel* sum_;
-  int terminalLimitMs_ = 20000;
+  int terminalWaitMs_ = kTerminalWaitMs;
+  // A copy of the last card payment's reply (78h): the window reports it
+  // after the signature lines that follow it have been printed.
+  link::ReplyRecord cardReply_;
 };
 
 }  // namespace tesmar::sales

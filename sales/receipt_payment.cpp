@@ -2,12 +2,15 @@
 // through the bank terminal (78h with the terminal's transaction).
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <cmath>
 
 #include "bank_terminal.h"
 #include "fiscal_receipt_dialog.h"
 #include "formatters.h"
+#include "money.h"
 #include "receipt_formatters.h"
 #include "serial_port.h"
 #include "wire_text.h"
@@ -23,7 +26,23 @@ constexpr const char* kPaymentTimeout = "Таймаут устройства! О
 constexpr const char* kPaymentError = "Ошибка оплаты чека";
 constexpr const char* kCardTimeout = "Таймаут устройства! Ошибка оплаты банковской картой!";
 constexpr const char* kCardError = "Ошибка оплаты чека банковской картой";
+constexpr const char* kStateTitle = "Проверка состояния регистратора";
+constexpr const char* kNotCharged = "Оплата банковской картой не выполнена.";
 constexpr int kTransactionLength = 20;
+
+// The receipt states of status byte 2 (its low four bits) in which a
+// fiscal receipt can still take a payment: header printed, sale done,
+// paying, a subtotal discount done, a void under way. The registrar's own
+// answers to 6Dh and 78h judge the rest.
+constexpr uint8_t kReceiptStateBits = 0x0F;
+constexpr uint8_t kPayableStates[] = {1, 2, 3, 6, 9};
+constexpr uint8_t kReceiptPaid = 4;
+
+bool ReceiptTakesPayment(uint8_t statusByte2) {
+  for (uint8_t state : kPayableStates)
+    if ((statusByte2 & kReceiptStateBits) == state) return true;
+  return false;
+}
 
 }  // namespace
 
@@ -45,7 +64,8 @@ void FiscalReceiptDialog::pay() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
   if (usesTerminal(type)) {
-    payByCard(pwd, type, app::ToWire(typed));
+    int64_t kopecks = 0;
+    if (typedCardAmount(typed, kopecks)) payByCard(pwd, type, kopecks);
     return;
   }
   const app::Sent sent = path_.direct(
@@ -55,39 +75,99 @@ void FiscalReceiptDialog::pay() {
   if (sent.refusal != 0) ctx_.prompt.showMessage(kBadPayment);
 }
 
-void FiscalReceiptDialog::payByCard(const std::string& pwd, int type, const std::string& amount) {
-  ctx_.prompt.showMessage(kTerminalWarning);
+// A card is charged in kopecks, so the amount must be money as typed: a
+// binary fraction would charge another sum than the receipt records.
+bool FiscalReceiptDialog::typedCardAmount(const QString& typed, int64_t& kopecks) {
+  const bool money = link::ParseMoney(typed.toStdString(), kopecks);
+  if (money && kopecks > 0) return true;
+  ctx_.prompt.showMessage(
+      money ? QString("Сумма оплаты должна быть больше нуля. %1").arg(kNotCharged)
+            : QString("Сумма оплаты \"%1\" - не сумма денег. Введите цифры и не более двух "
+                      "знаков после точки, например 12.50")
+                  .arg(typed));
+  return false;
+}
+
+void FiscalReceiptDialog::payByCard(const std::string& pwd, int type, int64_t kopecks) {
   if (useTransaction_->isChecked()) {
+    ctx_.prompt.showMessage(kTerminalWarning);
     const std::string id = app::ToWire(transaction_->text().left(kTransactionLength));
-    cardPayment(pwd, type, amount, id);
+    cardPayment(pwd, type, kopecks, id);
     return;
   }
+  if (!receiptTakes(pwd, kopecks)) return;
+  ctx_.prompt.showMessage(kTerminalWarning);
   CardDetails details;
-  if (!terminalExchange(amount, details)) {
-    ctx_.prompt.showMessage(kTerminalFailed);
-    return;
-  }
+  if (!terminalAnswered(terminalExchange(kopecks, details), details)) return;
   const bool lines = !noCardLines_->isChecked();
   if (lines) {
     const auto card = CardLines(details);
     printLines(pwd, {app::FromWire(card[0]).toStdString(), app::FromWire(card[1]).toStdString(),
                      app::FromWire(card[2]).toStdString()});
   }
-  cardPayment(pwd, type, amount, details.transaction);
-  if (lines)
-    printLines(pwd, {"ПІДПИС", "КАСИРА . . . . . . . . ", "ПІДПИС", "КЛІЄНТА. . . . . . . . "});
+  const app::Sent paid = cardPayment(pwd, type, kopecks, details.transaction);
+  if (!paid) keepTransaction(details.transaction);
+  if (!lines) return;
+  printLines(pwd, {"ПІДПИС", "КАСИРА . . . . . . . . ", "ПІДПИС", "КЛІЄНТА. . . . . . . . "});
+  if (paid.reply) showCardReply();
+}
+
+// Before a card is charged: a fiscal receipt must be open for payment
+// (status byte 2, read with 80h) and the amount must not exceed its total
+// (6Dh, which also shows the total in the window).
+bool FiscalReceiptDialog::receiptTakes(const std::string& pwd, int64_t kopecks) {
+  const app::Sent state = path_.decoded(
+      kStateTitle, [&](link::Driver & d) -> auto& { return link::Identify(d, pwd); });
+  if (!state) return false;
+  const uint8_t s2 = state.reply->status[2];
+  if (!ReceiptTakesPayment(s2)) {
+    ctx_.prompt.showMessage((s2 & kReceiptStateBits) == kReceiptPaid
+                                ? QString("Чек уже оплачен. %1").arg(kNotCharged)
+                                : QString("Нет открытого фискального чека. %1").arg(kNotCharged));
+    return false;
+  }
+  const app::Sent total = sendTotal(pwd);
+  if (!total) return false;
+  const std::string_view totalText = total.reply->Field(0);
+  int64_t totalKopecks = 0;
+  if (!link::ParseMoney(totalText, totalKopecks)) {
+    ctx_.prompt.showMessage(QString("Сумма по чеку \"%1\" не прочитана. %2")
+                                .arg(app::FromWire(totalText), kNotCharged));
+    return false;
+  }
+  if (kopecks <= totalKopecks) return true;
+  ctx_.prompt.showMessage(QString("Сумма оплаты %1 больше суммы по чеку %2. %3")
+                              .arg(QString::fromStdString(link::FormatKopecks(kopecks)),
+                                   QString::fromStdString(link::FormatKopecks(totalKopecks)),
+                                   kNotCharged));
+  return false;
 }
 
 // Opens the terminal's port for this payment only, runs the exchange, and
 // closes the port again whatever came of it.
-bool FiscalReceiptDialog::terminalExchange(const std::string& amount, CardDetails& details) {
+TerminalResult FiscalReceiptDialog::terminalExchange(int64_t kopecks, CardDetails& details) {
   const QString port = ctx_.state.terminalPort;
-  if (port.isEmpty()) return false;
+  if (port.isEmpty()) return TerminalResult::kFailed;
   std::string error;
   auto link = link::SerialPort::Open(port.toStdString(), kTerminalBaud, &error);
-  if (!link) return false;
-  const bool ok = RunTerminalPayment(*link, amount, details, terminalLimitMs_);
-  return ok && !details.transaction.empty();
+  if (!link) return TerminalResult::kFailed;
+  return RunTerminalPayment(*link, kopecks, details, terminalWaitMs_);
+}
+
+// Says why the terminal gave no transaction; true when it gave one.
+bool FiscalReceiptDialog::terminalAnswered(TerminalResult result, const CardDetails& details) {
+  switch (result) {
+    case TerminalResult::kApproved:
+      return true;
+    case TerminalResult::kDeclined:
+      ctx_.prompt.showMessage(QString("%1\nТерминал отклонил оплату, код ответа %2.")
+                                  .arg(kTerminalFailed, app::FromWire(details.response)));
+      return false;
+    case TerminalResult::kFailed:
+      break;
+  }
+  ctx_.prompt.showMessage(kTerminalFailed);
+  return false;
 }
 
 void FiscalReceiptDialog::printLines(const std::string& pwd,
@@ -98,13 +178,41 @@ void FiscalReceiptDialog::printLines(const std::string& pwd,
   }
 }
 
-// A refused card payment is said, whichever way the transaction came.
-void FiscalReceiptDialog::cardPayment(const std::string& pwd, int type, const std::string& amount,
-                                      const std::string& transaction) {
-  path_.direct(
+// A refused card payment is said, whichever way the transaction came. The
+// reply is kept to be reported again after the signature lines.
+app::Sent FiscalReceiptDialog::cardPayment(const std::string& pwd, int type, int64_t kopecks,
+                                           const std::string& transaction) {
+  const app::Sent sent = path_.direct(
       kCardTimeout, kCardError, [&](link::Driver & d) -> auto& {
-        return link::CardPayment(d, pwd, type, amount, transaction);
+        return link::CardPayment(d, pwd, type, kopecks, transaction);
       });
+  if (sent.reply) {
+    cardReply_ = *sent.reply;
+    ctx_.state.lastReply = &cardReply_;
+  }
+  return sent;
+}
+
+// The terminal charged the card but the registrar did not take the
+// payment: the transaction is put where a second payment can use it
+// without charging the card again.
+void FiscalReceiptDialog::keepTransaction(const std::string& transaction) {
+  const QString id = app::FromWire(transaction);
+  transaction_->setText(id);
+  ctx_.prompt.showMessage(
+      QString("Банковский терминал провел оплату, идентификатор транзакции %1, но "
+              "регистратор оплату не принял. Идентификатор записан в поле транзакции: чтобы "
+              "завершить оплату без повторного списания с карты, отметьте \"Использовать "
+              "указанный идентификатор транзакций\" и нажмите \"Оплатить\".")
+          .arg(id));
+}
+
+// The card payment's reply is what the window shows last: the error box,
+// `LastReply` and the status button, over the signature lines' replies.
+void FiscalReceiptDialog::showCardReply() {
+  ctx_.state.lastReply = &cardReply_;
+  error_->setText(app::FromWire(cardReply_.errorCode.View()));
+  statusButton_->setEnabled(true);
 }
 
 }  // namespace tesmar::sales

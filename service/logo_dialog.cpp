@@ -1,5 +1,6 @@
 #include "logo_dialog.h"
 
+#include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "formatters.h"
+#include "logo_bmp.h"
 #include "logo_stream.h"
 #include "service_formatters.h"
 #include "wire_text.h"
@@ -18,6 +20,18 @@ namespace tesmar::service {
 
 namespace {
 constexpr const char* kTimeout = "Ошибка! Таймаут устройства!";
+constexpr const char* kWriteError = "Ошибка записи логотипа";
+// The 80h reply lacks the fields of the maximum sizes.
+constexpr const char* kWrongData = "Информация переданная регистратором неверна.";
+constexpr int kLogoBytesField = 7, kMaxWidthField = 8;  // of 80h, from 1
+
+// The picture's size, or the registrar's maximum when that is smaller and
+// known: lines of a logo the registrar then refuses would already have
+// overwritten the one it keeps.
+int UploadLimit(int picture, const QLabel* maximum) {
+  const int known = maximum->text().toInt();
+  return known > 0 ? std::min(picture, known) : picture;
+}
 
 QLabel* Value(const char* name) {
   auto* l = new QLabel;
@@ -30,6 +44,43 @@ std::vector<uint8_t> LogoStream(const QImage& image, int width, int height) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   return PackLogo(width, height,
                   [&](int x, int y) { return (rgb.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu; });
+}
+
+// The picture of a BMP file, read whole, or a null picture and why not.
+QImage ReadLogoPicture(const QString& path, QString& error) {
+  QFile file(path);
+  QByteArray bytes;
+  if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+  if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    error = QString("Ошибка чтения файла %1: %2").arg(path, file.errorString());
+    return {};
+  }
+  const QString notBmp = "Файл " + path + " не читается как рисунок BMP!";
+  const QString damaged = "Файл " + path + " поврежден: ";
+  const QString notLoaded = " Рисунок не загружен!";
+  const BmpCheck check = CheckBmp(std::string_view(bytes.constData(), bytes.size()));
+  switch (check.fault) {
+    case BmpFault::kNone:
+      break;
+    case BmpFault::kNotBmp:
+      error = notBmp;
+      return {};
+    case BmpFault::kCut:
+      error = damaged + "данных рисунка в нём меньше, чем указано в его заголовке." + notLoaded;
+      return {};
+    case BmpFault::kBrokenRle:
+      error = damaged + "сжатые данные рисунка выходят за его края." + notLoaded;
+      return {};
+    case BmpFault::kRleGaps:
+      error = damaged + "сжатые данные рисунка задают не все его точки." + notLoaded;
+      return {};
+  }
+  QImage image = QImage::fromData(bytes, "BMP");
+  if (image.isNull() || image.width() != check.width || image.height() != check.height) {
+    error = notBmp;
+    return {};
+  }
+  return image;
 }
 
 LogoDialog::LogoDialog(app::AppContext& ctx, app::StatusBytesDialog& status, QWidget* parent)
@@ -78,22 +129,40 @@ void LogoDialog::showEvent(QShowEvent* e) {
 }
 
 void LogoDialog::activate() {
+  // Sizes an earlier reply gave are no guide to this registrar.
+  maxWidth_->clear();
+  maxHeight_->clear();
   std::string pwd;
   if (!typedPassword(pwd)) return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::ReadDiagnostics(d, pwd); });
   if (!s.reply || !path_.judgeDirect(*s.reply, kTimeout, {})) return;
-  const int bytes = app::FieldNumber(*s.reply, 7), width = app::FieldNumber(*s.reply, 8);
-  maxWidth_->setText(app::FromWire(s.reply->Field(7)));
+  if (s.reply->fieldCount < kMaxWidthField) {
+    ctx_.prompt.showMessage(kWrongData);
+    return;
+  }
+  const int bytes = app::FieldNumber(*s.reply, kLogoBytesField);
+  const int width = app::FieldNumber(*s.reply, kMaxWidthField);
+  maxWidth_->setText(app::FromWire(s.reply->Field(kMaxWidthField - 1)));
   maxHeight_->setText(QString::number(MaxLogoHeight(bytes, width)));
+}
+
+void LogoDialog::clearPicture() {
+  image_ = QImage();
+  view_->clear();
+  program_->setEnabled(false);
+  for (QLabel* l : {pictureWidth_, pictureHeight_}) l->clear();
+  for (QLineEdit* e : {uploadWidth_, uploadHeight_}) e->clear();
 }
 
 void LogoDialog::open() {
   const QString file = ctx_.prompt.openFileName("", "BMP файл (*.BMP *.bmp)");
   if (file.isEmpty()) return;
-  QImage image(file);
+  QString error;
+  const QImage image = ReadLogoPicture(file, error);
   if (image.isNull()) {
-    ctx_.prompt.showMessage("Файл " + file + " не читается как рисунок BMP!");
+    clearPicture();
+    ctx_.prompt.showMessage(error);
     return;
   }
   image_ = image;
@@ -110,7 +179,7 @@ bool LogoDialog::sendLines(const std::string& pwd, const std::vector<std::string
     const app::Sent s = path_.send([&](link::Driver & d, int& result) -> auto& {
       return link::SetLogoLine(d, pwd, static_cast<int>(n), lines[n], result);
     });
-    if (!s.reply || !path_.judgeDirect(*s.reply, kTimeout, "Ошибка записи логотипа")) return false;
+    if (!s.reply || !path_.judgeDirect(*s.reply, kTimeout, kWriteError)) return false;
     progress_->setValue(std::min(progress_->maximum(), progress_->value() + kLogoLineBytes));
   }
   return true;
@@ -121,14 +190,20 @@ void LogoDialog::program() {
   int w = 0, h = 0;
   // The upload area lies inside the picture: pixels beyond it do not exist.
   if (image_.isNull() || !typedPassword(pwd) ||
-      !typedNumber("Размер для загрузки (по X):", uploadWidth_, w, 1, image_.width()) ||
-      !typedNumber("Размер для загрузки (по Y):", uploadHeight_, h, 1, image_.height()))
+      !typedNumber("Размер для загрузки (по X):", uploadWidth_, w, 1,
+                   UploadLimit(image_.width(), maxWidth_)) ||
+      !typedNumber("Размер для загрузки (по Y):", uploadHeight_, h, 1,
+                   UploadLimit(image_.height(), maxHeight_)))
     return;
   const std::vector<uint8_t> stream = LogoStream(image_, w, h);
   progress_->setRange(0, static_cast<int>(stream.size()));
   progress_->setValue(0);
   if (!sendLines(pwd, LogoLines(stream))) return;
-  path_.send([&](link::Driver & d) -> auto& { return link::FinishLogo(d, pwd, w, h); });
+  // The registrar takes or refuses the size only now.
+  if (!path_.timedDecoded(
+          kTimeout,
+          kWriteError, [&](link::Driver & d) -> auto& { return link::FinishLogo(d, pwd, w, h); }))
+    return;
   ctx_.prompt.showMessage("Успешно!");
   progress_->setValue(0);
 }

@@ -15,6 +15,11 @@ namespace tesmar::service {
 // pixel that is not pure white prints.
 std::vector<uint8_t> LogoStream(const QImage& image, int width, int height);
 
+// The picture of the BMP file `path`, read whole; a null picture, with
+// `error` naming the file and the fault, when the file cannot be read, is
+// no BMP, or is cut or damaged.
+QImage ReadLogoPicture(const QString& path, QString& error);
+
 class LogoDialog : public app::CommandDialog {
   Q_OBJECT
  public:
@@ -38,6 +43,7 @@ class LogoDialog : public app::CommandDialog {
 
  private:
   bool sendLines(const std::string& pwd, const std::vector<std::string>& lines);
+  void clearPicture();  // after a failed open: nothing to program
 
   QLabel* maxWidth_;
   QLabel* maxHeight_;

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "article_store.h"
+#include "article_upload.h"
 #include "article_upload_dialog.h"
 #include "cash_drawer_dialog.h"
 #include "cash_in_out_dialog.h"
@@ -359,12 +360,15 @@ TEST(CashDrawer, aTimeOutIsToldAndATimeTheRegistrarCannotTakeSendsNothing) {
 // --- article upload -------------------------------------------------------
 
 namespace {
-QString WriteArticleFile(const QString& dir, const QByteArray& utf8) {
+QString WriteRawArticleFile(const QString& dir, const std::string& bytes) {
   const QString path = dir + "/goods.art";
   QFile f(path);
   f.open(QIODevice::WriteOnly);
-  f.write(QByteArray::fromStdString(link::Utf8ToCp1251(utf8.toStdString())));
+  f.write(QByteArray::fromStdString(bytes));
   return path;
+}
+QString WriteArticleFile(const QString& dir, const QByteArray& utf8) {
+  return WriteRawArticleFile(dir, link::Utf8ToCp1251(utf8.toStdString()));
 }
 }  // namespace
 
@@ -390,7 +394,9 @@ TEST(ArticleUpload, everyLineGoesOutAndATimeOutStaysInTheStatusLine) {
   EXPECT_EQ(d.statusLine()->text(), "Ошибка! Таймаут устройства! ");  // later lines leave it
   EXPECT_EQ(d.progress()->value(), 4);
   EXPECT_EQ(d.progress()->maximum(), 4);
-  EXPECT_EQ(h.prompt.messages, QStringList{"Завершено"});
+  // Not "Завершено": line 2 was not confirmed.
+  EXPECT_EQ(h.prompt.messages, QStringList{"Не все артикулы записаны в регистратор.\n"
+                                           "Нет ответа регистратора на строки: 2 (1 из 4)."});
   EXPECT_EQ(h.Reg().state.articles.count(101), 1u);
   EXPECT_EQ(h.Reg().state.articles.count(102), 0u);
   EXPECT_EQ(h.Reg().state.articles.count(103), 1u);
@@ -454,6 +460,82 @@ TEST(ArticleUpload, aLineTheRegistrarCannotTakeOrAMissingFileSendsNothing) {
   ASSERT_EQ(h.prompt.messages.size(), 1);
   EXPECT_TRUE(h.prompt.messages[0].contains("missing.art"));
   EXPECT_EQ(d.list()->toPlainText(), "101;Хліб;12.50;0;1;\n102;日本;1.00;0;1;");
+}
+
+TEST(ArticleUpload, refusedAndUnansweredLinesAreCountedAndNamedInsteadOfDone) {
+  DocumentsHarness h;
+  auto& d = h.Window<sales::ArticleUploadDialog>();
+  h.prompt.file = WriteArticleFile(h.dir.path(),
+                                   "101;Хліб;12.50;0;1;\n"    // 1
+                                   "0;Нуль;1.00;0;1;\n"       // 2: no article 0
+                                   "102;Молоко;30.00;1;2;\n"  // 3
+                                   "103;Сир;abc;0;1;\n"       // 4: no price
+                                   "104;Кава;80.00;0;1;\n"    // 5: its answer lost
+                                   "\n"                       // 6: passed over
+                                   "105;Чай;20.00;9;1;\n"     // 7: no tax group 9
+                                   "106;Цукор;25.00;0;1;\n"   // 8
+                                   "107;Сіль;-1.00;0;1;\n");  // 9: a negative price
+  d.loadFile();
+  h.lose = [](const test::Request& q) { return q.params.find(";104;") != std::string::npos; };
+  d.upload();
+  EXPECT_EQ(h.prompt.messages, QStringList{"Не все артикулы записаны в регистратор.\n"
+                                           "Регистратор отклонил строки: 2, 4, 7, 9 (4 из 9).\n"
+                                           "Нет ответа регистратора на строки: 5 (1 из 9)."});
+  // The line without an answer keeps its written status text.
+  EXPECT_EQ(d.statusLine()->text(), "Ошибка! Таймаут устройства! ");
+  EXPECT_EQ(h.Reg().state.articles.size(), 3u);
+
+  // Every line stored: the written "Завершено".
+  h.lose = nullptr;
+  h.prompt.messages.clear();
+  d.list()->setPlainText("101;Хліб;12.50;0;1;\n104;Кава;80.00;0;1;");
+  d.upload();
+  EXPECT_EQ(h.prompt.messages, QStringList{"Завершено"});
+  EXPECT_EQ(h.Reg().state.articles.count(104), 1u);
+}
+
+TEST(ArticleUpload, theFilesBytesGoToTheWireAsTheyStandEditedListOrNot) {
+  DocumentsHarness h;
+  auto& d = h.Window<sales::ArticleUploadDialog>();
+  // 98h has no Windows-1251 character, A0h is a non-breaking space, and a
+  // CR inside a line is a byte of that line.
+  const std::string odd =
+      "201;A\x98"
+      "B\xA0"
+      "C\x88\x01\x7F\rD;1.00;0;1;";
+  const std::string nbsp = "202;\xCF\xE8\xE2\xA0\xEE;2.00;0;1;";
+  h.prompt.file = WriteRawArticleFile(h.dir.path(), odd + "\r\n" + nbsp + "\r\n");
+  d.loadFile();
+  d.upload();
+  ASSERT_EQ(h.requests.size(), 2u);
+  EXPECT_EQ(h.requests[0].params, "731942;" + odd);
+  EXPECT_EQ(h.requests[1].params, "731942;" + nbsp);
+  EXPECT_EQ(h.prompt.messages.last(), "Завершено");
+
+  // Typing a line at the end leaves the other lines' bytes as they were.
+  const std::string aChar = "203;\x98;3.00;0;1;";
+  h.prompt.file = WriteRawArticleFile(h.dir.path(), aChar + "\n" + nbsp + "\n");
+  d.loadFile();
+  d.list()->moveCursor(QTextCursor::End);
+  d.list()->insertPlainText("\n204;Хліб;4.00;0;1;");
+  h.requests.clear();
+  d.upload();
+  EXPECT_EQ(h.requests, (Requests{{0x24, "731942;" + aChar},
+                                  {0x24, "731942;" + nbsp},
+                                  Req(0x24, "731942;204;Хліб;4.00;0;1;")}));
+  EXPECT_EQ(h.Reg().state.articles.at(203).name, "\x98");
+}
+
+TEST(ArticleUpload, theFileReaderKeepsEveryByteAndTheLineNumbersAreRanges) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(sales::ArticleFileLines(""), V{});
+  EXPECT_EQ(sales::ArticleFileLines("a\r\n\nb"), (V{"a", "", "b"}));
+  EXPECT_EQ(sales::ArticleFileLines("a\n"), V{"a"});
+  EXPECT_EQ(sales::ArticleFileLines("a\r\r\n\r"), (V{"a\r", ""}));
+  EXPECT_EQ(sales::ArticleFileLines(std::string("\0\x98\r;", 4)), V{std::string("\0\x98\r;", 4)});
+  EXPECT_EQ(sales::LineRanges({}), "");
+  EXPECT_EQ(sales::LineRanges({2, 3, 4, 7, 9, 10}), "2-4, 7, 9-10");
+  EXPECT_EQ(sales::LineRanges({1, 3, 5, 7}, 2), "1, 3, ...");
 }
 
 // --- receipt copies -------------------------------------------------------

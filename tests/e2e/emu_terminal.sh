@@ -1,8 +1,8 @@
 #!/bin/bash
 # tesmar-emu's bank terminal: its options are checked like the others, it is
 # served on a pty of its own behind --terminal-link, answers the request 12h
-# with the acknowledgement and the card's details, and its link goes away
-# when the emulator stops.
+# with the acknowledgement and the card's details (held back by
+# --terminal-delay), and its link goes away when the emulator stops.
 set -u
 EMU=$1
 dir=$(mktemp -d)
@@ -13,8 +13,15 @@ fail() { echo "FAIL: $*"; exit 1; }
 err=$("$EMU" --terminal-cut 2 2>&1 >/dev/null); rc=$?
 [ $rc -eq 64 ] || fail "--terminal-cut 2 exited $rc"
 grep -qF "bad probability for --terminal-cut: 2" <<<"$err" || fail "said: $err"
+err=$("$EMU" --terminal-decline 1.5 2>&1 >/dev/null); rc=$?
+[ $rc -eq 64 ] || fail "--terminal-decline 1.5 exited $rc"
+grep -qF "bad probability for --terminal-decline: 1.5" <<<"$err" || fail "said: $err"
+err=$("$EMU" --terminal-delay -5 2>&1 >/dev/null); rc=$?
+[ $rc -eq 64 ] || fail "--terminal-delay -5 exited $rc"
+grep -qF "bad number for --terminal-delay: -5" <<<"$err" || fail "said: $err"
 
-"$EMU" --link "$dir/reg" --terminal-link "$dir/term" >"$dir/emu.out" 2>"$dir/emu.err" &
+"$EMU" --link "$dir/reg" --terminal-link "$dir/term" --terminal-delay 200 \
+  --terminal-decline 0.5 --seed 7 >"$dir/emu.out" 2>"$dir/emu.err" &
 emu_pid=$!
 for _ in $(seq 50); do [ -L "$dir/term" ] && break; sleep 0.1; done
 [ -L "$dir/term" ] || fail "no terminal link: $(cat "$dir/emu.err")"

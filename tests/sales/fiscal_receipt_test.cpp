@@ -3,6 +3,7 @@
 // and every input that must send nothing.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <tuple>
 
 #include "article_store.h"
 #include "bank_terminal_device.h"
@@ -340,7 +342,7 @@ struct CardHarness : ReceiptHarness {
   sales::FiscalReceiptDialog& ReadyToPay(test::RecordingLink& rec) {
     state.terminalPort = QString::fromStdString(pty.Path());
     auto& d = Dialog();
-    d.setTerminalLimitMs(500);
+    d.setTerminalWaitMs(500);
     d.openReceipt();
     Sell(d, 0, "1.000", "12.50");
     d.paymentType()->setCurrentIndex(1);
@@ -361,12 +363,12 @@ TEST(FiscalReceiptCard, aCardPaymentTalksToTheTerminalAndPrintsItsLines) {
   d.pay();
   EXPECT_EQ(h.prompt.messages, QStringList{"Внимание! Банковский терминал!"});
   EXPECT_EQ(h.terminal.LastAmount(), "1250");
-  EXPECT_EQ(
-      rec.requests,
-      (Requests{Req(0x61, "731942;VISA CARD;"), Req(0x61, "731942;**** **** 1234 5678;"),
-                Req(0x61, "731942;AUTH 482913;"), Req(0x78, "731942;1;12.50;RRN000000000001;"),
-                Req(0x61, "731942;ПІДПИС;"), Req(0x61, "731942;КАСИРА . . . . . . . . ;"),
-                Req(0x61, "731942;ПІДПИС;"), Req(0x61, "731942;КЛІЄНТА. . . . . . . . ;")}));
+  EXPECT_EQ(rec.requests,
+            (Requests{Req(0x80, "731942;"), Req(0x6D, "731942;1;"), Req(0x61, "731942;VISA CARD;"),
+                      Req(0x61, "731942;**** **** 1234 5678;"), Req(0x61, "731942;AUTH 482913;"),
+                      Req(0x78, "731942;1;12.50;RRN000000000001;"), Req(0x61, "731942;ПІДПИС;"),
+                      Req(0x61, "731942;КАСИРА . . . . . . . . ;"), Req(0x61, "731942;ПІДПИС;"),
+                      Req(0x61, "731942;КЛІЄНТА. . . . . . . . ;")}));
   EXPECT_EQ(h.Reg().state.lastCardTransaction, "RRN000000000001");
   EXPECT_EQ(h.Reg().state.document, emu::Document::kCompleted);
   const auto printed = h.TapeSince(tape);
@@ -383,7 +385,8 @@ TEST(FiscalReceiptCard, withoutTheExtraLinesOnlyThePaymentGoesOut) {
   auto& d = h.ReadyToPay(rec);
   d.noCardLines()->setChecked(true);
   d.pay();
-  EXPECT_EQ(rec.requests, (Requests{Req(0x78, "731942;1;12.50;RRN000000000001;")}));
+  EXPECT_EQ(rec.requests, (Requests{Req(0x80, "731942;"), Req(0x6D, "731942;1;"),
+                                    Req(0x78, "731942;1;12.50;RRN000000000001;")}));
 }
 
 TEST(FiscalReceiptCard, aGivenTransactionIsCutToTwentyAndSkipsTheTerminal) {
@@ -410,7 +413,8 @@ TEST(FiscalReceiptCard, aTerminalThatFailsEndsThePaymentAndTheRegistrarHearsNoth
     d.pay();
     EXPECT_EQ(h.prompt.messages,
               (QStringList{"Внимание! Банковский терминал!", "Ошибка оплаты банковской картой!"}));
-    EXPECT_TRUE(rec.requests.empty());
+    // Only the questions asked before the terminal: no card line, no payment.
+    EXPECT_EQ(rec.requests, (Requests{Req(0x80, "731942;"), Req(0x6D, "731942;1;")}));
     EXPECT_EQ(h.Reg().state.document, emu::Document::kSaleDone);
   }
 }
@@ -424,4 +428,169 @@ TEST(FiscalReceiptCard, cashAndOrdinaryFirmwareNeverUseTheTerminal) {
   EXPECT_EQ(rec.requests, (Requests{Req(0x67, "731942;0;12.50;")}));
   EXPECT_TRUE(h.prompt.messages.isEmpty());
   EXPECT_EQ(h.terminal.LastAmount(), "");
+}
+
+namespace {
+
+const test::Request kAskState = Req(0x80, "731942;");
+const test::Request kAskTotal = Req(0x6D, "731942;1;");
+
+std::vector<int> Codes(const Requests& rs) {
+  std::vector<int> out;
+  for (const auto& r : rs) out.push_back(r.code);
+  return out;
+}
+
+}  // namespace
+
+TEST(FiscalReceiptCard, theTypedAmountIsReadAsMoneyAndTheTerminalGetsKopecks) {
+  for (auto [typed, kopecks, sent] :
+       {std::tuple{"12", "1200", "12.00"}, std::tuple{"12.5", "1250", "12.50"},
+        std::tuple{" 0.07 ", "7", "0.07"}}) {
+    CardHarness h;
+    auto& rec = test::ConnectRecorded(h);
+    auto& d = h.ReadyToPay(rec);
+    d.noCardLines()->setChecked(true);
+    d.amount()->setText(typed);
+    d.pay();
+    EXPECT_EQ(h.terminal.LastAmount(), kopecks) << typed;
+    ASSERT_FALSE(rec.requests.empty()) << typed;
+    EXPECT_EQ(rec.requests.back(),
+              Req(0x78, ("731942;1;" + std::string(sent) + ";RRN000000000001;").c_str()))
+        << typed;
+  }
+  CardHarness h;
+  auto& rec = test::ConnectRecorded(h);
+  auto& d = h.ReadyToPay(rec);
+  for (const char* typed : {"-5", "+5", "1e3", "12.505", "12.", ".5", "0", "0.00", "1 2"}) {
+    h.prompt.messages.clear();
+    d.amount()->setText(typed);
+    d.pay();
+    ASSERT_EQ(h.prompt.messages.size(), 1) << typed;
+    if (std::string(typed) != "1 2")  // not a number at all: the written message
+      EXPECT_TRUE(h.prompt.messages[0].startsWith("Сумма оплаты")) << typed;
+    else
+      EXPECT_EQ(h.prompt.messages[0], "Ошибочный тип оплаты");
+    EXPECT_TRUE(rec.requests.empty()) << typed;
+  }
+  EXPECT_EQ(h.terminal.LastAmount(), "");
+}
+
+TEST(FiscalReceiptCard, noOpenReceiptOrAnAmountOverItsTotalChargesNoCard) {
+  {
+    CardHarness h;
+    auto& rec = test::ConnectRecorded(h);
+    h.state.terminalPort = QString::fromStdString(h.pty.Path());
+    auto& d = h.Dialog();
+    d.paymentType()->setCurrentIndex(1);
+    d.amount()->setText("12.50");
+    d.pay();
+    EXPECT_EQ(rec.requests, Requests{kAskState});
+    EXPECT_EQ(
+        h.prompt.messages,
+        QStringList{"Нет открытого фискального чека. Оплата банковской картой не выполнена."});
+    EXPECT_EQ(h.terminal.LastAmount(), "");
+  }
+  CardHarness h;
+  auto& rec = test::ConnectRecorded(h);
+  auto& d = h.ReadyToPay(rec);
+  d.amount()->setText("12.51");
+  d.pay();
+  EXPECT_EQ(rec.requests, (Requests{kAskState, kAskTotal}));
+  EXPECT_EQ(h.prompt.messages, QStringList{"Сумма оплаты 12.51 больше суммы по чеку 12.50. "
+                                           "Оплата банковской картой не выполнена."});
+  EXPECT_EQ(h.terminal.LastAmount(), "");
+  EXPECT_EQ(d.receiptSum()->text(), "12.50");
+  // Paid in full already (cash): nothing left for a card.
+  d.paymentType()->setCurrentIndex(0);
+  d.pay();
+  d.paymentType()->setCurrentIndex(1);
+  d.amount()->setText("1.00");
+  rec.requests.clear();
+  h.prompt.messages.clear();
+  d.pay();
+  EXPECT_EQ(rec.requests, Requests{kAskState});
+  EXPECT_EQ(h.prompt.messages,
+            QStringList{"Чек уже оплачен. Оплата банковской картой не выполнена."});
+  EXPECT_EQ(h.terminal.LastAmount(), "");
+}
+
+TEST(FiscalReceiptCard, aRefusedCardPaymentIsReportedLastAndKeepsTheTransactionToFinishWith) {
+  CardHarness h;
+  auto& rec = test::ConnectRecorded(h);
+  auto& d = h.ReadyToPay(rec);
+  d.paymentType()->setCurrentIndex(0);
+  d.amount()->setText("5.00");
+  d.pay();  // cash first: 7.50 left, less than the card's 12.50
+  d.paymentType()->setCurrentIndex(1);
+  d.amount()->setText("12.50");
+  rec.requests.clear();
+  h.prompt.messages.clear();
+  d.pay();
+  EXPECT_EQ(h.terminal.Payments(), 1);
+  EXPECT_EQ(Codes(rec.requests),
+            (std::vector<int>{0x80, 0x6D, 0x61, 0x61, 0x61, 0x78, 0x61, 0x61, 0x61, 0x61}));
+  EXPECT_EQ(d.errorCode()->text(), "0A0B");
+  ASSERT_NE(h.state.lastReply, nullptr);
+  EXPECT_EQ(h.state.lastReply->commandCode, 0x78);
+  EXPECT_EQ(std::string(h.state.lastReply->errorCode.View()), "0A0B");
+  EXPECT_TRUE(d.statusButton()->isEnabled());
+  EXPECT_EQ(d.transaction()->text(), "RRN000000000001");
+  ASSERT_EQ(h.prompt.messages.size(), 3) << h.prompt.messages.join("|").toStdString();
+  EXPECT_EQ(h.prompt.messages[1], "Ошибка оплаты чека банковской картой");
+  EXPECT_TRUE(h.prompt.messages[2].contains("RRN000000000001"));
+  EXPECT_TRUE(h.prompt.messages[2].contains("Использовать указанный идентификатор транзакций"));
+  // The engineer finishes it with the terminal's identifier, for what is left.
+  d.useTransaction()->setChecked(true);
+  d.amount()->setText("7.5");
+  rec.requests.clear();
+  h.prompt.messages.clear();
+  d.pay();
+  EXPECT_EQ(rec.requests, (Requests{Req(0x78, "731942;1;7.50;RRN000000000001;")}));
+  EXPECT_EQ(h.prompt.messages, QStringList{"Внимание! Банковский терминал!"});
+  EXPECT_EQ(h.terminal.Payments(), 1);
+  EXPECT_EQ(h.Reg().state.document, emu::Document::kCompleted);
+}
+
+TEST(FiscalReceiptWindow, tabbingIntoTheGoodsListKeepsTheGoodsLine) {
+  ReceiptHarness h;
+  auto& d = h.Dialog();
+  QApplication::setActiveWindow(&d);
+  d.goodsLine()->setText("101;Хліб;11.00;0;1;");  // edited by hand
+  d.goods()->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(d.goodsLine()->text(), "101;Хліб;11.00;0;1;");
+  d.goods()->setCurrentRow(1);  // moving in the list still picks
+  EXPECT_EQ(d.goodsLine()->text(), "202;Молоко;30.00;1;2;");
+}
+
+TEST(FiscalReceiptCard, aDeclinedCardSendsNothingMoreToTheRegistrarAndSaysSo) {
+  emu::TerminalFaults f;
+  f.decline = 1;
+  CardHarness h(f);
+  auto& rec = test::ConnectRecorded(h);
+  auto& d = h.ReadyToPay(rec);
+  d.pay();
+  EXPECT_EQ(rec.requests, (Requests{kAskState, kAskTotal}));
+  EXPECT_EQ(h.prompt.messages, (QStringList{"Внимание! Банковский терминал!",
+                                            "Ошибка оплаты банковской картой!\n"
+                                            "Терминал отклонил оплату, код ответа 05."}));
+  EXPECT_EQ(h.terminal.LastAmount(), "1250");
+  EXPECT_EQ(h.terminal.Payments(), 0);
+  EXPECT_TRUE(d.transaction()->text().isEmpty());
+  EXPECT_EQ(h.Reg().state.document, emu::Document::kSaleDone);
+}
+
+TEST(FiscalReceiptCard, aSlowTerminalIsWaitedForMessageByMessage) {
+  emu::TerminalFaults f;
+  f.delayMs = 300;  // each message within the 500 ms wait, both together not
+  CardHarness h(f);
+  auto& rec = test::ConnectRecorded(h);
+  auto& d = h.ReadyToPay(rec);
+  d.noCardLines()->setChecked(true);
+  d.pay();
+  EXPECT_EQ(h.prompt.messages, QStringList{"Внимание! Банковский терминал!"});
+  ASSERT_FALSE(rec.requests.empty());
+  EXPECT_EQ(rec.requests.back(), Req(0x78, "731942;1;12.50;RRN000000000001;"));
+  EXPECT_EQ(h.Reg().state.document, emu::Document::kCompleted);
 }

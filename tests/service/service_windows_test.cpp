@@ -22,6 +22,7 @@
 #include "logo_dialog.h"
 #include "maintenance_dialog.h"
 #include "memory_firmware.h"
+#include "memory_transport.h"
 #include "service_counters_dialog.h"
 #include "wire_recorder.h"
 
@@ -226,13 +227,20 @@ TEST(ServiceCounters, usbStorageModeLeavesTheProgramDisconnectedAndClosesTheWind
 
 namespace {
 
+// Writes `path` as a BMP3 file made by ImageMagick's convert from `args`;
+// empty when convert failed.
+QString Convert(const QString& path, QStringList args) {
+  args << "BMP3:" + path;
+  return QProcess::execute("convert", args) == 0 ? path : QString();
+}
+
 // A 20 x 5 picture: a light grey block at the top left, plus what `extra`
-// draws, made by ImageMagick at the asked depth.
+// draws, at the asked depth.
 QString MakeBmp(const QString& path, const QStringList& extra, const QString& type) {
-  QStringList args{"-size", "20x5", "xc:white", "-fill", "#D3D3D3", "-draw", "rectangle 0,0 3,1"};
-  args << extra << "-type" << type << "BMP3:" + path;
-  if (QProcess::execute("convert", args) != 0) return {};
-  return path;
+  return Convert(
+      path,
+      QStringList{"-size", "20x5", "xc:white", "-fill", "#D3D3D3", "-draw", "rectangle 0,0 3,1"}
+          << extra << "-type" << type);
 }
 
 void ExpectLogo(const emu::LogoState& s, const std::set<std::pair<int, int>>& black) {
@@ -340,7 +348,132 @@ TEST(Logo, theUploadAreaIsCutAndARefusedLineStopsTheUpload) {
   h.prompt.file = junk.fileName();
   d.open();
   ASSERT_EQ(h.prompt.messages.size(), 1);
-  EXPECT_EQ(d.pictureWidth()->text(), "20");
+  // ... and the picture loaded before is gone: nothing left to program.
+  EXPECT_TRUE(d.pictureWidth()->text().isEmpty());
+  EXPECT_FALSE(d.programButton()->isEnabled());
+}
+
+namespace {
+
+QByteArray Cut(const QByteArray& bytes, int drop) {
+  return bytes.left(bytes.size() - drop);
+}
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  f.open(QIODevice::WriteOnly);
+  f.write(bytes);
+  return path;
+}
+
+// A picture of `size` pixels with a black dot at 1,0.
+QString MakePicture(const QString& path, const QString& size, const QStringList& options = {}) {
+  return Convert(
+      path,
+      QStringList{"-size", size, "xc:white", "-fill", "black", "-draw", "point 1,0"} << options);
+}
+
+}  // namespace
+
+TEST(Logo, aCutOrBrokenBmpIsRefusedByNameAndClearsTheLoadedPicture) {
+  ServiceHarness h;
+  auto& rec = test::ConnectRecorded(h);
+  auto& d = h.Window<service::LogoDialog>();
+  d.show();
+  const QString plain = MakeBmp(h.File("plain.bmp"), {}, "TrueColor");
+  const QString rle =
+      MakePicture(h.File("rle.bmp"), "20x5",
+                  {"-fill", "red", "-draw", "point 10,3", "-type", "Palette", "-compress", "RLE"});
+  ASSERT_FALSE(plain.isEmpty() || rle.isEmpty()) << "ImageMagick convert failed";
+  QByteArray broken = Slurp(rle);
+  const int body = broken.size() - 30;  // the run-length body is the last 30 bytes
+  ASSERT_EQ(broken.at(body), '\x14');   // a run of the whole first row
+  broken[body] = '\x15';
+  struct Case {
+    QString path, message;
+  };
+  const QString damaged = " поврежден: ";
+  const Case cases[] = {
+      {WriteFile(h.File("cut.bmp"), Cut(Slurp(plain), 10)),
+       "данных рисунка в нём меньше, чем указано в его заголовке. Рисунок не загружен!"},
+      {WriteFile(h.File("cut-rle.bmp"), Cut(Slurp(rle), 6)),
+       "данных рисунка в нём меньше, чем указано в его заголовке. Рисунок не загружен!"},
+      {WriteFile(h.File("broken-rle.bmp"), broken),
+       "сжатые данные рисунка выходят за его края. Рисунок не загружен!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    h.prompt.file = rle;  // a whole run-length picture loads
+    h.prompt.messages.clear();
+    d.open();
+    EXPECT_TRUE(h.prompt.messages.isEmpty());
+    EXPECT_EQ(d.pictureWidth()->text(), "20");
+    EXPECT_TRUE(d.programButton()->isEnabled());
+    h.prompt.file = c.path;
+    d.open();
+    EXPECT_EQ(h.prompt.messages, QStringList{"Файл " + c.path + damaged + c.message});
+    EXPECT_TRUE(d.pictureWidth()->text().isEmpty());
+    EXPECT_TRUE(d.uploadWidth()->text().isEmpty());
+    EXPECT_FALSE(d.programButton()->isEnabled());
+    rec.requests.clear();
+    d.program();
+    EXPECT_TRUE(rec.requests.empty());
+  }
+}
+
+TEST(Logo, aSizeTheRegistrarRefusesIsReportedNotSuccess) {
+  ServiceHarness h;
+  auto& d = h.Window<service::LogoDialog>();
+  h.prompt.file = MakePicture(h.File("wide.bmp"), "400x1");
+  ASSERT_FALSE(h.prompt.file.isEmpty()) << "ImageMagick convert failed";
+  // Shown before the connect: the registrar's maximum stays unknown.
+  d.show();
+  auto& rec = test::ConnectRecorded(h);
+  d.open();
+  EXPECT_EQ(d.uploadWidth()->text(), "0");
+  d.uploadWidth()->setText("400");
+  d.uploadHeight()->setText("1");
+  d.program();
+  ASSERT_EQ(rec.requests.size(), 4u);  // 50 bytes: three lines, then 31h
+  EXPECT_EQ(rec.requests[3], Req(0x31, "731942;400;1;"));
+  ASSERT_EQ(h.prompt.messages.size(), 1);
+  EXPECT_TRUE(h.prompt.messages[0].startsWith("Ошибка записи логотипа:\n  "))
+      << h.prompt.messages[0].toStdString();
+  EXPECT_EQ(h.Emu().logoWidth, 0);
+
+  // With the maximum known, a width over it is refused before any line.
+  d.activate();
+  EXPECT_EQ(d.maxWidth()->text(), "384");
+  rec.requests.clear();
+  h.prompt.messages.clear();
+  d.uploadWidth()->setText("385");
+  d.program();
+  EXPECT_TRUE(rec.requests.empty());
+  ASSERT_EQ(h.prompt.messages.size(), 1);
+  EXPECT_TRUE(h.prompt.messages[0].startsWith("В поле \"Размер для загрузки (по X):\""));
+  d.uploadWidth()->setText("384");
+  h.prompt.messages.clear();
+  d.program();
+  EXPECT_EQ(h.prompt.messages, QStringList{"Успешно!"});
+  EXPECT_EQ(h.Emu().logoWidth, 384);
+}
+
+TEST(Logo, aDiagnosticReplyWithoutTheSizeFieldsSaysTheDataAreWrong) {
+  ServiceHarness h;
+  test::ConnectRecorded(h);
+  auto& d = h.Window<service::LogoDialog>();
+  d.show();
+  EXPECT_EQ(d.maxWidth()->text(), "384");
+  // The same registrar, now answering 80h with three fields only.
+  h.driver.CloseSerialLink();
+  h.driver.AttachSerialLink(
+      std::make_unique<link::MemoryTransport>([](const std::vector<uint8_t>& request) {
+        return test::Reply(test::SeqOf(request), 0x80, "MODEL;1.00;01.01.2026;");
+      }));
+  d.activate();
+  EXPECT_EQ(h.prompt.messages, QStringList{"Информация переданная регистратором неверна."});
+  EXPECT_TRUE(d.maxWidth()->text().isEmpty());
+  EXPECT_TRUE(d.maxHeight()->text().isEmpty());
 }
 
 // --- fiscal memory ----------------------------------------------------------------
