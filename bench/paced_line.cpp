@@ -88,11 +88,12 @@ void PrintFigures(const std::string& what, const WireFigures& f) {
   std::printf("%-34s %9.2f s  wire %9.2f s (%zu bytes at %d baud)  ratio %.3f  load %.2f%s\n",
               what.c_str(), f.seconds, f.WireSeconds(), f.bytes, f.baud > 0 ? f.baud : kLineBaud,
               f.Ratio(), load[0], f.ok ? "" : "  FAILED");
-  std::printf(
-      "%-34s %zu exchanges, each over its wire time by %lld us (median), %lld us (99th "
-      "hundredth); between exchanges %.2f s\n",
-      "", f.exchanges, static_cast<long long>(f.overMedian.count()),
-      static_cast<long long>(f.overP99.count()), f.seconds - f.inExchanges);
+  if (f.baud > 0)  // nothing is over the wire when nothing is paced
+    std::printf(
+        "%-34s %zu exchanges, each over its wire time by %lld us (median), %lld us (99th "
+        "hundredth); between exchanges %.2f s\n",
+        "", f.exchanges, static_cast<long long>(f.overMedian.count()),
+        static_cast<long long>(f.overP99.count()), f.seconds - f.inExchanges);
   std::fflush(stdout);
 }
 

@@ -39,13 +39,9 @@ constexpr int kScriptLines = 1000;
 
 bool UploadArticles(bench::PacedLine& line, const std::vector<std::string>& lines) {
   link::Driver& d = line.Driver();
-  size_t refused = 0;
-  const sales::UploadOutcome out = sales::UploadArticles(lines, [&](std::string_view l) {
-    const link::ReplyRecord& r = link::AddArticleLine(d, kPassword, l);
-    if (!link::OutcomeOf(r).ok()) ++refused;
-    return &r;
-  });
-  return out.sent == lines.size() && refused == 0;
+  const sales::UploadOutcome out = sales::UploadArticles(
+      lines, [&](std::string_view l) { return &link::AddArticleLine(d, kPassword, l); });
+  return out.sent == lines.size() && out.allStored();
 }
 
 bool ReadFlash(bench::PacedLine& line, const std::filesystem::path& file) {
