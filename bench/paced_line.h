@@ -67,6 +67,8 @@ class PacedLine {
   // The driver's observers: the exchange times first; a run may add its own.
   link::ExchangeObservers& Observers() { return observers_; }
   ExchangeTimes& Times() { return times_; }
+  // The program's end of the line itself, for a client without the driver.
+  link::Transport& Port() { return *link_; }
   int Baud() const { return baud_; }
   size_t BytesCrossed() const { return link_->Crossed(); }
 

@@ -2,11 +2,14 @@
 // each timed beside the wire time of the bytes it moved (10 bits a byte,
 // requests and replies): what the program costs over the line itself.
 //
-//   wire_bench [--baud N] [articles] [flash-read] [flash-write] [firmware] [logo] [script]
+//   wire_bench [--baud N] [articles] [flash-read] [flash-write] [firmware] [logo] [script] [bare]
 //
 // Without names it runs them all (about 13 minutes at 115200 baud, most of
-// it the fiscal memory). Exits 1 when a run failed.
+// it the fiscal memory). "bare" is the floor of the set-up itself: requests
+// written and replies read with no driver in between. Exits 1 when a run
+// failed.
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +24,7 @@
 #include "firmware_read.h"
 #include "flash_transfer.h"
 #include "formatters.h"
+#include "frame.h"
 #include "logo_stream.h"
 #include "outcome.h"
 #include "paced_line.h"
@@ -36,6 +40,7 @@ constexpr const char* kPassword = "731942";
 constexpr uint64_t kFlashBytes = uint64_t{1} << 20;
 constexpr int kLogoWidth = 384, kLogoHeight = 96;
 constexpr int kScriptLines = 1000;
+constexpr int kBareExchanges = 1000;
 
 bool UploadArticles(bench::PacedLine& line, const std::vector<std::string>& lines) {
   link::Driver& d = line.Driver();
@@ -113,6 +118,29 @@ bool RunScript(bench::PacedLine& line, const std::filesystem::path& file) {
   return ended && count.failures == 0;
 }
 
+// 1,000 21h requests written straight to the line, each reply read to its
+// ETX, each exchange reported to the line's exchange times as the driver
+// would report it.
+bool BareExchanges(bench::PacedLine& line) {
+  link::Transport& port = line.Port();
+  for (int i = 0; i < kBareExchanges; ++i) {
+    uint8_t frame[link::kMaxRequestFrame];
+    const size_t n =
+        link::BuildRequestFrame(static_cast<uint8_t>(0x20 + i % 0x5F), 0x21, "731942;", frame);
+    const auto start = std::chrono::steady_clock::now();
+    if (!port.Write(frame, n)) return false;
+    std::string reply;
+    for (uint8_t b = 0; b != link::kEtx; reply += static_cast<char>(b))
+      if (port.ReadByte(b) != link::ReadResult::kByte) return false;
+    link::ExchangeReport r;
+    r.request = std::string_view(reinterpret_cast<const char*>(frame), n);
+    r.reply = reply;
+    r.duration = std::chrono::steady_clock::now() - start;
+    line.Times().ExchangeFinished(r);
+  }
+  return true;
+}
+
 struct Job {
   const char* name;
   const char* caption;
@@ -160,6 +188,8 @@ std::vector<Job> Jobs() {
       {"logo", "logo 384 x 96 (29h, 31h)", [](int baud) { return OnFreshLine(baud, UploadLogo); }},
       {"script", "script of 1,000 command lines",
        [](int baud) { return WithFile(baud, "script.txt", ScriptText(), RunScript); }},
+      {"bare", "1,000 exchanges with no driver (21h)",
+       [](int baud) { return OnFreshLine(baud, BareExchanges); }},
   };
 }
 
