@@ -10,14 +10,18 @@ int FieldNumber(const link::ReplyRecord& r, int n) {
   return link::ParseLeadingInt(r.Field(n - 1));
 }
 
+QString ResultField(const link::ReplyRecord& r, int n) {
+  return n >= 1 && n <= r.fieldCount ? FromWire(r.Field(n - 1)) : QString();
+}
+
 int PaymentTypesFrom(const link::ReplyRecord& r) {
   const int n = FieldNumber(r, 11);
   return n != 0 ? n : 10;
 }
 
 QString ModelStatusLine(const link::ReplyRecord& r) {
-  return "   Модель:" + FromWire(r.Field(0)) + ",    Версия:" + FromWire(r.Field(1)) + ",     " +
-         FromWire(r.Field(2)) + ".";
+  return "   Модель:" + ResultField(r, 1) + ",    Версия:" + ResultField(r, 2) + ",     " +
+         ResultField(r, 3) + ".";
 }
 
 }  // namespace tesmar::app

@@ -23,6 +23,9 @@ struct AppContext {
 
 // Reply field `n` (numbered from 1) as a decimal number; 0 when not a number.
 int FieldNumber(const link::ReplyRecord& r, int n);
+// Reply field `n` (numbered from 1) as text; empty when the reply has fewer
+// fields (the record's further fields belong to older replies).
+QString ResultField(const link::ReplyRecord& r, int n);
 // PaymentTypeCount from reply field 11 of 80h: 10 when it reads as 0.
 int PaymentTypesFrom(const link::ReplyRecord& r);
 // "   Модель:" + field 1 + ",    Версия:" + field 2 + ",     " + field 3 + "."

@@ -65,6 +65,12 @@ bool CommandPath::judgeDirect(const link::ReplyRecord& r, const QString& timeout
   return false;
 }
 
+bool CommandPath::requireFields(const link::ReplyRecord& r, int count) {
+  if (r.fieldCount >= count) return true;
+  ctx_.prompt.showMessage(kWrongReplyData);
+  return false;
+}
+
 // A transaction the driver ended itself (its time bound) comes with the
 // driver's own explanation, shown instead of the step's.
 bool CommandPath::showDriverMessage(const link::ReplyRecord& r) {

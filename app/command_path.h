@@ -24,6 +24,11 @@ namespace tesmar::app {
 // "Пароль:" field starts with.
 inline constexpr const char* kDefaultPassword = "731942";
 
+// A reply the registrar accepted whose data the window cannot read (fewer
+// result fields than it reads, or a field out of its form).
+inline constexpr const char* kWrongReplyData =
+    "Информация переданная регистратором неверна. Чтение данных остановлено.";
+
 // What became of one command.
 struct Sent {
   const link::ReplyRecord* reply = nullptr;  // nullptr: nothing went out
@@ -90,6 +95,10 @@ class CommandPath {
                     const QString& timeoutText = {});
   bool judgeDirect(const link::ReplyRecord& r, const QString& timeoutText,
                    const QString& errorText);
+  // Whether an accepted reply carries the `count` result fields a window
+  // reads; when it does not, says the data are wrong (kWrongReplyData), so
+  // that no field of an older reply is shown as this one's.
+  bool requireFields(const link::ReplyRecord& r, int count);
 
   AppContext& context() { return ctx_; }
 

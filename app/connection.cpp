@@ -122,7 +122,7 @@ void MainWindow::identify(const link::ReplyRecord& r, bool serial) {
   }
   s.taxGroupCount = FieldNumber(r, 10);
   s.paymentTypeCount = PaymentTypesFrom(r);
-  s.model = FromWire(r.Field(0));
+  s.model = ResultField(r, 1);
   s.tapeWidthChoice = TapeWidthFor(s.model);
   s.tapeWidth = s.tapeWidthChoice.width;
   s.modemModel = IsModemModel(s.model);
@@ -134,7 +134,7 @@ void MainWindow::identify(const link::ReplyRecord& r, bool serial) {
   setStatus(line);
   saveConnectedPort();
   s.connected = true;
-  const QString reported = FromWire(r.Field(1));
+  const QString reported = ResultField(r, 2);
   s.firmwareVersion =
       serial ? FirmwareVersionFor(s.forcedVersion, reported, s.firmwareVersion) : reported;
   refreshItems();  // the model rules of the menu items (WiFi, FKP, modem)

@@ -30,7 +30,9 @@ const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR]
   --demo          start a registrar in software (the emulator) and list its
                   port first, so that "Подключить" connects to it at once
                   and a bank terminal in software, offered as the terminal port
-  --model TEXT    the demo registrar's model text (default "Tesmar EMU-01")
+  --model TEXT    the demo registrar's model text (default "Tesmar EMU-01"):
+                  its tape width, and for a model tesmar-emu --help lists,
+                  its firmware and counts
   --config DIR    folder of tsinit.ini (default: the current folder)
   -h, --help      print this help and exit
   --version       print the program's version and exit
@@ -51,6 +53,7 @@ struct Demo {
   static emu::RegistrarOptions Options(const std::string& model) {
     emu::RegistrarOptions o;
     if (!model.empty()) o.model = model;
+    emu::TakeModelDefaults(o, {});  // a model of the table: its firmware and counts
     return o;
   }
 };
@@ -110,6 +113,9 @@ int main(int argc, char** argv) {
   app::AppState state;
   state.configPath = QDir(configDir).filePath("tsinit.ini");
   link::Driver driver;
+  // Every start counts from 0 again, and another program may have spoken
+  // last: the first command on a link waits for an answered read (21h).
+  driver.SetSequenceGuard(true);
   app::QtPrompt prompt;
   app::AppContext ctx{state, driver, prompt, link::RealSleeper()};
   link::TPortControl ports;

@@ -221,6 +221,12 @@ QDialog* MainWindow::windowFor(const QString& caption) const {
   return nullptr;
 }
 
+QList<QDialog*> MainWindow::windows() const {
+  QList<QDialog*> all;
+  for (const Entry& e : windows_) all << e.window;
+  return all;
+}
+
 void MainWindow::openItem(const QString& caption) {
   // Chosen at the moment of the click: the state may have changed since.
   QDialog* w = windowFor(caption);

@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow {
   // The window behind `caption` that a click would open now (nullptr when
   // none may open), and the first window of type T.
   QDialog* windowFor(const QString& caption) const;
+  // Every window made from the tables, whatever their rules say now.
+  QList<QDialog*> windows() const;
   template <class T>
   T* find() const {
     for (const Entry& e : windows_)

@@ -1,56 +1,43 @@
 #include "model_rules.h"
 
-#include <QStringList>
+#include "registrar_models.h"
 
 namespace tesmar::app {
 
+namespace {
+
+link::ModelOptions Options(const QString& model) {
+  return link::OptionsForModel(model.toStdString());
+}
+
+}  // namespace
+
 bool IsModemModel(const QString& m) {
-  return m.contains("3141") || (m.contains("CMP-10") && !m.contains("CMP-10M"));
+  return Options(m).modem;
 }
 
 bool IsFkpModel(const QString& m) {
-  return m.contains("FKP");
+  return Options(m).fkp;
 }
 
 bool HasWifi(const QString& m) {
-  return m.contains("101");
+  return Options(m).wifi;
 }
 
 TapeWidthChoice TapeWidthFor(const QString& m) {
-  TapeWidthChoice c;  // an edit field showing 40
-  // A later rule overrides an earlier one.
-  if (m.contains("3141")) c.width = 38;
-  if (m.contains("CMP-10")) c.width = 32;
-  if (m.contains("260")) c.width = 40;
-  if (m.contains("3530")) c.width = 36;
-  if (m.contains("101")) c.width = 32;
-  // Then the first of these that matches.
-  auto list = [&c](int a, int b) {
-    c.listShown = true;
-    c.listItems = {a, b};
-    c.width = a;
-  };
-  if (m.contains("MP-01"))
-    c.width = 32;
-  else if (m.contains("7179"))
-    list(42, 44);
-  else if (m.contains("510"))
-    list(42, 48);
-  else if (m.contains("Datecs FP-T88") || m.contains("Datecs FP-320"))
-    list(40, 42);
+  const link::ModelOptions o = Options(m);
+  TapeWidthChoice c;
+  c.width = o.tapeWidth;
+  c.listShown = !o.tapeWidthChoices.empty();
+  c.listItems = QList<int>(o.tapeWidthChoices.begin(), o.tapeWidthChoices.end());
   return c;
 }
 
 RegistrarParamOptions RegistrarOptionsFor(const QString& m, RegistrarParamOptions o) {
-  if (m == "Datecs CMP-10") o.smallFontControlVisible = true;
-  static const QStringList k57 = {"Datecs FP-T1",  "Datecs FP-T88",  "Datecs FP-510",
-                                  "Datecs FP-320", "Datecs FP-7197", "CMP-10M"};
-  if (k57.contains(m)) {
-    o.smallFontControlVisible = false;
-    o.paper57Visible = true;
-  } else {
-    o.paper57Visible = false;
-  }
+  const link::ModelOptions model = Options(m);
+  if (model.controlTapeSmallFont) o.smallFontControlVisible = true;
+  if (model.paper57) o.smallFontControlVisible = false;
+  o.paper57Visible = model.paper57;
   return o;
 }
 

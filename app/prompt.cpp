@@ -6,8 +6,9 @@
 
 namespace tesmar::app {
 
-void QtPrompt::showMessage(const QString& text) {
-  QMessageBox::information(parent_, QApplication::applicationDisplayName(), text);
+void QtPrompt::showMessage(const QString& text, const QString& title) {
+  QMessageBox::information(parent_,
+                           title.isEmpty() ? QApplication::applicationDisplayName() : title, text);
 }
 
 bool QtPrompt::askYesNo(const QString& title, const QString& text) {

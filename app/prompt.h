@@ -12,8 +12,9 @@ namespace tesmar::app {
 class Prompt {
  public:
   virtual ~Prompt() = default;
-  // A modal message with one OK button.
-  virtual void showMessage(const QString& text) = 0;
+  // A modal message with one OK button, under `title` (the program's name
+  // when empty).
+  virtual void showMessage(const QString& text, const QString& title = QString()) = 0;
   // True for Yes.
   virtual bool askYesNo(const QString& title, const QString& text) = 0;
   // True for OK.
@@ -28,7 +29,7 @@ class QtPrompt : public Prompt {
  public:
   explicit QtPrompt(QWidget* parent = nullptr) : parent_(parent) {}
   void setParent(QWidget* parent) { parent_ = parent; }
-  void showMessage(const QString& text) override;
+  void showMessage(const QString& text, const QString& title = QString()) override;
   bool askYesNo(const QString& title, const QString& text) override;
   bool askOkCancel(const QString& title, const QString& text) override;
   QString openFileName(const QString& title, const QString& filter) override;

@@ -80,7 +80,7 @@ void ResourcesStatusDialog::makeReport() {
                                  [&](link::Driver& d) -> auto& {
                                    return link::ReadResources(d, password);
                                  });
-  if (!sent) return;
+  if (!sent || !path.requireFields(*sent.reply, 12)) return;
   const link::ReplyRecord& r = *sent.reply;
   for (int i = 0; i < 6; ++i) permissions_[i]->setChecked(FieldNumber(r, i + 1) == 1);
   for (int i = 0; i < 6; ++i) values_[i]->setText(FromWire(r.Field(6 + i)));

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ini_profile.h"
+
 namespace tesmar::cli {
 
 struct Options {
@@ -21,6 +23,11 @@ std::string ParseOptions(int argc, char** argv, Options& o);
 
 // Two hexadecimal digits, nothing else; -1 otherwise.
 int ParseCommandCode(const std::string& text);
+
+// The speed -b gives, else "Communication"/"Speed" of `ini` (9600 when the
+// key is absent), in `baud`; or what is wrong with the configured one,
+// naming the file and the key. Empty when it can be used.
+std::string LineSpeed(int optionBaud, const link::IniProfile& ini, int& baud);
 
 // The parameter string as typed (UTF-8) in Windows-1251 for the wire, in
 // `wire`; or what is wrong with it (text that cannot be converted, or longer

@@ -1,9 +1,13 @@
 // tesmar-cli: the driver without windows, for automation and service scripts.
 #include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "cli_options.h"
 #include "cli_script_host.h"
+#include "conform.h"
 #include "driver.h"
 #include "driver_settings.h"
 #include "encoding.h"
@@ -64,7 +68,12 @@ bool ConnectSerial(const cli::Options& o, const link::IniProfile& ini, link::Dri
     status = kBadUsage;
     return false;
   }
-  const int baud = o.baud ? o.baud : ini.GetInt("Communication", "Speed", 9600);
+  int baud = 0;
+  if (const std::string problem = cli::LineSpeed(o.baud, ini, baud); !problem.empty()) {
+    std::fprintf(stderr, "tesmar-cli: %s\n", problem.c_str());
+    status = kBadUsage;
+    return false;
+  }
   std::string error;
   auto serial = link::SerialPort::Open(port, baud, &error);
   if (!serial) {
@@ -80,10 +89,12 @@ bool ConnectSerial(const cli::Options& o, const link::IniProfile& ini, link::Dri
 }
 
 // Opens the link the options name, with the settings a connect reads;
-// false (after saying why) when it cannot.
+// false (after saying why) when it cannot. Whoever talked to the registrar
+// last is not known: the first command waits for an answered read.
 bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver,
              int& status) {
   link::ApplyDriverSettings(link::ReadDriverSettings(ini), driver);
+  driver.SetSequenceGuard(true);
   return o.usb ? ConnectUsb(driver, status) : ConnectSerial(o, ini, driver, status);
 }
 
@@ -94,65 +105,88 @@ void Disconnect(const cli::Options& o, link::Driver& driver) {
     driver.CloseSerialLink();
 }
 
+// Opens the link the options name, keeps the sequence counter, runs `work`
+// with the driver and the tsinit.ini read, and closes the link again; the
+// status of a connect that failed otherwise.
+template <class Work>
+int WithRegistrar(const cli::Options& o, Work work) {
+  const link::IniProfile ini(o.configDir + "/tsinit.ini");
+  link::Driver driver;
+  int status = 0;
+  if (!Connect(o, ini, driver, status)) return status;
+  cli::SequenceStore sequence(o.configDir + "/" + cli::kSequenceFileName, driver);
+  sequence.Begin();
+  status = work(driver, ini);
+  Disconnect(o, driver);
+  return status;
+}
+
 int Send(const cli::Options& o) {
   std::string params;
   if (o.args.size() > 1) {
     const std::string problem = cli::WireParameters(o.args[1], params);
     if (!problem.empty()) return Usage(problem);
   }
-  const link::IniProfile ini(o.configDir + "/tsinit.ini");
-  link::Driver driver;
-  int status = 0;
-  if (!Connect(o, ini, driver, status)) return status;
-  cli::SequenceStore sequence(o.configDir + "/" + cli::kSequenceFileName, driver);
-  sequence.Begin();
-
-  const link::ReplyRecord& r = driver.ExecuteCommand(cli::ParseCommandCode(o.args[0]), params);
-  if (!driver.Message().empty()) std::fprintf(stderr, "tesmar-cli: %s\n", driver.Message().c_str());
-  std::fputs((o.json ? cli::ReplyAsJson(r) + "\n" : cli::ReplyAsText(r)).c_str(), stdout);
-  status = cli::ExitStatusFor(link::OutcomeOf(r));
-  Disconnect(o, driver);
-  return status;
+  return WithRegistrar(o, [&](link::Driver& driver, const link::IniProfile&) {
+    const link::ReplyRecord& r = driver.ExecuteCommand(cli::ParseCommandCode(o.args[0]), params);
+    if (!driver.Message().empty())
+      std::fprintf(stderr, "tesmar-cli: %s\n", driver.Message().c_str());
+    std::fputs((o.json ? cli::ReplyAsJson(r) + "\n" : cli::ReplyAsText(r)).c_str(), stdout);
+    return cli::ExitStatusFor(link::OutcomeOf(r));
+  });
 }
 
 int RunScript(const cli::Options& o) {
   const std::string problem = cli::ScriptFileProblem(o.args[0]);
   if (!problem.empty()) return Usage(problem);
-  const link::IniProfile ini(o.configDir + "/tsinit.ini");
-  link::Driver driver;
-  int status = 0;
-  if (!Connect(o, ini, driver, status)) return status;
-  cli::SequenceStore sequence(o.configDir + "/" + cli::kSequenceFileName, driver);
-  sequence.Begin();
-
-  cli::CliScriptHost host(driver, PortOf(o, ini));
-  cli::InterruptibleSleeper sleeper;
-  script::ScriptRunner runner(driver, host, sleeper);
-  host.StopOnSignal(&runner);
-  cli::InstallStopHandler();
-  const script::Outcome outcome = runner.Run(o.args[0]);
-  Disconnect(o, driver);  // the session log gets its end line whatever ended the run
+  long linesRead = 0;
+  // The link is closed before a stop is reported, so the session log gets
+  // its end line whatever ended the run.
+  const int status = WithRegistrar(o, [&](link::Driver& driver, const link::IniProfile& ini) {
+    cli::CliScriptHost host(driver, PortOf(o, ini));
+    cli::InterruptibleSleeper sleeper;
+    script::ScriptRunner runner(driver, host, sleeper);
+    host.StopOnSignal(&runner);
+    cli::InstallStopHandler();
+    const script::Outcome outcome = runner.Run(o.args[0]);
+    linesRead = runner.LinesRead();
+    return cli::RunExitStatus(outcome, runner.LastCommandOutcome());
+  });
   if (const int signal = cli::PendingStopSignal(); signal != 0) {
     std::fprintf(stderr, "tesmar-cli: stopped by %s after line %ld of %s\n",
-                 cli::SignalName(signal).c_str(), runner.LinesRead(), o.args[0].c_str());
+                 cli::SignalName(signal).c_str(), linesRead, o.args[0].c_str());
     return 128 + signal;
   }
-  return outcome == script::Outcome::kEndOfFile ? 0 : 1;
+  return status;
 }
 
 int Transfer(const cli::Options& o) {
   cli::TransferArgs t;
   if (const std::string problem = cli::ParseTransferArgs(o.command, o.args, t); !problem.empty())
     return Usage(problem);
-  const link::IniProfile ini(o.configDir + "/tsinit.ini");
-  link::Driver driver;
-  int status = 0;
-  if (!Connect(o, ini, driver, status)) return status;
-  cli::SequenceStore sequence(o.configDir + "/" + cli::kSequenceFileName, driver);
-  sequence.Begin();
-  status = cli::RunTransfer(t, driver);
-  Disconnect(o, driver);
-  return status;
+  return WithRegistrar(o, [&](link::Driver& driver, const link::IniProfile&) {
+    return cli::RunTransfer(t, driver);
+  });
+}
+
+int Conform(const cli::Options& o) {
+  cli::ConformArgs a;
+  if (const std::string problem = cli::ParseConformArgs(o.args, a); !problem.empty())
+    return Usage(problem);
+  std::ifstream in(a.contract, std::ios::binary);
+  std::stringstream text;
+  if (in) text << in.rdbuf();
+  if (!in || in.bad()) return Usage("cannot read the contract " + a.contract);
+  std::vector<cli::ContractStep> steps;
+  if (std::string problem; !cli::ParseContract(text.str(), steps, problem))
+    return Usage(a.contract + ":" + problem);
+  return WithRegistrar(o, [&](link::Driver& driver, const link::IniProfile&) {
+    std::optional<cli::TapeFileReader> tape;
+    if (!a.tape.empty()) tape.emplace(a.tape);
+    const cli::ConformReport report = cli::RunContract(driver, steps, tape ? &*tape : nullptr);
+    std::fputs(cli::ReportText(report, a.contract).c_str(), stdout);
+    return cli::ConformExitStatus(report);
+  });
 }
 
 }  // namespace
@@ -172,5 +206,6 @@ int main(int argc, char** argv) {
   if (o.command == "ports") return ListPorts();
   if (o.command == "run") return RunScript(o);
   if (o.command == "flash" || o.command == "firmware") return Transfer(o);
+  if (o.command == "conform") return Conform(o);
   return Send(o);
 }

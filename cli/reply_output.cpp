@@ -50,6 +50,14 @@ int ExitStatusFor(const link::Outcome& outcome) {
   return kExitNoAnswer;
 }
 
+int RunExitStatus(script::Outcome run, link::OutcomeKind lastCommand) {
+  if (run == script::Outcome::kEndOfFile) return kExitOk;
+  // A command that may have run always ends the run at once: it is the failure.
+  if (run == script::Outcome::kFailed && link::Outcome{lastCommand}.mayHaveRun())
+    return kExitUnknown;
+  return 1;
+}
+
 std::string ReplyAsJson(const link::ReplyRecord& r) {
   char code[8], flags[16];
   std::snprintf(code, sizeof code, "%02X", r.commandCode & 0xFF);

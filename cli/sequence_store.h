@@ -1,11 +1,12 @@
-// tesmar-cli starts afresh for every command, but the registrar remembers
-// the last SEQ it answered: a request with that SEQ is taken for a resend
-// and answered from memory without running. So the counter lives on in the
-// config folder (tesmar-cli.seq, one decimal number), replaced whole (not
-// flushed to the disk each time: a transfer makes thousands of exchanges)
-// before the first exchange and after every one, always one ahead of the
-// last request sent: a run killed in the middle of an exchange still never
-// hands its SEQ to the next run.
+// tesmar-cli starts afresh for every command; its sequence counter lives on
+// in the config folder (tesmar-cli.seq, one decimal number), replaced whole
+// (not flushed to the disk each time: a transfer makes thousands of
+// exchanges) before the first exchange and after every one, always one
+// ahead of the last request sent, so that the runs of one folder count on
+// as one program would. That alone cannot keep a registrar from taking a
+// run's first command for a repeat of its last request (answered from
+// memory, not run): runs from other folders and other programs talk to it
+// too. The driver's sequence guard does that (see Driver::SetSequenceGuard).
 #pragma once
 
 #include <cstdint>

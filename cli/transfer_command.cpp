@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
 
 #include "driver_transfer_host.h"
 #include "firmware_read.h"
@@ -39,7 +40,47 @@ int Finish(const service::TransferOutcome& out, const CliHost& host) {
   if (!host.refusal.empty()) std::fprintf(stderr, "tesmar-cli: %s\n", host.refusal.c_str());
   if (!out.message.empty()) std::printf("%s\n", out.message.c_str());
   if (const int signal = PendingStopSignal(); signal != 0) return 128 + signal;
-  return out.ok ? 0 : 1;
+  return out.ok ? 0 : kExitTransferFailed;
+}
+
+int BadLimits(const std::string& text) {
+  std::fprintf(stderr, "tesmar-cli: %s\n", text.c_str());
+  return 64;
+}
+
+// The range typed, or for a write the one the file name carries; empty
+// with the exit status set when it is not usable.
+std::optional<service::FlashRange> RangeOf(const TransferArgs& t, int& status) {
+  std::string start = t.start, count = t.count;
+  if (t.action == "write" && (start.empty() || count.empty())) {
+    if (const auto named = service::RangeFromFileName(t.file)) {
+      if (!service::NamedRangeFitsFields(*named)) {
+        status = BadLimits(
+            "the range in the file name does not fit the start (10 digits) and "
+            "count (9 digits) fields; nothing sent: " +
+            t.file);
+        return std::nullopt;
+      }
+      if (start.empty()) start = named->start;
+      if (count.empty()) count = named->count;
+    }
+  }
+  status = 64;
+  if (start.empty() || count.empty()) {
+    std::printf("%s\n", "Не установлены границы для записи. Чтение остановлено!");
+    return std::nullopt;
+  }
+  const auto a = service::DecimalField(start), c = service::DecimalField(count);
+  if (!a || !c) {
+    std::printf("%s\n", "Ошибка! Только десятичные цифры!");
+    return std::nullopt;
+  }
+  if (!service::FlashRangeFits({*a, *c})) {
+    status = BadLimits("--start + --count pass the last byte number " +
+                       std::to_string(service::kLastFlashAddress) + "; nothing sent");
+    return std::nullopt;
+  }
+  return service::FlashRange{*a, *c};
 }
 
 int Flash(const TransferArgs& t, link::Driver& driver) {
@@ -47,28 +88,25 @@ int Flash(const TransferArgs& t, link::Driver& driver) {
     CliHost host(driver, 0);
     return Finish(service::ClearFlashMemory(host, t.password), host);
   }
-  std::string start = t.start, count = t.count;
-  if (t.action == "write" && (start.empty() || count.empty())) {
-    if (const auto named = service::RangeFromFileName(t.file)) {
-      if (start.empty()) start = named->start;
-      if (count.empty()) count = named->count;
-    }
-  }
-  if (start.empty() || count.empty()) {
-    std::printf("%s\n", "Не установлены границы для записи. Чтение остановлено!");
-    return 64;
-  }
-  const auto a = service::DecimalField(start), c = service::DecimalField(count);
-  if (!a || !c) {
-    std::printf("%s\n", "Ошибка! Только десятичные цифры!");
-    return 64;
-  }
+  int status = 0;
+  const std::optional<service::FlashRange> range = RangeOf(t, status);
+  if (!range) return status;
   CliHost host(driver, 100);
-  const service::FlashRange range{*a, *c};
-  return Finish(t.action == "read"
-                    ? service::ReadFlashToFile(host, t.password, range, t.retries, t.file)
-                    : service::WriteFlashFromFile(host, t.password, range, t.file),
-                host);
+  if (t.action == "write")
+    return Finish(service::WriteFlashFromFile(host, t.password, *range, t.file), host);
+  const service::TransferOutcome out =
+      service::ReadFlashToFile(host, t.password, *range, t.retries, t.file);
+  status = Finish(out, host);
+  if (status == 0 && out.bytes < range->count) {
+    std::fprintf(stderr,
+                 "tesmar-cli: the fiscal memory ended after %llu of the %llu bytes asked for; "
+                 "%s holds those %llu bytes\n",
+                 static_cast<unsigned long long>(out.bytes),
+                 static_cast<unsigned long long>(range->count), t.file.c_str(),
+                 static_cast<unsigned long long>(out.bytes));
+    return kExitShortRead;
+  }
+  return status;
 }
 
 // The total is known after the first reply; the bar waits for it.
@@ -102,6 +140,10 @@ std::string ParseTransferArgs(const std::string& what, const std::vector<std::st
   std::vector<std::string> words;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--yes") {
+      t.yes = true;
+      continue;
+    }
     if (a == "--start" || a == "--count" || a == "--password" || a == "--retries") {
       if (i + 1 >= args.size()) return "option " + a + " needs a value";
       const std::string& v = args[++i];
@@ -122,7 +164,12 @@ std::string ParseTransferArgs(const std::string& what, const std::vector<std::st
                                 : "firmware needs read FILE";
   if (words.empty()) return usage;
   t.action = words[0];
-  if (what == "flash" && t.action == "clear") return words.size() == 1 ? "" : usage;
+  if (what == "flash" && t.action == "clear") {
+    if (words.size() != 1) return usage;
+    return t.yes ? ""
+                 : "flash clear erases the whole fiscal memory: add --yes to go ahead; "
+                   "nothing sent";
+  }
   const bool known = t.action == "read" || (what == "flash" && t.action == "write");
   if (!known || words.size() != 2) return usage;
   t.file = words[1];
@@ -139,7 +186,7 @@ int RunTransfer(const TransferArgs& t, link::Driver& driver) {
   if (t.what == "flash") return Flash(t, driver);
   int64_t total = 0;
   FirmwareHost host(driver, total);
-  return Finish(service::ReadFirmwareToFile(host, t.password, t.file, &total), host);
+  return Finish(service::ReadFirmwareToFile(host, t.password, t.file, &total, t.retries), host);
 }
 
 }  // namespace tesmar::cli

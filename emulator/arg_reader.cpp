@@ -72,10 +72,11 @@ Answer ArgReader::Refusal() const {
   return refusal_ ? Refused(*refusal_) : Answer{};
 }
 
-long long ArgReader::Scaled(int n, int decimals, long long lo, long long hi) {
+long long ArgReader::Scaled(int n, std::string_view text, int decimals, long long lo,
+                            long long hi) {
   if (refusal_) return lo;
   long long v = 0;
-  switch (ParseScaled(Raw(n), decimals, v)) {
+  switch (ParseScaled(text, decimals, v)) {
     case NumberParse::kFormat:
       Refuse(err::FieldFormat(n));
       return lo;
@@ -93,19 +94,30 @@ long long ArgReader::Scaled(int n, int decimals, long long lo, long long hi) {
 }
 
 long long ArgReader::Integer(int n, long long lo, long long hi) {
-  return Scaled(n, 0, lo, hi);
+  return Scaled(n, Raw(n), 0, lo, hi);
 }
 
 long long ArgReader::Integer(int n, long long lo, long long hi, long long whenAbsent) {
-  return Present(n) ? Scaled(n, 0, lo, hi) : whenAbsent;
+  return Present(n) ? Scaled(n, Raw(n), 0, lo, hi) : whenAbsent;
 }
 
 long long ArgReader::Amount(int n, long long lo, long long hi) {
-  return Scaled(n, 2, lo, hi);
+  std::string_view text = Raw(n);
+  const size_t dot = text.find('.');
+  const size_t keep = dot + 1 + static_cast<size_t>(moneyDecimals_);
+  if (dot != std::string_view::npos && text.size() > keep) {
+    while (text.size() > keep && text.back() == '0') text.remove_suffix(1);
+    if (text.size() == dot + 1) text.remove_suffix(1);  // "12" of "12.00", no decimals
+  }
+  return Scaled(n, text, moneyDecimals_, lo, hi);
+}
+
+long long ArgReader::Hundredths(int n, long long lo, long long hi) {
+  return Scaled(n, Raw(n), 2, lo, hi);
 }
 
 long long ArgReader::Quantity(int n, long long lo, long long hi) {
-  return Scaled(n, 3, lo, hi);
+  return Scaled(n, Raw(n), 3, lo, hi);
 }
 
 std::string ArgReader::Text(int n, size_t maxBytes) {

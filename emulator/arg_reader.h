@@ -34,7 +34,10 @@ NumberParse ParseScaled(std::string_view text, int decimals, long long& value);
 
 class ArgReader {
  public:
-  explicit ArgReader(std::vector<std::string> fields) : fields_(std::move(fields)) {}
+  // `moneyDecimals`: the registrar's decimal point, the decimals of its
+  // amounts.
+  explicit ArgReader(std::vector<std::string> fields, int moneyDecimals = 2)
+      : fields_(std::move(fields)), moneyDecimals_(moneyDecimals) {}
 
   // Fields after the password.
   int Count() const { return fields_.empty() ? 0 : static_cast<int>(fields_.size()) - 1; }
@@ -46,8 +49,13 @@ class ArgReader {
   // unless a value for that case is given.
   long long Integer(int n, long long lo, long long hi);
   long long Integer(int n, long long lo, long long hi, long long whenAbsent);
-  // Money in kopecks ("12.50", "12.5", "12"), quantities in thousandths.
+  // Money in the registrar's smallest unit: with a decimal point of 2,
+  // "12.50", "12.5" and "12" are 1250; of 0, "12" and "12.00" are 12 and
+  // "12.50" is ill-formed (a fraction the registrar cannot keep; zeros past
+  // its decimals are no part of the value).
   long long Amount(int n, long long lo, long long hi);
+  // Percentages and tax rates in hundredths, quantities in thousandths.
+  long long Hundredths(int n, long long lo, long long hi);
   long long Quantity(int n, long long lo, long long hi);
   // A text of 1 to maxBytes bytes.
   std::string Text(int n, size_t maxBytes);
@@ -62,9 +70,10 @@ class ArgReader {
   void Refuse(ErrorCode code);
 
  private:
-  long long Scaled(int n, int decimals, long long lo, long long hi);
+  long long Scaled(int n, std::string_view text, int decimals, long long lo, long long hi);
 
   std::vector<std::string> fields_;
+  int moneyDecimals_;
   std::optional<ErrorCode> refusal_;
 };
 

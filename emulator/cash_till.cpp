@@ -1,7 +1,8 @@
 // The till's cash: service cash in and out, by the single command 6Eh or by
 // a service receipt (63h kind 2, then 77h with the amount, then 65h). Cash
 // out is refused when the till holds less; both answer the cash in the till
-// in field 1.
+// in field 1. Each is a numbered service receipt, kept on the electronic
+// tape as the fiscal receipts are.
 #include "document_ops.h"
 #include "printing.h"
 #include "receipt_frame.h"
@@ -13,14 +14,14 @@ namespace {
 
 constexpr long long kMaxOperator = 99;
 
-Answer TillAnswer(long long cash) {
-  return {"0000", FormatMoney(cash) + ";"};
+Answer TillAnswer(const Registrar& r, long long cash) {
+  return {"0000", FormatMoney(r, cash) + ";"};
 }
 
 void PrintCashLines(Registrar& r, long long amount, long long till) {
   ReceiptLineUtf8(r, amount < 0 ? "СЛУЖБОВА ВИДАЧА" : "СЛУЖБОВЕ ВНЕСЕННЯ");
-  PrintReceiptLine(r, ReportRow("СУМА", FormatMoney(amount < 0 ? -amount : amount)));
-  PrintReceiptLine(r, ReportRow("ГОТІВКА В КАСІ", FormatMoney(till)));
+  PrintReceiptLine(r, ReportRow(r, "СУМА", FormatMoney(r, amount < 0 ? -amount : amount)));
+  PrintReceiptLine(r, ReportRow(r, "ГОТІВКА В КАСІ", FormatMoney(r, till)));
 }
 
 // The till after `amount` (negative: cash out); false when it cannot.
@@ -46,12 +47,15 @@ Answer CashInOut(Registrar& r, ArgReader& args) {
   long long till = 0;
   if (!TillAfter(s, amount, till)) return NotEnough(amount);
   OpenShiftIfClosed(r);
+  const int number = ++s.lastReceiptNumber;
   PrintReceiptHead(r);
+  ReceiptLineUtf8(r, "СЛУЖБОВИЙ ЧЕК № " + std::to_string(number));
   ReceiptLineUtf8(r, "КАСИР " + std::to_string(op));
   PrintCashLines(r, amount, till);
-  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  PrintReceiptLine(r, Ruler(r, '='));
+  KeepOnElectronicTape(r, number);
   s.cash = till;
-  return TillAnswer(till);
+  return TillAnswer(r, till);
 }
 
 Answer OpenServiceReceipt(Registrar& r, int operatorNumber, int till) {
@@ -86,14 +90,15 @@ Answer ServiceAmount(Registrar& r, ArgReader& args) {
   s.receipt.serviceAmountSet = true;
   s.document = Document::kCompleted;
   PrintCashLines(r, amount, till);
-  return TillAnswer(till);
+  return TillAnswer(r, till);
 }
 
 void CloseServiceReceipt(Registrar& r) {
   RegistrarState& s = r.state;
   s.cash += s.receipt.serviceAmount;
   PrintReceiptFoot(r);
-  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  PrintReceiptLine(r, Ruler(r, '='));
+  KeepOnElectronicTape(r, s.receipt.number);
   s.receipt = {};
   s.document = Document::kClosed;
 }

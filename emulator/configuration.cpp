@@ -75,9 +75,12 @@ std::string Hex2(int v) {
 
 // --- header and advertising lines (22h, 23h) -------------------------------
 
+// 22h: line; text; 0 single or 1 double width. A line wider than the tape
+// (a double-width character takes two columns) is refused as out of range.
 Answer ProgramTextLine(Registrar& r, ArgReader& args) {
   const long long line = args.Integer(1, 0, kTextLines - 1);
-  std::string text = OptionalText(args, 2, kTapeWidth);
+  const size_t fits = args.Raw(3) == "1" ? TapeWidth(r) / 2 : TapeWidth(r);
+  std::string text = OptionalText(args, 2, fits);
   const long long width = args.Integer(3, 0, 1);
   if (!args) return args.Refusal();
   Config(r).textLines[static_cast<size_t>(line)] = {std::move(text), static_cast<int>(width)};
@@ -198,13 +201,13 @@ Answer SetTaxGroup(Registrar& r, ArgReader& args) {
   const int groups = r.options.taxGroups;
   const long long n = args.Integer(1, 0, groups - 1);
   const int type = HexField(args, 2, 2, kTaxTypes - 1);
-  const long long rate = args.Amount(3, 0, kMaxRate);
+  const long long rate = args.Hundredths(3, 0, kMaxRate);
   std::string name = OptionalText(args, 4, kNameBytes);
   const long long linked = args.Integer(5, kNoLinkedGroup, groups - 1);
   if (!args) return args.Refusal();
   if (linked == n) return Refused(err::FieldRange(5));
   if (r.state.shiftOpen) return Refused(err::kWrongShiftState);
-  Config(r).taxGroups[static_cast<size_t>(n)] = {type, FormatMoney(rate), std::move(name),
+  Config(r).taxGroups[static_cast<size_t>(n)] = {type, rate, std::move(name),
                                                  static_cast<int>(linked)};
   return {};
 }
@@ -213,7 +216,7 @@ Answer ReadTaxGroup(Registrar& r, ArgReader& args) {
   const long long n = args.Integer(1, 0, r.options.taxGroups - 1);
   if (!args) return args.Refusal();
   const TaxGroup& g = Config(r).taxGroups[static_cast<size_t>(n)];
-  return {"0000", std::to_string(g.type) + ";" + g.rate + ";" + g.name + ";" +
+  return {"0000", std::to_string(g.type) + ";" + FormatHundredths(g.rate) + ";" + g.name + ";" +
                       std::to_string(g.linked) + ";"};
 }
 
@@ -324,12 +327,13 @@ void SaveTexts(const ConfigurationState& c, StateWriter& w) {
                                        link::HexBytes(o.password) + "," + link::HexBytes(o.name));
   for (const auto& [n, f] : c.paymentForms)
     w.Put(Key(kPaymentPrefix, n), std::to_string(f.mask) + "," + link::HexBytes(f.name));
+  const auto factory = FactoryTaxGroups();
   for (size_t i = 0; i < c.taxGroups.size(); ++i) {
     const TaxGroup& g = c.taxGroups[i];
-    if (g == TaxGroup{}) continue;
+    if (g == factory[i]) continue;
     w.Put(Key(kTaxPrefix, static_cast<long long>(i)),
-          std::to_string(g.type) + "," + std::to_string(g.linked) + "," + link::HexBytes(g.rate) +
-              "," + link::HexBytes(g.name));
+          std::to_string(g.type) + "," + std::to_string(g.linked) + "," +
+              link::HexBytes(FormatHundredths(g.rate)) + "," + link::HexBytes(g.name));
   }
 }
 
@@ -370,7 +374,7 @@ KeyLoad LoadTextLine(ConfigurationState& c, long long n, const std::string& valu
   long long width = 0;
   TextLine line;
   if (n < 0 || n >= kTextLines || !SplitParts(value, p, 2) || !Number(p[0], 0, 1, width) ||
-      !ReadHexText(p[1], line.text) || line.text.size() > kTapeWidth)
+      !ReadHexText(p[1], line.text) || line.text.size() > kMaxTapeWidth)
     return KeyLoad::kBad;
   line.width = static_cast<int>(width);
   c.textLines[static_cast<size_t>(n)] = line;
@@ -404,10 +408,12 @@ KeyLoad LoadPaymentForm(ConfigurationState& c, long long n, const std::string& v
 KeyLoad LoadTaxGroup(ConfigurationState& c, long long n, const std::string& value) {
   std::vector<std::string> p;
   long long type = 0, linked = 0;
+  std::string rate;
   TaxGroup g;
   if (n < 0 || n >= kMaxTaxGroups || !SplitParts(value, p, 4) ||
       !Number(p[0], 0, kTaxTypes - 1, type) ||
-      !Number(p[1], kNoLinkedGroup, kMaxTaxGroups - 1, linked) || !ReadHexText(p[2], g.rate) ||
+      !Number(p[1], kNoLinkedGroup, kMaxTaxGroups - 1, linked) || !ReadHexText(p[2], rate) ||
+      ParseScaled(rate, 2, g.rate) != NumberParse::kOk || g.rate < 0 || g.rate > kMaxRate ||
       !ReadHexText(p[3], g.name))
     return KeyLoad::kBad;
   g.type = static_cast<int>(type);
@@ -473,38 +479,31 @@ const Domain& ConfigurationDomain() {
   return kDomain;
 }
 
-std::string ReplyAmount(const Registrar& r, long long minorUnits) {
-  const int decimals = r.state.decimalPoint;
-  if (decimals == 0) return std::to_string(minorUnits);
-  long long scale = 1;
-  for (int i = 0; i < decimals; ++i) scale *= 10;
-  const unsigned long long magnitude = minorUnits < 0
-                                           ? 0ULL - static_cast<unsigned long long>(minorUnits)
-                                           : static_cast<unsigned long long>(minorUnits);
-  char text[48];
-  std::snprintf(text, sizeof text, "%s%llu.%0*llu", minorUnits < 0 ? "-" : "",
-                magnitude / static_cast<unsigned long long>(scale), decimals,
-                magnitude % static_cast<unsigned long long>(scale));
-  return text;
+std::map<int, PaymentForm> FactoryPaymentForms() {
+  return {{0, {kPayInSale | kPayInRefund | kPayChangeInCash, link::Utf8ToCp1251("ГОТІВКА")}},
+          {1, {kPayInSale | kPayInRefund | kPayWithTerminal, link::Utf8ToCp1251("КАРТКА")}}};
+}
+
+std::array<TaxGroup, kMaxTaxGroups> FactoryTaxGroups() {
+  constexpr int kIncluded = 1;
+  const std::string vat = link::Utf8ToCp1251("ПДВ"), noVat = link::Utf8ToCp1251("БЕЗ ПДВ");
+  std::array<TaxGroup, kMaxTaxGroups> groups{};
+  groups[0] = {kIncluded, 2000, vat, kNoLinkedGroup};
+  groups[1] = {kIncluded, 700, vat, kNoLinkedGroup};
+  groups[2] = {kTaxExempt, 0, noVat, kNoLinkedGroup};
+  groups[3] = {kIncluded, 0, vat, kNoLinkedGroup};
+  groups[4] = {kTaxExempt, 0, noVat, kNoLinkedGroup};
+  return groups;
+}
+
+bool TaxAddedOnTop(int type) {
+  return type == 2 || type == 5 || type == 7 || type == 9;
 }
 
 bool IsLineSpeed(int baud) {
   for (int s : kSpeeds)
     if (s == baud) return true;
   return false;
-}
-
-const std::string& PasswordFor(const Registrar& r, int code) {
-  const ConfigurationState& c = r.state;
-  const auto chosen = [&](const std::string& p) -> const std::string& {
-    return p.empty() ? r.options.password : p;
-  };
-  if (code == cmd::kSetModePasswords) return chosen(c.adminPassword);
-  if (code >= 0xA0 && code <= 0xA6) return chosen(c.reportsPassword);
-  const bool programming =
-      (code >= 0x22 && code <= 0x30 && code != 0x24 && code != 0x25 && code != 0x26) ||
-      (code >= 0x41 && code <= 0x4A);
-  return programming ? chosen(c.programmingPassword) : r.options.password;
 }
 
 }  // namespace tesmar::emu

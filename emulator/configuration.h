@@ -36,18 +36,38 @@ struct CashOperator {
   bool operator==(const CashOperator&) const = default;
 };
 
+// Permission mask of a payment form (2Dh).
+inline constexpr int kPayInSale = 0x01;
+inline constexpr int kPayInRefund = 0x02;
+inline constexpr int kPayWithTerminal = 0x10;
+inline constexpr int kPayChangeInCash = 0x80;
+
 struct PaymentForm {
-  int mask = 0;
-  std::string name;
+  int mask = 0;      // 0: forbidden in every receipt
+  std::string name;  // Windows-1251; printed under the payment
   bool operator==(const PaymentForm&) const = default;
 };
 
+// Tax types of 47h: 00 forbids sales into the group, 03 is not subject to
+// tax; the others have the tax included in the price ("Вложенный": 01, 04,
+// 06, 08) or added on top of it ("Наложенный": 02, 05, 07, 09).
+inline constexpr int kTaxForbidden = 0;
+inline constexpr int kTaxExempt = 3;
+bool TaxAddedOnTop(int type);
+
 struct TaxGroup {
-  int type = 0;  // 0 forbidden
-  std::string rate = "0.00", name;
+  int type = kTaxForbidden;
+  long long rate = 0;  // hundredths of a percent
+  std::string name;    // Windows-1251
   int linked = kNoLinkedGroup;
   bool operator==(const TaxGroup&) const = default;
 };
+
+// What a registrar leaves the factory with: cash (and a card form for the
+// bank terminal) may pay; groups А and Б carry 20 % and 7 % of VAT, В and Д
+// none, Г 0 %; the groups past Д forbid sales.
+std::map<int, PaymentForm> FactoryPaymentForms();
+std::array<TaxGroup, kMaxTaxGroups> FactoryTaxGroups();
 
 struct RegistrarParameters {
   int contrast = 0;
@@ -61,9 +81,9 @@ struct ConfigurationState {
   std::map<int, CashOperator> operators;
   // The mode passwords; empty: the registrar's own password still holds.
   std::string programmingPassword, reportsPassword, adminPassword;
-  std::map<int, PaymentForm> paymentForms;
+  std::map<int, PaymentForm> paymentForms = FactoryPaymentForms();
   std::string fiscalNumber, taxIdNumber, taxNumber;  // Windows-1251
-  std::array<TaxGroup, kMaxTaxGroups> taxGroups;
+  std::array<TaxGroup, kMaxTaxGroups> taxGroups = FactoryTaxGroups();
   RegistrarParameters parameters;
   // The speed of the serial line in baud; 0: the registrar answers at any
   // speed (no speed was set by 27h or given at start).
@@ -76,14 +96,6 @@ struct ConfigurationState {
 
 const Domain& ConfigurationDomain();
 
-// The password that command `code` needs: the mode password of its mode
-// once 2Bh set one, else the registrar's own.
-const std::string& PasswordFor(const Registrar& r, int code);
-
-// An amount for a reply: the registrar keeps amounts in its smallest unit
-// and writes them with as many decimals as its decimal point (49h) says
-// ("1250" is 1250, 125.0, 12.50 or 1.250).
-std::string ReplyAmount(const Registrar& r, long long minorUnits);
 
 // The speeds 27h accepts.
 bool IsLineSpeed(int baud);

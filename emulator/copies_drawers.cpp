@@ -74,7 +74,7 @@ Answer PrintCopies(Registrar& r, ArgReader& args) {
 void PrintTapeDocuments(Registrar& r, const std::vector<const TapeDocument*>& docs) {
   PrintUtf8(r, "------ КОПІЯ З КСЕФ ------");
   for (const TapeDocument* d : docs) PrintDocument(r, *d);
-  r.Print(std::string(kTapeWidth, '-'));
+  r.Print(Ruler(r, '-'));
 }
 
 // EBh: first; last. Prints the tape's documents by their numbers.

@@ -8,8 +8,10 @@
 #include "domain.h"
 #include "emu_codes.h"
 #include "encoding.h"
+#include "formatted_line.h"
 #include "printing.h"
 #include "receipt_frame.h"
+#include "taxes.h"
 
 namespace tesmar::emu {
 
@@ -20,8 +22,6 @@ constexpr long long kMaxDepartment = 99;
 constexpr long long kMaxOperator = 99;
 constexpr long long kMaxTill = 99;
 constexpr int kMaxPaymentTypes = 10;
-constexpr int kMaxTaxGroups = 9;
-constexpr const char* kTaxLetters[kMaxTaxGroups] = {"А", "Б", "В", "Г", "Д", "Є", "Ж", "И", "Ї"};
 
 using docs::PaymentTypes;
 using docs::ReceiptLineUtf8;
@@ -39,7 +39,8 @@ bool HasSales(const Registrar& r, long long code) {
 
 // 24h: code; name; price; tax group; department. Programming an article
 // again with the same fields is accepted (the receipt window does so before
-// every sale); changing one that has sales in the shift is refused.
+// every sale); changing one that has sales in the shift is refused, and so
+// is an article of a group that takes no goods.
 Answer AddArticle(Registrar& r, ArgReader& args) {
   Article a;
   const long long code = args.Integer(1, 1, kMaxArticleCode);
@@ -48,6 +49,7 @@ Answer AddArticle(Registrar& r, ArgReader& args) {
   a.taxGroup = static_cast<int>(args.Integer(4, 0, TaxGroups(r) - 1));
   a.department = static_cast<int>(args.Integer(5, 0, kMaxDepartment));
   if (!args) return args.Refusal();
+  if (const auto refusal = GroupRefusal(r, a.taxGroup)) return Refused(*refusal);
   auto& base = r.state.articles;
   auto it = base.find(code);
   if (it != base.end()) {
@@ -68,9 +70,19 @@ Answer OpenNonFiscal(Registrar& r, ArgReader&) {
   return {};
 }
 
-// 61h prints in a non-fiscal document, and a comment in a fiscal receipt.
+// 61h prints in a non-fiscal document, and a comment in a fiscal receipt;
+// what the tape cannot hold of a long line is cut off; a formatted line is
+// laid out first, and refused whole when it is wrong.
 Answer PrintText(Registrar& r, ArgReader& args) {
-  const std::string text(args.Raw(1));
+  const std::string_view sent = args.Raw(1);
+  std::string text;
+  if (!sent.empty() && sent[0] == kFormattedLineMark) {
+    LaidOutLine laid = LayOutFormattedLine(sent, TapeWidth(r));
+    if (laid.refusal) return Refused(*laid.refusal);
+    text = std::move(laid.text);
+  } else {
+    text = FitToTape(r, sent);
+  }
   if (r.state.document == Document::kNonFiscal) {
     r.Print(text);
     return {};
@@ -82,7 +94,7 @@ Answer PrintText(Registrar& r, ArgReader& args) {
 
 void CloseNonFiscalDocument(Registrar& r) {
   r.state.document = Document::kClosed;
-  r.Print(std::string(kTapeWidth, '-'));
+  r.Print(Ruler(r, '-'));
 }
 
 Answer CloseNonFiscal(Registrar& r, ArgReader&) {
@@ -134,24 +146,25 @@ Answer Sell(Registrar& r, ArgReader& args) {
   auto it = s.articles.find(code);
   if (it == s.articles.end()) return Refused(err::kArticleNotFound);
   const Article& a = it->second;
+  if (const auto refusal = GroupRefusal(r, a.taxGroup)) return Refused(*refusal);
   ReceiptItem item{code, quantity, pricedHere ? price : a.price, 0, a.taxGroup, a.department};
   item.sum = (item.quantity * item.price + 500) / 1000;  // both bounded: no overflow
   if (s.receipt.Total() + item.sum > kMaxAmount) return Refused(err::kReceiptTotalOverflow);
   s.receipt.items.push_back(item);
   s.document = Document::kSaleDone;
   PrintReceiptLine(r, a.name);
-  ReceiptLineUtf8(r, "  " + FormatQuantity(item.quantity) + " x " + FormatMoney(item.price) +
-                         " = " + FormatMoney(item.sum) + " " + kTaxLetters[item.taxGroup]);
+  ReceiptLineUtf8(r, "  " + FormatQuantity(item.quantity) + " x " + FormatMoney(r, item.price) +
+                         " = " + FormatMoney(r, item.sum) + " " + TaxLetter(item.taxGroup));
   return {};
 }
 
-// 67h: payment type; amount. Only cash gives change.
+// 67h: payment type; amount. The form's mask says in which receipts it
+// pays and whether it gives change.
 Answer Pay(Registrar& r, ArgReader& args) {
   const int type = static_cast<int>(args.Integer(1, 0, PaymentTypes(r) - 1));
   const long long amount = args.Amount(2, 1, kMaxAmount);
   if (!args) return args.Refusal();
-  return docs::TakePayment(r, type, amount,
-                           type == 0 ? "ГОТІВКА" : "ОПЛАТА " + std::to_string(type));
+  return docs::TakePayment(r, type, amount, "ОПЛАТА " + std::to_string(type));
 }
 
 // 6Dh: prints the total and answers it in field 1.
@@ -163,10 +176,10 @@ Answer PrintTotal(Registrar& r, ArgReader& args) {
       (d != Document::kSaleDone && d != Document::kPaying && d != Document::kCompleted))
     return Refused(err::kWrongDocumentState);
   if (r.state.voiding) return Refused(err::kVoidSequenceIncomplete);
-  const std::string total = FormatMoney(r.state.receipt.Total());
-  PrintReceiptLine(r, ReportRow("СУМА", total));
+  const std::string total = FormatMoney(r, r.state.receipt.Total());
+  PrintReceiptLine(r, ReportRow(r, "СУМА", total));
   if (shown) r.state.display[1] = link::Utf8ToCp1251("СУМА ") + total;
-  return {"0000", ReplyAmount(r, r.state.receipt.Total()) + ";"};  // as the decimal point says
+  return {"0000", total + ";"};
 }
 
 // 65h closes a non-fiscal document, or a fiscal receipt once it is paid.
@@ -188,9 +201,10 @@ Answer Close(Registrar& r, ArgReader& args) {
   if (s.receipt.items.empty() || s.receipt.Paid() < s.receipt.Total())
     return Refused(err::kWrongDocumentState);
   if (!docs::TillTakesReceipt(s, s.receipt)) return Refused(err::kNotEnoughCash);
-  PrintReceiptLine(r, ReportRow("СУМА", FormatMoney(s.receipt.Total())));
+  PrintReceiptLine(r, ReportRow(r, "СУМА", FormatMoney(r, s.receipt.Total())));
+  PrintReceiptTaxes(r, s.receipt.ByTaxGroup());
   PrintReceiptFoot(r);
-  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  PrintReceiptLine(r, Ruler(r, '='));
   if (!s.receipt.items.empty()) AddReceiptToShift(r, s.receipt);
   s.receipt = {};
   s.document = Document::kClosed;
@@ -249,6 +263,7 @@ void Save(const RegistrarState& s, StateWriter& w) {
   }
   for (const auto& [type, amount] : rc.payments)
     w.Put(std::string(kPayment) + std::to_string(type), amount);
+  if (rc.Change() > 0) w.Put("receipt.change_from", rc.changeFrom);
 }
 
 bool InRange(long long v, long long lo, long long hi) {
@@ -295,6 +310,11 @@ KeyLoad LoadReceiptPart(RegistrarState& s, const std::string& key, const std::st
     rc.serviceAmount = n[1];
     return KeyLoad::kTaken;
   }
+  if (key == "receipt.change_from") {
+    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, kMaxPaymentTypes - 1)) return KeyLoad::kBad;
+    rc.changeFrom = static_cast<int>(n[0]);
+    return KeyLoad::kTaken;
+  }
   if (key.starts_with(kItem)) {
     if (!KeyNumber(key, kItem, index) || index != static_cast<long long>(rc.items.size()) ||
         !ReadNumbers(value, n, 6) || !InRange(n[1], 1, kMaxQuantity) ||
@@ -329,8 +349,8 @@ KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value
     return KeyLoad::kTaken;
   }
   if (key.starts_with(kArticle)) return LoadArticle(s, key, value);
-  if (key == "receipt" || key == "receipt.service" || key.starts_with(kItem) ||
-      key.starts_with(kPayment))
+  if (key == "receipt" || key == "receipt.service" || key == "receipt.change_from" ||
+      key.starts_with(kItem) || key.starts_with(kPayment))
     return LoadReceiptPart(s, key, value);
   return KeyLoad::kNotMine;
 }
@@ -345,6 +365,12 @@ const Domain& DocumentsDomain() {
 long long OpenReceipt::Total() const {
   return std::accumulate(items.begin(), items.end(), 0LL,
                          [](long long t, const ReceiptItem& i) { return t + i.sum; });
+}
+
+std::map<int, long long> OpenReceipt::ByTaxGroup() const {
+  std::map<int, long long> byGroup;
+  for (const ReceiptItem& i : items) byGroup[i.taxGroup] += i.sum;
+  return byGroup;
 }
 
 long long OpenReceipt::Paid() const {

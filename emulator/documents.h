@@ -56,9 +56,15 @@ struct OpenReceipt {
   bool serviceAmountSet = false;
   std::vector<ReceiptItem> items;
   std::map<int, long long> payments;  // by payment type, kopecks
+  // The payment type that paid more than was due: the change comes back in
+  // cash, out of what that type paid.
+  int changeFrom = 0;
 
   long long Total() const;
   long long Paid() const;
+  long long Change() const { return Paid() > Total() ? Paid() - Total() : 0; }
+  // The sum of each tax group's items.
+  std::map<int, long long> ByTaxGroup() const;
 };
 
 struct DocumentState {

@@ -12,6 +12,7 @@
 #include "bank_terminal_pty.h"
 #include "encoding.h"
 #include "pty_server.h"
+#include "registrar_models.h"
 #include "state_file.h"
 #include "tape_form.h"
 
@@ -30,24 +31,32 @@ tesmar-cli at it as at a serial port. Stop it with Ctrl+C.
 Line:
   --link PATH          also make PATH a symlink to the pty (a stable name); PATH
                        must be absent or such a link left by an earlier run
-  --baud N             the line's speed: answer only a port set to N baud (one
-                       of 110 to 115200), and pace the bytes both ways as N
-                       baud would: a request is acted on once it has crossed
-                       (default: any speed, at once); 27h changes it
+  --baud N             the line's speed: answer only a port set to N baud (110,
+                       300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600
+                       or 115200), and pace the bytes both ways as N baud
+                       would: a request is acted on once it has crossed
+                       (default, or 0: any speed, at once); 27h changes it
   --busy MS            send SYN bytes for MS milliseconds before each reply
 
 Registrar:
-  --model TEXT         model text of command 80h (default "Tesmar EMU-01")
+  --model TEXT         model text of command 80h (default "Tesmar EMU-01"); the
+                       tape is as wide as the program's rules give the model,
+                       and a model listed below brings its firmware and counts
   --firmware-version TEXT
-                       firmware version (default "3.01"); the older spelling
-                       --version TEXT is still read
-  --tax-groups N       number of tax groups (default 5)
-  --payment-types N    number of payment types (default 10)
+                       firmware version (default "3.01", or the model's); the
+                       older spelling --version TEXT is still read
+  --tax-groups N       number of tax groups (default 5, or the model's)
+  --payment-types N    number of payment types (default 10, or the model's)
   --service-mode       report service mode in status byte 0
   --flash-size N       bytes of the fiscal memory image (default 1048576, at
-                       most 4194304)
+                       most 4194304); an image kept by --state keeps its size
+  --firmware-size N    bytes of firmware to read out (default 49152, at most
+                       1048576; 0: none, E7h answers that there is no data)
   --tape FILE          append every printed line to FILE (UTF-8)
-  --state FILE         keep the registrar's memory in FILE across runs
+  --state FILE         keep the registrar's memory in FILE across runs (written
+                       at the start and after every command; a command whose
+                       state cannot be written is answered with the flash
+                       memory error 0401)
 
 Faults (probability 0..1 per request, repeatable with --seed):
   --nak P --corrupt P --stray P --silence P --cut P --hangup P
@@ -99,6 +108,15 @@ bool ParseProbability(const std::string& s, double& out) {
   return true;
 }
 
+// The models of the table, for --help.
+void PrintModels() {
+  std::printf("\nModels (tape width, firmware, tax groups, payment types; 0 reads as 10):\n");
+  for (const tesmar::link::RegistrarModel& m : tesmar::link::RegistrarModels())
+    std::printf("  %-18.*s %2d  %-5.*s %d %2d\n", static_cast<int>(m.model.size()), m.model.data(),
+                m.Options().tapeWidth, static_cast<int>(m.firmware.size()), m.firmware.data(),
+                m.taxGroups, m.paymentTypes);
+}
+
 int Usage(const std::string& message) {
   std::fprintf(stderr, "tesmar-emu: %s (see --help)\n", message.c_str());
   return 64;
@@ -106,6 +124,7 @@ int Usage(const std::string& message) {
 
 struct Config {
   RegistrarOptions registrar;
+  GivenOptions given;
   LineOptions line;
   FaultPlan faults;
   std::string tape, state;
@@ -150,6 +169,7 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
                                                                       : nullptr;
   if (text) {
     *text = v;
+    c.given.firmware = c.given.firmware || text == &c.registrar.version;
     return {};
   }
   int* number = a == "--baud"            ? &c.line.baud
@@ -162,13 +182,24 @@ std::string Apply(Config& c, const std::string& a, const std::string& v) {
   long n = 0;
   if (number) {
     if (!ParseInt(v, lo, hi, n)) return "bad number for " + a + ": " + v;
+    // A speed the registrar cannot take would leave the line at any speed.
+    if (a == "--baud" && n != 0 && !IsLineSpeed(static_cast<int>(n)))
+      return "unsupported speed for --baud: " + v + " (see --help)";
     *number = static_cast<int>(n);
+    c.given.taxGroups = c.given.taxGroups || number == &c.registrar.taxGroups;
+    c.given.paymentTypes = c.given.paymentTypes || number == &c.registrar.paymentTypes;
     return {};
   }
   if (a == "--flash-size") {
     if (!ParseInt(v, 1, static_cast<long>(kMaxFlashSize), n))
       return "bad size for " + a + " (1 to " + std::to_string(kMaxFlashSize) + "): " + v;
     c.registrar.flashSize = static_cast<size_t>(n);
+    return {};
+  }
+  if (a == "--firmware-size") {
+    if (!ParseInt(v, 0, static_cast<long>(kMaxFirmwareSize), n))
+      return "bad size for " + a + " (0 to " + std::to_string(kMaxFirmwareSize) + "): " + v;
+    c.registrar.firmwareSize = static_cast<size_t>(n);
     return {};
   }
   if (a == "--seed") {
@@ -193,7 +224,7 @@ bool TakesValue(const std::string& a) {
       "--tape",         "--state", "--baud",    "--busy",
       "--seed",         "--nak",   "--corrupt", "--stray",
       "--silence",      "--cut",   "--hangup",  "--tax-groups",
-      "--payment-types", "--flash-size",
+      "--payment-types", "--flash-size", "--firmware-size",
       "--terminal-link", "--terminal-no-ack", "--terminal-cut", "--terminal-over-long",
       "--terminal-decline", "--terminal-delay"};
   for (const char* name : kNames)
@@ -207,6 +238,7 @@ int Parse(int argc, char** argv, Config& c) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
       std::fputs(kHelp, stdout);
+      PrintModels();
       return -1;
     }
     if (a == "--version" && (i + 1 >= argc || argv[i + 1][0] == '-')) {
@@ -222,6 +254,7 @@ int Parse(int argc, char** argv, Config& c) {
     const std::string complaint = Apply(c, a, argv[++i]);
     if (!complaint.empty()) return Usage(complaint);
   }
+  TakeModelDefaults(c.registrar, c.given);
   return 0;
 }
 
@@ -238,6 +271,13 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "tesmar-emu: %s\n", error.c_str());
       return 1;
     }
+    // Written once now, so that a state that cannot be kept (a missing or
+    // read-only folder) is said before any command is answered.
+    if (!SaveState(c.state, registrar.state, &error)) {
+      std::fprintf(stderr, "tesmar-emu: cannot keep the state in %s: %s\n", c.state.c_str(),
+                   error.c_str());
+      return 1;
+    }
   }
   if (!c.tape.empty()) {
     if (!std::ofstream(c.tape, std::ios::app)) {
@@ -251,13 +291,15 @@ int main(int argc, char** argv) {
   }
   // A speed given on the command line is the line's starting speed, over the
   // one the state file remembers.
-  if (IsLineSpeed(c.line.baud))
-    registrar.state.lineSpeed = c.line.baud;
+  if (IsLineSpeed(c.line.baud)) registrar.state.lineSpeed = c.line.baud;
   Session session(registrar, c.faults);
   if (!c.state.empty())
     session.OnExecuted([&] {
-      if (!SaveState(c.state, registrar.state))
-        std::fprintf(stderr, "tesmar-emu: cannot save the state to %s\n", c.state.c_str());
+      std::string error;
+      if (SaveState(c.state, registrar.state, &error)) return true;
+      std::fprintf(stderr, "tesmar-emu: cannot save the state to %s: %s\n", c.state.c_str(),
+                   error.c_str());
+      return false;
     });
 
   struct sigaction sa {};

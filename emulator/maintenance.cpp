@@ -2,6 +2,7 @@
 #include "maintenance.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "domain.h"
 #include "emu_codes.h"
@@ -17,23 +18,22 @@ constexpr long long kMaxParameter = 65535;
 constexpr long long kMaxValue = 999999999;
 constexpr size_t kMaxMessageLine = 48;
 constexpr size_t kMaxMessageLines = 10;
+constexpr int kFiscalizationReport = 1;
 constexpr int kReminderReport = 3;
+constexpr ErrorCode kFiscalModeOnly = Shared(link::err::kFiscalModeOnly);
 constexpr int kReadOnlyCounter = 0;  // the battery voltage
 constexpr int kMtuCounter = 16;
 
-// What a counter reads before it is set.
-long long DefaultCounter(int number) {
+// What the registrar measures itself: the battery (percent) and its free
+// memory (bytes). Every other counter reads empty until it is set.
+std::optional<long long> MeasuredCounter(int number) {
   switch (number) {
     case 0:
-      return 87;  // battery, percent
-    case 2:
-      return 300;  // sleep after five idle minutes
+      return 87;
     case 11:
-      return 524288;  // free memory in bytes
-    case 16:
-      return 1460;  // TCP fragment MTU
+      return 524288;
     default:
-      return 0;
+      return std::nullopt;
   }
 }
 
@@ -81,9 +81,11 @@ Answer SetReminder(Registrar& r, ArgReader& args) {
   return {};
 }
 
+// 36h: the reminder's date, days and mask; nothing before one is set.
 Answer ReadReminder(Registrar& r, ArgReader&) {
   const auto& s = r.state;
   const int d = s.reminderDate;
+  if (d == 0) return {};
   char data[64];
   std::snprintf(data, sizeof data, "%02d%02d%02d;%d;%02X;", d % 100, d / 100 % 100, d / 10000 % 100,
                 s.reminderDays, s.reminderMask);
@@ -93,19 +95,37 @@ Answer ReadReminder(Registrar& r, ArgReader&) {
 void PrintReminderReport(Registrar& r) {
   const auto& s = r.state;
   PrintUtf8(r, "    НАПОМИНАНИЕ О ТО");
-  r.Print(ReportRow("Дата события", s.reminderDate ? FormatDate(s.reminderDate) : "-"));
-  r.Print(ReportRow("Напоминать за, дней", std::to_string(s.reminderDays)));
+  r.Print(ReportRow(r, "Дата события", s.reminderDate ? FormatDate(s.reminderDate) : "-"));
+  r.Print(ReportRow(r, "Напоминать за, дней", std::to_string(s.reminderDays)));
   char mask[8];
   std::snprintf(mask, sizeof mask, "%02X", s.reminderMask);
-  r.Print(ReportRow("Маска события", mask));
-  for (const std::string& line : s.reminderMessage) r.Print(line.substr(0, kTapeWidth));
+  r.Print(ReportRow(r, "Маска события", mask));
+  for (const std::string& line : s.reminderMessage) r.Print(line.substr(0, TapeWidth(r)));
 }
 
+// Report 1: the registrar's fiscal identity, printed once it is fiscalized.
+void PrintFiscalizationReport(Registrar& r) {
+  const RegistrarState& s = r.state;
+  PrintUtf8(r, "       ФІСКАЛІЗАЦІЯ");
+  r.Print(ReportRow(r, "ЗАВОДСЬКИЙ НОМЕР", s.serialNumber));
+  r.Print(ReportRow(r, "ФІСКАЛЬНИЙ НОМЕР", s.fiscalNumber.empty() ? "-" : s.fiscalNumber));
+  r.Print(ReportRow(r, "ІД", s.taxIdNumber.empty() ? "-" : s.taxIdNumber));
+  r.Print(ReportRow(r, "ПН", s.taxNumber.empty() ? "-" : s.taxNumber));
+  r.Print(ReportRow(r, "ДАТА", FormatDate(LocalDate(r.Now())) + " " + FormatTime(LocalTime(r.Now()))));
+}
+
+// 84h: the service reports the program asks for, inside a non-fiscal
+// document: 1 the fiscalization report, 3 the maintenance reminder.
 Answer ServiceReport(Registrar& r, ArgReader& args) {
   const long long kind = args.Integer(1, 0, 9);
   if (!args) return args.Refusal();
-  if (kind != kReminderReport) return Refused(err::kNotSupported);
+  if (kind != kFiscalizationReport && kind != kReminderReport) return Refused(err::kNotSupported);
   if (r.state.document != Document::kNonFiscal) return Refused(err::kWrongDocumentState);
+  if (kind == kFiscalizationReport) {
+    if (!r.state.fiscalized) return Refused(kFiscalModeOnly);
+    PrintFiscalizationReport(r);
+    return {};
+  }
   PrintReminderReport(r);
   return {};
 }
@@ -124,7 +144,9 @@ Answer SetCounter(Registrar& r, ArgReader& args) {
 Answer ReadCounter(Registrar& r, ArgReader& args) {
   const long long number = args.Integer(1, 0, kMaxParameter);
   if (!args) return args.Refusal();
-  return {"0000", std::to_string(ServiceCounter(r.state, static_cast<int>(number))) + ";"};
+  const auto value = ServiceCounter(r.state, static_cast<int>(number));
+  if (!value) return {};  // never set
+  return {"0000", std::to_string(*value) + ";"};
 }
 
 constexpr HandlerRow kRows[] = {
@@ -177,9 +199,9 @@ KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value
 
 }  // namespace
 
-long long ServiceCounter(const MaintenanceState& s, int number) {
+std::optional<long long> ServiceCounter(const MaintenanceState& s, int number) {
   const auto it = s.serviceParameters.find(number);
-  return it == s.serviceParameters.end() ? DefaultCounter(number) : it->second;
+  return it == s.serviceParameters.end() ? MeasuredCounter(number) : it->second;
 }
 
 const Domain& MaintenanceDomain() {

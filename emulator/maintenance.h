@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,9 @@ struct MaintenanceState {
   int reminderMask = 0;
 };
 
-// A counter's value: the one set, or the registrar's own.
-long long ServiceCounter(const MaintenanceState& s, int number);
+// A counter's value: the one set, or what the registrar measures; none for
+// a counter never set.
+std::optional<long long> ServiceCounter(const MaintenanceState& s, int number);
 
 const Domain& MaintenanceDomain();
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "domain.h"
 #include "emu_codes.h"
@@ -38,13 +39,26 @@ Answer Resources(Registrar& r, ArgReader&) {
 }
 
 constexpr long long kMaxAddress = 9999999999;
+// Erasing the memory of a fiscalized registrar: not in this mode.
+constexpr ErrorCode kFiscalized = Shared(link::err::kWrongMode);
 
 std::string& Flash(Registrar& r) {
   if (r.state.flash.empty()) r.state.flash = InitialFlashImage(r.options.flashSize);
   return r.state.flash;
 }
 
+// The image's size, made or not.
+size_t FlashSize(const Registrar& r) {
+  return r.state.flash.empty() ? r.options.flashSize : r.state.flash.size();
+}
+
+// F0h erases the image of a registrar that is not fiscalized, between
+// shifts, with no document open.
 Answer ClearFlash(Registrar& r, ArgReader&) {
+  const RegistrarState& s = r.state;
+  if (s.fiscalized) return Refused(kFiscalized);
+  if (s.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (s.shiftOpen) return Refused(err::kWrongShiftState);
   std::string& flash = Flash(r);
   flash.assign(flash.size(), '\xFF');
   return {};
@@ -70,9 +84,8 @@ Answer WriteFlash(Registrar& r, ArgReader& args) {
   const std::string_view hex = args.Raw(3);
   if (hex.size() != static_cast<size_t>(2 * count) || !ReadHexText(hex, bytes))
     return Refused(err::FieldFormat(3));
-  std::string& flash = Flash(r);
-  if (static_cast<size_t>(address + count) > flash.size()) return Refused(err::FieldRange(1));
-  flash.replace(static_cast<size_t>(address), bytes.size(), bytes);
+  if (static_cast<size_t>(address + count) > FlashSize(r)) return Refused(err::FieldRange(1));
+  Flash(r).replace(static_cast<size_t>(address), bytes.size(), bytes);
   return {};
 }
 
@@ -84,16 +97,15 @@ Answer SelectSource(Registrar& r, ArgReader& args) {
   s.source = kind == 5 ? DataSource::kFirmware : DataSource::kEmpty;
   s.sourceOffset = 0;
   s.nextPacket = 0;
-  return {"0000", std::to_string(kind == 5 ? FirmwareImage().size() : 0) + ";"};
+  return {"0000", std::to_string(kind == 5 ? r.options.firmwareSize : 0) + ";"};
 }
 
 Answer ReadPacket(Registrar& r, ArgReader&) {
   auto& s = r.state;
   if (s.source == DataSource::kNone) return Refused(err::kWrongDocumentState);
-  const std::string_view all =
-      s.source == DataSource::kFirmware ? std::string_view(FirmwareImage()) : std::string_view();
-  const std::string_view bytes =
-      all.substr(std::min(s.sourceOffset, all.size()), kFirmwarePacketBytes);
+  const size_t size = s.source == DataSource::kFirmware ? r.options.firmwareSize : 0;
+  const size_t from = std::min(s.sourceOffset, size);
+  const std::string bytes = FirmwareBytes(from, std::min(kFirmwarePacketBytes, size - from));
   // The last packet carries its number alone.
   std::string data = std::to_string(s.nextPacket) + ";";
   if (!bytes.empty()) data += EscapePacket(bytes) + ";";
@@ -109,11 +121,112 @@ constexpr HandlerRow kRows[] = {
     {cmd::kSelectDataSource, SelectSource}, {cmd::kReadDataPacket, ReadPacket},
 };
 
+// State file: the counters, and the fiscal memory image once it is made:
+// "flash_size=N", then each stretch that differs from the image the
+// registrar came with, "flash.A=HEX" (bytes from address A) or
+// "flash.A=XX*N" (N bytes of the value XX), in the order of the addresses.
+
+constexpr std::string_view kFlashRun = "flash.";
+constexpr size_t kFillBytes = 64;    // this many equal bytes are written as a fill
+constexpr size_t kRunGap = 16;       // stretches closer than this are written as one
+constexpr size_t kLineBytes = 4096;  // the most bytes a line of hexadecimal holds
+
+// The image a registrar comes with, at its largest: every size's image is
+// its beginning.
+std::string_view FactoryImage(size_t size) {
+  static const std::string kImage = InitialFlashImage(kMaxFlashSize);
+  return std::string_view(kImage).substr(0, size);
+}
+
+// The first address from `at` where the two differ; a.size() when none.
+size_t NextDifference(std::string_view a, std::string_view b, size_t at) {
+  constexpr size_t kBlock = 256;
+  while (at + kBlock <= a.size() && std::memcmp(a.data() + at, b.data() + at, kBlock) == 0)
+    at += kBlock;
+  while (at < a.size() && a[at] == b[at]) ++at;
+  return at;
+}
+
+// The end of the stretch of differences that starts at `at`.
+size_t StretchEnd(std::string_view a, std::string_view b, size_t at) {
+  size_t end = at + 1;
+  for (size_t i = end; i < a.size() && i - end < kRunGap; ++i)
+    if (a[i] != b[i]) end = i + 1;
+  return end;
+}
+
+size_t EqualBytes(std::string_view bytes, size_t at) {
+  size_t n = 1;
+  while (at + n < bytes.size() && bytes[at + n] == bytes[at]) ++n;
+  return n;
+}
+
+// Writes bytes [at, end) of the image as fills and lines of hexadecimal.
+void PutStretch(std::string_view flash, size_t at, size_t end, StateWriter& w) {
+  while (at < end) {
+    const std::string key = std::string(kFlashRun) + std::to_string(at);
+    if (const size_t same = std::min(EqualBytes(flash, at), end - at); same >= kFillBytes) {
+      w.Put(key, link::HexBytes(flash.substr(at, 1)) + "*" + std::to_string(same));
+      at += same;
+      continue;
+    }
+    size_t stop = at + 1;
+    while (stop < end && stop - at < kLineBytes && EqualBytes(flash, stop) < kFillBytes) ++stop;
+    w.Put(key, link::HexBytes(flash.substr(at, stop - at)));
+    at = stop;
+  }
+}
+
+void SaveFlash(const std::string& flash, StateWriter& w) {
+  if (flash.empty()) return;  // never used: the image it came with
+  w.Put("flash_size", static_cast<long long>(flash.size()));
+  const std::string_view factory = FactoryImage(flash.size());
+  for (size_t at = NextDifference(flash, factory, 0); at < flash.size();) {
+    const size_t end = StretchEnd(flash, factory, at);
+    PutStretch(flash, at, end, w);
+    at = NextDifference(flash, factory, end);
+  }
+}
+
+// "XX*N" or hexadecimal bytes.
+bool ReadStretch(std::string_view value, std::string& bytes) {
+  const size_t star = value.find('*');
+  if (star == std::string_view::npos) return ReadHexText(value, bytes) && !bytes.empty();
+  long long count = 0;
+  std::string fill;
+  if (!ReadHexText(value.substr(0, star), fill) || fill.size() != 1 ||
+      ParseScaled(value.substr(star + 1), 0, count) != NumberParse::kOk || count < 1 ||
+      count > static_cast<long long>(kMaxFlashSize))
+    return false;
+  bytes.assign(static_cast<size_t>(count), fill[0]);
+  return true;
+}
+
+KeyLoad LoadFlash(RegistrarState& s, const std::string& key, const std::string& value) {
+  long long n = 0;
+  if (key == "flash_size") {
+    if (ParseScaled(value, 0, n) != NumberParse::kOk || n < 1 ||
+        n > static_cast<long long>(kMaxFlashSize))
+      return KeyLoad::kBad;
+    s.flash = FactoryImage(static_cast<size_t>(n));
+    return KeyLoad::kTaken;
+  }
+  std::string bytes;
+  if (s.flash.empty() || !KeyNumber(key, kFlashRun, n) || !ReadStretch(value, bytes) || n < 0 ||
+      static_cast<size_t>(n) > s.flash.size() ||
+      bytes.size() > s.flash.size() - static_cast<size_t>(n))
+    return KeyLoad::kBad;
+  s.flash.replace(static_cast<size_t>(n), bytes.size(), bytes);
+  return KeyLoad::kTaken;
+}
+
 void Save(const RegistrarState& s, StateWriter& w) {
   w.Put("emergency_resets", s.emergencyResets);
+  SaveFlash(s.flash, w);
 }
 
 KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
+  if (key == "flash_size" || key.starts_with(kFlashRun)) return LoadFlash(s, key, value);
   if (key != "emergency_resets") return KeyLoad::kNotMine;
   long long v = 0;
   if (ParseScaled(value, 0, v) != NumberParse::kOk || v < 0 || v > 65535) return KeyLoad::kBad;
@@ -135,14 +248,15 @@ std::string InitialFlashImage(size_t size) {
   return image;
 }
 
-const std::string& FirmwareImage() {
-  static const std::string kImage = [] {
-    std::string image(kFirmwareSize, '\0');
-    for (size_t i = 0; i < image.size(); ++i)
-      image[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
-    return image;
-  }();
-  return kImage;
+std::string FirmwareBytes(size_t from, size_t count) {
+  std::string bytes(count, '\0');
+  for (size_t i = 0; i < count; ++i)
+    bytes[i] = static_cast<char>(((from + i) * 7 + (from + i) / 256) & 0xFF);
+  return bytes;
+}
+
+std::string FirmwareImage(size_t size) {
+  return FirmwareBytes(0, size);
 }
 
 std::string EscapePacket(std::string_view bytes) {

@@ -183,19 +183,18 @@ Answer ReportAnswer(Registrar& r) {
 void PrintModemState(Registrar& r, int state) {
   const ModemState& m = r.state.modem;
   PrintUtf8(r, "СТАН МОДЕМА");
-  r.Print(ReportRow("СТАН", Hex(static_cast<uint32_t>(state), 2)));
-  r.Print(ReportRow("ID_DEV", r.state.idDevCard < 0 ? "-" : std::to_string(r.state.idDevCard)));
-  r.Print(ReportRow("НЕ ПЕРЕДАНО", std::to_string(m.unsent)));
+  r.Print(ReportRow(r, "СТАН", Hex(static_cast<uint32_t>(state), 2)));
+  r.Print(ReportRow(r, "ID_DEV", r.state.idDevCard < 0 ? "-" : std::to_string(r.state.idDevCard)));
+  r.Print(ReportRow(r, "НЕ ПЕРЕДАНО", std::to_string(m.unsent)));
   if (m.unsent > 0)
-    r.Print(ReportRow("ПЕРШИЙ", DateOf(m.firstUnsentAt) + " " + TimeOf(m.firstUnsentAt)));
+    r.Print(ReportRow(r, "ПЕРШИЙ", DateOf(m.firstUnsentAt) + " " + TimeOf(m.firstUnsentAt)));
   if (m.personalisedAt != 0)
-    r.Print(ReportRow("ПЕРСОНАЛІЗАЦІЯ", DateOf(m.personalisedAt) + " " + TimeOf(m.personalisedAt)));
-  PrintUtf8(r, std::string(kTapeWidth, '-'));
+    r.Print(
+        ReportRow(r, "ПЕРСОНАЛІЗАЦІЯ", DateOf(m.personalisedAt) + " " + TimeOf(m.personalisedAt)));
+  r.Print(Ruler(r, '-'));
 }
 
-Answer StateAnswer(Registrar& r, ArgReader& args) {
-  const bool print = args.Integer(1, 0, 1) == 1;
-  if (!args) return args.Refusal();
+Answer StateAnswer(Registrar& r, bool print) {
   const ModemState& m = r.state.modem;
   const int state = StateByte(r);
   if (print) PrintModemState(r, state);
@@ -204,9 +203,14 @@ Answer StateAnswer(Registrar& r, ArgReader& args) {
                       ";" + DateOf(m.personalisedAt) + ";" + TimeOf(m.personalisedAt) + ";"};
 }
 
+// The print flag is read before the modem sends anything, so a refused
+// request leaves its documents where they are.
 Answer Modem(Registrar& r, ArgReader& args) {
+  const bool report = ReportForm(r);
+  const bool print = !report && args.Integer(1, 0, 1) == 1;
+  if (!args) return args.Refusal();
   SendPendingDocuments(r);
-  return ReportForm(r) ? ReportAnswer(r) : StateAnswer(r, args);
+  return report ? ReportAnswer(r) : StateAnswer(r, print);
 }
 
 Answer LastSession(Registrar& r, ArgReader&) {
@@ -346,17 +350,17 @@ Answer PrintNetworkSettings(Registrar& r) {
   const NetworkState& s = r.state;
   const NetworkLink& l = s.link;
   PrintUtf8(r, "НАЛАШТУВАННЯ МЕРЕЖІ");
-  r.Print(ReportRow("DHCP", l.dhcp ? "1" : "0"));
-  r.Print(ReportRow("IP", Dotted(l.ip)));
-  r.Print(ReportRow("МАСКА", Dotted(l.mask)));
-  r.Print(ReportRow("ШЛЮЗ", Dotted(l.gateway)));
-  r.Print(ReportRow("ЕКВАЙЄР", Dotted(l.destination)));
-  r.Print(ReportRow("ПОРТ", std::to_string(l.port)));
-  r.Print(ReportRow("ПЕРІОД, ХВ", std::to_string(l.period)));
-  r.Print(ReportRow("ПОВТОР, С", std::to_string(l.retry)));
-  r.Print(ReportRow("ДОСТУП: IP", Dotted(s.remoteServer)));
-  r.Print(ReportRow("ДОСТУП: ПОРТ", std::to_string(s.remotePort)));
-  PrintUtf8(r, std::string(kTapeWidth, '-'));
+  r.Print(ReportRow(r, "DHCP", l.dhcp ? "1" : "0"));
+  r.Print(ReportRow(r, "IP", Dotted(l.ip)));
+  r.Print(ReportRow(r, "МАСКА", Dotted(l.mask)));
+  r.Print(ReportRow(r, "ШЛЮЗ", Dotted(l.gateway)));
+  r.Print(ReportRow(r, "ЕКВАЙЄР", Dotted(l.destination)));
+  r.Print(ReportRow(r, "ПОРТ", std::to_string(l.port)));
+  r.Print(ReportRow(r, "ПЕРІОД, ХВ", std::to_string(l.period)));
+  r.Print(ReportRow(r, "ПОВТОР, С", std::to_string(l.retry)));
+  r.Print(ReportRow(r, "ДОСТУП: IP", Dotted(s.remoteServer)));
+  r.Print(ReportRow(r, "ДОСТУП: ПОРТ", std::to_string(s.remotePort)));
+  r.Print(Ruler(r, '-'));
   return {};
 }
 

@@ -1,10 +1,12 @@
 #include "printing.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
 #include "encoding.h"
 #include "registrar.h"
+#include "registrar_models.h"
 
 namespace tesmar::emu {
 
@@ -33,8 +35,29 @@ void PrintUtf8(Registrar& r, std::string_view utf8) {
   r.Print(link::Utf8ToCp1251(utf8));
 }
 
-std::string FormatMoney(long long kopecks) {
-  return Scaled(kopecks, 100, 2);
+size_t TapeWidth(const Registrar& r) {
+  const int width = link::OptionsForModel(r.options.model).tapeWidth;
+  return std::min(static_cast<size_t>(width), kMaxTapeWidth);
+}
+
+std::string Ruler(const Registrar& r, char c) {
+  return std::string(TapeWidth(r), c);
+}
+
+std::string FitToTape(const Registrar& r, std::string_view cp1251) {
+  return std::string(cp1251.substr(0, TapeWidth(r)));
+}
+
+std::string FormatMoney(const Registrar& r, long long units) {
+  const int decimals = r.state.decimalPoint;
+  if (decimals == 0) return std::to_string(units);
+  long long scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  return Scaled(units, scale, decimals);
+}
+
+std::string FormatHundredths(long long hundredths) {
+  return Scaled(hundredths, 100, 2);
 }
 
 std::string FormatQuantity(long long thousandths) {
@@ -53,10 +76,15 @@ std::string FormatTime(int t) {
   return text;
 }
 
-std::string ReportRow(std::string_view labelUtf8, std::string_view value) {
-  std::string line = link::Utf8ToCp1251(labelUtf8);
+std::string ReportRow(const Registrar& r, std::string_view labelUtf8, std::string_view value) {
+  return ReportRowCp1251(r, link::Utf8ToCp1251(labelUtf8), value);
+}
+
+std::string ReportRowCp1251(const Registrar& r, std::string_view label, std::string_view value) {
+  std::string line(label);
   const size_t used = line.size() + value.size();
-  line.append(used < kTapeWidth ? kTapeWidth - used : 1, ' ');
+  const size_t width = TapeWidth(r);
+  line.append(used < width ? width - used : 1, ' ');
   line += value;
   return line;
 }

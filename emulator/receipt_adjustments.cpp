@@ -22,12 +22,13 @@ long long PercentOf(long long value, long long hundredths) {
 }
 
 std::string PercentText(long long hundredths) {
-  return FormatMoney(hundredths) + "%";
+  return FormatHundredths(hundredths) + "%";
 }
 
 void PrintAdjustment(Registrar& r, long long adjust, const std::string& what) {
   const std::string label = adjust < 0 ? "ЗНИЖКА" : "НАДБАВКА";
-  PrintReceiptLine(r, ReportRow(label + (what.empty() ? "" : " " + what), FormatMoney(adjust)));
+  PrintReceiptLine(r,
+                   ReportRow(r, label + (what.empty() ? "" : " " + what), FormatMoney(r, adjust)));
 }
 
 // An adjustment may follow a sale, before any payment.
@@ -82,11 +83,15 @@ Answer OnItem(Registrar& r, long long adjust, const std::string& what) {
   return {};
 }
 
+// An adjustment of `chosen` items; a subtotal one prints the subtotal
+// first. Nothing is printed or changed when it is refused.
 Answer OnItems(Registrar& r, const std::vector<size_t>& chosen, long long adjust,
-               const std::string& what) {
+               const std::string& what, bool subtotal = false) {
   RegistrarState& s = r.state;
-  if (chosen.empty() || !Spread(s.receipt, chosen, adjust))
-    return Refused(err::kDiscountOutOfRange);
+  OpenReceipt adjusted = s.receipt;
+  if (chosen.empty() || !Spread(adjusted, chosen, adjust)) return Refused(err::kDiscountOutOfRange);
+  if (subtotal) PrintReceiptLine(r, ReportRow(r, "ПІДСУМОК", FormatMoney(r, s.receipt.Total())));
+  s.receipt = std::move(adjusted);
   PrintAdjustment(r, adjust, what);
   return {};
 }
@@ -102,7 +107,7 @@ int TaxGroupArg(const Registrar& r, ArgReader& args) {
 }  // namespace
 
 Answer ItemPercent(Registrar& r, ArgReader& args) {
-  const long long pct = args.Amount(1, -kMaxPercent, kMaxPercent);
+  const long long pct = args.Hundredths(1, -kMaxPercent, kMaxPercent);
   if (!args) return args.Refusal();
   return OnItem(r, PercentOf(ItemSum(r.state), pct), PercentText(pct));
 }
@@ -114,24 +119,22 @@ Answer ItemAbsolute(Registrar& r, ArgReader& args) {
 }
 
 Answer SubtotalPercent(Registrar& r, ArgReader& args) {
-  const long long pct = args.Amount(1, -kMaxPercent, kMaxPercent);
+  const long long pct = args.Hundredths(1, -kMaxPercent, kMaxPercent);
   if (!args) return args.Refusal();
   if (!Adjustable(r.state)) return Refused(err::kWrongDocumentState);
-  PrintReceiptLine(r, ReportRow("ПІДСУМОК", FormatMoney(r.state.receipt.Total())));
   return OnItems(r, AllItems(r.state.receipt), PercentOf(r.state.receipt.Total(), pct),
-                 PercentText(pct));
+                 PercentText(pct), true);
 }
 
 Answer SubtotalAbsolute(Registrar& r, ArgReader& args) {
   const long long value = args.Amount(1, -kMaxAmount, kMaxAmount);
   if (!args) return args.Refusal();
   if (!Adjustable(r.state)) return Refused(err::kWrongDocumentState);
-  PrintReceiptLine(r, ReportRow("ПІДСУМОК", FormatMoney(r.state.receipt.Total())));
-  return OnItems(r, AllItems(r.state.receipt), value, "");
+  return OnItems(r, AllItems(r.state.receipt), value, "", true);
 }
 
 Answer TaxGroupPercent(Registrar& r, ArgReader& args) {
-  const long long pct = args.Amount(1, -kMaxPercent, kMaxPercent);
+  const long long pct = args.Hundredths(1, -kMaxPercent, kMaxPercent);
   const int group = TaxGroupArg(r, args);
   if (!args) return args.Refusal();
   if (!Adjustable(r.state)) return Refused(err::kWrongDocumentState);

@@ -1,27 +1,31 @@
 #include "receipt_frame.h"
 
+#include "printing.h"
 #include "registrar.h"
 
 namespace tesmar::emu {
 
-namespace {
-
-// A double-width line takes two columns a character; the tape shows it
-// with a blank between its characters.
-std::string Printed(const TextLine& line) {
-  if (line.width == 0) return line.text;
+std::string WideLine(std::string_view text) {
   std::string out;
-  for (char c : line.text) {
+  for (char c : text) {
     if (!out.empty()) out += ' ';
     out += c;
   }
   return out;
 }
 
+namespace {
+
+// A line kept from a wider model's tape prints what this tape holds.
+std::string Printed(const Registrar& r, const TextLine& line) {
+  if (line.width == 0) return FitToTape(r, line.text);
+  return WideLine(std::string_view(line.text).substr(0, TapeWidth(r) / 2));
+}
+
 void PrintLines(Registrar& r, int first, int count) {
   for (int i = first; i < first + count; ++i) {
     const TextLine& line = r.state.textLines[static_cast<size_t>(i)];
-    if (!line.text.empty()) r.Print(Printed(line));
+    if (!line.text.empty()) r.Print(Printed(r, line));
   }
 }
 

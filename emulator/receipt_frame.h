@@ -4,9 +4,16 @@
 // configuration and logo domains fill them from their state.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace tesmar::emu {
 
 class Registrar;
+
+// A double-width line takes two columns a character; the tape shows it
+// with a blank between its characters.
+std::string WideLine(std::string_view text);
 
 void PrintReceiptHead(Registrar& r);
 void PrintReceiptFoot(Registrar& r);

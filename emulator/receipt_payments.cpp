@@ -23,36 +23,67 @@ void ReceiptLineUtf8(Registrar& r, std::string_view utf8) {
   PrintReceiptLine(r, link::Utf8ToCp1251(utf8));
 }
 
+namespace {
+
+const PaymentForm& FormOf(const Registrar& r, int type) {
+  static const PaymentForm kForbidden;
+  const auto& forms = r.state.paymentForms;
+  const auto it = forms.find(type);
+  return it == forms.end() ? kForbidden : it->second;
+}
+
+// What the till holds once `receipt` closes: the cash it took in, net of
+// the change handed back in cash; out of the till for a refund. False when
+// it would hold less than nothing or more than it can count.
+bool TillAfter(long long cash, const OpenReceipt& receipt, long long& till) {
+  const auto paidCash = receipt.payments.find(0);
+  const long long net =
+      (paidCash == receipt.payments.end() ? 0 : paidCash->second) - receipt.Change();
+  till = receipt.refund ? cash - net : cash + net;
+  return till >= 0 && till <= kMaxAmount;
+}
+
+}  // namespace
+
 Answer TakePayment(Registrar& r, int type, long long amount, std::string_view label) {
   RegistrarState& s = r.state;
   if (s.receipt.service || (s.document != Document::kSaleDone && s.document != Document::kPaying))
     return Refused(err::kWrongDocumentState);
   if (s.voiding) return Refused(err::kVoidSequenceIncomplete);
+  const PaymentForm& form = FormOf(r, type);
+  if (!(form.mask & (s.receipt.refund ? kPayInRefund : kPayInSale)))
+    return Refused(err::kPaymentTypeForbidden);
   const long long due = s.receipt.Total() - s.receipt.Paid();
-  if (type != 0 && amount > due) return Refused(err::kChangeForbidden);
+  if (amount > due && !(form.mask & kPayChangeInCash)) return Refused(err::kChangeForbidden);
   if (s.receipt.Paid() + amount > kMaxAmount) return Refused(err::kPaymentsOverflow);
-  // A refund pays cash out of the till: it must hold what is handed back.
-  if (s.receipt.refund && type == 0 && std::min(amount, due) > s.cash)
-    return Refused(err::kNotEnoughCash);
-  s.receipt.payments[type] += amount;
-  PrintReceiptLine(r, ReportRow(label, FormatMoney(amount)));
+  OpenReceipt paid = s.receipt;
+  paid.payments[type] += amount;
+  if (amount > due) paid.changeFrom = type;
+  // The till pays a refund, and the change of any receipt, in cash.
+  long long till = 0;
+  if (!TillAfter(s.cash, paid, till))
+    return Refused(till < 0 ? err::kNotEnoughCash : err::kArithmeticOverflow);
+  s.receipt = std::move(paid);
+  const std::string name = form.name.empty() ? link::Utf8ToCp1251(label) : form.name;
+  PrintReceiptLine(r, ReportRowCp1251(r, name, FormatMoney(r, amount)));
   if (amount < due) {
     s.document = Document::kPaying;
     return {};
   }
   s.document = Document::kCompleted;
-  if (amount > due) PrintReceiptLine(r, ReportRow("РЕШТА", FormatMoney(amount - due)));
+  if (amount > due) PrintReceiptLine(r, ReportRow(r, "РЕШТА", FormatMoney(r, amount - due)));
   return {};
 }
 
-// 78h: payment type (not cash); amount; the terminal's transaction
-// identifier, printed under the payment.
+// 78h: payment type (a form that works with the terminal, never cash);
+// amount; the terminal's transaction identifier, printed under the payment.
 Answer CardPayment(Registrar& r, ArgReader& args) {
   const int type = static_cast<int>(args.Integer(1, 0, PaymentTypes(r) - 1));
   const long long amount = args.Amount(2, 1, kMaxAmount);
   const std::string id = args.Text(3, kMaxTransactionId);
   if (!args) return args.Refusal();
-  if (type == 0) return Refused(err::kPaymentTypeForbidden);
+  if (type == 0 || !(FormOf(r, type).mask & kPayWithTerminal))
+    return Refused(err::kPaymentTypeForbidden);
   Answer a = TakePayment(r, type, amount, "КАРТКА " + std::to_string(type));
   if (a.error != "0000") return a;
   r.state.lastCardTransaction = id;
@@ -61,11 +92,8 @@ Answer CardPayment(Registrar& r, ArgReader& args) {
 }
 
 bool TillTakesReceipt(RegistrarState& s, const OpenReceipt& receipt) {
-  const long long change = receipt.Paid() - receipt.Total();
-  auto cash = receipt.payments.find(0);
-  const long long net = cash == receipt.payments.end() ? 0 : cash->second - change;
-  const long long till = receipt.refund ? s.cash - net : s.cash + net;
-  if (till < 0 || till > kMaxAmount) return false;
+  long long till = 0;
+  if (!TillAfter(s.cash, receipt, till)) return false;
   s.cash = till;
   return true;
 }

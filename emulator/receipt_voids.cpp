@@ -18,7 +18,7 @@ Answer VoidWhole(Registrar& r) {
   RegistrarState& s = r.state;
   if (!s.FiscalReceiptOpen()) return Refused(err::kNothingToVoid);
   ReceiptLineUtf8(r, "ЧЕК АНУЛЬОВАНО");
-  PrintReceiptLine(r, std::string(kTapeWidth, '='));
+  PrintReceiptLine(r, Ruler(r, '='));
   s.receipt = {};
   s.voiding = false;
   s.beforeVoid = {};
@@ -77,7 +77,7 @@ Answer VoidItem(Registrar& r, long long code, long long quantity, long long pric
     return i.code == code && i.quantity == quantity && (price < 0 || i.price == price);
   });
   if (it == items.rend()) return Refused(err::kVoidOperationNotFound);
-  PrintReceiptLine(r, ReportRow("АНУЛЬОВАНО " + std::to_string(code), FormatMoney(-it->sum)));
+  PrintReceiptLine(r, ReportRow(r, "АНУЛЬОВАНО " + std::to_string(code), FormatMoney(r, -it->sum)));
   items.erase(std::next(it).base());
   return {};
 }

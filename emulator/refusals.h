@@ -38,6 +38,7 @@ inline constexpr ErrorCode kControlTapeFull =
 inline constexpr ErrorCode kGoodsBaseFull = Shared(link::err::kGoodsBaseFull);
 inline constexpr ErrorCode kArticleNotFound = Shared(link::err::kArticleNotFound);
 inline constexpr ErrorCode kArticleExists = Shared(link::err::kArticleExists);
+inline constexpr ErrorCode kTaxForbidden = Shared(link::err::kTaxForbidden);
 inline constexpr ErrorCode kWrongDocumentState = Shared(link::err::kWrongDocumentState);
 inline constexpr ErrorCode kNothingToVoid = Shared(link::err::kNothingToVoid);
 inline constexpr ErrorCode kChangeForbidden = Shared(link::err::kChangeForbidden);

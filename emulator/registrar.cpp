@@ -1,10 +1,11 @@
 #include "registrar.h"
 
-#include "command_codes.h"
-
 #include <cstdio>
 
+#include "command_codes.h"
 #include "domain.h"
+#include "mode_passwords.h"
+#include "registrar_models.h"
 
 namespace tesmar::emu {
 
@@ -12,6 +13,14 @@ Answer Refused(ErrorCode code) {
   char text[8];
   std::snprintf(text, sizeof text, "%02X%02X", code.item, code.group);
   return {text, {}};
+}
+
+void TakeModelDefaults(RegistrarOptions& o, const GivenOptions& given) {
+  const link::RegistrarModel* m = link::FindRegistrarModel(o.model);
+  if (!m) return;
+  if (!given.firmware) o.version = m->firmware;
+  if (!given.taxGroups) o.taxGroups = m->taxGroups;
+  if (!given.paymentTypes) o.paymentTypes = m->paymentTypes;
 }
 
 Registrar::Registrar(RegistrarOptions o)
@@ -32,9 +41,9 @@ Answer Registrar::Execute(int code, const std::string& params) {
   // 35h carries the maintenance reminder's own password first; its handler
   // checks it.
   const bool ownPassword = code == link::cmd::kSetMaintenanceReminder;
-  if (fields.empty() || (!ownPassword && fields[0] != PasswordFor(*this, code)))
+  if (fields.empty() || (!ownPassword && !PasswordOpens(*this, code, fields[0])))
     return Refused(err::kWrongPassword);
-  ArgReader args(std::move(fields));
+  ArgReader args(std::move(fields), state.decimalPoint);
   ++executed_[code];
   return it->second(*this, args);
 }
@@ -53,6 +62,7 @@ std::array<uint8_t, 6> Registrar::StatusBytes() const {
 
 void Registrar::Print(const std::string& line) {
   tape_.push_back(line);
+  if (tape_.size() > kTapeTailLines) tape_.pop_front();
   if (tapeSink_) tapeSink_(line);
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -20,16 +21,17 @@
 #include "configuration.h"
 #include "copies_drawers.h"
 #include "documents.h"
-#include "refusals.h"
 #include "identity_clock.h"
 #include "logo.h"
 #include "maintenance.h"
 #include "memory_firmware.h"
 #include "network.h"
+#include "refusals.h"
 #include "reports.h"
 
 namespace tesmar::emu {
 
+// The model decides the width of the tape (link/registrar_models.h).
 struct RegistrarOptions {
   std::string model = "Tesmar EMU-01";  // UTF-8; converted for the wire
   std::string version = "3.01";
@@ -39,9 +41,19 @@ struct RegistrarOptions {
   std::string password = "731942";
   bool serviceMode = false;
   size_t flashSize = kDefaultFlashSize;  // the fiscal memory image, bytes
+  size_t firmwareSize = kFirmwareSize;   // the firmware E7h serves; 0: none
   // How long the line stays silent after a restart (F3h) was asked for.
   int restartSilenceMs = 2000;
 };
+
+// The options a command line gave, so that a model of the table brings the
+// rest: its firmware and counts (link/registrar_models.h).
+struct GivenOptions {
+  bool firmware = false;
+  bool taxGroups = false;
+  bool paymentTypes = false;
+};
+void TakeModelDefaults(RegistrarOptions& o, const GivenOptions& given);
 
 // What a handler answers: the error code ("0000" or item + group in hex)
 // and the data area.
@@ -89,9 +101,11 @@ class Registrar {
 
   std::array<uint8_t, 6> StatusBytes() const;
 
-  // A printed line (Windows-1251) goes to the tape.
+  // A printed line (Windows-1251) goes to the tape sink, and to the tail of
+  // the tape kept in memory: its last kTapeTailLines lines.
+  static constexpr size_t kTapeTailLines = 20000;
   void Print(const std::string& line);
-  const std::vector<std::string>& Tape() const { return tape_; }
+  const std::deque<std::string>& Tape() const { return tape_; }
   void SetTapeSink(std::function<void(const std::string&)> sink) { tapeSink_ = std::move(sink); }
 
   std::time_t Now() const { return clock_() + state.clockOffsetSeconds; }
@@ -107,7 +121,7 @@ class Registrar {
   std::map<int, Handler> handlers_;
   std::vector<int> conflicts_;
   std::map<int, long> executed_;
-  std::vector<std::string> tape_;
+  std::deque<std::string> tape_;
   std::function<void(const std::string&)> tapeSink_;
   Clock clock_;
 };

@@ -8,13 +8,13 @@
 #include "emu_codes.h"
 #include "encoding.h"
 #include "printing.h"
+#include "taxes.h"
 
 namespace tesmar::emu {
 
 namespace {
 
 constexpr long long kMaxReportNumber = 99999;
-const char* const kTaxLetters[] = {"А", "Б", "В", "Г", "Д", "Є", "Ж", "И", "Ї"};
 
 Turnover Sum(const std::map<int, Turnover>& byKey) {
   Turnover t;
@@ -26,7 +26,7 @@ Turnover Sum(const std::map<int, Turnover>& byKey) {
 }
 
 void Row(Registrar& r, std::string_view label, std::string_view value) {
-  r.Print(ReportRow(label, value));
+  r.Print(ReportRow(r, label, value));
 }
 
 void Heading(Registrar& r, std::string_view title) {
@@ -37,16 +37,22 @@ void Heading(Registrar& r, std::string_view title) {
 void PrintTurnovers(Registrar& r, const std::map<int, Turnover>& byKey, std::string_view what) {
   for (const auto& [key, t] : byKey) {
     const std::string name = std::string(what) + " " + std::to_string(key);
-    Row(r, name + " ПРОДАЖ", FormatMoney(t.sales));
-    Row(r, name + " ПОВЕРНЕННЯ", FormatMoney(t.refunds));
+    Row(r, name + " ПРОДАЖ", FormatMoney(r, t.sales));
+    Row(r, name + " ПОВЕРНЕННЯ", FormatMoney(r, t.refunds));
   }
 }
 
-void PrintTaxGroups(Registrar& r, const std::map<int, Turnover>& byTaxGroup) {
+// Sales and refunds of each tax group; the shift's reports give under each
+// the tax it includes at the group's rate (the rates stay as they are while
+// a shift is open).
+void PrintTaxGroups(Registrar& r, const std::map<int, Turnover>& byTaxGroup, bool withTax) {
   for (const auto& [group, t] : byTaxGroup) {
-    const std::string letter = group >= 0 && group < 9 ? kTaxLetters[group] : "?";
-    Row(r, "ПРОДАЖ " + letter, FormatMoney(t.sales));
-    Row(r, "ПОВЕРНЕННЯ " + letter, FormatMoney(t.refunds));
+    const std::string letter = TaxLetter(group);
+    const bool taxed = withTax && group >= 0 && group < kMaxTaxGroups;
+    Row(r, "ПРОДАЖ " + letter, FormatMoney(r, t.sales));
+    if (taxed) r.Print(TaxRow(r, group, t.sales));
+    Row(r, "ПОВЕРНЕННЯ " + letter, FormatMoney(r, t.refunds));
+    if (taxed) r.Print(TaxRow(r, group, t.refunds));
   }
 }
 
@@ -54,17 +60,17 @@ void PrintShift(Registrar& r) {
   const Shift& sh = r.state.shift;
   Row(r, "ЧЕКІВ ПРОДАЖУ", std::to_string(sh.saleReceipts));
   Row(r, "ЧЕКІВ ПОВЕРНЕННЯ", std::to_string(sh.refundReceipts));
-  PrintTaxGroups(r, sh.byTaxGroup);
+  PrintTaxGroups(r, sh.byTaxGroup, true);
   PrintTurnovers(r, sh.byPayment, "ОПЛАТА");
   const Turnover total = sh.Total();
-  Row(r, "ПРОДАЖ ВСЬОГО", FormatMoney(total.sales));
-  Row(r, "ПОВЕРНЕННЯ ВСЬОГО", FormatMoney(total.refunds));
+  Row(r, "ПРОДАЖ ВСЬОГО", FormatMoney(r, total.sales));
+  Row(r, "ПОВЕРНЕННЯ ВСЬОГО", FormatMoney(r, total.refunds));
 }
 
 void PrintXReport(Registrar& r) {
   Heading(r, "X-ЗВІТ");
   PrintShift(r);
-  PrintUtf8(r, std::string(kTapeWidth, '-'));
+  r.Print(Ruler(r, '-'));
 }
 
 Answer PrintZReport(Registrar& r) {
@@ -85,7 +91,7 @@ Answer PrintZReport(Registrar& r) {
   Heading(r, "Z-ЗВІТ № " + std::to_string(rec.number));
   PrintShift(r);
   PrintUtf8(r, "ЗАПИС У ФІСКАЛЬНІЙ ПАМ'ЯТІ № " + std::to_string(rec.number));
-  PrintUtf8(r, std::string(kTapeWidth, '-'));
+  r.Print(Ruler(r, '-'));
   s.fiscalRecords.push_back(rec);
   s.shift = {};
   s.shiftOpen = false;
@@ -139,10 +145,10 @@ void PrintPeriodic(Registrar& r, std::string_view range, const std::vector<Fisca
   int receipts = 0;
   for (const FiscalRecord& rec : records) {
     Row(r, "Z-ЗВІТ № " + std::to_string(rec.number) + " " + FormatDate(rec.date),
-        FormatMoney(rec.Total().sales));
+        FormatMoney(r, rec.Total().sales));
     if (full) {
       Row(r, "ЧЕКІВ", std::to_string(rec.receipts));
-      PrintTaxGroups(r, rec.byTaxGroup);
+      PrintTaxGroups(r, rec.byTaxGroup, false);
     }
     for (const auto& [group, t] : rec.byTaxGroup) {
       all[group].sales += t.sales;
@@ -152,11 +158,11 @@ void PrintPeriodic(Registrar& r, std::string_view range, const std::vector<Fisca
   }
   Row(r, "ЗВІТІВ", std::to_string(records.size()));
   Row(r, "ЧЕКІВ", std::to_string(receipts));
-  PrintTaxGroups(r, all);
+  PrintTaxGroups(r, all, false);
   const Turnover total = Sum(all);
-  Row(r, "ПРОДАЖ ВСЬОГО", FormatMoney(total.sales));
-  Row(r, "ПОВЕРНЕННЯ ВСЬОГО", FormatMoney(total.refunds));
-  PrintUtf8(r, std::string(kTapeWidth, '-'));
+  Row(r, "ПРОДАЖ ВСЬОГО", FormatMoney(r, total.sales));
+  Row(r, "ПОВЕРНЕННЯ ВСЬОГО", FormatMoney(r, total.refunds));
+  r.Print(Ruler(r, '-'));
 }
 
 // Reports over the fiscal memory, the goods report and the additional
@@ -217,16 +223,16 @@ Answer GoodsReport(Registrar& r, ArgReader& args) {
     const auto article = r.state.articles.find(it->first);
     r.Print(article != r.state.articles.end() ? article->second.name : link::Utf8ToCp1251("ТОВАР"));
     Row(r, "  " + std::to_string(it->first) + " x" + FormatQuantity(it->second.quantity.sales),
-        FormatMoney(it->second.sum.sales));
+        FormatMoney(r, it->second.sum.sales));
     if (it->second.quantity.refunds)
       Row(r, "  ПОВЕРНЕННЯ x" + FormatQuantity(it->second.quantity.refunds),
-          FormatMoney(it->second.sum.refunds));
+          FormatMoney(r, it->second.sum.refunds));
     total.sales += it->second.sum.sales;
     total.refunds += it->second.sum.refunds;
   }
-  Row(r, "ПРОДАЖ ВСЬОГО", FormatMoney(total.sales));
-  Row(r, "ПОВЕРНЕННЯ ВСЬОГО", FormatMoney(total.refunds));
-  PrintUtf8(r, std::string(kTapeWidth, '-'));
+  Row(r, "ПРОДАЖ ВСЬОГО", FormatMoney(r, total.sales));
+  Row(r, "ПОВЕРНЕННЯ ВСЬОГО", FormatMoney(r, total.refunds));
+  r.Print(Ruler(r, '-'));
   return {};
 }
 
@@ -251,7 +257,7 @@ Answer AdditionalReport(Registrar& r, ArgReader& args) {
   Heading(r, departments ? "ЗВІТ ПО ВІДДІЛАХ" : "ЗВІТ ПО КАСИРАХ");
   PrintTurnovers(r, departments ? r.state.shift.byDepartment : r.state.shift.byOperator,
                  departments ? "ВІДДІЛ" : "КАСИР");
-  PrintUtf8(r, std::string(kTapeWidth, '-'));
+  r.Print(Ruler(r, '-'));
   return {};
 }
 
@@ -443,9 +449,10 @@ void AddReceiptToShift(Registrar& r, const OpenReceipt& receipt) {
     a.sum.Add(item.sum, refund);
     a.quantity.Add(item.quantity, refund);
   }
-  const long long change = receipt.Paid() - receipt.Total();  // only cash gives change
+  // Each type counts what it paid; the one that gave change, net of it.
+  const long long change = receipt.Change();
   for (const auto& [type, amount] : receipt.payments)
-    sh.byPayment[type].Add(type == 0 ? amount - change : amount, refund);
+    sh.byPayment[type].Add(type == receipt.changeFrom ? amount - change : amount, refund);
   ++r.state.controlTapeReceipts;
   KeepOnElectronicTape(r, receipt.number);
 }

@@ -56,7 +56,8 @@ void Session::Answer(const Request& req, SessionOutput& out) {
     reply = lastReply_;
   } else {
     ++counters_.executed;
-    const emu::Answer answer = registrar_.Execute(req.code, req.params);
+    emu::Answer answer = registrar_.Execute(req.code, req.params);
+    if (onExecuted_ && !onExecuted_()) answer = Refused(Shared(link::err::kFlashError));
     reply = BuildReply(req, answer);
     haveLast_ = true;
     lastSeq_ = req.seqByte;
@@ -64,7 +65,6 @@ void Session::Answer(const Request& req, SessionOutput& out) {
     lastParams_ = req.params;
     lastReply_ = reply;
     lastData_ = answer.data.substr(0, kMaxReplyData);
-    if (onExecuted_) onExecuted_();
   }
   ApplyFaults(std::move(reply), out);
 }

@@ -63,8 +63,10 @@ class Session {
   // was asked for since the last look (the line then stays silent a while).
   int LineSpeed() const { return registrar_.state.lineSpeed; }
   bool TakeRestart() { return std::exchange(registrar_.state.restartRequested, false); }
-  // Called after every command that ran (the state file is saved there).
-  void OnExecuted(std::function<void()> f) { onExecuted_ = std::move(f); }
+  // Called after every command that ran (the state file is saved there);
+  // false when the registrar could not keep what it did: the command is
+  // then answered with the flash memory error, never with success.
+  void OnExecuted(std::function<bool()> f) { onExecuted_ = std::move(f); }
 
  private:
   void Answer(const Request& req, SessionOutput& out);
@@ -83,7 +85,7 @@ class Session {
   std::string lastParams_;
   std::vector<uint8_t> lastReply_;
   std::string lastData_;
-  std::function<void()> onExecuted_;
+  std::function<bool()> onExecuted_;
 };
 
 }  // namespace tesmar::emu

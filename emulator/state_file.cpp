@@ -32,13 +32,16 @@ bool LoadLine(RegistrarState& s, const std::string& key, const std::string& valu
 }  // namespace
 
 bool ParseState(const std::string& text, RegistrarState& state, std::string* error) {
-  std::istringstream in(text);
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  std::istringstream in(text.rfind(kByteOrderMark, 0) == 0 ? text.substr(kByteOrderMark.size())
+                                                           : text);
   RegistrarState s = state;
   s.unknownKeys.clear();
   std::string line;
   int lineNo = 0;
   while (std::getline(in, line)) {
     ++lineNo;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     const size_t eq = line.find('=');
     std::string why;
@@ -75,8 +78,8 @@ bool LoadState(const std::string& path, RegistrarState& state, std::string* erro
   return false;
 }
 
-bool SaveState(const std::string& path, const RegistrarState& state) {
-  return link::WriteFileAtomically(path, StateText(state));
+bool SaveState(const std::string& path, const RegistrarState& state, std::string* error) {
+  return link::WriteFileAtomically(path, StateText(state), error);
 }
 
 }  // namespace tesmar::emu

@@ -95,6 +95,32 @@ bool ResolveWriteTarget(const std::string& path, std::string& target, std::strin
   return Fail(error, path, ELOOP);
 }
 
+bool CanReplaceFile(const std::string& path, std::string* error) {
+  std::string target;
+  Ownership ownership;
+  if (!ResolveWriteTarget(path, target, error) || !OwnershipFor(target, ownership, error))
+    return false;
+  // A new file needs a folder that takes it.
+  if (!ownership.existed && access(Folder(target).c_str(), W_OK | X_OK) != 0)
+    return Fail(error, target, errno);
+  return true;
+}
+
+bool ReplaceWithFile(const std::string& ready, const std::string& path, std::string* error) {
+  std::string target;
+  if (!ResolveWriteTarget(path, target, error)) return false;
+  Ownership ownership;
+  if (!OwnershipFor(target, ownership, error)) return false;
+  const int fd = ::open(ready.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return Fail(error, ready, errno);
+  const bool prepared = FillTemporary(fd, ownership, {}, true);
+  const int prepareError = errno;
+  if (::close(fd) != 0 || !prepared) return Fail(error, ready, prepared ? EIO : prepareError);
+  if (std::rename(ready.c_str(), target.c_str()) != 0) return Fail(error, target, errno);
+  SyncFolder(Folder(target));
+  return true;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error,
                          Durability durability) {
   const bool toDisk = durability == Durability::kDisk;

@@ -22,6 +22,18 @@ enum class Durability { kDisk, kProcesses };
 bool WriteFileAtomically(const std::string& path, std::string_view contents,
                          std::string* error = nullptr, Durability durability = Durability::kDisk);
 
+// Whether `path` may be written as WriteFileAtomically writes it (its
+// folder is there, it is not a folder or a read-only file); false with the
+// reason in `error`. Nothing is created.
+bool CanReplaceFile(const std::string& path, std::string* error = nullptr);
+
+// Gives a finished file the name `path`: `ready` (a file written beside it,
+// closed) is flushed to the disk and renamed over `path`, by the same rules
+// as WriteFileAtomically. False, with `ready` left where it is, when a step
+// fails.
+bool ReplaceWithFile(const std::string& ready, const std::string& path,
+                     std::string* error = nullptr);
+
 // The file a write of `path` lands in: `path` itself, or the final target
 // of the symlinks it names (relative targets resolved against their link's
 // folder). False when the chain is broken off by an error or a loop.

@@ -66,6 +66,24 @@ bool ResolveWriteTarget(const std::string& path, std::string& target, std::strin
   return true;
 }
 
+bool CanReplaceFile(const std::string& path, std::string* error) {
+  return MayReplace(path, error);
+}
+
+bool ReplaceWithFile(const std::string& ready, const std::string& path, std::string* error) {
+  if (!MayReplace(path, error)) return false;
+  HANDLE h = CreateFileA(ready.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return Fail(error, ready, GetLastError());
+  const bool flushed = FlushFileBuffers(h) != 0;
+  const DWORD flushError = GetLastError();
+  CloseHandle(h);
+  if (!flushed) return Fail(error, ready, flushError);
+  if (!MoveFileExA(ready.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return Fail(error, path, GetLastError());
+  return true;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error,
                          Durability durability) {
   const bool toDisk = durability == Durability::kDisk;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "command_codes.h"
+#include "command_table.h"
 #include "encoding.h"
 #include "frame.h"
 #include "platform.h"
@@ -23,6 +24,13 @@ constexpr int kUsbWriteRetryWaitMs = 2000;
 constexpr int kUsbReopenWaitMs = 1000;
 constexpr int kUsbRetries = 10;
 constexpr const char* kDisableRemoteAccessParams = "731942;20;0;";
+// The request that proves the sequence: a read with no effect.
+constexpr const char* kSequenceProofParams = "731942;";
+// Reads of it while the registrar answers, but not readably; a read that
+// hears nothing at all ends the proof at once.
+constexpr int kSequenceProofTries = 3;
+constexpr int kFirstCommandCode = 0x20;
+constexpr int kLastCommandCode = 0xFF;
 // How many bytes may come between two looks at the clock: a registrar that
 // never stops sending is noticed within this many bytes of the bound.
 constexpr int kBytesPerClockCheck = 64;
@@ -68,6 +76,7 @@ Driver::~Driver() = default;
 int Driver::OpenSerialLink(const std::string& port, int baud) {
   errorCount_ = 0;
   linkReady_ = true;
+  sequenceKnown_ = listening_ = false;
   serial_.reset();
   std::string error;
   auto opened = SerialPort::Open(port, baud, &error);
@@ -80,6 +89,7 @@ int Driver::OpenSerialLink(const std::string& port, int baud) {
 void Driver::AttachSerialLink(std::unique_ptr<Transport> transport) {
   errorCount_ = 0;
   linkReady_ = true;
+  sequenceKnown_ = listening_ = false;
   serial_ = std::move(transport);
   log_.WriteLogEntry("", "");
 }
@@ -88,6 +98,7 @@ void Driver::CloseSerialLink() {
   if (serial_) serial_->Purge();
   log_.WriteLogEntry("END", "");
   errorCount_ = 0;
+  sequenceKnown_ = listening_ = false;
   serial_.reset();
 }
 
@@ -95,6 +106,7 @@ int Driver::ConnectUsb() {
   if (usbDevice_.OpenDevice()) {
     usb_ = &usbDevice_;
     linkReady_ = true;
+    sequenceKnown_ = listening_ = false;
     return 1;
   }
   usbDevice_.CloseDevice();
@@ -104,6 +116,7 @@ int Driver::ConnectUsb() {
 int Driver::DisconnectUsb() {
   usbDevice_.ResetAndClose();
   if (usb_ == &usbDevice_) usb_ = nullptr;
+  sequenceKnown_ = listening_ = false;
   return 1;
 }
 
@@ -204,17 +217,31 @@ int Driver::ExchangeFrame(int code, std::string_view params) {
   return SendAndReceive(code, params);
 }
 
+void Driver::MarkNotSent(int code, std::string_view params, uint32_t flags, OutcomeKind kind) {
+  record_.commandCode = code;
+  record_.caption = CommandCaption(code);
+  record_.parameters.Assign(params);
+  record_.flags = flags;
+  record_.fieldCount = 0;
+  record_.outcome = kind;
+}
+
+bool Driver::Sendable(int code, std::string_view params) {
+  // A code below 20h would be read as a control byte of the frame; a string
+  // longer than 219 bytes does not fit the LEN byte. Refused before
+  // anything is sent or logged.
+  const char* why = code < kFirstCommandCode || code > kLastCommandCode ? kCodeOutOfRangeMessage
+                    : params.size() > kMaxParameterLength               ? kParametersTooLongMessage
+                                                                        : nullptr;
+  if (!why) return true;
+  message_ = why;
+  MarkNotSent(code, params, kFlagNoAnswer, OutcomeKind::kNotSent);
+  return false;
+}
+
 int Driver::SendAndReceive(int code, std::string_view params) {
   if (!linkReady_) return -1;
-  if (params.size() > kMaxParameterLength) {
-    // Does not fit the LEN byte: refused before anything is sent or logged.
-    message_ = kParametersTooLongMessage;
-    record_.commandCode = code;
-    record_.flags = kFlagNoAnswer;
-    record_.fieldCount = 0;
-    record_.outcome = OutcomeKind::kNotSent;
-    return -1;
-  }
+  if (!Sendable(code, params)) return -1;
   BuildAndLog(code, params);
 
   if (serial_) {
@@ -388,19 +415,50 @@ void Driver::Resend() {
 
 const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
   message_.clear();
+  if (!sequenceGuard_ || sequenceKnown_) return Transact(code, params);
+  if (!Sendable(code, params)) return record_;
+  // The proof overwrites the last parameters, which the caller's text may be.
+  char copy[kMaxParameterLength];
+  std::copy_n(params.data(), params.size(), copy);
+  params = std::string_view(copy, params.size());
+  if (!ProveSequence(code, params)) return record_;
+  return Transact(code, params);
+}
+
+bool Driver::ProveSequence(int code, std::string_view params) {
+  OutcomeKind last = OutcomeKind::kNoAnswer;
+  for (int i = 0; i < kSequenceProofTries; ++i) {
+    last = Transact(cmd::kReadDateTime, kSequenceProofParams).outcome;
+    if (sequenceKnown_) return true;
+    if (limitReached_ || !heard_) break;
+  }
+  // The command itself did not go out: a registrar that NAKed the proof
+  // refused it, one that gave no readable answer did not answer it.
+  if (message_.empty()) message_ = kSequenceProofMessage;
+  const OutcomeKind kind =
+      last == OutcomeKind::kNak || last == OutcomeKind::kNotSent ? last : OutcomeKind::kNoAnswer;
+  MarkNotSent(code, params, kind == OutcomeKind::kNak ? kFlagNak : kFlagNoAnswer, kind);
+  return false;
+}
+
+// Every failed attempt is asked again with the same SEQ while the retry
+// count lasts: the registrar answers a repeat from its memory without
+// running it again, so a lost, cut or damaged answer is recovered as it was.
+const ReplyRecord& Driver::Transact(int code, std::string_view params) {
   linkReady_ = true;
   Transaction t = BeginTransaction();
+  const bool listening = listening_;
   if (SendAndReceive(code, params) < 0) return record_;
 
   bool answerLost = false;
   for (int attempt = 1; attempt <= retryCount_ && !limitReached_; ++attempt) {
     const bool shapeOk = ReplyShapeIsValid(record_.rawReply.Bytes(), record_.rawReply.Size());
-    const bool noAnswer = (record_.flags & kFlagNoAnswer) != 0;
-    if (shapeOk && !noAnswer) break;
-    if (shapeOk) {
-      // A silence after an earlier good reply: only the USB virtual COM port
-      // is given another chance, it drops replies while it re-enumerates.
-      if (!(serial_ && serial_->IsUsbVirtualCom())) break;
+    const OutcomeKind kind = record_.outcome;
+    if (shapeOk && Outcome{kind}.answered()) break;
+    if (shapeOk && kind == OutcomeKind::kNoAnswer && serial_ && serial_->IsUsbVirtualCom()) {
+      // A silence after an earlier good reply (whose bytes the shape test
+      // still sees) over the USB virtual COM port, which drops replies while
+      // it re-enumerates: the port's own wait.
       sleeper_.SleepMs(kUsbVirtualComWaitMs);
     } else {
       sleeper_.SleepMs(kMalformedReplyWaitMs);
@@ -408,11 +466,13 @@ const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
     }
     if (DeadlinePassed()) break;
     // Any attempt but a NAK may have reached the registrar and run.
-    if (record_.outcome != OutcomeKind::kNak) answerLost = true;
+    if (kind != OutcomeKind::kNak) answerLost = true;
     Resend();
     ++t.resends;
   }
-  record_.outcome = FinalOutcome(record_.outcome, answerLost, heard_);
+  record_.outcome = FinalOutcome(record_.outcome, answerLost, heard_ || listening);
+  listening_ = heard_;
+  if (record_.Answered()) sequenceKnown_ = true;
   if (limitReached_) message_ = LimitMessage(exchangeLimitMs_);
   if (t.observer) Report(t, true);
   return record_;

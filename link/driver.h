@@ -24,6 +24,14 @@ namespace tesmar::link {
 inline constexpr const char* kNoLinkMessage = "Ошибка выбора устройства подключения!";
 inline constexpr const char* kParametersTooLongMessage =
     "Строка параметров длиннее 219 байт: команда не отправлена!";
+// The protocol's command codes run from 20h to FFh: a code below that would
+// be read as a control byte of the frame.
+inline constexpr const char* kCodeOutOfRangeMessage =
+    "Код команды должен быть от 20h до FFh: команда не отправлена!";
+// The registrar did not answer the read of its date and time that proves the
+// sequence number (see SetSequenceGuard): the command was not sent.
+inline constexpr const char* kSequenceProofMessage =
+    "Регистратор не ответил на проверочный запрос (21h): команда не отправлена!";
 // A registrar busy (SYN) or babbling for longer than this ends the exchange
 // without an answer. One hour is longer than the longest report takes to
 // print (a full periodic report over the whole fiscal memory); tsinit.ini
@@ -59,7 +67,10 @@ class Driver {
   // Resets and closes the device; returns 1.
   int DisconnectUsb();
   // Uses another bulk link (tests); nullptr detaches it.
-  void AttachUsbLink(UsbBulkLink* usb) { usb_ = usb; }
+  void AttachUsbLink(UsbBulkLink* usb) {
+    usb_ = usb;
+    sequenceKnown_ = listening_ = false;
+  }
   bool UsbActive() const { return usb_ != nullptr; }
 
   // --- commands ----------------------------------------------------------
@@ -86,6 +97,22 @@ class Driver {
   // served through an ExchangeObservers.
   void SetExchangeObserver(ExchangeObserver* observer) { observer_ = observer; }
 
+  // The registrar answers a request with the same SEQ, code and parameters
+  // as its last one from memory, without running it. With the guard on,
+  // before the first command on a link (and after every reopening: someone
+  // else may have talked to the registrar meanwhile) the driver reads the
+  // registrar's date and time (21h) until an answer says that the
+  // registrar's last request is one of ours; the command itself then goes
+  // out with the next SEQ and can never be taken for a repeat. When that
+  // read gets no answer the command is not sent (kNoAnswer, or kNak when the
+  // registrar refused the frames, with kSequenceProofMessage).
+  // DisableRemoteAccess is left alone: it waits for no answer, and its one
+  // request sets the same value again if it is taken for a repeat.
+  void SetSequenceGuard(bool on) { sequenceGuard_ = on; }
+  bool SequenceGuard() const { return sequenceGuard_; }
+  // Whether this link's registrar has answered one of this driver's requests.
+  bool SequenceKnown() const { return sequenceKnown_; }
+
   void SetRetryCount(int count) { retryCount_ = count; }
   int RetryCount() const { return retryCount_; }
   int GetErrorCount() const { return errorCount_; }
@@ -101,9 +128,8 @@ class Driver {
   SessionLog& Log() { return log_; }
 
   uint8_t SequenceCounter() const { return counter_; }
-  // A program that starts afresh for every command (the CLI) begins at a
-  // counter of its own, so that a registrar does not take its first request
-  // for a resend of the previous run's last one.
+  // A program that starts afresh for every command (the CLI) carries its
+  // counter over from the last run.
   void SetSequenceCounter(uint8_t counter) { counter_ = counter; }
   uint8_t LastCommandCode() const { return static_cast<uint8_t>(lastCode_); }
   std::string_view LastParameters() const { return lastParams_.View(); }
@@ -116,6 +142,12 @@ class Driver {
     int resends = 0;
   };
   Transaction BeginTransaction();
+  // ExecuteCommand without the sequence guard.
+  const ReplyRecord& Transact(int code, std::string_view params);
+  bool ProveSequence(int code, std::string_view params);
+  // False (the record and message saying why) when the command cannot go out.
+  bool Sendable(int code, std::string_view params);
+  void MarkNotSent(int code, std::string_view params, uint32_t flags, OutcomeKind kind);
   void Report(const Transaction& t, bool replyAwaited);
   bool DeadlinePassed();
   int SendAndReceive(int code, std::string_view params);
@@ -145,6 +177,8 @@ class Driver {
   int lastCode_ = 0;
   FixedBuffer<300> lastParams_;
   bool linkReady_ = true;
+  bool sequenceGuard_ = false;
+  bool sequenceKnown_ = false;
   int retryCount_ = 4;
   int errorCount_ = 0;
   int exchangeLimitMs_ = kDefaultExchangeLimitMs;
@@ -159,6 +193,9 @@ class Driver {
   int staleReplies_ = 0;
   size_t lastReceived_ = 0;
   bool heard_ = false;  // some attempt of this transaction received part of a reply frame
+  // The last transaction on this link heard the registrar: it was listening
+  // a moment ago, so a silence now may be an answer lost after it ran.
+  bool listening_ = false;
 
   uint8_t frame_[kMaxRequestFrame + 1] = {};
   size_t frameLength_ = 0;

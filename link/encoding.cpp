@@ -93,6 +93,20 @@ std::string Utf8ToCp1251(std::string_view utf8) {
   return result;
 }
 
+bool IsUtf8(std::string_view bytes) {
+  return FirstInvalid(bytes) == std::string_view::npos;
+}
+
+std::string_view Utf8Prefix(std::string_view text, size_t maxBytes) {
+  size_t end = 0;
+  while (end < text.size()) {
+    const size_t next = end + DecodeUtf8(text.substr(end)).length;
+    if (next > maxBytes) break;
+    end = next;
+  }
+  return text.substr(0, end);
+}
+
 std::string HexBytes(std::string_view bytes) {
   static const char* hex = "0123456789ABCDEF";
   std::string out;

@@ -30,6 +30,11 @@ Cp1251Text Utf8ToCp1251Exact(std::string_view utf8);
 // '?' per faulty character or broken byte sequence.
 std::string Utf8ToCp1251(std::string_view utf8);
 std::string Cp1251ToUtf8(std::string_view cp1251);
+// Whether `bytes` are UTF-8 throughout: no broken or overlong sequence.
+bool IsUtf8(std::string_view bytes);
+// The longest start of UTF-8 `text` of at most `maxBytes` bytes that does
+// not end inside a character.
+std::string_view Utf8Prefix(std::string_view text, size_t maxBytes);
 // Bytes as upper-case hexadecimal, two digits each.
 std::string HexBytes(std::string_view bytes);
 // Windows-1251 bytes as UTF-8 for a person to read, control bytes as <XX>.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "atomic_file.h"
+#include "encoding.h"
 #include "platform.h"
 
 namespace tesmar::link {
@@ -56,6 +57,35 @@ bool KeyValue(const std::string& line, std::string& key, std::string& value) {
   return !key.empty() && key[0] != ';';
 }
 
+// A value as the file holds it, cut to `limit` bytes, in UTF-8: as it
+// stands when its bytes are UTF-8 (cut between characters), else read as
+// Windows-1251.
+std::string ValueText(std::string_view bytes, size_t limit) {
+  if (IsUtf8(bytes)) return std::string(Utf8Prefix(bytes, limit));
+  return Cp1251ToUtf8(bytes.substr(0, limit));
+}
+
+bool Fail(std::string* error, const std::string& reason) {
+  if (error) *error = reason;
+  return false;
+}
+
+// `value` (UTF-8) as the file's lines hold text: Windows-1251 when some
+// line is not UTF-8.
+bool ValueBytes(const std::vector<std::string>& lines, std::string_view value, std::string& out,
+                std::string* error) {
+  if (!IsUtf8(value)) return Fail(error, "the value is not UTF-8 text");
+  for (const std::string& l : lines)
+    if (!IsUtf8(l)) {
+      Cp1251Text c = Utf8ToCp1251Exact(value);
+      if (!c.ok) return Fail(error, "the value has a character the Windows-1251 file cannot hold");
+      out = std::move(c.text);
+      return true;
+    }
+  out = std::string(value);
+  return true;
+}
+
 }  // namespace
 
 int ParseLeadingInt(std::string_view text) {
@@ -77,9 +107,9 @@ bool IniProfile::Exists() const {
 
 std::string IniProfile::GetString(std::string_view section, std::string_view key,
                                   std::string_view defaultValue, size_t bufferSize) const {
-  std::string current, k, v, name;
+  if (bufferSize == 0) return {};
+  std::string k, v, name;
   bool inSection = false;
-  std::string result(defaultValue);
   for (const std::string& line : ReadLines(path_)) {
     if (SectionName(line, name)) {
       inSection = SameText(name, section);
@@ -89,13 +119,10 @@ std::string IniProfile::GetString(std::string_view section, std::string_view key
       // Matching quotes around a value are taken off, as Windows does.
       if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
-      result = v;
-      break;
+      return ValueText(v, bufferSize - 1);
     }
   }
-  if (bufferSize == 0) return {};
-  if (result.size() > bufferSize - 1) result.resize(bufferSize - 1);
-  return result;
+  return std::string(Utf8Prefix(defaultValue, bufferSize - 1));
 }
 
 int IniProfile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
@@ -110,6 +137,8 @@ int IniProfile::GetInt(std::string_view section, std::string_view key, int defau
 bool IniProfile::WriteString(std::string_view section, std::string_view key, std::string_view value,
                              std::string* error) {
   std::vector<std::string> lines = ReadLines(path_);
+  std::string bytes;
+  if (!ValueBytes(lines, value, bytes, error)) return false;
   std::string name, k, v;
   int sectionLine = -1, insertAt = -1;
   bool written = false;
@@ -122,12 +151,12 @@ bool IniProfile::WriteString(std::string_view section, std::string_view key, std
     if (sectionLine < 0) continue;
     if (!Trim(lines[i]).empty()) insertAt = static_cast<int>(i) + 1;
     if (KeyValue(lines[i], k, v) && SameText(k, key)) {
-      lines[i] = k + "=" + std::string(value);
+      lines[i] = k + "=" + bytes;
       written = true;
     }
   }
   if (!written) {
-    const std::string entry = std::string(key) + "=" + std::string(value);
+    const std::string entry = std::string(key) + "=" + bytes;
     if (sectionLine < 0) {
       if (!lines.empty() && !Trim(lines.back()).empty()) lines.push_back("");
       lines.push_back("[" + std::string(section) + "]");

@@ -47,8 +47,9 @@ OutcomeKind ClassifyReply(uint32_t flags, std::string_view errorCode);
 
 // A transaction's final outcome from its last attempt and what the earlier
 // attempts saw. `earlierAnswerLost`: an earlier attempt ended in silence or
-// in a damaged or cut reply, so the request may have run then. `heard`: some
-// attempt received part of a reply frame, so the registrar did get it.
+// in a damaged or cut reply, so the request may have run then. `heard`: the
+// registrar is listening: some attempt received part of a reply frame, or
+// it answered the exchange just before this one.
 // - a damaged reply (checksum) stays itself: the registrar's answer that
 //   cannot be read, so it may have run (see mayHaveRun);
 // - a NAK after a lost answer refuses only the resend, not the first request;

@@ -121,7 +121,7 @@ bool CashInOutDialog::byReceipt(const std::string& pwd, int op, double amount,
 }
 
 void CashInOutDialog::showTill(const link::ReplyRecord& r) {
-  till_->setText(app::FromWire(r.Field(0)));
+  till_->setText(app::ResultField(r, 1));
 }
 
 }  // namespace tesmar::sales

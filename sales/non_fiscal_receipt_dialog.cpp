@@ -57,7 +57,8 @@ void NonFiscalReceiptDialog::showEvent(QShowEvent* e) {
 bool NonFiscalReceiptDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == text_ && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->text() == ";") {
-    ctx_.prompt.showMessage("; - недопустимый символ, \n   будет удален при печати чека!");
+    ctx_.prompt.showMessage("; - недопустимый символ, \n   будет удален при печати чека!",
+                            "Ввод текста");
     return true;
   }
   return CommandDialog::eventFilter(watched, event);

@@ -163,8 +163,8 @@ void TapeCopyDialog::searchByDates() {
     return link::PrintTapeByDates(d, app::kDefaultPassword, fromDate, from, toDate, to, print);
   });
   if (!r) return;
-  firstFound_->setText(app::FromWire(r->Field(0)));
-  lastFound_->setText(app::FromWire(r->Field(1)));
+  firstFound_->setText(app::ResultField(*r, 1));
+  lastFound_->setText(app::ResultField(*r, 2));
 }
 
 void TapeCopyDialog::printByNumbers() {

@@ -1,5 +1,6 @@
 #include "script_runner.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -175,6 +176,7 @@ bool ScriptRunner::Open(const std::string& fileName) {
     host_.Message("Ошибка - \"" + fileName + "\" не является файлом!");
     return false;
   }
+  fileName_ = fileName;
   file_ = std::fopen(fileName.c_str(), "rb");
   if (!file_) host_.Message("Ошибка - файл скрипта не открывается: " + fileName);
   return file_ != nullptr;
@@ -193,6 +195,7 @@ ScriptRunner::Piece ScriptRunner::ReadPiece(std::string& line) {
     buf[n++] = static_cast<char>(c);
     if (c == '\n') break;
   }
+  RefuseReadError();
   line.assign(buf, n);
   if (n < kLinePiece || c == '\n') return n == 0 ? Piece::kEnd : Piece::kLine;
   // A full piece is the whole line when only its line end follows; that line
@@ -201,9 +204,17 @@ ScriptRunner::Piece ScriptRunner::ReadPiece(std::string& line) {
   bool longer = false;
   while ((c = getc_unlocked(file_)) != EOF && c != '\n')
     if (c >= 32) longer = true;
+  RefuseReadError();
   if (longer) return Piece::kTooLong;  // read to its end: no piece of it runs
   Seek(rest);
   return Piece::kLine;
+}
+
+// A read error is not the end of the file: the run ends on it, and a line
+// cut short by it does not run.
+void ScriptRunner::RefuseReadError() {
+  if (!std::ferror(file_)) return;
+  Fail("Ошибка чтения файла скрипта: " + fileName_ + ": " + std::strerror(errno));
 }
 
 void ScriptRunner::RefuseTooLong(Piece piece, long position) {
@@ -296,6 +307,7 @@ Outcome ScriptRunner::Run(const std::string& fileName) {
   searchTarget_.clear();
   skipToEndWhile_ = false;
   linesRead_ = 0;
+  lastCommand_ = link::OutcomeKind::kOk;
   running_ = true;
   Outcome outcome;
   try {
@@ -401,6 +413,7 @@ void ScriptRunner::RunCommandLine(const std::string& line) {
   host_.ProcessEvents();
 
   const link::ReplyRecord& r = driver_.ExecuteCommand(hi * 16 + lo, line.substr(2));
+  lastCommand_ = r.outcome;
   if (!driver_.Message().empty()) Fail(driver_.Message());
   host_.ReplyReceived(r);
   switch (link::OutcomeOf(r).kind) {
@@ -431,8 +444,15 @@ bool ScriptRunner::BeginFromLine(const std::string& fileName, long lineNumber) {
   }
   if (!Open(fileName)) return false;
   running_ = true;
+  lastCommand_ = link::OutcomeKind::kOk;
   std::string raw;
-  for (long i = 0; i < lineNumber && ReadPiece(raw) != Piece::kEnd; ++i) {
+  try {
+    for (long i = 0; i < lineNumber && ReadPiece(raw) != Piece::kEnd; ++i) {
+    }
+  } catch (const Failure&) {
+    running_ = false;
+    Close();
+    return false;
   }
   return true;
 }
@@ -696,6 +716,7 @@ void ScriptRunner::RunCommand(const std::string& line) {
     params += ValueOf(o) + ";";
   }
   const link::ReplyRecord& r = driver_.ExecuteCommand(static_cast<int>(code & 0xFF), params);
+  lastCommand_ = r.outcome;
   if (!driver_.Message().empty()) Fail(driver_.Message());
   host_.ReplyReceived(r);
   // The script reads the reply's fields and code itself; only a reply that

@@ -51,6 +51,9 @@ class ScriptRunner {
   const std::vector<ScriptVariable>& Variables() const { return variables_; }
   void ClearVariables() { variables_.clear(); }
   long LinesRead() const { return linesRead_; }
+  // What the last command line or RunCommand of the run came to (kOk before
+  // any): when it may have run, the run's failure was that command's.
+  link::OutcomeKind LastCommandOutcome() const { return lastCommand_; }
 
  private:
   enum class Op { kLess, kLessEqual, kEqual, kGreaterEqual, kGreater };
@@ -87,6 +90,8 @@ class ScriptRunner {
   Piece ReadPiece(std::string& line);
   // Ends the run when the line read at `position` was too long.
   void RefuseTooLong(Piece piece, long position);
+  // Ends the run when the file could not be read.
+  void RefuseReadError();
   long LineNumberAt(long position);
   void Seek(long position);
   void SkipForward(const std::string& target);
@@ -137,6 +142,7 @@ class ScriptRunner {
   ScriptHost& host_;
   link::Sleeper& sleeper_;
   std::FILE* file_ = nullptr;
+  std::string fileName_;  // the file being run, for messages
   bool running_ = false;
   bool stopRequested_ = false;
   std::mt19937 random_;
@@ -155,6 +161,7 @@ class ScriptRunner {
   bool skipToEndWhile_ = false;
   long linePosition_ = 0;
   long linesRead_ = 0;
+  link::OutcomeKind lastCommand_ = link::OutcomeKind::kOk;
 };
 
 // Removes control characters from the end; then, when `trim`, blanks and

@@ -68,23 +68,24 @@ void AcquirerLinkDialog::setSettings() {
   if (judged(s)) ctx_.prompt.showMessage(kSuccessMessage);
 }
 
-// The settings are printed inside a service document; a failed step ends it
-// there (the void and close window closes a document left open).
+// The settings are printed inside a service document, which is closed
+// again whatever came of the report: a failed step never leaves it open.
+// An opening whose answer was lost may have opened it, and is closed too;
+// its failure is the one said.
 void AcquirerLinkDialog::printSettings() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
-  if (!judged(path_.send([&](link::Driver & d) -> auto& {
-        return link::OpenNonFiscalReceipt(d, pwd);
-      })))
-    return;
-  if (!judged(path_.send([&](link::Driver & d) -> auto& {
-        return link::PrintAdditionalReport(d, pwd, 3);
-      })))
-    return;
-  if (!judged(
-          path_.send([&](link::Driver & d) -> auto& { return link::CloseFiscalReceipt(d, pwd); })))
-    return;
-  ctx_.prompt.showMessage(kSuccessMessage);
+  const app::Sent open =
+      path_.send([&](link::Driver & d) -> auto& { return link::OpenNonFiscalReceipt(d, pwd); });
+  const bool opened = judged(open);
+  if (!opened && !open.outcome.mayHaveRun()) return;
+  const bool printed = opened && judged(path_.send([&](link::Driver & d) -> auto& {
+                         return link::PrintAdditionalReport(d, pwd, 3);
+                       }));
+  const app::Sent close =
+      path_.send([&](link::Driver & d) -> auto& { return link::CloseFiscalReceipt(d, pwd); });
+  const bool closed = opened ? judged(close) : close.outcome.ok();
+  if (printed && closed) ctx_.prompt.showMessage(kSuccessMessage);
 }
 
 void AcquirerLinkDialog::loadFromFile() {
@@ -103,8 +104,13 @@ void AcquirerLinkDialog::loadFromFile() {
     ctx_.prompt.showMessage(kBadSettingsFile);
     return;
   }
+  const QByteArray text = f.readAll();
+  if (f.error() != QFileDevice::NoError) {
+    ctx_.prompt.showMessage("Не удалось прочитать файл " + name + ": " + f.errorString());
+    return;
+  }
   link::NetworkSettings settings;
-  const QString refusal = ReadSettingsFile(QString::fromUtf8(f.readAll()), settings);
+  const QString refusal = ReadSettingsFile(QString::fromUtf8(text), settings);
   if (!refusal.isEmpty()) {
     ctx_.prompt.showMessage(refusal);
     return;

@@ -28,8 +28,4 @@ void FitGridToContents(QTableWidget* grid) {
   grid->setFixedSize(width, height);
 }
 
-QString ResultField(const link::ReplyRecord& r, int n) {
-  return n >= 1 && n <= r.fieldCount ? app::FromWire(r.Field(n - 1)) : QString();
-}
-
 }  // namespace tesmar::service

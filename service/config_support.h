@@ -21,8 +21,6 @@ void FitGridToContents(QTableWidget* grid);
 // no message (the path said why).
 bool JudgePrefixed(app::AppContext& ctx, const app::Sent& sent, const QString& prefix);
 
-// Result field `n` counted from 1, as text; empty when the reply has fewer
-// fields (the record's further fields belong to older replies).
-QString ResultField(const link::ReplyRecord& r, int n);
+using app::ResultField;
 
 }  // namespace tesmar::service

@@ -16,6 +16,8 @@ namespace tesmar::service {
 
 namespace {
 constexpr const char* kTimeout = "Таймаут устройства! Ошибка!";
+const QString kUnshownDate =
+    "Дата регистратора \"%1\" не может быть показана. Дата и время не прочитаны!";
 }  // namespace
 
 DateTimeDialog::DateTimeDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
@@ -75,9 +77,18 @@ void DateTimeDialog::readClock() {
       });
   if (!sent) return;
   statusButton_->setEnabled(true);
-  const QDate shown = QDate::fromString(ShownDate(ResultField(*sent.reply, 1)), "dd.MM.yy");
+  if (!path_.requireFields(*sent.reply, 2)) return;
+  // A date that is none (a clock never set answers zeros) is said, and the
+  // fields keep the computer's date and time, which must not pass for the
+  // registrar's.
+  const QString wire = ResultField(*sent.reply, 1);
+  const QDate shown = QDate::fromString(ShownDate(wire), "dd.MM.yy");
+  if (!shown.isValid()) {
+    ctx_.prompt.showMessage(kUnshownDate.arg(wire));
+    return;
+  }
   // "yy" reads as 19yy; the registrar's years are this century's.
-  if (shown.isValid()) date_->setDate(shown.year() < 2000 ? shown.addYears(100) : shown);
+  date_->setDate(shown.year() < 2000 ? shown.addYears(100) : shown);
   time_->setText(ResultField(*sent.reply, 2));
   ctx_.prompt.showMessage("Успешно!");
 }

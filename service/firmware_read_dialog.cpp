@@ -13,7 +13,7 @@ namespace tesmar::service {
 
 FirmwareReadDialog::FirmwareReadDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
-    : CommandDialog(ctx, status, "Чтение ПО", parent) {
+    : TransferDialog(ctx, status, "Чтение ПО", parent) {
   progress_ = new QProgressBar;
   progress_->setRange(0, 1);
   progress_->setValue(0);
@@ -33,7 +33,6 @@ FirmwareReadDialog::FirmwareReadDialog(app::AppContext& ctx, app::StatusBytesDia
 }
 
 void FirmwareReadDialog::readFirmware() {
-  stop_ = false;
   std::string pwd;
   if (!typedPassword(pwd)) return;
   QString file = ctx_.prompt.saveFileName("", "HEX файлы (*.HEX *.hex);;Все файлы (*)");
@@ -46,6 +45,7 @@ void FirmwareReadDialog::readFirmware() {
   int64_t total = 0;
   read_->setEnabled(false);
   exit_->setEnabled(false);
+  setTransferring(true);
   // The total arrives with the first reply; the bar is sized before the
   // first packet is counted.
   host.onReply = [&](const link::ReplyRecord&) {
@@ -53,6 +53,7 @@ void FirmwareReadDialog::readFirmware() {
       progress_->setRange(0, static_cast<int>(std::min<int64_t>(total, INT32_MAX)));
   };
   const TransferOutcome out = ReadFirmwareToFile(host, pwd, file.toStdString(), &total);
+  setTransferring(false);
   read_->setEnabled(true);
   exit_->setEnabled(true);
   if (!out.message.empty()) ctx_.prompt.showMessage(QString::fromStdString(out.message));

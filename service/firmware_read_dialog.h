@@ -1,20 +1,19 @@
 // "Чтение ПО": saves the registrar's internal software to a file.
 #pragma once
 
-#include "command_dialog.h"
+#include "transfer_window_host.h"
 
 class QProgressBar;
 
 namespace tesmar::service {
 
-class FirmwareReadDialog : public app::CommandDialog {
+class FirmwareReadDialog : public TransferDialog {
   Q_OBJECT
  public:
   FirmwareReadDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                      QWidget* parent = nullptr);
 
-  void readFirmware();           // "Чтение внутреннего ПО"
-  void stop() { stop_ = true; }  // "Стоп"
+  void readFirmware();  // "Чтение внутреннего ПО"
 
   QProgressBar* progress() const { return progress_; }
 
@@ -22,7 +21,6 @@ class FirmwareReadDialog : public app::CommandDialog {
   QProgressBar* progress_;
   QPushButton* read_;
   QPushButton* exit_;
-  bool stop_ = false;
 };
 
 }  // namespace tesmar::service

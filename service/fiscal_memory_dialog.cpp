@@ -44,11 +44,11 @@ QString WithDefaultExtension(const QString& file, const QString& extension) {
 
 FiscalMemoryDialog::FiscalMemoryDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
-    : CommandDialog(ctx, status, "Чтение/запись/обнуление фискальной памяти", parent) {
+    : TransferDialog(ctx, status, "Чтение/запись/обнуление фискальной памяти", parent) {
   status_ = ReadOnlyField("statusBytes");
   password_->setMaxLength(6);
-  start_ = LimitedField("start", 10);
-  count_ = LimitedField("count", 9);
+  start_ = LimitedField("start", kStartDigits);
+  count_ = LimitedField("count", kCountDigits);
   current_ = ReadOnlyField("currentAddress");
   retries_ = LimitedField("retries", 4, "2");
   retriesSoFar_ = ReadOnlyField("retriesSoFar");
@@ -94,7 +94,7 @@ void FiscalMemoryDialog::showEvent(QShowEvent* e) {
   read_->setEnabled(false);
   write_->setEnabled(true);
   stop_ = false;
-  CommandDialog::showEvent(e);
+  TransferDialog::showEvent(e);
 }
 
 void FiscalMemoryDialog::keyPressEvent(QKeyEvent* e) {
@@ -102,11 +102,11 @@ void FiscalMemoryDialog::keyPressEvent(QKeyEvent* e) {
     stop();  // Escape stops a transfer; it does not close the window
     return;
   }
-  CommandDialog::keyPressEvent(e);
+  TransferDialog::keyPressEvent(e);
 }
 
 void FiscalMemoryDialog::rangeEdited(QLineEdit* changed) {
-  if (busy_) return;
+  if (transferring()) return;
   if (start_->text().isEmpty() || count_->text().isEmpty()) {
     read_->setEnabled(false);
     write_->setEnabled(false);
@@ -127,8 +127,27 @@ bool FiscalMemoryDialog::typedRange(uint64_t& start, uint64_t& count) {
     ctx_.prompt.showMessage(kDigitsOnly);
     return false;
   }
+  if (!FlashRangeFits({*s, *c})) {
+    ctx_.prompt.showMessage(kFlashRangeTooLarge);
+    return false;
+  }
   start = *s;
   count = *c;
+  return true;
+}
+
+// The range a file name carries goes to the fields whole, or not at all.
+bool FiscalMemoryDialog::takeNamedRange(const QString& file) {
+  const auto named = RangeFromFileName(file.toStdString());
+  if (!named) return true;
+  if (!NamedRangeFitsFields(*named)) {
+    ctx_.prompt.showMessage(kNamedRangeTooLong + QFileInfo(file).fileName());
+    return false;
+  }
+  // Judged once afterwards, not field by field as typing is.
+  const QSignalBlocker a(start_), b(count_);
+  start_->setText(QString::fromStdString(named->start));
+  count_->setText(QString::fromStdString(named->count));
   return true;
 }
 
@@ -141,7 +160,7 @@ void FiscalMemoryDialog::wireHost(WindowTransferHost& host) {
 
 // While a transfer runs only "Остановить" answers.
 void FiscalMemoryDialog::setBusy(bool busy) {
-  busy_ = busy;
+  setTransferring(busy);
   if (busy) {
     readWas_ = read_->isEnabled();
     writeWas_ = write_->isEnabled();
@@ -159,6 +178,10 @@ void FiscalMemoryDialog::say(const std::string& message) {
 void FiscalMemoryDialog::clearFlash() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
+  if (!ctx_.prompt.askOkCancel("", "Флеш-память регистратора будет обнулена. Продолжать?")) {
+    ctx_.prompt.showMessage("Обнуление флеш-памяти отменено!");
+    return;
+  }
   bool noStop = false;
   WindowTransferHost host(path_, noStop);
   wireHost(host);
@@ -179,7 +202,6 @@ void FiscalMemoryDialog::readFlash() {
     ctx_.prompt.showMessage("Чтение данных из флеш-памяти отменено!");
     return;
   }
-  stop_ = false;
   WindowTransferHost host(path_, stop_);
   wireHost(host);
   setBusy(true);
@@ -199,19 +221,13 @@ void FiscalMemoryDialog::writeFlash() {
     ctx_.prompt.showMessage("Запись данных в флеш-память отменена!");
     return;
   }
-  if (const auto named = RangeFromFileName(file.toStdString())) {
-    // Judged once below, not field by field as typing is.
-    const QSignalBlocker a(start_), b(count_);
-    start_->setText(QString::fromStdString(named->start));
-    count_->setText(QString::fromStdString(named->count));
-  }
+  if (!takeNamedRange(file)) return;
   if (start_->text().isEmpty() || count_->text().isEmpty()) {
     ctx_.prompt.showMessage("Не установлены границы для записи. Чтение остановлено!");
     return;
   }
   uint64_t start = 0, count = 0;
   if (!typedRange(start, count)) return;
-  stop_ = false;
   WindowTransferHost host(path_, stop_);
   wireHost(host);
   setBusy(true);

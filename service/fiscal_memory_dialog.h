@@ -2,24 +2,21 @@
 // registrar's flash memory into a file, writes a file back, clears it.
 #pragma once
 
-#include "command_dialog.h"
+#include "transfer_window_host.h"
 
 class QProgressBar;
 
 namespace tesmar::service {
 
-class WindowTransferHost;
-
-class FiscalMemoryDialog : public app::CommandDialog {
+class FiscalMemoryDialog : public TransferDialog {
   Q_OBJECT
  public:
   FiscalMemoryDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                      QWidget* parent = nullptr);
 
-  void clearFlash();             // "Обнулить флеш-память"
-  void readFlash();              // "Читать флеш-память"
-  void writeFlash();             // "Записать флеш-память"
-  void stop() { stop_ = true; }  // "Остановить", Escape
+  void clearFlash();  // "Обнулить флеш-память"
+  void readFlash();   // "Читать флеш-память"
+  void writeFlash();  // "Записать флеш-память"
 
   QLineEdit* statusBytes() const { return status_; }
   QLineEdit* start() const { return start_; }
@@ -33,11 +30,13 @@ class FiscalMemoryDialog : public app::CommandDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  // Escape is "Остановить" here, also when idle.
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void rangeEdited(QLineEdit* changed);
   bool typedRange(uint64_t& start, uint64_t& count);
+  bool takeNamedRange(const QString& file);
   void wireHost(WindowTransferHost& host);
   void setBusy(bool busy);
   void say(const std::string& message);
@@ -54,8 +53,6 @@ class FiscalMemoryDialog : public app::CommandDialog {
   QPushButton* write_;
   QPushButton* stopButton_;
   QPushButton* close_;
-  bool stop_ = false;
-  bool busy_ = false;
   bool readWas_ = false, writeWas_ = false;
 };
 

@@ -9,7 +9,6 @@
 
 #include "formatters.h"
 #include "prompt.h"
-#include "reply_decoder.h"
 #include "wire_text.h"
 
 namespace tesmar::service {
@@ -66,7 +65,8 @@ bool FiscalizationDialog::step(const QString& title,
 }
 
 // 80h again and again until the registrar answers well, within the bound;
-// the status bar says which try runs, and "Прервать ожидание" ends it.
+// the status bar says which try runs, and "Прервать ожидание" ends it. The
+// probes leave the error box alone: it shows the steps of the sequence.
 bool FiscalizationDialog::waitUntilReady() {
   cancelled_ = false;
   // Window messages run between the tries: nothing may start a second
@@ -75,15 +75,16 @@ bool FiscalizationDialog::waitUntilReady() {
   cancel_->show();
   QElapsedTimer clock;
   clock.start();
+  app::CommandPath probes(ctx_);
   bool ready = false;
   for (int n = 1; !ready && MayTryAgain(bound_, n - 1, clock.elapsed(), cancelled_); ++n) {
     if (n > 1) ctx_.sleeper.SleepMs(bound_.pauseMs);
     ctx_.showStatus(ReadinessProgress(n, bound_));
     QCoreApplication::processEvents();
     if (cancelled_) break;
-    const app::Sent probe = path_.send(
+    const app::Sent probe = probes.send(
         [](link::Driver & d) -> auto& { return link::ReadDiagnostics(d, app::kDefaultPassword); });
-    ready = probe.reply && link::DecodeReplyError(*probe.reply).ok;
+    ready = probe.outcome.ok();
   }
   cancel_->hide();
   run_->setEnabled(true);

@@ -22,7 +22,6 @@ namespace {
 constexpr const char* kTimeout = "Ошибка! Таймаут устройства!";
 constexpr const char* kWriteError = "Ошибка записи логотипа";
 // The 80h reply lacks the fields of the maximum sizes.
-constexpr const char* kWrongData = "Информация переданная регистратором неверна.";
 constexpr int kLogoBytesField = 7, kMaxWidthField = 8;  // of 80h, from 1
 
 // The picture's size, or the registrar's maximum when that is smaller and
@@ -136,11 +135,9 @@ void LogoDialog::activate() {
   if (!typedPassword(pwd)) return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::ReadDiagnostics(d, pwd); });
-  if (!s.reply || !path_.judgeDirect(*s.reply, kTimeout, {})) return;
-  if (s.reply->fieldCount < kMaxWidthField) {
-    ctx_.prompt.showMessage(kWrongData);
+  if (!s.reply || !path_.judgeDirect(*s.reply, kTimeout, {}) ||
+      !path_.requireFields(*s.reply, kMaxWidthField))
     return;
-  }
   const int bytes = app::FieldNumber(*s.reply, kLogoBytesField);
   const int width = app::FieldNumber(*s.reply, kMaxWidthField);
   maxWidth_->setText(app::FromWire(s.reply->Field(kMaxWidthField - 1)));

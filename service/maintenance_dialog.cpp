@@ -164,7 +164,7 @@ void MaintenanceDialog::read() {
   const app::Sent s = path_.decoded(
       "Чтение информации о напоминании сервисного обслуживания",
       [](link::Driver & d) -> auto& { return link::ReadMaintenanceReminder(d, kDefaultPassword); });
-  if (!s) return;
+  if (!s || !path_.requireFields(*s.reply, 3)) return;
   const link::ReplyRecord& r = *s.reply;
   const QDate date = DateFromWire(app::FromWire(r.Field(0)));
   if (date.isValid()) eventDate_->setDate(date);

@@ -20,8 +20,7 @@ class Prompt;
 namespace tesmar::service {
 
 inline constexpr const char* kTimeoutMessage = "Ошибка выполнения команды. Таймаут";
-inline constexpr const char* kWrongDataMessage =
-    "Информация переданная регистратором неверна. Чтение данных остановлено.";
+inline constexpr const char* kWrongDataMessage = app::kWrongReplyData;
 inline constexpr const char* kSuccessMessage = "Успешно!";
 inline constexpr const char* kRegistrarStateTitle = "Проверка состояния регистратора";
 // The failure title of reading the settings (D1h, FAh).

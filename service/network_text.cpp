@@ -115,8 +115,8 @@ QString WifiCommandLine(const QString& ssid, int auth, int encryption, const QSt
          ';';
 }
 
-bool WifiLineHasFourFields(const QString& line) {
-  return line.endsWith(';') && line.count(';') == 4;
+bool WifiFieldsHoldSemicolon(const QString& ssid, const QString& password) {
+  return ssid.contains(';') || password.contains(';');
 }
 
 }  // namespace tesmar::service

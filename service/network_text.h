@@ -51,11 +51,10 @@ QString ModemDate(const QString& tenDigits);
 QString IdDevHex(const QString& decimal);
 // "SSID;auth;encryption;password;".
 QString WifiCommandLine(const QString& ssid, int auth, int encryption, const QString& password);
-// Whether `line` is four fields each followed by ";" (a ";" inside the
-// SSID or the password would make the registrar read other settings).
-bool WifiLineHasFourFields(const QString& line);
-inline constexpr const char* kWifiLineFields =
-    "Командная строка должна состоять из четырех полей, каждое с \";\" в конце (символ \";\" "
-    "в имени сети или пароле недопустим). Команда не отправлена!";
+// Whether a typed SSID or network password holds a ";": in the line built
+// from them it would make the registrar read other settings.
+bool WifiFieldsHoldSemicolon(const QString& ssid, const QString& password);
+inline constexpr const char* kWifiSemicolon =
+    "Символ \";\" в имени сети или пароле недопустим. Команда не отправлена!";
 
 }  // namespace tesmar::service

@@ -13,12 +13,12 @@
 #include "config_support.h"
 #include "formatters.h"
 #include "prompt.h"
+#include "registrar_models.h"
 #include "wire_text.h"
 
 namespace tesmar::service {
 
 namespace {
-constexpr const char* kTerminalModel = "Datecs FP-320";
 constexpr int kTerminalColumn = 5;
 
 void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
@@ -67,7 +67,7 @@ PaymentTypesDialog::PaymentTypesDialog(app::AppContext& ctx, app::StatusBytesDia
 }
 
 bool PaymentTypesDialog::terminalModel() const {
-  return ctx_.state.model.contains(kTerminalModel);
+  return link::OptionsForModel(ctx_.state.model.toStdString()).paymentTerminal;
 }
 
 void PaymentTypesDialog::updateAdd() {

@@ -46,7 +46,9 @@ const QStringList kPrintCaptions = {
     "Мелкий шрифт в контрольной ленте",
     "Использовать бумагу шириной 57 мм"};
 
-// A group of check boxes with "Очистить все" and "Установить все".
+// A group of check boxes with "Очистить все" and "Установить все". The
+// model hides some options; "Установить все" leaves those as they are, so
+// that a write never sets a flag the model does not offer.
 QGroupBox* BoxGroup(const QString& title, const QStringList& captions, QList<QCheckBox*>& boxes) {
   auto* group = new QGroupBox(title);
   auto* layout = new QVBoxLayout(group);
@@ -57,7 +59,8 @@ QGroupBox* BoxGroup(const QString& title, const QStringList& captions, QList<QCh
     for (QCheckBox* b : boxes) b->setChecked(false);
   });
   QObject::connect(set, &QPushButton::clicked, group, [&boxes] {
-    for (QCheckBox* b : boxes) b->setChecked(true);
+    for (QCheckBox* b : boxes)
+      if (!b->isHidden()) b->setChecked(true);
   });
   layout->addLayout(app::ButtonRow({clear}, set));
   return group;
@@ -140,7 +143,7 @@ void RegistrarParamsDialog::read() {
   if (!typedPassword(pwd)) return;
   const app::Sent sent = path_.decoded(
       kTitle, [&](link::Driver & d) -> auto& { return link::ReadRegistrarParameters(d, pwd); });
-  if (!sent) return;
+  if (!sent || !path_.requireFields(*sent.reply, 7)) return;
   const link::ReplyRecord& r = *sent.reply;
   const int speed = ParamSpeeds().mid(0, kSpeedCount).indexOf(ResultField(r, 1).trimmed());
   if (speed >= 0) speed_->setCurrentIndex(speed);

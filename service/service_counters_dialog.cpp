@@ -106,7 +106,7 @@ void ServiceCountersDialog::readCounter() {
       "Чтение служебных счетчиков", [&](link::Driver & d) -> auto& {
         return link::ReadServiceParameter(d, pwd, n);
       });
-  if (!s) return;
+  if (!s || !path_.requireFields(*s.reply, 1)) return;
   const bool shown = n == 2 || s.reply->fieldCount == 1;
   value_->setText(shown ? app::FromWire(s.reply->Field(0)) : QString());
   ctx_.prompt.showMessage("Успешно!");

@@ -4,6 +4,20 @@
 
 namespace tesmar::service {
 
+// QDialog's Escape and its close event both come here.
+void TransferDialog::reject() {
+  if (transferring_) {
+    stop();
+    return;
+  }
+  CommandDialog::reject();
+}
+
+void TransferDialog::setTransferring(bool on) {
+  transferring_ = on;
+  if (on) stop_ = false;
+}
+
 const link::ReplyRecord* WindowTransferHost::Send(const Command& c) {
   return path_.send([&](link::Driver & d) -> auto& { return c(d); }).reply;
 }

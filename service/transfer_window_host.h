@@ -1,14 +1,37 @@
 // The transfer cores' host in a window: commands go through the window's
 // command path, the reply fills its fields, the stop button is let through
-// between chunks.
+// between chunks. And what the transfer windows share.
 #pragma once
 
 #include <functional>
 
+#include "command_dialog.h"
 #include "command_path.h"
 #include "transfer.h"
 
 namespace tesmar::service {
+
+// A window that runs a transfer: while one runs, Escape and the title bar's
+// close ask it to stop (the window stays until it has stopped, so the user
+// sees how it ended); idle, the window closes as any other.
+class TransferDialog : public app::CommandDialog {
+  Q_OBJECT
+ public:
+  using CommandDialog::CommandDialog;
+
+  void stop() { stop_ = true; }
+  bool transferring() const { return transferring_; }
+  void reject() override;
+
+ protected:
+  // Called around a transfer; the start clears the stop flag.
+  void setTransferring(bool on);
+
+  bool stop_ = false;
+
+ private:
+  bool transferring_ = false;
+};
 
 class WindowTransferHost : public TransferHost {
  public:

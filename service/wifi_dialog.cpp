@@ -72,9 +72,15 @@ bool WifiDialog::judged(const app::Sent& s, const QString& title) {
   return s.reply && path_.judgeDecoded(*s.reply, title, kTimeoutMessage);
 }
 
+// The command line goes out as it stands, edited by hand or not; a ";"
+// typed into the name or the password, which the line built from them
+// would carry as a field separator, is refused.
 void WifiDialog::write() {
-  if (!WifiLineHasFourFields(commandLine_->text())) {
-    ctx_.prompt.showMessage(kWifiLineFields);
+  const QString ssid = ssid_->text(), password = networkPassword_->text();
+  const bool built = commandLine_->text() == WifiCommandLine(ssid, auth_->currentIndex(),
+                                                             encryption_->currentIndex(), password);
+  if (built && WifiFieldsHoldSemicolon(ssid, password)) {
+    ctx_.prompt.showMessage(kWifiSemicolon);
     return;
   }
   std::string pwd, line;

@@ -6,8 +6,9 @@
 
 namespace tesmar::service {
 
-using detail::Finish;
+using detail::FinishRead;
 using detail::ResultField;
+using detail::SendWithRepeats;
 
 namespace {
 constexpr int kFirmwareSource = 5;
@@ -26,37 +27,47 @@ std::string UnescapePacket(std::string_view data) {
 }
 
 TransferOutcome ReadFirmwareToFile(TransferHost& host, const std::string& pwd,
-                                   const std::string& file, int64_t* total) {
-  const link::ReplyRecord* r = host.Send([&](link::Driver & d) -> auto& {
-    return link::SelectDataSource(d, pwd, kFirmwareSource, 0);
-  });
-  if (!r) return {};
+                                   const std::string& file, int64_t* total, int retries) {
+  PartFile out(file);
+  std::string message;
+  if (!out.Open(message)) return {false, message, 0};
+  const link::ReplyRecord* r = SendWithRepeats(
+      host,
+      [&](link::Driver & d) -> auto& { return link::SelectDataSource(d, pwd, kFirmwareSource, 0); },
+      retries);
+  // Until the first packet is asked for there is nothing to keep.
+  const auto nothingRead = [&](std::string message) -> TransferOutcome {
+    out.Discard();
+    return {false, std::move(message), 0};
+  };
+  if (!r) return nothingRead("");
   link::DecodedReply decoded = link::DecodeReplyError(*r);
-  if (!decoded.ok) return {false, "SetDataSource ошибка:\n  " + decoded.text, 0};
+  if (!decoded.ok) return nothingRead("SetDataSource ошибка:\n  " + decoded.text);
   const long long size = detail::WholeNumber(ResultField(*r, 1)).value_or(0);
   if (total) *total = size;
   host.ShowReply(*r);
   host.ShowProgress(0);
-  if (size == 0) return {false, "Нет данных!", 0};
+  if (size == 0) return nothingRead("Нет данных!");
 
-  std::string data;
   for (long long i = 0;; ++i) {
     if (host.StopRequested()) {
       host.ShowProgress(0);
-      return Finish(file, data, false, "Чтение остановлено по запросу пользователя!");
+      return FinishRead(out, false, "Чтение остановлено по запросу пользователя!");
     }
-    r = host.Send([&](link::Driver & d) -> auto& { return link::ReadDataPacket(d, pwd); });
-    if (!r) return Finish(file, data, false, "");
+    // A packet whose answer was lost may have been taken from the registrar's
+    // buffer: only a repeat with the same SEQ brings that packet back.
+    r = SendWithRepeats(
+        host, [&](link::Driver & d) -> auto& { return link::ReadDataPacket(d, pwd); }, retries);
+    if (!r) return FinishRead(out, false, "");
     decoded = link::DecodeReplyError(*r);
-    if (!decoded.ok) return Finish(file, data, false, "ReadDataFromBuf ошибка:\n  " + decoded.text);
+    if (!decoded.ok) return FinishRead(out, false, "ReadDataFromBuf ошибка:\n  " + decoded.text);
     host.ShowReply(*r);
     if (detail::WholeNumber(ResultField(*r, 1)) != i)
-      return Finish(file, data, false,
-                    "Ошибка последовательного номера пакета - чтение остановлено!");
+      return FinishRead(out, false, "Ошибка последовательного номера пакета - чтение остановлено!");
     const std::string_view packet = ResultField(*r, 2);
-    if (packet.empty()) return Finish(file, data, true, "Чтение внутреннего ПО - успешно!");
-    data += UnescapePacket(packet);
-    host.ShowProgress(static_cast<int64_t>(data.size()));
+    if (packet.empty()) return FinishRead(out, true, "Чтение внутреннего ПО - успешно!");
+    if (!out.Append(UnescapePacket(packet), message)) return FinishRead(out, false, message);
+    host.ShowProgress(static_cast<int64_t>(out.Size()));
   }
 }
 

@@ -1,25 +1,22 @@
 #include "flash_transfer.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "outcome.h"
 #include "reply_decoder.h"
 #include "service_formatters.h"
 #include "transfer_util.h"
 
 namespace tesmar::service {
 
-using detail::Finish;
+using detail::FinishRead;
 using detail::ResultField;
 
 namespace {
 
 constexpr const char* kReadTimeout = "Ошибка! Таймаут устройства! Чтение данных остановлено.";
-constexpr const char* kReadRefused =
-    "Ошибка чтения данных из флеш-памяти. \nЧтение данных остановлено. ErrCode=";
+constexpr const char* kReadFailed =
+    "Ошибка чтения данных из флеш-памяти. \nЧтение данных остановлено. ";
 constexpr const char* kReadBadData =
     "Информация переданная регистратором неверна. Чтение данных остановлено.";
 constexpr const char* kReadStopped = "Чтение данных остановлено пользователем.";
@@ -27,8 +24,6 @@ constexpr const char* kReadDone = "Успешно. Чтение данных з�
 constexpr const char* kWriteEndOfFile =
     "Ошибка! Незапланированный конец файла!\n   Чтение прервано";
 constexpr const char* kWriteFailedTitle = "Ошибка записи в флеш-память:\n  ";
-constexpr const char* kWriteRefused =
-    "Ошибка записи данных в флеш-память. Запись данных остановлена.";
 constexpr const char* kWriteStopped = "Запись данных остановлено пользователем.";
 constexpr const char* kWriteDone = "Успешно. Запись данных завершена.";
 
@@ -36,89 +31,117 @@ int Percent(uint64_t done, uint64_t total) {
   return total ? static_cast<int>(done * 100 / total) : 100;
 }
 
-// One chunk's reply, asked for again while the registrar refuses it, at
-// most `retries` times. nullptr with `end` set when the read must stop.
-const link::ReplyRecord* ReadChunk(TransferHost& host, const std::string& pwd, uint64_t address,
-                                   int retries, int base, int& ownRetries,
-                                   std::optional<std::string>& end) {
-  for (int i = 0;; ++i) {
-    const link::ReplyRecord* r =
-        host.Send([&](link::Driver & d) -> auto& { return link::ReadFlash(d, pwd, address); });
-    if (!r) {
-      end = "";
-      return nullptr;
-    }
-    host.ShowRetries(host.ErrorCount() - base + ownRetries);
-    if (r->flags & link::kFlagNoAnswer) {
-      end = kReadTimeout;
-      return nullptr;
-    }
-    host.ShowReply(*r);
-    if (r->errorCode.View() == "0000") return r;
-    if (i >= retries) {
-      end = kReadRefused + std::string(r->errorCode.View());
-      return nullptr;
-    }
-    ++ownRetries;
-    host.ShowRetries(host.ErrorCount() - base + ownRetries);
+// Why a chunk's attempt failed, as the read says it when it stops there.
+std::string AttemptFailure(const link::ReplyRecord& r, link::OutcomeKind kind) {
+  switch (kind) {
+    case link::OutcomeKind::kNoAnswer:
+    case link::OutcomeKind::kUnknown:
+      return kReadTimeout;
+    case link::OutcomeKind::kRefused:
+      return kReadFailed + std::string("ErrCode=") + std::string(r.errorCode.View());
+    default:
+      return kReadFailed + std::string(link::OutcomeText(kind));
   }
 }
 
+// The bytes one F1h answer carries, at most `remaining` of them, and how many
+// it says it has; nothing when the answer does not read as a chunk.
+struct Chunk {
+  std::string bytes;
+  uint64_t size = 0;
+};
+std::optional<Chunk> ChunkOf(const link::ReplyRecord& r, uint64_t remaining) {
+  const auto n = detail::WholeNumber(ResultField(r, 1));
+  if (!n) return std::nullopt;
+  const uint64_t g = std::min<uint64_t>(static_cast<uint64_t>(*n), remaining);
+  const std::string_view hex = ResultField(r, 2);
+  if (hex.size() < 2 * g) return std::nullopt;
+  auto bytes = BytesFromHex(hex.substr(0, 2 * g));
+  if (!bytes) return std::nullopt;
+  return Chunk{std::move(*bytes), static_cast<uint64_t>(*n)};
+}
+
+// Reads the chunk at `address`; a read changes nothing in the registrar, so
+// every failed attempt (refused, lost, damaged, unreadable) is asked again,
+// at most `retries` times. "Повторов:" counts these with the driver's own
+// resends. Nothing, with `stop` set to the message, when the read must end.
+class ChunkReader {
+ public:
+  ChunkReader(TransferHost& host, const std::string& pwd, int retries)
+      : host_(host), pwd_(pwd), retries_(retries), base_(host.ErrorCount()) {}
+
+  std::optional<Chunk> Read(uint64_t address, uint64_t remaining, std::string& stop) {
+    for (int attempt = 0;; ++attempt) {
+      const link::ReplyRecord* r =
+          host_.Send([&](link::Driver & d) -> auto& { return link::ReadFlash(d, pwd_, address); });
+      if (!r) return std::nullopt;  // nothing went out; the host has said why
+      ShowRetries();
+      const link::Outcome outcome = link::OutcomeOf(*r);
+      if (!outcome.sent()) {
+        stop = kReadFailed + std::string(link::OutcomeText(outcome.kind));
+        return std::nullopt;
+      }
+      if (outcome.answered()) host_.ShowReply(*r);
+      std::optional<Chunk> chunk;
+      if (outcome.ok()) chunk = ChunkOf(*r, remaining);
+      if (chunk) return chunk;
+      if (attempt >= retries_) {
+        stop = outcome.ok() ? kReadBadData : AttemptFailure(*r, outcome.kind);
+        return std::nullopt;
+      }
+      ++ownRetries_;
+      ShowRetries();
+    }
+  }
+
+ private:
+  void ShowRetries() { host_.ShowRetries(host_.ErrorCount() - base_ + ownRetries_); }
+
+  TransferHost& host_;
+  const std::string& pwd_;
+  const int retries_;
+  const int base_;
+  int ownRetries_ = 0;
+};
+
 }  // namespace
+
+bool FlashRangeFits(FlashRange range) {
+  return range.start <= kLastFlashAddress && range.count <= kLastFlashAddress + 1 - range.start;
+}
 
 TransferOutcome ReadFlashToFile(TransferHost& host, const std::string& pwd, FlashRange range,
                                 int retries, const std::string& file) {
-  const int base = host.ErrorCount();
-  int ownRetries = 0;
-  std::string data;
+  if (!FlashRangeFits(range)) return {false, kFlashRangeTooLarge, 0};
+  PartFile out(file);
+  std::string message;
+  if (!out.Open(message)) return {false, message, 0};
+  ChunkReader reader(host, pwd, retries);
   uint64_t a = range.start, remaining = range.count;
   const uint64_t end = range.start + range.count;
   host.ShowProgress(0);
   host.ShowAddress(a);
   while (a < end) {
-    std::optional<std::string> stop;
-    const link::ReplyRecord* r = ReadChunk(host, pwd, a, retries, base, ownRetries, stop);
-    if (!r) return Finish(file, data, false, *stop);
-    const auto n = detail::WholeNumber(ResultField(*r, 1));
-    if (!n) return Finish(file, data, false, kReadBadData);
-    const uint64_t g = std::min<uint64_t>(static_cast<uint64_t>(*n), remaining);
-    const std::string_view hex = ResultField(*r, 2);
-    if (hex.size() < 2 * g) return Finish(file, data, false, kReadBadData);
-    const auto bytes = BytesFromHex(hex.substr(0, 2 * g));
-    if (!bytes) return Finish(file, data, false, kReadBadData);
-    data += *bytes;
-    if (*n < link::kFlashChunkBytes) break;  // the memory has no more
-    remaining -= g;
-    a += static_cast<uint64_t>(*n);
+    std::string stop;
+    const std::optional<Chunk> chunk = reader.Read(a, remaining, stop);
+    if (!chunk) return FinishRead(out, false, stop);
+    if (!out.Append(chunk->bytes, message)) return FinishRead(out, false, message);
+    if (chunk->size < link::kFlashChunkBytes) break;  // the memory has no more
+    remaining -= chunk->bytes.size();
+    a += chunk->size;
     host.ShowAddress(a);
     host.ShowProgress(Percent(a - range.start, range.count));
-    if (host.StopRequested()) return Finish(file, data, false, kReadStopped);
+    if (host.StopRequested()) return FinishRead(out, false, kReadStopped);
   }
-  return Finish(file, data, true, kReadDone);
+  return FinishRead(out, true, kReadDone);
 }
-
-namespace {
-
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "Ошибка открытия файла: " + path + ": " + std::strerror(errno);
-    return false;
-  }
-  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    error = "Ошибка чтения файла: " + path;
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 TransferOutcome WriteFlashFromFile(TransferHost& host, const std::string& pwd, FlashRange range,
                                    const std::string& file) {
-  std::string bytes, error;
-  if (!ReadWholeFile(file, bytes, error)) return {false, error, 0};
+  if (!FlashRangeFits(range)) return {false, kFlashRangeTooLarge, 0};
+  std::string bytes, message;
+  if (!detail::ReadFileStart(file, range.count, bytes, message)) return {false, message, 0};
+  if (bytes.size() < range.count) return {false, kWriteEndOfFile, 0};
   const uint64_t end = range.start + range.count;
   uint64_t a = range.start;
   host.ShowProgress(0);
@@ -126,16 +149,14 @@ TransferOutcome WriteFlashFromFile(TransferHost& host, const std::string& pwd, F
   while (a < end) {
     const uint64_t h = std::min<uint64_t>(end - a, link::kFlashChunkBytes);
     const uint64_t at = a - range.start;
-    if (at + h > bytes.size()) return {false, kWriteEndOfFile, at};
     const std::string hex = HexFromBytes(std::string_view(bytes).substr(at, h));
     const link::ReplyRecord* r = host.SendChecked([&](link::Driver & d, int& result) -> auto& {
       return link::WriteFlash(d, pwd, a, hex, result);
     });
     if (!r) return {false, "", at};
-    const link::DecodedReply decoded = link::DecodeReplyError(*r);
     host.ShowReply(*r);
+    const link::DecodedReply decoded = link::DecodeReplyError(*r);
     if (!decoded.ok) return {false, kWriteFailedTitle + decoded.text, at};
-    if (r->errorCode.View() != "0000") return {false, kWriteRefused, at};
     a += h;
     host.ShowAddress(a);
     host.ShowProgress(Percent(a - range.start, range.count));
@@ -164,6 +185,10 @@ std::optional<NamedRange> RangeFromFileName(const std::string& path) {
   if (before == std::string::npos || dot == std::string::npos || dot < last) return std::nullopt;
   return NamedRange{name.substr(before + 1, last - before - 1),
                     name.substr(last + 1, dot - last - 1)};
+}
+
+bool NamedRangeFitsFields(const NamedRange& named) {
+  return named.start.size() <= kStartDigits && named.count.size() <= kCountDigits;
 }
 
 std::optional<uint64_t> DecimalField(const std::string& text) {

@@ -14,14 +14,27 @@ struct FlashRange {
   uint64_t count = 0;
 };
 
-// Reads `range` with F1h into `file` (written whole, atomically, with every
-// byte read, also when the read ends early). `retries` is how often a
-// refused chunk is asked for again.
+// The widths of the window's start and count fields, in digits.
+inline constexpr int kStartDigits = 10;
+inline constexpr int kCountDigits = 9;
+// The highest byte number the start field can hold; no byte past it is
+// asked for or written.
+inline constexpr uint64_t kLastFlashAddress = 9999999999ULL;
+inline constexpr const char* kFlashRangeTooLarge =
+    "Ошибка! Адрес последнего байта больше 9999999999!";
+// Whether every byte of `range` has a number up to kLastFlashAddress.
+bool FlashRangeFits(FlashRange range);
+
+// Reads `range` with F1h into `file`: the bytes go to `file`.part as they
+// arrive and it becomes `file` when the read is whole (see PartFile). A
+// chunk refused, lost, damaged or unreadable is asked for again, at most
+// `retries` times, before the read stops.
 TransferOutcome ReadFlashToFile(TransferHost& host, const std::string& pwd, FlashRange range,
                                 int retries, const std::string& file);
 
 // Writes `range.count` bytes of `file` at `range.start` with F2h, 50 at most
-// a command.
+// a command. A file that cannot be read, or holds fewer bytes than the
+// count, is refused before anything is sent.
 TransferOutcome WriteFlashFromFile(TransferHost& host, const std::string& pwd, FlashRange range,
                                    const std::string& file);
 
@@ -36,6 +49,11 @@ struct NamedRange {
   std::string count;
 };
 std::optional<NamedRange> RangeFromFileName(const std::string& path);
+// Whether the texts fit the start and count fields (taking them would
+// otherwise cut them).
+bool NamedRangeFitsFields(const NamedRange& named);
+inline constexpr const char* kNamedRangeTooLong =
+    "Ошибка! Адрес и количество в имени файла не помещаются в поля (не более 10 и 9 цифр): ";
 
 // A field of decimal digits only (what the address and count fields take).
 std::optional<uint64_t> DecimalField(const std::string& text);

@@ -43,6 +43,10 @@ class TransferHost {
   virtual bool StopRequested() { return false; }
 };
 
+// How often a chunk whose answer was lost, damaged or refused by NAK is
+// asked for again unless the user says otherwise.
+inline constexpr int kDefaultTransferRetries = 2;
+
 // How a transfer ended.
 struct TransferOutcome {
   bool ok = false;

@@ -1,10 +1,12 @@
 // Small helpers the transfer cores share.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "part_file.h"
 #include "reply_record.h"
 #include "transfer.h"
 
@@ -18,8 +20,18 @@ inline std::string_view ResultField(const link::ReplyRecord& r, int n) {
 // A whole decimal number, digits only (at most 18 of them).
 std::optional<long long> WholeNumber(std::string_view text);
 
-// Writes `bytes` to `file` whole; a failure turns the outcome into one.
-TransferOutcome Finish(const std::string& file, const std::string& bytes, bool ok,
-                       std::string message);
+// Ends a read-out: a whole one (`whole`) gives the file its name; any other
+// says after `message` how many bytes it kept and where.
+TransferOutcome FinishRead(PartFile& file, bool whole, const std::string& message);
+
+// The first `count` bytes of the file at `path` (all of it when shorter).
+// False, with the message to show, when it cannot be opened or read.
+bool ReadFileStart(const std::string& path, uint64_t count, std::string& out, std::string& message);
+
+// Sends `c`, and while its answer is lost, damaged or refused by NAK sends
+// the same request again with the same SEQ, at most `retries` times: a
+// registrar that did run it answers from its memory and does not run it
+// twice. nullptr when nothing went out.
+const link::ReplyRecord* SendWithRepeats(TransferHost& host, const Command& c, int retries);
 
 }  // namespace tesmar::service::detail

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -25,7 +26,10 @@ namespace tesmar::test {
 
 class RecordingPrompt : public app::Prompt {
  public:
-  void showMessage(const QString& text) override { messages << text; }
+  void showMessage(const QString& text, const QString& title = QString()) override {
+    messages << text;
+    titled.push_back({text, title});
+  }
   bool askYesNo(const QString&, const QString& text) override {
     messages << text;
     return yes;
@@ -34,12 +38,19 @@ class RecordingPrompt : public app::Prompt {
     messages << text;
     return yes;
   }
-  QString openFileName(const QString&, const QString&) override { return file; }
-  QString saveFileName(const QString&, const QString&) override { return file; }
+  QString openFileName(const QString&, const QString& filter) override { return pick(filter); }
+  QString saveFileName(const QString&, const QString& filter) override { return pick(filter); }
 
   QStringList messages;
+  // Every message shown, with its title (empty: the program's name).
+  QList<std::pair<QString, QString>> titled;
   bool yes = true;
   QString file;
+  // When set, chooses the file for each dialog by its filter instead of `file`.
+  std::function<QString(const QString& filter)> fileFor;
+
+ private:
+  QString pick(const QString& filter) const { return fileFor ? fileFor(filter) : file; }
 };
 
 // A registrar on a pty, served by its own thread.

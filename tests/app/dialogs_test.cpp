@@ -8,7 +8,9 @@
 #include <QtTest/QTest>
 
 #include "app_harness.h"
+#include "command_path.h"
 #include "command_test_dialog.h"
+#include "crafted_link.h"
 #include "encoding.h"
 #include "model_rules.h"
 #include "program_confirm_dialog.h"
@@ -92,6 +94,11 @@ TEST(CommandTestDialog, codeParsingAndWhatIsSent) {
   }
   EXPECT_EQ(h.prompt.messages,
             QStringList({"Неверный код команды", "Неверный код команды", "Неверный код команды"}));
+  // Below 20h a code would be a control byte of the frame: refused, unsent.
+  h.prompt.messages.clear();
+  d.code()->setText("03");
+  d.execute();
+  EXPECT_EQ(h.prompt.messages, QStringList{link::kCodeOutOfRangeMessage});
   EXPECT_EQ(h.registrar->session.Counters().requests, before);
   // The line goes out after the password and a ";", in Windows-1251.
   d.code()->setText("61");
@@ -126,6 +133,33 @@ TEST(ResourcesStatusDialog, fillsThePanelOrSaysWhy) {
             QStringList{"Информация о свободных ресурсах и статусе:\n  Неверный пароль доступа!"});
   EXPECT_EQ(d.value(1)->text(), "1825");  // the panel keeps its content
   EXPECT_EQ(d.errorCode()->text(), "0006");
+}
+
+// An accepted reply that lacks the last field fills nothing: the record's
+// twelfth field would be the earlier reply's.
+TEST(ResourcesStatusDialog, aReplyWithTooFewFieldsSaysTheDataAreWrong) {
+  test::AppHarness h;
+  h.Connect();
+  app::ResourcesStatusDialog& d = *h.window->find<app::ResourcesStatusDialog>();
+  d.makeReport();
+  ASSERT_EQ(d.value(5)->text(), "5000");
+  test::AttachCrafted(h, {{0xA0, {"0;0;0;0;0;0;7;1700;010124;0930;4000;"}}});
+  h.prompt.messages.clear();
+  d.makeReport();
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+  EXPECT_EQ(d.value(0)->text(), "0");  // the panel keeps the earlier report
+  EXPECT_EQ(d.value(5)->text(), "5000");
+  EXPECT_TRUE(d.permission(0)->isChecked());
+}
+
+// The model line reads only the fields of the reply it is given.
+TEST(ModelStatusLine, fieldsTheReplyLacksAreEmptyNotAnOlderReplys) {
+  link::ReplyRecord r;
+  r.SetFields("Tesmar EMU-01;3.01;08.12.2026;");
+  r.SetFields("FP-T1;");
+  EXPECT_EQ(app::ModelStatusLine(r), "   Модель:FP-T1,    Версия:,     .");
+  EXPECT_EQ(app::ResultField(r, 2), "");
+  EXPECT_EQ(app::ResultField(r, 1), "FP-T1");
 }
 
 TEST(OperationResultDialog, linesForEachOutcome) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -58,7 +59,8 @@ TEST(Activation, savedPortAndSpeedRules) {
 
 TEST(Activation, noSerialPortsLeavesTheListsEmptyAndConnectEnabled) {
   test::AppHarness h;
-  h.window = std::make_unique<app::MainWindow>(h.ctx, app::PortSources{h.ports, h.usbPorts, {}, {}});
+  h.window =
+      std::make_unique<app::MainWindow>(h.ctx, app::PortSources{h.ports, h.usbPorts, {}, {}});
   h.window->activate();
   EXPECT_EQ(h.window->portList()->count(), 0);
   EXPECT_EQ(h.window->terminalPorts()->count(), 0);
@@ -112,6 +114,25 @@ TEST(Connect, cleanIdentificationFillsStateAndSavesThePort) {
   EXPECT_EQ(h.registrar->registrar.state.serviceParameters.at(20), 0);
 }
 
+// A tsinit.ini written on Windows: "КСЕФ" in Windows-1251 is the journal
+// the receipt window looks for, and saving the port keeps the file so.
+TEST(Connect, aWindows1251TsinitIsReadAsSuchAndKeepsItsEncoding) {
+  test::AppHarness h;
+  {
+    QFile f(h.state.configPath);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Priority]\r\nElJournal=\xCA\xD1\xC5\xD4\r\nLevel=high\r\n");
+  }
+  h.Connect();
+  EXPECT_EQ(h.state.electronicJournal, "КСЕФ");
+  EXPECT_EQ(h.state.accessLevel, "high");
+  QFile f(h.state.configPath);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray bytes = f.readAll();
+  EXPECT_TRUE(bytes.contains("ElJournal=\xCA\xD1\xC5\xD4\r\n"));
+  EXPECT_TRUE(bytes.contains("Speed=9600"));
+}
+
 TEST(Connect, modelRulesReachTheOtherWindows) {
   struct Case {
     const char* model;
@@ -129,8 +150,8 @@ TEST(Connect, modelRulesReachTheOtherWindows) {
     test::AppHarness h(o);
     // The rules hold for whatever window the items open.
     app::WindowTable later;
-    for (const char* caption : {"Параметры настройки WiFi", "Печать дневных отчетов FKP101",
-                                "Печать дневных отчетов"})
+    for (const char* caption :
+         {"Параметры настройки WiFi", "Печать дневных отчетов FKP101", "Печать дневных отчетов"})
       later.push_back({caption, [](app::WindowServices& w) { return new QDialog(w.parent); }, {}});
     h.window->addWindows(later);
     h.Connect();
@@ -174,6 +195,35 @@ TEST(Connect, silentRegistrarTimesOutAndThePortCloses) {
   EXPECT_TRUE(h.window->usbConnect()->isEnabled());
   EXPECT_TRUE(h.window->portList()->isEnabled());
   EXPECT_FALSE(h.state.connected);
+}
+
+// The program's driver proves the sequence before the first command on a
+// link (see main.cpp): a connect reads the clock before it identifies, and
+// a silent or refusing registrar is reported as before.
+TEST(Connect, withTheSequenceGuardTheConnectReadsTheClockFirst) {
+  test::AppHarness h;
+  h.driver.SetSequenceGuard(true);
+  h.Connect();
+  EXPECT_TRUE(h.prompt.messages.isEmpty()) << h.prompt.messages.join("|").toStdString();
+  EXPECT_TRUE(h.state.connected);
+  EXPECT_EQ(h.registrar->registrar.Executed(0x21), 1);
+  EXPECT_EQ(h.registrar->registrar.Executed(0x80), 1);
+
+  emu::FaultPlan silent;
+  silent.silence = 1;
+  test::AppHarness quiet({}, silent, "[Fiscal Printer]\r\nReply=0\r\n");
+  quiet.driver.SetSequenceGuard(true);
+  quiet.Connect();
+  EXPECT_EQ(quiet.prompt.messages, QStringList{"Таймаут устройства! Ошибка!"});
+  EXPECT_FALSE(quiet.driver.SerialActive());
+
+  emu::RegistrarOptions o;
+  o.password = "000000";  // 731942 is refused, the clock read too
+  test::AppHarness refused(o);
+  refused.driver.SetSequenceGuard(true);
+  refused.Connect();
+  EXPECT_EQ(refused.prompt.messages,
+            QStringList{"Проверка состояния регистратора:\n  Неверный пароль доступа!"});
 }
 
 TEST(Connect, errorAnswerKeepsThePortOpenAndTheMenusEnabled) {

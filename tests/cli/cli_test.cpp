@@ -12,6 +12,7 @@
 #include "encoding.h"
 #include "frame.h"
 #include "memory_transport.h"
+#include "reply_decoder.h"
 #include "reply_output.h"
 #include "script_runner.h"
 #include "sequence_store.h"
@@ -54,6 +55,8 @@ TEST(CliOptions, badUsageIsNamed) {
       {{"send", "8", "x"}, "command code must be two hexadecimal digits: 8"},
       {{"send", "G0"}, "command code must be two hexadecimal digits: G0"},
       {{"send", "800"}, "command code must be two hexadecimal digits: 800"},
+      {{"send", "1F"}, "command codes run from 20 to FF: 1F"},
+      {{"send", "00", "731942;"}, "command codes run from 20 to FF: 00"},
       {{"ports", "x"}, "ports takes no arguments"},
       {{"dance"}, "unknown command dance"},
   };
@@ -80,8 +83,8 @@ TEST(CliOutput, jsonCarriesEveryFieldInUtf8AndEscapes) {
             "\"status\":[\"01\",\"00\",\"00\",\"00\",\"00\",\"10\"],\"flags\":\"00000010\","
             "\"timeout\":false,\"nak\":false,\"checksum_error\":false,\"outcome\":\"ok\"}");
   using K = link::OutcomeKind;
-  const std::pair<K, int> statuses[] = {{K::kOk, 0},       {K::kRefused, 1},  {K::kNak, 2},
-                                        {K::kNoAnswer, 2}, {K::kNotSent, 2},  {K::kChecksum, 3},
+  const std::pair<K, int> statuses[] = {{K::kOk, 0},       {K::kRefused, 1}, {K::kNak, 2},
+                                        {K::kNoAnswer, 2}, {K::kNotSent, 2}, {K::kChecksum, 3},
                                         {K::kUnknown, 3}};
   for (auto [kind, status] : statuses) EXPECT_EQ(cli::ExitStatusFor({kind}), status);
   r.flags = link::kFlagNak;
@@ -247,4 +250,123 @@ TEST(CliStop, signalStopsTheScriptBetweenLinesAndCutsItsDelay) {
   std::fclose(out);
   std::remove(script.c_str());
   rmdir(dir);
+}
+
+// --- the speed of tsinit.ini ---------------------------------------------------------------
+
+TEST(CliSpeed, configuredSpeedThatNoPortTakesIsNamedWithItsFileAndKey) {
+  char dir[] = "/tmp/tesmar-speed-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string path = std::string(dir) + "/tsinit.ini";
+  const link::IniProfile ini(path);
+  int baud = 0;
+  EXPECT_EQ(cli::LineSpeed(0, ini, baud), "");  // no file: 9600
+  EXPECT_EQ(baud, 9600);
+  for (const char* bad : {"abc", "12345", "-9600", ""}) {
+    std::ofstream(path) << "[Communication]\r\nSpeed=" << bad << "\r\n";
+    EXPECT_EQ(cli::LineSpeed(0, ini, baud), "[Communication] Speed in " + path +
+                                                " is not a speed the port can take: \"" + bad +
+                                                "\" (give one with -b)")
+        << bad;
+    EXPECT_EQ(cli::LineSpeed(19200, ini, baud), "") << bad;  // -b wins
+    EXPECT_EQ(baud, 19200);
+  }
+  std::ofstream(path) << "[Communication]\r\nSpeed=115200\r\n";
+  EXPECT_EQ(cli::LineSpeed(0, ini, baud), "");
+  EXPECT_EQ(baud, 115200);
+  std::remove(path.c_str());
+  rmdir(dir);
+}
+
+// --- one verdict of a reply, whoever reads it ---------------------------------------------
+
+namespace {
+
+using Peer = std::function<std::vector<uint8_t>(const std::vector<uint8_t>&)>;
+
+struct ScriptedLine {
+  tesmar::test::RecordingSleeper sleeper;
+  link::Driver driver{sleeper};
+  std::FILE* err = std::tmpfile();
+  cli::CliScriptHost host{driver, "", err, err};
+  script::ScriptRunner runner{driver, host, sleeper};
+  std::string script = std::string(::testing::TempDir()) + "tesmar-verdict.txt";
+
+  // Answers the n-th request with peers[n] (the last one repeats).
+  explicit ScriptedLine(std::vector<Peer> peers) {
+    driver.SetRetryCount(1);
+    auto calls = std::make_shared<size_t>(0);
+    driver.AttachSerialLink(
+        std::make_unique<link::MemoryTransport>([peers, calls](const std::vector<uint8_t>& req) {
+          return peers[std::min((*calls)++, peers.size() - 1)](req);
+        }));
+  }
+  ~ScriptedLine() {
+    std::fclose(err);
+    std::remove(script.c_str());
+  }
+  // Runs one command line; returns tesmar-cli run's exit status.
+  int Run(const std::string& line) {
+    std::ofstream(script) << line << "\r\n";
+    const script::Outcome outcome = runner.Run(script);
+    return cli::RunExitStatus(outcome, runner.LastCommandOutcome());
+  }
+  std::string Said() {
+    std::fflush(err);
+    std::rewind(err);
+    std::string text(4096, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), err));
+    return text;
+  }
+};
+
+Peer Answer(std::string error) {
+  return [error](const std::vector<uint8_t>& req) {
+    return tesmar::test::Reply(req[2], req[3], "", error);
+  };
+}
+
+}  // namespace
+
+// Only exactly "0000" is success: a longer code that begins with it, a
+// shorter one or none is a refusal for the decoder, send's exit status and
+// the script runner alike.
+TEST(CliVerdict, decoderExitStatusAndScriptRunnerAgreeOnEveryErrorCode) {
+  const std::pair<std::string, int> codes[] = {{"0000", 0}, {"00000", 1}, {"0000X", 1}, {"000", 1},
+                                               {"", 1},     {"0105", 1},  {"0100", 1}};
+  for (const auto& [code, want] : codes) {
+    ScriptedLine line({Answer(code)});
+    const link::ReplyRecord& r = line.driver.ExecuteCommand(0x21, "731942;");
+    EXPECT_EQ(link::DecodeReplyError(r).ok, want == 0) << code;
+    EXPECT_EQ(cli::ExitStatusFor(link::OutcomeOf(r)), want) << code;
+    EXPECT_EQ(line.Run("21731942;"), want) << code;
+    EXPECT_EQ(line.Said().find("Ошибка выполнения команды") != std::string::npos, want != 0)
+        << code << ": " << line.Said();
+  }
+}
+
+// The first answer lost, the resend refused by NAK: the command may have
+// run, and every reader says so.
+TEST(CliVerdict, nakAfterALostAnswerIsUnknownForSendAndRun) {
+  const Peer silent = [](const std::vector<uint8_t>&) { return std::vector<uint8_t>{}; };
+  const Peer cut = [](const std::vector<uint8_t>& req) {
+    auto f = tesmar::test::Reply(req[2], req[3], "");
+    f.resize(6);
+    return f;
+  };
+  const Peer nak = [](const std::vector<uint8_t>&) { return std::vector<uint8_t>{link::kNak}; };
+  for (const Peer& lost : {silent, cut}) {
+    ScriptedLine line({lost, nak});
+    const link::ReplyRecord& r = line.driver.ExecuteCommand(0x61, "731942;x;");
+    EXPECT_EQ(r.outcome, link::OutcomeKind::kUnknown);
+    EXPECT_EQ(link::DecodeReplyError(r).text, link::kUnknownOutcomeText);
+    EXPECT_EQ(cli::ExitStatusFor(link::OutcomeOf(r)), cli::kExitUnknown);
+  }
+  ScriptedLine line({cut, nak});
+  EXPECT_EQ(line.Run("61731942;x;"), cli::kExitUnknown);
+  EXPECT_NE(line.Said().find(link::kUnknownOutcomeText), std::string::npos) << line.Said();
+  // A NAK on every try: the registrar refused the frame, nothing ran.
+  ScriptedLine refused({nak});
+  EXPECT_EQ(refused.Run("61731942;x;"), 1);
+  EXPECT_EQ(cli::RunExitStatus(script::Outcome::kEndOfFile, link::OutcomeKind::kUnknown), 0);
 }

@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
+#include <cstdlib>
 
 #include "config_harness.h"
 #include "config_rules.h"
@@ -74,6 +76,39 @@ TEST(HeaderText, centredLinesGoOutWithTheirBlanksAndReadBackAsTheRegistrarKeepsT
   EXPECT_EQ(Width(d.headerGrid(), 2), service::kDoubleWidth);
   EXPECT_EQ(Width(d.headerGrid(), 5), service::kSingleWidth);  // read lines get their width
   EXPECT_EQ(rec.requests.size(), 12u);                         // 2 written + 10 read
+}
+
+// The width the identification gives the model is the width the registrar
+// prints: a centred line stands in the middle of its tape.
+TEST(HeaderText, centredLinesStandInTheMiddleOfTheTapeTheRegistrarPrints) {
+  test::ConfigHarness h;
+  test::ConnectRecorded(h);
+  auto& d = h.Shown<HeaderTextDialog>();
+  ASSERT_EQ(d.widthField()->text(), "40");
+  const QString thirty = "Магазин на розі вулиці Садової";
+  ASSERT_EQ(thirty.size(), 30);
+  for (int row : {1, 2, 3}) ClickWidth(d.headerGrid(), row);  // не записывать -> одинарная
+  ClickWidth(d.headerGrid(), 2);                              // -> двойная
+  SetText(d.headerGrid(), 1, "Магазин");
+  SetText(d.headerGrid(), 2, "Магазин");
+  SetText(d.headerGrid(), 3, thirty);
+  for (int k : {0, 1, 2}) d.headerCentre(k)->setChecked(true);
+  RunOperation(d, HeaderTextDialog::kProgramHeader);
+  ASSERT_EQ(h.prompt.messages, QStringList{"Успешно!"});
+
+  const size_t from = h.Reg().Tape().size();
+  SellAs(h.driver, 1);
+  const auto printed = h.TapeSince(from);
+  ASSERT_GE(printed.size(), 3u);
+  const size_t width = QString::fromStdString(printed.back()).size();  // the closing ruler
+  EXPECT_EQ(width, 40u);
+  for (size_t i = 0; i < 3; ++i) {
+    const QString line = QString::fromStdString(printed[i]);
+    const qsizetype left = line.size() - QString(line).remove(QRegularExpression("^ +")).size();
+    const qsizetype right = static_cast<qsizetype>(width) - line.size();
+    EXPECT_LE(std::abs(left - right), 1) << printed[i];
+  }
+  EXPECT_EQ(printed[1].substr(printed[1].find_first_not_of(' ')), "М а г а з и н");
 }
 
 TEST(HeaderText, aLineMarkedNotToBeWrittenIsNeverSentAndEmptyLinesFollowTheOnlyNonEmptyBox) {
@@ -169,6 +204,20 @@ TEST(Passwords, newModePasswordsGoOutInOrderAndTheRegistrarThenWantsThem) {
   d.execute();  // the old administrator password no longer holds
   ASSERT_EQ(h.prompt.messages.size(), 2);
   EXPECT_TRUE(h.prompt.messages[1].startsWith("Ошибка установки паролей: \n  "));
+}
+
+TEST(PaymentTypes, aFreshRegistrarReadsCashAndItsCardAllowedUnderTheirNames) {
+  test::ConfigHarness h;
+  test::ConnectRecorded(h);
+  auto& d = h.Shown<service::PaymentTypesDialog>();
+  d.read();
+  const QStringList cash = {"ГОТІВКА", "Разрешено", "Разрешено", "Разрешено"};
+  const QStringList card = {"КАРТКА", "Разрешено", "Разрешено", "Запрещено"};
+  const QStringList none = {"", "Запрещено", "Запрещено", "Запрещено"};
+  for (const auto& [row, expected] : {std::pair{1, cash}, {2, card}, {3, none}})
+    for (int column = 1; column <= 4; ++column)
+      EXPECT_EQ(d.grid()->item(row, column)->text(), expected[column - 1]) << row << column;
+  EXPECT_TRUE(h.prompt.messages.isEmpty());
 }
 
 TEST(PaymentTypes, masks83And93GoOutAndReadBackIntoTheGrid) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "configuration.h"
 #include "emu_bench.h"
@@ -54,7 +55,7 @@ TEST(EmuTextLines, headerLinesHeadAndAdvertisingLinesEndEveryReceiptUnlessFlagge
 TEST(EmuTextLines, lineNumberTextLengthAndWidthAreChecked) {
   Bench b;
   EXPECT_NE(b.Error(0x22, "731942;14;x;0;"), "0000");
-  EXPECT_NE(b.Error(0x22, "731942;0;" + std::string(33, 'x') + ";0;"), "0000");
+  EXPECT_NE(b.Error(0x22, "731942;0;" + std::string(41, 'x') + ";0;"), "0000");  // 40 wide
   EXPECT_NE(b.Error(0x22, "731942;0;x;2;"), "0000");
   EXPECT_EQ(b.Error(0x22, "731942;0;;0;"), "0000");  // an empty text clears the line
 }
@@ -186,13 +187,15 @@ TEST(EmuConfigurationState, everythingConfiguredSurvivesARestartAndBadValuesAreR
 }
 
 TEST(EmuDecimalPoint, amountsInRepliesAreWrittenWithThePointsDecimals) {
-  for (const auto& [point, expected] : std::vector<std::pair<int, std::string>>{
-           {2, "12.50"}, {0, "1250"}, {1, "125.0"}, {3, "1.250"}}) {
+  // The price is read with the point's decimals and the total written with
+  // them: the same 12.50 throughout, as far as the point can hold it.
+  for (const auto& [point, price, expected] : std::vector<std::tuple<int, std::string, std::string>>{
+           {2, "12.50", "12.50"}, {0, "13.00", "13"}, {1, "12.50", "12.5"}, {3, "12.50", "12.500"}}) {
     Bench b;
     ASSERT_EQ(b.Error(0x49, "731942;" + std::to_string(point) + ";"), "0000");
-    b.Run(0x24, "731942;101;Хліб;12.50;1;1;");
+    ASSERT_EQ(b.Error(0x24, "731942;101;Хліб;" + price + ";1;1;"), "0000") << point;
     b.Run(0x63, "731942;1;1;0;");
-    b.Run(0x64, "731942;101;1.000;12.50;");
+    ASSERT_EQ(b.Error(0x64, "731942;101;1.000;" + price + ";"), "0000") << point;
     EXPECT_EQ(b.Run(0x6D, "731942;").Field(0), expected) << point;
   }
 }

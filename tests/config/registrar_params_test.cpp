@@ -5,10 +5,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "config_harness.h"
+#include "crafted_link.h"
 #include "date_time_dialog.h"
 #include "decimal_point_dialog.h"
 #include "formatters.h"
@@ -95,6 +97,22 @@ TEST(RegistrarParams, aRefusedWriteChangesNothingOnTheProgramsSide) {
   EXPECT_TRUE(h.Answers());
 }
 
+// "Установить все" of a group checks what the model shows, never the
+// options it hides (here both small fonts and the 57 mm paper).
+TEST(RegistrarParams, setAllChecksOnlyTheBoxesTheModelShows) {
+  SpeedHarness h;
+  auto& d = h.Params();
+  ASSERT_TRUE(d.printBox(3)->isHidden() && d.printBox(4)->isHidden() && d.printBox(5)->isHidden());
+  for (QGroupBox* g : d.findChildren<QGroupBox*>())
+    for (QPushButton* b : g->findChildren<QPushButton*>())
+      if (b->text() == "Установить все") b->click();
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(d.printBox(i)->isChecked()) << i;
+  for (int i = 3; i < 6; ++i) EXPECT_FALSE(d.printBox(i)->isChecked()) << i;
+  d.speed()->setCurrentIndex(kKeep);
+  d.write();
+  EXPECT_EQ(h.LastParameters(), "731942;0;0;FF0B;0B;0A;1F;05;");
+}
+
 TEST(RegistrarParams, fieldsThatAreNoNumbersOrNoSpeedSendNothing) {
   SpeedHarness h;
   auto& d = h.Params();
@@ -157,6 +175,39 @@ TEST(DateTime, theShownDateGoesOutWithoutDotsAndTheReadDateGetsThem) {
   d.time()->setText("2575");
   d.setClock();
   EXPECT_EQ(h.prompt.messages.last(), "Ошибка установки времени!");
+}
+
+// A clock read whose date cannot be shown says so: the date field keeps
+// the computer's date, which must not pass for the registrar's.
+TEST(DateTime, aDateThatCannotBeShownOrTooFewFieldsAreSaidNotSucceeded) {
+  SpeedHarness h;
+  auto& d = h.Shown<service::DateTimeDialog>();
+  const QDate today = d.date()->date();
+  d.time()->setText("0000");
+  for (const char* data : {"000000;1234;", "321399;1234;", "05032;1234;"}) {
+    test::AttachCrafted(h, {{0x21, {data}}});
+    h.prompt.messages.clear();
+    d.readClock();
+    ASSERT_EQ(h.prompt.messages.size(), 1) << data;
+    EXPECT_TRUE(h.prompt.messages[0].startsWith("Дата регистратора \"")) << data;
+    EXPECT_EQ(d.date()->date(), today) << data;
+    EXPECT_EQ(d.time()->text(), "0000") << data;
+  }
+  test::AttachCrafted(h, {{0x21, {"050324;"}}});
+  h.prompt.messages.clear();
+  d.readClock();
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+  EXPECT_EQ(d.time()->text(), "0000");
+}
+
+TEST(RegistrarParams, aReadWithTooFewFieldsSaysTheDataAreWrong) {
+  SpeedHarness h;
+  auto& d = h.Params();
+  test::AttachCrafted(h, {{0x28, {"9600;3;8001;41;0B;0C;"}}});
+  h.prompt.messages.clear();
+  d.read();
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+  EXPECT_EQ(d.openPulse()->text(), "0A");
 }
 
 TEST(DecimalPoint, activationShowsTwoUntilReadAndSetGoesOutAsChosen) {

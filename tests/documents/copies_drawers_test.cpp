@@ -65,7 +65,7 @@ TEST(ElectronicTape, closedReceiptsAreKeptWithTheirOwnLinesOnly) {
   EXPECT_NE(text(tape[1]).find("Сир"), std::string::npos);
   EXPECT_EQ(text(tape[1]).find("АНУЛЬОВАНО"), std::string::npos);
   EXPECT_EQ(text(tape[1]).find("Хліб"), std::string::npos);
-  EXPECT_EQ(tape[1].lines.back(), std::string(kTapeWidth, '='));
+  EXPECT_EQ(tape[1].lines.back(), Ruler(b.reg, '='));
 }
 
 TEST(ReceiptCopies, areCopiedInsideTheOpenNonFiscalDocumentOnly) {

@@ -32,6 +32,18 @@ timeout 20 "$CLI" -p "$dir/reg" send 61 "731942;Привіт;" >/dev/null || fai
 timeout 20 "$CLI" -p "$dir/reg" send 62 "731942;" >/dev/null || fail "62"
 [ "$(grep -c '^Привіт$' "$dir/tape.txt")" = 1 ] || fail "tape: $(cat "$dir/tape.txt")"
 
+# Two folders that hold the same counter: the second run's line is not taken
+# for a repeat of the first run's (the registrar would answer it from memory
+# without printing it).
+timeout 20 "$CLI" -p "$dir/reg" send 60 "731942;" >/dev/null || fail "60 before twice"
+for f in one two; do
+  mkdir -p "$dir/$f"
+  echo 7 >"$dir/$f/tesmar-cli.seq"
+  timeout 20 "$CLI" --config "$dir/$f" -p "$dir/reg" send 61 "731942;Двічі;" >/dev/null || fail "61 from $f"
+done
+timeout 20 "$CLI" -p "$dir/reg" send 62 "731942;" >/dev/null || fail "62 after twice"
+[ "$(grep -c '^Двічі$' "$dir/tape.txt")" = 2 ] || fail "a run's first command was swallowed: $(cat "$dir/tape.txt")"
+
 # State survives a restart of the emulator.
 timeout 20 "$CLI" -p "$dir/reg" send 88 "731942;7;42;" >/dev/null || fail "88"
 kill $emu_pid; wait $emu_pid 2>/dev/null
@@ -53,7 +65,7 @@ timeout 30 "$CLI" -p "$dir/reg" run "$dir/fail.txt" >/dev/null 2>"$dir/err.txt";
 grep -q "Ошибка выполнения команды" "$dir/err.txt" || fail "failing run message"
 
 # Bad input: one line on stderr, exit 64, nothing sent.
-for args in "send 8G 731942;" "send 801 x" "frobnicate" "-x send 80" "run"; do
+for args in "send 8G 731942;" "send 801 x" "send 1F 731942;" "frobnicate" "-x send 80" "run"; do
   err=$("$CLI" -p "$dir/reg" $args 2>&1 >/dev/null); rc=$?
   [ $rc -eq 64 ] || fail "'$args' exited $rc"
   [ "$(wc -l <<<"$err")" = 1 ] || fail "'$args' printed: $err"
@@ -90,7 +102,8 @@ for port in "$dir/tape.txt" /dev/null; do
   grep -q "cannot open $port: not a serial device" <<<"$err" || fail "$port as the port: $err"
 done
 
-# The sequence counter is kept between runs, one ahead of the last request.
+# The sequence counter is kept between runs, one ahead of the last request;
+# every run's first exchange is the read that proves the sequence.
 mkdir -p "$dir/cfg"
 timeout 20 "$CLI" --config "$dir/cfg" --json -p "$dir/reg" send 21 "731942;" >"$dir/a.json" || fail "seq a"
 seq_a=$(sed 's/.*"sent":"01..\(..\).*/\1/' "$dir/a.json")
@@ -98,7 +111,15 @@ next=$(cat "$dir/cfg/tesmar-cli.seq")
 timeout 20 "$CLI" --config "$dir/cfg" --json -p "$dir/reg" send 21 "731942;" >"$dir/b.json" || fail "seq b"
 seq_b=$(sed 's/.*"sent":"01..\(..\).*/\1/' "$dir/b.json")
 [ "$seq_a" != "$seq_b" ] || fail "second run repeated SEQ $seq_a"
-[ "$(printf "%02X" $((0x20 + (next + 1) % 256 % 95)))" = "$seq_b" ] || fail "counter $next, SEQ $seq_b"
+[ "$(printf "%02X" $((0x20 + (next + 2) % 256 % 95)))" = "$seq_b" ] || fail "counter $next, SEQ $seq_b"
+
+# A Speed in tsinit.ini that no port takes is named with its file, exit 64.
+mkdir -p "$dir/badspeed"
+printf '[Communication]\r\nSpeed=abc\r\n' >"$dir/badspeed/tsinit.ini"
+err=$("$CLI" --config "$dir/badspeed" -p "$dir/reg" send 80 "731942;" 2>&1 >/dev/null); rc=$?
+[ $rc -eq 64 ] || fail "bad Speed exited $rc"
+grep -qF "[Communication] Speed in $dir/badspeed/tsinit.ini is not a speed the port can take: \"abc\"" <<<"$err" ||
+  fail "bad Speed: $err"
 
 # Ctrl-C during a run: it stops between lines with its message, exit 130,
 # and the session log gets its end line.

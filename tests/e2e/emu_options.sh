@@ -22,6 +22,8 @@ expect_usage "unknown option --frobnicate" --frobnicate
 expect_usage "unknown option --frobnicate" --frobnicate 5
 expect_usage "bad number for --busy: 1e5" --busy 1e5
 expect_usage "bad number for --baud: +9600" --baud +9600
+expect_usage "unsupported speed for --baud: 12345" --baud 12345
+expect_usage "unsupported speed for --baud: 1" --baud 1
 expect_usage "bad probability for --nak: 1e-1" --nak 1e-1
 expect_usage "option --link needs a value" --link
 
@@ -57,8 +59,8 @@ start --link "$dir/reg" --busy 60000
 timeout 5 "$CLI" -p "$dir/reg" send 21 "731942;" >/dev/null 2>&1 &
 sleep 0.5
 stops_within_a_second INT
-start --link "$dir/reg" --baud 1
-timeout 5 "$CLI" -p "$dir/reg" send 21 "731942;" >/dev/null 2>&1 &
+start --link "$dir/reg" --baud 110
+timeout 5 "$CLI" -b 110 -p "$dir/reg" send 21 "731942;" >/dev/null 2>&1 &
 sleep 0.5
 stops_within_a_second TERM
 wait
@@ -85,4 +87,21 @@ printf 'clock_offset=99999999999\n' >"$dir/state"
 err=$("$EMU" --state "$dir/state" 2>&1 >/dev/null); rc=$?
 [ $rc -eq 1 ] || fail "out-of-range clock offset exited $rc"
 grep -q "clock offset is out of range" <<<"$err" || fail "clock offset: $err"
+
+# A state in a folder that is not there is refused at the start; a file
+# written on Windows (byte order mark, CR LF) reads as any other.
+err=$("$EMU" --state "$dir/none/state" 2>&1 >/dev/null); rc=$?
+[ $rc -eq 1 ] || fail "state in a missing folder exited $rc"
+grep -qF "cannot keep the state in $dir/none/state" <<<"$err" || fail "missing folder: $err"
+mkdir "$dir/kept"
+printf '\xEF\xBB\xBFservice.7=42\r\nservice.8=43\r\n' >"$dir/kept/state"
+start --link "$dir/reg" --state "$dir/kept/state"
+out=$(timeout 20 "$CLI" --json -p "$dir/reg" send 89 "731942;7;") || fail "89 after a Windows state file"
+grep -q '"fields":\["42"\]' <<<"$out" || fail "first key lost: $out"
+# A command whose state cannot be saved any more is not answered with success.
+rm -r "$dir/kept"
+out=$(timeout 20 "$CLI" -p "$dir/reg" send 88 "731942;7;44;" 2>&1); rc=$?
+[ $rc -eq 1 ] || fail "unsaved command exited $rc: $out"
+grep -q "Ошибка Flash памяти!" <<<"$out" || fail "unsaved command: $out"
+stops_within_a_second INT
 exit 0

@@ -64,6 +64,7 @@ TEST(Documents, refundReceiptSetsBitFourAndCountsAsARefund) {
 TEST(Documents, saleAndPaymentRefusalsNameTheirCause) {
   Bench b;
   Program(b);
+  ASSERT_EQ(b.Error(0x2D, "731942;3;03;ЧЕК;"), "0000");  // pays in sales and refunds
   EXPECT_EQ(b.Error(0x64, "731942;101;1.000;12.50;"), "000B");  // no receipt open
   b.Run(0x63, "731942;1;1;0;");
   EXPECT_EQ(b.Error(0x64, "731942;999;1.000;1.00;"), "020A");  // no such article

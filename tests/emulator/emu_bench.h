@@ -2,6 +2,7 @@
 // with the tape read back as UTF-8.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ struct Bench {
     for (auto it = tape.rbegin(); it != tape.rend(); ++it)
       if (it->rfind(label + " ", 0) == 0) return it->substr(it->find_last_of(' ') + 1);
     return "(no row " + label + ")";
+  }
+  // Whether a line of the tape is exactly `line`.
+  bool TapeHas(const std::string& line) const {
+    const auto tape = Tape();
+    return std::find(tape.begin(), tape.end(), line) != tape.end();
   }
   std::vector<std::string> Tape() const {
     std::vector<std::string> lines;

@@ -143,7 +143,7 @@ TEST(ReceiptPayments, cashReceiptsFillTheTillAndARefundNeedsIt) {
   b.Sell("202;1.000;30.00;");
   EXPECT_EQ(b.Error(0x67, "731942;0;30.00;"), "080B");  // too little in the till
   ASSERT_EQ(b.Error(0x67, "731942;0;10.50;"), "0000");
-  ASSERT_EQ(b.Error(0x67, "731942;2;19.50;"), "0000");
+  ASSERT_EQ(b.Error(0x67, "731942;1;19.50;"), "0000");  // the factory's card form
   ASSERT_EQ(b.Error(0x65, "731942;0;"), "0000");
   EXPECT_EQ(b.reg.state.cash, 0);
 }

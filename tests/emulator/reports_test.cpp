@@ -38,7 +38,7 @@ struct Shop : Bench {
   void Sell(std::initializer_list<const char*> lines, int op = 1) {
     ASSERT_EQ(Error(0x63, "731942;" + std::to_string(op) + ";1;0;"), "0000");
     for (const char* line : lines) ASSERT_EQ(Error(0x64, std::string("731942;") + line), "0000");
-    ASSERT_EQ(Error(0x67, "731942;0;" + FormatMoney(reg.state.receipt.Total()) + ";"), "0000");
+    ASSERT_EQ(Error(0x67, "731942;0;" + FormatMoney(reg, reg.state.receipt.Total()) + ";"), "0000");
     ASSERT_EQ(Error(0x65, "731942;0;"), "0000");
   }
   // Lines printed from the next command on.

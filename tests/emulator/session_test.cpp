@@ -95,3 +95,48 @@ TEST(Session, hangUpFaultEndsTheLine) {
   Session s(reg, plan);
   EXPECT_TRUE(s.Feed(RequestFrame(0x21, 0x21, "731942;")).hangUp);
 }
+
+TEST(Session, commandWhoseStateCannotBeKeptIsNeverAnsweredWithSuccess) {
+  Registrar reg;
+  Session s(reg);
+  bool saved = false;
+  s.OnExecuted([&] { return saved; });
+  link::ReplyRecord r;
+  link::Receiver receiver;
+  receiver.BeginExchange();
+  for (uint8_t b : s.Feed(RequestFrame(0x21, 0x88, "731942;7;42;")).bytes) receiver.Feed(b);
+  receiver.Complete(r, 0x88);
+  EXPECT_EQ(r.errorCode.View(), "0401");  // "Ошибка Flash памяти!"
+  // The repeat is answered as the command was.
+  receiver.BeginExchange();
+  for (uint8_t b : s.Feed(RequestFrame(0x21, 0x88, "731942;7;42;")).bytes) receiver.Feed(b);
+  receiver.Complete(r, 0x88);
+  EXPECT_EQ(r.errorCode.View(), "0401");
+  saved = true;
+  receiver.BeginExchange();
+  for (uint8_t b : s.Feed(RequestFrame(0x22, 0x89, "731942;7;")).bytes) receiver.Feed(b);
+  receiver.Complete(r, 0x89);
+  EXPECT_EQ(r.errorCode.View(), "0000");
+}
+
+// The registrar's repeat memory against the first command of a program that
+// does not know who spoke last: a request equal to the registrar's last one
+// (same SEQ, code and parameters) is answered from memory and not printed.
+TEST(Session, firstCommandIsNeverTakenForTheRegistrarsLastRequest) {
+  for (bool guard : {false, true}) {
+    Registrar reg;
+    reg.state.document = Document::kNonFiscal;
+    Session s(reg);
+    // Another program's last request, as the next driver's first will be.
+    s.Feed(RequestFrame(link::SeqByte(1), 0x61, "731942;ТЕСТ;"));
+    ASSERT_EQ(reg.Executed(0x61), 1);
+    test::RecordingSleeper sleeper;
+    link::Driver driver(sleeper);
+    driver.SetSequenceGuard(guard);
+    driver.AttachSerialLink(std::make_unique<link::MemoryTransport>(
+        [&](const std::vector<uint8_t>& f) { return s.Feed(f).bytes; }));
+    EXPECT_TRUE(driver.ExecuteCommand(0x61, "731942;ТЕСТ;").Succeeded()) << guard;
+    // Without the guard the line is swallowed although the answer is "0000".
+    EXPECT_EQ(reg.Executed(0x61), guard ? 2 : 1) << guard;
+  }
+}

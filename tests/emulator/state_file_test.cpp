@@ -89,3 +89,21 @@ TEST(StateFile, aPathThatIsNoFileIsAnErrorNotAFreshRegistrar) {
   EXPECT_FALSE(LoadState(std::filesystem::temp_directory_path().string(), s, &error));
   EXPECT_NE(error.find("cannot be read"), std::string::npos);
 }
+
+TEST(StateFile, windowsLineEndsAndAByteOrderMarkReadAsTheSameState) {
+  const std::string text = "serial=4142\nservice.7=42\nwifi.ssid=5A\n";
+  const std::string plain = StateText(Parsed(text));
+  std::string crlf;
+  for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(StateText(Parsed(crlf)), plain);
+  const RegistrarState withMark = Parsed("\xEF\xBB\xBF" + crlf);
+  EXPECT_EQ(withMark.serialNumber, "AB");  // the first key is not lost behind the mark
+  EXPECT_EQ(StateText(withMark), plain);
+  EXPECT_EQ(withMark.unknownKeys.size(), 1u);
+}
+
+TEST(StateFile, aStateThatCannotBeWrittenSaysWhy) {
+  std::string error;
+  EXPECT_FALSE(SaveState("/tmp/tesmar-no-such-folder/state", RegistrarState{}, &error));
+  EXPECT_NE(error.find("tesmar-no-such-folder"), std::string::npos) << error;
+}

@@ -119,13 +119,23 @@ TEST(Driver, silenceBeforeAnyReplyIsResentAfterFiftyEmptyReads) {
   EXPECT_EQ(rig.sleeper.waits, (std::vector<int>{2000, 2000}));
 }
 
-TEST(Driver, silenceAfterAGoodReplyEndsAtOnceOverAPlainSerialPort) {
-  Rig rig({Good(), Silent()});
+// The shape test still sees the earlier good reply, which used to end the
+// transaction at once: a reply lost after the command ran was then reported
+// as no answer. It is asked again with the same SEQ, as any lost reply.
+TEST(Driver, silenceAfterAGoodReplyIsAskedAgainWithTheSameSeq) {
+  Rig rig({Good(), Silent(), Good("2;")});
   rig.driver.ExecuteCommand(0x21, "731942;");
   const ReplyRecord& r = rig.driver.ExecuteCommand(0x21, "731942;");
-  EXPECT_EQ(r.flags, kFlagNoAnswer);
-  EXPECT_EQ(rig.link->Writes().size(), 2u);
-  EXPECT_TRUE(rig.sleeper.waits.empty());
+  EXPECT_TRUE(r.Succeeded());
+  EXPECT_EQ(r.Field(0), "2");
+  EXPECT_EQ(rig.Seqs(), (std::vector<uint8_t>{0x21, 0x22, 0x22}));
+  EXPECT_EQ(rig.sleeper.waits, std::vector<int>{2000});
+  EXPECT_EQ(rig.driver.GetErrorCount(), 1);
+
+  Rig silent({Good(), Silent()}, 2);
+  silent.driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_EQ(silent.driver.ExecuteCommand(0x21, "731942;").flags, kFlagNoAnswer);
+  EXPECT_EQ(silent.Seqs(), (std::vector<uint8_t>{0x21, 0x22, 0x22, 0x22}));
 }
 
 TEST(Driver, silenceOverTheUsbVirtualComPortIsResentAfterThreeSeconds) {
@@ -138,15 +148,26 @@ TEST(Driver, silenceOverTheUsbVirtualComPortIsResentAfterThreeSeconds) {
   EXPECT_EQ(rig.Seqs(), (std::vector<uint8_t>{0x21, 0x22, 0x22, 0x22}));
 }
 
-TEST(Driver, checksumMismatchInAWellShapedReplyIsNotResent) {
-  Rig rig({[](const Frame& req) {
+// The written rule returned such a reply without resend, so a command that
+// ran was reported as failed; the repeat is answered from the registrar's
+// memory without running it again.
+TEST(Driver, checksumMismatchInAWellShapedReplyIsAskedAgainWithTheSameSeq) {
+  const auto damaged = [](const Frame& req) {
     auto f = Reply(SeqOf(req), req[3], "1;");
     f[f.size() - 2] ^= 1;
     return f;
-  }});
+  };
+  Rig rig({damaged, Good("2;")});
   const ReplyRecord& r = rig.driver.ExecuteCommand(0x21, "731942;");
-  EXPECT_EQ(r.flags, kFlagChecksum);
-  EXPECT_EQ(rig.link->Writes().size(), 1u);
+  EXPECT_TRUE(r.Succeeded());
+  EXPECT_EQ(r.Field(0), "2");
+  EXPECT_EQ(rig.Seqs(), (std::vector<uint8_t>{0x21, 0x21}));
+  EXPECT_EQ(rig.sleeper.waits, std::vector<int>{2000});
+  EXPECT_EQ(rig.driver.GetErrorCount(), 1);
+
+  Rig throughout({damaged}, 2);
+  EXPECT_EQ(throughout.driver.ExecuteCommand(0x21, "731942;").flags, kFlagChecksum);
+  EXPECT_EQ(throughout.Seqs(), (std::vector<uint8_t>{0x21, 0x21, 0x21}));
 }
 
 TEST(Driver, synKeepsThePcWaitingAndIsNotAnIdleRead) {
@@ -450,7 +471,7 @@ TEST(DriverLateReplies, damagedReplyIsJudgedByItsChecksumNotItsSeq) {
     return f;
   }});
   EXPECT_EQ(damaged.driver.ExecuteCommand(0x21, "731942;").flags, kFlagChecksum);
-  EXPECT_EQ(damaged.link->Writes().size(), 1u);
+  EXPECT_EQ(damaged.link->Writes().size(), 5u);  // asked again, never waited out
 }
 
 // --- the bound of a whole exchange ----------------------------------------------------
@@ -689,6 +710,12 @@ TEST(DriverOutcome, eachWayATransactionEnds) {
       {"cut then nak", {Cut(), Nak()}, OutcomeKind::kUnknown},
       {"cut then silence", {Cut(), Silent()}, OutcomeKind::kUnknown},
       {"nak then silence", {Nak(), Silent()}, OutcomeKind::kNoAnswer},
+      // A damaged or cut answer is asked again: the registrar's memory gives
+      // the real one; only when the retries are used up is it unknown.
+      {"damaged then good", {Damaged(), Good()}, OutcomeKind::kOk},
+      {"cut then good", {Cut(), Good()}, OutcomeKind::kOk},
+      {"damaged then nak", {Damaged(), Nak()}, OutcomeKind::kUnknown},
+      {"damaged then silence", {Damaged(), Silent()}, OutcomeKind::kUnknown},
   };
   for (const Case& c : cases) {
     Rig rig(c.script, 3);
@@ -698,11 +725,27 @@ TEST(DriverOutcome, eachWayATransactionEnds) {
   EXPECT_EQ(refused.driver.ExecuteCommand(0x61, "731942;x;").outcome, OutcomeKind::kRefused);
 }
 
+// Silence throughout says nothing of a registrar that never answered (off,
+// another speed); right after it answered, the command may have reached it
+// and its answer been lost. Only the first such silence: then it is silent.
+TEST(DriverOutcome, silenceRightAfterAnAnswerMayHaveRun) {
+  Rig rig({Good(), Silent()}, 1);
+  ASSERT_TRUE(rig.driver.ExecuteCommand(0x21, "731942;").Succeeded());
+  EXPECT_EQ(rig.driver.ExecuteCommand(0x61, "731942;x;").outcome, OutcomeKind::kUnknown);
+  EXPECT_EQ(rig.driver.ExecuteCommand(0x61, "731942;y;").outcome, OutcomeKind::kNoAnswer);
+  // A NAK refuses the frame: the registrar did not run it, whatever came before.
+  Rig nak({Good(), Nak()}, 1);
+  nak.driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_EQ(nak.driver.ExecuteCommand(0x61, "731942;x;").outcome, OutcomeKind::kNak);
+  // A link opened again starts without that knowledge.
+  rig.driver.AttachSerialLink(std::make_unique<MemoryTransport>());
+  EXPECT_EQ(rig.driver.ExecuteCommand(0x61, "731942;x;").outcome, OutcomeKind::kNoAnswer);
+}
+
 TEST(DriverOutcome, nothingSentIsNotSentWhateverTheRecordHeld) {
   Rig rig({Good()});
   ASSERT_TRUE(rig.driver.ExecuteCommand(0x21, "731942;").Succeeded());
-  EXPECT_EQ(rig.driver.ExecuteCommand(0x61, std::string(220, 'a')).outcome,
-            OutcomeKind::kNotSent);
+  EXPECT_EQ(rig.driver.ExecuteCommand(0x61, std::string(220, 'a')).outcome, OutcomeKind::kNotSent);
   RecordingSleeper sleeper;
   Driver unlinked{sleeper};
   EXPECT_EQ(unlinked.ExecuteCommand(0x21, "731942;").outcome, OutcomeKind::kNotSent);
@@ -714,4 +757,95 @@ TEST(DriverOutcome, onlyExactlyFourZerosIsSuccess) {
   EXPECT_EQ(ClassifyReply(0, "00000"), OutcomeKind::kRefused);
   EXPECT_EQ(ClassifyReply(0, "000"), OutcomeKind::kRefused);
   EXPECT_EQ(ClassifyReply(kFlagNak, "0000"), OutcomeKind::kNak);
+}
+
+// --- what the protocol cannot carry -----------------------------------------------------
+
+TEST(DriverCodes, codesBelow20hAndAbove0FFhAreRefusedWithNothingSent) {
+  for (int code : {0x00, 0x03, 0x15, 0x1F, 0x100, -1}) {
+    Rig rig({Good()});
+    const ReplyRecord& r = rig.driver.ExecuteCommand(code, "731942;");
+    EXPECT_EQ(r.outcome, OutcomeKind::kNotSent) << code;
+    EXPECT_EQ(rig.driver.Message(), kCodeOutOfRangeMessage) << code;
+    EXPECT_TRUE(rig.link->Writes().empty()) << code;
+    EXPECT_EQ(rig.driver.ExchangeFrame(code, "731942;"), -1) << code;
+    EXPECT_TRUE(rig.link->Writes().empty()) << code;
+  }
+  Rig rig({Good()});
+  EXPECT_TRUE(rig.driver.ExecuteCommand(0x20, "731942;010126;1200;").Succeeded());
+  EXPECT_TRUE(rig.driver.ExecuteCommand(0xFF, "731942;").Succeeded());
+  EXPECT_TRUE(rig.driver.Message().empty());
+}
+
+// --- the first command on a link ----------------------------------------------------------
+
+namespace {
+
+std::vector<std::pair<uint8_t, std::string>> Requests(const MemoryTransport& link) {
+  std::vector<std::pair<uint8_t, std::string>> out;
+  for (const Frame& w : link.Writes())
+    out.emplace_back(w[3], std::string(w.begin() + 4, w.end() - 6));
+  return out;
+}
+
+}  // namespace
+
+TEST(DriverSequenceGuard, firstCommandOnEachLinkFollowsAnAnsweredRead) {
+  Rig rig({Good()});
+  rig.driver.SetSequenceGuard(true);
+  EXPECT_FALSE(rig.driver.SequenceKnown());
+  EXPECT_TRUE(rig.driver.ExecuteCommand(0x61, "731942;x;").Succeeded());
+  EXPECT_TRUE(rig.driver.ExecuteCommand(0x61, "731942;x;").Succeeded());
+  using R = std::vector<std::pair<uint8_t, std::string>>;
+  EXPECT_EQ(Requests(*rig.link), (R{{0x21, "731942;"}, {0x61, "731942;x;"}, {0x61, "731942;x;"}}));
+  EXPECT_EQ(rig.Seqs(), (std::vector<uint8_t>{0x21, 0x22, 0x23}));
+  EXPECT_TRUE(rig.driver.SequenceKnown());
+
+  // Closed and opened again: someone else may have talked to the registrar.
+  auto* again = new MemoryTransport([](const Frame& req) { return Reply(SeqOf(req), req[3], ""); });
+  rig.driver.AttachSerialLink(std::unique_ptr<Transport>(again));
+  EXPECT_FALSE(rig.driver.SequenceKnown());
+  rig.driver.ExecuteCommand(0x80, "731942;");
+  EXPECT_EQ(Requests(*again), (R{{0x21, "731942;"}, {0x80, "731942;"}}));
+  // A repeat of the previous command keeps its own parameters.
+  rig.driver.AttachSerialLink(std::unique_ptr<Transport>(
+      again = new MemoryTransport([](const Frame& req) { return Reply(SeqOf(req), req[3], ""); })));
+  ASSERT_NE(rig.driver.RepeatPreviousCommand(true), nullptr);
+  EXPECT_EQ(Requests(*again), (R{{0x21, "731942;"}, {0x80, "731942;"}}));
+
+  // Without the guard the command goes out alone, as written.
+  Rig plain({Good()});
+  plain.driver.ExecuteCommand(0x61, "731942;x;");
+  EXPECT_EQ(Requests(*plain.link), (R{{0x61, "731942;x;"}}));
+}
+
+TEST(DriverSequenceGuard, unansweredReadKeepsTheCommandBack) {
+  struct Case {
+    const char* name;
+    std::vector<std::function<Frame(const Frame&)>> script;
+    OutcomeKind want;
+    size_t reads;  // 21h requests written, resends included
+  };
+  const std::vector<Case> cases = {
+      {"silent", {Silent()}, OutcomeKind::kNoAnswer, 2},
+      {"nak", {Nak()}, OutcomeKind::kNak, 2},
+      // Heard but never readable: the read is tried again, at most three times.
+      {"damaged", {Damaged()}, OutcomeKind::kNoAnswer, 6},
+  };
+  for (const Case& c : cases) {
+    Rig rig(c.script, 1);
+    rig.driver.SetSequenceGuard(true);
+    const ReplyRecord& r = rig.driver.ExecuteCommand(0x61, "731942;x;");
+    EXPECT_EQ(r.outcome, c.want) << c.name;
+    EXPECT_EQ(r.commandCode, 0x61) << c.name;
+    EXPECT_EQ(r.parameters.View(), "731942;x;") << c.name;
+    EXPECT_EQ(rig.driver.Message(), kSequenceProofMessage) << c.name;
+    EXPECT_EQ(rig.link->Writes().size(), c.reads) << c.name;
+    for (const auto& [code, params] : Requests(*rig.link)) EXPECT_EQ(code, 0x21) << c.name;
+  }
+  // Damaged once, then answered: the command follows.
+  Rig rig({Damaged(), Damaged(), Good()}, 1);
+  rig.driver.SetSequenceGuard(true);
+  EXPECT_TRUE(rig.driver.ExecuteCommand(0x61, "731942;x;").Succeeded());
+  EXPECT_EQ(rig.Seqs(), (std::vector<uint8_t>{0x21, 0x21, 0x22, 0x23}));
 }

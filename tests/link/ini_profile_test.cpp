@@ -62,3 +62,36 @@ TEST_F(IniTest, failedWriteLeavesTheFileAsItWas) {
   EXPECT_FALSE(ini.WriteString("A", "B", "C"));
   EXPECT_FALSE(ini.Exists());
 }
+
+// tsinit.ini written on Windows holds its text in Windows-1251: "КСЕФ" is
+// CA D1 C5 D4 there. Values come out in UTF-8 either way, and a value
+// written back keeps the file's encoding.
+TEST_F(IniTest, windows1251ValuesReadAsSuchAndWritesKeepTheFilesEncoding) {
+  std::ofstream(path_, std::ios::binary) << "[Priority]\r\nElJournal=\xCA\xD1\xC5\xD4\r\n[Files]"
+                                            "\r\nFile1=C:\\\xCF\xF0\xEE\xE1\xE0.txt\r\n";
+  IniProfile ini(path_.string());
+  EXPECT_EQ(ini.GetString("Priority", "ElJournal", "", 20), "КСЕФ");
+  EXPECT_EQ(ini.GetString("Priority", "ElJournal", "", 4), "КСЕ");  // three bytes of the file
+  ASSERT_TRUE(ini.WriteString("Files", "File2", "/home/кассир/тест.txt"));
+  EXPECT_EQ(ini.GetString("Files", "File2", ""), "/home/кассир/тест.txt");
+  EXPECT_EQ(ini.GetString("Files", "File1", ""), "C:\\Проба.txt");
+  const std::string bytes = Contents();
+  EXPECT_NE(bytes.find("File2=/home/\xEA\xE0\xF1\xF1\xE8\xF0/\xF2\xE5\xF1\xF2.txt\r\n"),
+            std::string::npos);
+  EXPECT_NE(bytes.find("ElJournal=\xCA\xD1\xC5\xD4\r\n"), std::string::npos);
+  // A character Windows-1251 lacks cannot go into that file: nothing changes.
+  std::string error;
+  EXPECT_FALSE(ini.WriteString("Files", "File3", "/tmp/日本.txt", &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(Contents(), bytes);
+}
+
+TEST_F(IniTest, utf8ValuesStayUtf8AndAreNeverCutInsideACharacter) {
+  std::ofstream(path_, std::ios::binary) << "[Priority]\r\nElJournal=КСЕФ\r\n";
+  IniProfile ini(path_.string());
+  EXPECT_EQ(ini.GetString("Priority", "ElJournal", "", 20), "КСЕФ");
+  EXPECT_EQ(ini.GetString("Priority", "ElJournal", "", 4), "К");  // not one byte of "С"
+  EXPECT_EQ(ini.GetString("Priority", "Level", "средний", 6), "ср");
+  ASSERT_TRUE(ini.WriteString("Files", "File1", "/tmp/日本.txt"));
+  EXPECT_EQ(Contents(), "[Priority]\r\nElJournal=КСЕФ\r\n\r\n[Files]\r\nFile1=/tmp/日本.txt\r\n");
+}

@@ -139,8 +139,7 @@ TEST(ModemTexts, idDevIsShownAsEightHexDigits) {
 TEST(WifiTexts, theCommandLineJoinsTheFieldsEachFollowedByASemicolon) {
   EXPECT_EQ(WifiCommandLine("", 0, 0, ""), ";0;0;;");
   EXPECT_EQ(WifiCommandLine("Shop-1", 3, 4, "secret12"), "Shop-1;3;4;secret12;");
-  EXPECT_TRUE(WifiLineHasFourFields(";0;0;;"));
-  EXPECT_FALSE(WifiLineHasFourFields(WifiCommandLine("A;B", 0, 0, "")));
-  EXPECT_FALSE(WifiLineHasFourFields(WifiCommandLine("AB", 2, 0, "pa;ss1234")));
-  EXPECT_FALSE(WifiLineHasFourFields("AB;0;0;pass"));
+  EXPECT_FALSE(WifiFieldsHoldSemicolon("", ""));
+  EXPECT_TRUE(WifiFieldsHoldSemicolon("A;B", ""));
+  EXPECT_TRUE(WifiFieldsHoldSemicolon("AB", "pa;ss1234"));
 }

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 
 #include "acquirer_link_dialog.h"
+#include "crafted_link.h"
+#include "formatters.h"
 #include "id_dev_dialog.h"
 #include "last_acquirer_session_dialog.h"
 #include "modem_report_dialog.h"
@@ -264,6 +266,36 @@ TEST(AcquirerLink, settingsArePrintedInsideAServiceDocument) {
             QStringList{"Проверка состояния регистратора:\n  " + kWrongPassword});
 }
 
+namespace {
+// The registrar's document state (0: none open).
+int DocumentState(NetHarness& h) {
+  return link::Identify(h.driver, "731942").status[2] & 0x0F;
+}
+}  // namespace
+
+TEST(AcquirerLink, aFailedPrintNeverLeavesTheServiceDocumentOpen) {
+  {
+    NetHarness h;  // the report refused
+    h.Connect();
+    test::AttachCrafted(h, {{0xA6, {"", "0107"}}});
+    h.prompt.messages.clear();
+    h.Window<service::AcquirerLinkDialog>().printSettings();
+    EXPECT_EQ(h.registrar->registrar.Executed(0x65), 1);
+    EXPECT_EQ(DocumentState(h), 0);
+    ASSERT_EQ(h.prompt.messages.size(), 1);
+    EXPECT_TRUE(h.prompt.messages[0].startsWith("Проверка состояния регистратора:\n  "));
+  }
+  NetHarness h;  // the opening ran, but its answer came damaged
+  h.Connect();
+  test::AttachCrafted(h, {{0x60, {"", "", true}}});
+  h.prompt.messages.clear();
+  h.Window<service::AcquirerLinkDialog>().printSettings();
+  EXPECT_EQ(h.registrar->registrar.Executed(0xA6), 0);
+  EXPECT_EQ(h.registrar->registrar.Executed(0x65), 1);
+  EXPECT_EQ(DocumentState(h), 0);
+  EXPECT_FALSE(h.prompt.messages.contains("Успешно!"));
+}
+
 TEST(AcquirerLink, savedSettingsLoadBackTheSameAndSetTheSame) {
   NetHarness h;
   auto& rec = test::ConnectRecorded(h);
@@ -318,6 +350,18 @@ TEST(AcquirerLink, noFileABadFileOrBadFieldsChangeNothing) {
   EXPECT_EQ(h.prompt.messages[2], service::kBadSettingsFile);
   EXPECT_TRUE(h.prompt.messages[3].startsWith("Не удалось открыть файл "));
   EXPECT_EQ(h.prompt.messages[4], "Некорректный номер порта. Ошибка!");
+}
+
+TEST(AcquirerLink, aFileThatCannotBeReadIsReportedAsSuchAndChangesNothing) {
+  NetHarness h;
+  test::ConnectRecorded(h);
+  auto& d = h.Window<service::AcquirerLinkDialog>();
+  SetLink(d.fields(), kLink);
+  h.prompt.file = "/proc/self/mem";  // opens, then every read fails
+  d.loadFromFile();
+  EXPECT_EQ(h.prompt.messages,
+            QStringList{"Не удалось прочитать файл /proc/self/mem: Input/output error"});
+  EXPECT_EQ(d.fields().texts(), kLink);
 }
 
 // --- ID_DEV ---------------------------------------------------------------------
@@ -530,12 +574,21 @@ TEST(Wifi, theCommandLineFollowsTheFieldsAndGoesOutAsItStands) {
   EXPECT_EQ(rec.requests,
             (Requests{Req(0xBA, "731942;Shop;3;4;secret12;"), Req(0xBA, "731942;Cafe;1;1;k;")}));
   EXPECT_EQ(h.Emu().wifi.ssid, "Cafe");
-  // A ";" in the name would shift the fields the registrar reads.
+  // A ";" typed in the name would shift the fields the registrar reads.
   d.ssid()->setText("Ca;fe");
   d.write();
-  EXPECT_EQ(h.prompt.messages.last(), service::kWifiLineFields);
+  EXPECT_EQ(h.prompt.messages.last(), service::kWifiSemicolon);
   EXPECT_EQ(rec.requests.size(), 2u);
   EXPECT_EQ(h.Emu().wifi.ssid, "Cafe");
+  // A line edited by hand goes out as it stands, whatever its fields.
+  h.prompt.messages.clear();
+  for (const char* line : {"Ca;fe;1;1;k;", "Bar;2;3;key"}) {
+    d.commandLine()->setText(line);
+    d.write();
+    EXPECT_EQ(rec.requests.back(), Req(0xBA, (std::string("731942;") + line).c_str())) << line;
+  }
+  EXPECT_EQ(rec.requests.size(), 4u);
+  EXPECT_FALSE(h.prompt.messages.contains(service::kWifiSemicolon));
 }
 
 TEST(Wifi, readFillsTheFieldsAndRebuildsTheLine) {

@@ -93,6 +93,19 @@ TEST(DailyReports, controlTapeIsPrintedInsideAServiceDocument) {
   EXPECT_EQ(h.prompt.messages, QStringList{"Неверный пароль доступа!"});
 }
 
+TEST(DailyReports, controlTapePrintsWithTheReportsPasswordThatReplacedTheOldOne) {
+  ReportsHarness h;
+  test::ConnectRecorded(h);
+  ASSERT_TRUE(link::SetModePasswords(h.driver, "731942", "731942", "222222", "731942").Succeeded());
+  auto& d = h.Window<reports::DailyReportsDialog>();
+  d.password()->setText("222222");
+  const size_t tape = h.registrar->registrar.Tape().size();
+  d.printTape();
+  EXPECT_TRUE(h.prompt.messages.isEmpty()) << h.prompt.messages.join("|").toStdString();
+  EXPECT_NE(TapeSince(h.registrar->registrar, tape).find("КОНТРОЛЬНА СТРІЧКА"), std::string::npos);
+  EXPECT_EQ(h.driver.Record().status[2] & 0x0F, 0);
+}
+
 TEST(Fkp101DailyReports, unloadSendsFiveThenTwoAndTheGoodsBaseOnlyWhenAsked) {
   emu::RegistrarOptions o;
   o.model = "Tesmar FKP-101";

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <fstream>
 #include <tuple>
 
 #include "article_store.h"
@@ -73,6 +74,24 @@ void Sell(sales::FiscalReceiptDialog& d, int row, const char* quantity, const ch
   d.sell();
 }
 
+// The tape the README shows for the sale it walks through in the demo.
+std::vector<std::string> ReadmeDemoTape() {
+  std::ifstream readme(TESMAR_README);
+  std::vector<std::string> shown;
+  bool inSection = false, inBlock = false;
+  for (std::string line; std::getline(readme, line);) {
+    if (line.starts_with("### ")) inSection = line == "### A sale in the demo";
+    if (!inSection) continue;
+    if (line.starts_with("```")) {
+      if (inBlock) break;
+      inBlock = line == "```text";
+      continue;
+    }
+    if (inBlock) shown.push_back(line);
+  }
+  return shown;
+}
+
 std::string W(const std::string& utf8) {
   return link::Utf8ToCp1251(utf8);
 }
@@ -123,16 +142,41 @@ TEST(FiscalReceiptSale, aWholeSaleIsKeptAndPrintedByTheRegistrar) {
   EXPECT_EQ(d.errorCode()->text(), "0000");
   EXPECT_TRUE(d.statusButton()->isEnabled());
   const auto printed = h.TapeSince(tape);
+  EXPECT_EQ(printed, ReadmeDemoTape());  // the README walks through this sale
   EXPECT_TRUE(Has(printed, "Хліб")) << ::testing::PrintToString(printed);
-  EXPECT_TRUE(Has(printed, link::Cp1251ToUtf8(emu::ReportRow("РЕШТА", "0.05"))));
+  EXPECT_TRUE(Has(printed, link::Cp1251ToUtf8(emu::ReportRow(h.Reg(), "РЕШТА", "0.05"))));
   EXPECT_EQ(h.Reg().state.document, emu::Document::kClosed);
   EXPECT_EQ(h.Reg().state.shift.saleReceipts, 1);
   EXPECT_EQ(h.Reg().state.shift.byTaxGroup.at(0).sales, 1995);
   EXPECT_EQ(h.Reg().state.cash, 1995);
 }
 
+// With three decimals the registrar shows the total as 21.000: copied into
+// the payment, it goes out with the program's two decimals and pays the
+// receipt exactly.
+TEST(FiscalReceiptSale, theTotalCopiedIntoThePaymentPaysItWhateverTheDecimalPoint) {
+  ReceiptHarness h;
+  auto& rec = test::ConnectRecorded(h);
+  ASSERT_EQ(h.driver.ExecuteCommand(0x49, "731942;3;").errorCode.View(), "0000");
+  auto& d = h.Dialog();
+  d.openReceipt();
+  Sell(d, 0, "2.000", "10.50");
+  d.printTotal();
+  EXPECT_EQ(d.receiptSum()->text(), "21.000");
+  d.sumClicked();
+  d.pay();
+  d.closeReceipt();
+  EXPECT_EQ(rec.requests.back(), Req(0x65, "731942;1;"));
+  EXPECT_EQ(rec.requests[rec.requests.size() - 2], Req(0x67, "731942;0;21.00;"));
+  EXPECT_TRUE(h.prompt.messages.isEmpty()) << h.prompt.messages.join("|").toStdString();
+  EXPECT_EQ(h.Reg().state.document, emu::Document::kClosed);
+  EXPECT_EQ(h.Reg().state.cash, 21000);
+}
+
 TEST(FiscalReceiptSale, aReturnReceiptOpensWithTheReturnFlagAndCountsAsARefund) {
   ReceiptHarness h;
+  // Payment form 2 programmed to pay in sales and refunds.
+  h.Reg().state.paymentForms[2] = {emu::kPayInSale | emu::kPayInRefund, W("ЧЕК")};
   auto& rec = test::ConnectRecorded(h);
   auto& d = h.Dialog();
   d.refund()->setChecked(true);

@@ -34,6 +34,11 @@ TEST(ScriptCommands, shortLinesAndBadCodesAreRefusedWithoutSending) {
   EXPECT_EQ(rig.LastMessage(), "Ошибка - строка команды короче 9 символов!");
   EXPECT_EQ(rig.Run("G1731942;\n"), Outcome::kFailed);
   EXPECT_EQ(rig.LastMessage(), "Неверный код команды!");
+  // The protocol's codes start at 20h: below that a code is a control byte.
+  EXPECT_EQ(rig.Run("1F731942;\n"), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), tesmar::link::kCodeOutOfRangeMessage);
+  EXPECT_EQ(rig.Run(kDecl + "%RunCommand (256, \"731942\")\n"), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), tesmar::link::kCodeOutOfRangeMessage);
   EXPECT_EQ(rig.session.Counters().requests, 0);
 }
 
@@ -143,6 +148,18 @@ TEST(ScriptLines, aFolderOrAMissingFileIsRefusedWithAMessage) {
   long line = 0;
   EXPECT_EQ(rig.runner.Step("/nonexistent/s.txt", line), Outcome::kRefused);
   EXPECT_EQ(rig.LastMessage(), "Ошибка - файл скрипта не открывается: /nonexistent/s.txt");
+  EXPECT_EQ(std::count(rig.host.messages.begin(), rig.host.messages.end(), "Конец файла!"), 0);
+  EXPECT_FALSE(rig.runner.Running());
+}
+
+TEST(ScriptLines, aReadErrorEndsTheRunAsAFailureNotAsTheEndOfTheFile) {
+  ScriptRig rig;
+  const std::string unreadable = "/proc/self/mem";  // opens, then every read fails
+  EXPECT_EQ(rig.runner.Run(unreadable), Outcome::kFailed);
+  EXPECT_EQ(rig.LastMessage(), "Ошибка чтения файла скрипта: /proc/self/mem: Input/output error");
+  long line = 3;
+  EXPECT_EQ(rig.runner.Continue(unreadable, line), Outcome::kRefused);
+  EXPECT_EQ(rig.runner.Step(unreadable, line), Outcome::kRefused);
   EXPECT_EQ(std::count(rig.host.messages.begin(), rig.host.messages.end(), "Конец файла!"), 0);
   EXPECT_FALSE(rig.runner.Running());
 }

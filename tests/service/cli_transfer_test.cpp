@@ -106,5 +106,56 @@ TEST(CliTransfer, ctrlCStopsBetweenChunksAndKeepsWhatWasRead) {
   std::raise(SIGINT);
   EXPECT_EQ(cli::RunTransfer(t, b.driver), 128 + SIGINT);
   cli::ClearStopSignal();
-  EXPECT_EQ(Slurp(TempFile("stop.bin")), b.reg.state.flash.substr(0, 50));
+  EXPECT_EQ(Slurp(TempFile("stop.bin.part")), b.reg.state.flash.substr(0, 50));
+  EXPECT_FALSE(std::filesystem::exists(TempFile("stop.bin")));
+}
+
+TEST(CliTransferArgs, clearNeedsYesAndNothingIsSentWithoutIt) {
+  cli::TransferArgs t;
+  EXPECT_EQ(Parse("flash", {"clear"}, t),
+            "flash clear erases the whole fiscal memory: add --yes to go ahead; nothing sent");
+  cli::TransferArgs yes;
+  EXPECT_EQ(Parse("flash", {"clear", "--yes"}, yes), "");
+  emu::test::Bench b(Small());
+  b.Run(0xF1, "731942;0;");
+  EXPECT_EQ(cli::RunTransfer(yes, b.driver), 0);
+  EXPECT_EQ(b.reg.state.flash, std::string(1000, '\xFF'));
+}
+
+TEST(CliTransfer, limitsPastTheLastByteOrCutFromTheNameAreBadUsageAndSendNothing) {
+  emu::test::Bench b(Small());
+  cli::TransferArgs t;
+  // The sum of the two wraps past 2^64 to a small number.
+  ASSERT_EQ(Parse("flash",
+                  {"read", "--start", "9999999999999999999", "--count", "9999999999999999999",
+                   TempFile("r.bin")},
+                  t),
+            "");
+  EXPECT_EQ(cli::RunTransfer(t, b.driver), 64);
+  ASSERT_EQ(Parse("flash", {"read", "--start", "9999999999", "--count", "2", TempFile("r.bin")}, t),
+            "");
+  EXPECT_EQ(cli::RunTransfer(t, b.driver), 64);
+  std::ofstream(TempFile("dump_12345678901_5.bin"), std::ios::binary) << std::string(5, 'z');
+  cli::TransferArgs w;
+  ASSERT_EQ(Parse("flash", {"write", TempFile("dump_12345678901_5.bin")}, w), "");
+  EXPECT_EQ(cli::RunTransfer(w, b.driver), 64);
+  EXPECT_EQ(b.reg.Executed(0xF1) + b.reg.Executed(0xF2), 0);
+  EXPECT_FALSE(std::filesystem::exists(TempFile("r.bin")));
+}
+
+TEST(CliTransfer, aReadShortOfTheCountAndAFileThatCannotBeReadExitNonZero) {
+  emu::test::Bench b(Small());
+  cli::TransferArgs t;
+  // 100 bytes asked for from byte 950 of a 1000-byte memory: the 50 there are.
+  ASSERT_EQ(Parse("flash", {"read", "--start", "950", "--count", "100", TempFile("end.bin")}, t),
+            "");
+  EXPECT_EQ(cli::RunTransfer(t, b.driver), cli::kExitShortRead);
+  EXPECT_EQ(Slurp(TempFile("end.bin")), b.reg.state.flash.substr(950));
+
+  const std::string folder = TempFile("folder_0_10.bin");
+  std::filesystem::create_directories(folder);
+  cli::TransferArgs w;
+  ASSERT_EQ(Parse("flash", {"write", folder}, w), "");
+  EXPECT_EQ(cli::RunTransfer(w, b.driver), cli::kExitTransferFailed);
+  EXPECT_EQ(b.reg.Executed(0xF2), 0);
 }

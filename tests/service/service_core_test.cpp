@@ -87,15 +87,14 @@ TEST(FlashRead, aRefusedChunkIsAskedAgainThenStopsWithTheErrorCode) {
   Fixture f;
   const TransferOutcome out = ReadFlashToFile(f.host, "111111", {0, 100}, 2, f.File("d.bin"));
   EXPECT_FALSE(out.ok);
-  EXPECT_EQ(out.message.rfind("Ошибка чтения данных из флеш-памяти. \nЧтение данных остановлено. "
-                              "ErrCode=",
-                              0),
-            0u);
-  EXPECT_EQ(out.message.substr(out.message.size() - 4), f.bench.Error(0xF1, "111111;0;"));
+  EXPECT_EQ(out.message,
+            "Ошибка чтения данных из флеш-памяти. \nЧтение данных остановлено. ErrCode=" +
+                f.bench.Error(0xF1, "111111;0;") + "\nСохранено байтов: 0.");
   EXPECT_EQ(f.host.retries, 2);
   EXPECT_EQ(Sent(f, 0xF1), 0);  // refused at the password, never run
-  EXPECT_TRUE(std::filesystem::exists(f.File("d.bin")));
-  EXPECT_EQ(Slurp(f.File("d.bin")), "");
+  // Nothing was read: no file, and no empty part file either.
+  EXPECT_FALSE(std::filesystem::exists(f.File("d.bin")));
+  EXPECT_FALSE(std::filesystem::exists(f.File("d.bin.part")));
 }
 
 TEST(FlashRead, aStopBetweenChunksKeepsWhatWasReadAndSaysSo) {
@@ -103,15 +102,20 @@ TEST(FlashRead, aStopBetweenChunksKeepsWhatWasReadAndSaysSo) {
   f.host.stopAfter = 1;
   const TransferOutcome out = ReadFlashToFile(f.host, "731942", {0, 1000}, 2, f.File("e.bin"));
   EXPECT_FALSE(out.ok);
-  EXPECT_EQ(out.message, "Чтение данных остановлено пользователем.");
-  EXPECT_EQ(Slurp(f.File("e.bin")), f.Flash().substr(0, 100));
+  EXPECT_EQ(out.message,
+            "Чтение данных остановлено пользователем.\nСохранено байтов: 100 в файле " +
+                f.File("e.bin.part") + ".");
+  EXPECT_EQ(out.bytes, 100u);
+  EXPECT_EQ(Slurp(f.File("e.bin.part")), f.Flash().substr(0, 100));
+  EXPECT_FALSE(std::filesystem::exists(f.File("e.bin")));
 }
 
 TEST(FlashRead, aSilentOrDroppedLineEndsWithTheTimeoutMessage) {
   Fixture f;
   f.bench.session.SetFaults({.silence = 1.0});
   const TransferOutcome out = ReadFlashToFile(f.host, "731942", {0, 100}, 2, f.File("f.bin"));
-  EXPECT_EQ(out.message, "Ошибка! Таймаут устройства! Чтение данных остановлено.");
+  EXPECT_EQ(out.message,
+            "Ошибка! Таймаут устройства! Чтение данных остановлено.\nСохранено байтов: 0.");
   // A closed link: the driver refuses at once and says why; nothing is read.
   f.bench.driver.CloseSerialLink();
   const TransferOutcome closed = ReadFlashToFile(f.host, "731942", {0, 100}, 2, f.File("g.bin"));
@@ -137,7 +141,7 @@ TEST(FlashWrite, aShortFileARefusalAndAStopEachEndTheWrite) {
   std::ofstream(f.File("s.bin"), std::ios::binary) << std::string(60, 'x');
   EXPECT_EQ(WriteFlashFromFile(f.host, "731942", {0, 100}, f.File("s.bin")).message,
             "Ошибка! Незапланированный конец файла!\n   Чтение прервано");
-  EXPECT_EQ(f.bench.reg.state.flash.substr(0, 50), std::string(50, 'x'));  // the first chunk went
+  EXPECT_EQ(Sent(f, 0xF2), 0);  // the size is judged before the first chunk
   const TransferOutcome refused = WriteFlashFromFile(f.host, "111111", {0, 10}, f.File("s.bin"));
   EXPECT_EQ(refused.message.rfind("Ошибка записи в флеш-память:\n  ", 0), 0u);
   f.host.stopAfter = 0;
@@ -188,6 +192,15 @@ TEST(Firmware, readOutIsByteIdenticalToTheRegistrarsImage) {
   EXPECT_EQ(f.host.progress.back(), total);
 }
 
+TEST(Firmware, aRegistrarWithoutFirmwareSaysThereIsNoDataAndNoFileIsLeft) {
+  Fixture f;
+  f.bench.reg.options.firmwareSize = 0;
+  const TransferOutcome out = ReadFirmwareToFile(f.host, "731942", f.File("none.hex"));
+  EXPECT_FALSE(out.ok);
+  EXPECT_EQ(out.message, "Нет данных!");
+  EXPECT_FALSE(std::filesystem::exists(f.File("none.hex")));
+}
+
 TEST(Firmware, escapesAreUndoneAndEscapingRoundTripsEveryByte) {
   EXPECT_EQ(UnescapePacket("\\AB"), std::string("\x01\x42", 2));
   std::string all;
@@ -209,17 +222,24 @@ TEST(Firmware, aPacketOutOfSequenceAStopAndARefusalEachEndTheRead) {
     emu::Registrar* reg = nullptr;
   } skipping(f.bench.driver);
   skipping.reg = &f.bench.reg;
+  const std::string kept = std::to_string(emu::kFirmwarePacketBytes);
   EXPECT_EQ(ReadFirmwareToFile(skipping, "731942", f.File("y.hex")).message,
-            "Ошибка последовательного номера пакета - чтение остановлено!");
+            "Ошибка последовательного номера пакета - чтение остановлено!\nСохранено байтов: " +
+                kept + " в файле " + f.File("y.hex.part") + ".");
 
   f.host.stopAfter = 2;
   EXPECT_EQ(ReadFirmwareToFile(f.host, "731942", f.File("z.hex")).message,
-            "Чтение остановлено по запросу пользователя!");
-  EXPECT_EQ(Slurp(f.File("z.hex")), emu::FirmwareImage().substr(0, 2 * emu::kFirmwarePacketBytes));
+            "Чтение остановлено по запросу пользователя!\nСохранено байтов: " +
+                std::to_string(2 * emu::kFirmwarePacketBytes) + " в файле " + f.File("z.hex.part") +
+                ".");
+  EXPECT_EQ(Slurp(f.File("z.hex.part")),
+            emu::FirmwareImage().substr(0, 2 * emu::kFirmwarePacketBytes));
+  EXPECT_FALSE(std::filesystem::exists(f.File("z.hex")));
   EXPECT_EQ(ReadFirmwareToFile(f.host, "111111", f.File("w.hex"))
                 .message.rfind("SetDataSource ошибка:\n  ", 0),
             0u);
   EXPECT_FALSE(std::filesystem::exists(f.File("w.hex")));
+  EXPECT_FALSE(std::filesystem::exists(f.File("w.hex.part")));
 }
 
 TEST(LogoStream, hundredByTwoGivesRowsOfThirteenBytesInTwoLines) {

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,8 +16,11 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <set>
 
+#include "command_path.h"
+#include "crafted_link.h"
 #include "firmware_read_dialog.h"
 #include "fiscal_memory_dialog.h"
 #include "logo_dialog.h"
@@ -260,6 +264,27 @@ std::set<std::pair<int, int>> GreyBlock() {
 
 }  // namespace
 
+// Accepted replies with fewer fields than the window reads fill nothing
+// from the record's older fields and say the data are wrong.
+TEST(ShortReplies, maintenanceAndCountersSayTheDataAreWrong) {
+  ServiceHarness h;
+  h.Connect();
+  test::AttachCrafted(h, {{0x36, {"311226;5;"}}, {0x89, {""}}});
+  auto& m = h.Window<service::MaintenanceDialog>();
+  m.show();
+  h.prompt.messages.clear();
+  m.read();
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+  EXPECT_EQ(m.days()->text(), "0");
+  auto& c = h.Window<service::ServiceCountersDialog>();
+  c.show();
+  c.choose(2);
+  h.prompt.messages.clear();
+  c.readCounter();
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
+  EXPECT_EQ(c.value()->text(), "0");  // not the maintenance reply's first field
+}
+
 TEST(Logo, activationShowsTheRegistrarsMaximumSizes) {
   ServiceHarness h;
   auto& rec = test::ConnectRecorded(h);
@@ -471,7 +496,7 @@ TEST(Logo, aDiagnosticReplyWithoutTheSizeFieldsSaysTheDataAreWrong) {
         return test::Reply(test::SeqOf(request), 0x80, "MODEL;1.00;01.01.2026;");
       }));
   d.activate();
-  EXPECT_EQ(h.prompt.messages, QStringList{"Информация переданная регистратором неверна."});
+  EXPECT_EQ(h.prompt.messages, QStringList{app::kWrongReplyData});
   EXPECT_TRUE(d.maxWidth()->text().isEmpty());
   EXPECT_TRUE(d.maxHeight()->text().isEmpty());
 }
@@ -568,6 +593,77 @@ TEST(FiscalMemory, aRefusedReadCountsItsRetries) {
       "Ошибка чтения данных из флеш-памяти. \nЧтение данных остановлено. ErrCode="));
 }
 
+TEST(FiscalMemory, theTitleBarsCloseAndEscapeStopARunningReadAndTheWindowStays) {
+  emu::RegistrarOptions o;
+  o.flashSize = 8192;
+  ServiceHarness h(o);
+  test::ConnectRecorded(h);
+  auto& d = h.Window<service::FiscalMemoryDialog>();
+  d.show();
+  d.start()->setText("0");
+  d.count()->setText("8192");
+  h.prompt.file = h.File("closed.bin");
+  // Delivered between the first chunks, as a click on the title bar would be.
+  QTimer::singleShot(0, &d, [&] { d.close(); });
+  d.readFlash();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(h.prompt.messages.last(),
+            "Чтение данных остановлено пользователем.\nСохранено байтов: 50 в файле " +
+                h.File("closed.bin.part") + ".");
+  QCoreApplication::postEvent(&d, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+  h.prompt.file = h.File("escaped.bin");
+  d.readFlash();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_TRUE(h.prompt.messages.last().startsWith("Чтение данных остановлено пользователем."));
+  EXPECT_FALSE(QFile::exists(h.File("escaped.bin")));
+  d.close();  // idle: it closes
+  EXPECT_FALSE(d.isVisible());
+}
+
+TEST(FiscalMemory, clearingAsksFirstAndBadFilesAreRefusedBeforeAnythingIsSent) {
+  ServiceHarness h;
+  auto& rec = test::ConnectRecorded(h);
+  auto& d = h.Window<service::FiscalMemoryDialog>();
+  d.show();
+  h.prompt.yes = false;
+  d.clearFlash();
+  EXPECT_EQ(h.prompt.messages, (QStringList{"Флеш-память регистратора будет обнулена. Продолжать?",
+                                            "Обнуление флеш-памяти отменено!"}));
+  h.prompt.yes = true;
+
+  // A range in the name wider than the fields is refused, not cut.
+  QFile wide(h.File("dump_12345678901_5.bin"));
+  wide.open(QIODevice::WriteOnly);
+  wide.write("12345");
+  wide.close();
+  d.start()->setText("7");
+  d.count()->setText("5");
+  h.prompt.file = wide.fileName();
+  h.prompt.messages.clear();
+  d.writeFlash();
+  EXPECT_EQ(h.prompt.messages.last(),
+            "Ошибка! Адрес и количество в имени файла не помещаются в поля (не более 10 и 9 "
+            "цифр): dump_12345678901_5.bin");
+  EXPECT_EQ(d.start()->text(), "7");
+
+  // A folder to write from, a folder that is not there to read into.
+  QDir(h.dir.path()).mkdir("folder");
+  h.prompt.file = h.File("folder");
+  d.writeFlash();
+  EXPECT_EQ(h.prompt.messages.last(),
+            "Ошибка чтения файла: " + h.File("folder") + ": Is a directory");
+  h.prompt.file = h.File("missing/x.bin");
+  d.readFlash();
+  EXPECT_EQ(h.prompt.messages.last(),
+            "Ошибка записи файла: " + h.File("missing/x.bin") + ": No such file or directory");
+  d.start()->setText("9999999999");
+  d.count()->setText("2");
+  h.prompt.file = h.File("end.bin");
+  d.readFlash();
+  EXPECT_EQ(h.prompt.messages.last(), "Ошибка! Адрес последнего байта больше 9999999999!");
+  EXPECT_TRUE(rec.requests.empty());
+}
+
 // --- firmware -----------------------------------------------------------------------
 
 TEST(FirmwareRead, theSavedFileIsTheRegistrarsImage) {
@@ -586,6 +682,27 @@ TEST(FirmwareRead, theSavedFileIsTheRegistrarsImage) {
   d.readFirmware();
   ASSERT_EQ(h.prompt.messages.size(), 1);
   EXPECT_TRUE(h.prompt.messages[0].startsWith("SetDataSource ошибка:\n  "));
+}
+
+TEST(FirmwareRead, escapeAndTheTitleBarsCloseStopARunningReadAndTheWindowStays) {
+  ServiceHarness h;
+  test::ConnectRecorded(h);
+  auto& d = h.Window<service::FirmwareReadDialog>();
+  d.show();
+  h.prompt.file = h.File("fw.HEX");
+  QCoreApplication::postEvent(&d, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+  d.readFirmware();
+  EXPECT_TRUE(d.isVisible());
+  ASSERT_EQ(h.prompt.messages.size(), 1);
+  EXPECT_TRUE(h.prompt.messages[0].startsWith("Чтение остановлено по запросу пользователя!\n"));
+  EXPECT_FALSE(QFile::exists(h.File("fw.HEX")));
+  QTimer::singleShot(0, &d, [&] { d.close(); });
+  d.readFirmware();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_TRUE(h.prompt.messages.last().startsWith("Чтение остановлено по запросу пользователя!"));
+  QCoreApplication::postEvent(&d, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+  QCoreApplication::processEvents();  // idle: Escape closes it as before
+  EXPECT_FALSE(d.isVisible());
 }
 
 TEST(Logo, aSilentRegistrarOnActivationLeavesTheSizesEmptyAndTheUploadRefused) {
