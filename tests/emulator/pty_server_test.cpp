@@ -112,7 +112,10 @@ ClockedExchange ExchangeOnSteppedClock(int baud, long long lateNs = 0) {
   emu::Registrar registrar;
   emu::Session session(registrar);
   ClockedExchange e;
-  session.OnExecuted([&] { e.executedAt = clock.Elapsed(); });
+  session.OnExecuted([&] {
+    e.executedAt = clock.Elapsed();
+    return true;
+  });
   emu::LineOptions o;
   o.baud = baud;
   o.clock = &clock;
