@@ -19,6 +19,7 @@
 #include "modem_report_dialog.h"
 #include "modem_state_dialog.h"
 #include "printing.h"
+#include "unreadable_file.h"
 #include "remote_access_dialog.h"
 #include "wifi_dialog.h"
 #include "wire_recorder.h"
@@ -357,10 +358,11 @@ TEST(AcquirerLink, aFileThatCannotBeReadIsReportedAsSuchAndChangesNothing) {
   test::ConnectRecorded(h);
   auto& d = h.Window<service::AcquirerLinkDialog>();
   SetLink(d.fields(), kLink);
-  h.prompt.file = "/proc/self/mem";  // opens, then every read fails
+  h.prompt.file = test::UnreadableFile();
   d.loadFromFile();
   EXPECT_EQ(h.prompt.messages,
-            QStringList{"Не удалось прочитать файл /proc/self/mem: Input/output error"});
+            QStringList{"Не удалось прочитать файл /proc/self/mem: " +
+                        QString::fromStdString(test::UnreadableFileReason())});
   EXPECT_EQ(d.fields().texts(), kLink);
 }
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "script_harness.h"
+#include "unreadable_file.h"
 
 using tesmar::script::Outcome;
 using tesmar::test::ScriptRig;
@@ -154,9 +155,10 @@ TEST(ScriptLines, aFolderOrAMissingFileIsRefusedWithAMessage) {
 
 TEST(ScriptLines, aReadErrorEndsTheRunAsAFailureNotAsTheEndOfTheFile) {
   ScriptRig rig;
-  const std::string unreadable = "/proc/self/mem";  // opens, then every read fails
+  const std::string unreadable = tesmar::test::UnreadableFile();
   EXPECT_EQ(rig.runner.Run(unreadable), Outcome::kFailed);
-  EXPECT_EQ(rig.LastMessage(), "Ошибка чтения файла скрипта: /proc/self/mem: Input/output error");
+  EXPECT_EQ(rig.LastMessage(),
+            "Ошибка чтения файла скрипта: /proc/self/mem: " + tesmar::test::UnreadableFileReason());
   long line = 3;
   EXPECT_EQ(rig.runner.Continue(unreadable, line), Outcome::kRefused);
   EXPECT_EQ(rig.runner.Step(unreadable, line), Outcome::kRefused);

@@ -14,6 +14,7 @@
 #include "emu_bench.h"
 #include "firmware_read.h"
 #include "flash_transfer.h"
+#include "unreadable_file.h"
 
 using namespace tesmar;
 using namespace tesmar::service;
@@ -172,7 +173,8 @@ TEST(FlashWriteFaults, aFileThatCannotBeReadIsReportedAndNothingIsSent) {
   std::filesystem::create_directories(line.File("folder"));
   const std::pair<std::string, std::string> cases[] = {
       {line.File("folder"), "Ошибка чтения файла: " + line.File("folder") + ": Is a directory"},
-      {"/proc/self/mem", "Ошибка чтения файла: /proc/self/mem: Input/output error"},
+      {test::UnreadableFile(),
+       "Ошибка чтения файла: /proc/self/mem: " + test::UnreadableFileReason()},
       {line.File("none.bin"),
        "Ошибка открытия файла: " + line.File("none.bin") + ": No such file or directory"},
   };
