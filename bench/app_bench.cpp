@@ -54,7 +54,7 @@ void BM_StartupToShownMainWindow(benchmark::State& st) {
   Rig rig;
   long waits = 0;
   for (auto _ : st) {
-    app::MainWindow w(rig.ctx, {rig.ports, rig.usb, {"/dev/pts/none"}, {}});
+    app::MainWindow w(rig.ctx, {rig.ports, rig.usb, {"/dev/pts/none"}, {}, {}});
     w.show();
     w.activate();
     QApplication::processEvents();
@@ -68,7 +68,8 @@ BENCHMARK(BM_StartupToShownMainWindow)->Unit(benchmark::kMillisecond);
 void BM_ConnectAgainstAnInstantRegistrar(benchmark::State& st) {
   bench::InstantRegistrar registrar;
   Rig rig;
-  app::MainWindow w(rig.ctx, {rig.ports, rig.usb, {QString::fromStdString(registrar.Path())}, {}});
+  app::MainWindow w(rig.ctx,
+                    {rig.ports, rig.usb, {QString::fromStdString(registrar.Path())}, {}, {}});
   w.activate();
   long waits = 0;
   for (auto _ : st) {

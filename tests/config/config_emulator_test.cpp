@@ -15,11 +15,6 @@ using emu::test::Bench;
 
 namespace {
 
-bool TapeHas(const Bench& b, const std::string& line) {
-  const auto tape = b.Tape();
-  return std::find(tape.begin(), tape.end(), line) != tape.end();
-}
-
 void SellOne(Bench& b, int operatorNumber) {
   b.Run(0x24, "731942;101;Хліб;12.50;1;1;");
   ASSERT_EQ(b.Error(0x63, "731942;" + std::to_string(operatorNumber) + ";1;0;"), "0000");

@@ -365,7 +365,9 @@ TEST(FiscalReceiptInput, badInputSaysWhyAndSendsNothing) {
     c.act();
     EXPECT_TRUE(rec.requests.empty()) << c.what;
     ASSERT_EQ(h.prompt.messages.size(), 1) << c.what;
-    if (!c.message.isEmpty()) EXPECT_EQ(h.prompt.messages[0], c.message) << c.what;
+    if (!c.message.isEmpty()) {
+      EXPECT_EQ(h.prompt.messages[0], c.message) << c.what;
+    }
   }
 }
 

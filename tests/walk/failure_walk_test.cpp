@@ -507,8 +507,9 @@ TEST(FailureWalk, noWindowStepSaysSuccessWhenEveryReplyIsDamagedOrRefused) {
     std::set<std::pair<QString, QString>> covered;
     for (const StepResult& s : bad.steps) {
       if (qEnvironmentVariableIsSet("WALK_STEPS")) std::cout << Name(line) << ": " << s << "\n";
-      if (s.frames > 0 || sending.count({s.window, s.step}))
+      if (s.frames > 0 || sending.count({s.window, s.step})) {
         EXPECT_TRUE(s.successes.isEmpty()) << Name(line) << ": " << s;
+      }
       if (s.frames > 0) covered.insert({s.window, s.step});
     }
     for (const auto& [window, step] : sending)
