@@ -90,6 +90,13 @@ struct AppHarness {
     window = std::make_unique<app::MainWindow>(
         ctx, app::PortSources{ports, usbPorts, {registrar->Path()}, {}, {}});
   }
+  // The main window again, made from `windows` (the old one goes first: it
+  // hands the driver's exchanges back when it closes).
+  void Rebuild(const app::WindowTable& windows) {
+    window.reset();
+    window = std::make_unique<app::MainWindow>(
+        ctx, app::PortSources{ports, usbPorts, {registrar->Path()}, {}, {}}, windows);
+  }
   ~AppHarness() {
     window.reset();
     driver.CloseSerialLink();

@@ -28,16 +28,11 @@
 #include "bank_terminal_device.h"
 #include "bank_terminal_pty.h"
 #include "command_path.h"
-#include "config_windows.h"
 #include "encoding.h"
 #include "formatters.h"
-#include "network_windows.h"
 #include "program_confirm_dialog.h"
+#include "program_windows.h"
 #include "receipt_formatters.h"
-#include "report_windows.h"
-#include "sales_windows.h"
-#include "script_windows.h"
-#include "service_windows.h"
 #include "status_bytes_dialog.h"
 
 using namespace tesmar;
@@ -172,10 +167,7 @@ struct WalkHarness : test::AppHarness {
   WalkHarness()
       : AppHarness(WalkModel(), {},
                    "[Fiscal Printer]\r\nHeadFootPar=1\r\n[Priority]\r\nElJournal=КСЕФ\r\n") {
-    for (const app::WindowTable& t :
-         {script::ScriptWindows(), reports::ReportWindows(), sales::SalesWindows(),
-          service::ConfigWindows(), service::ServiceWindows(), service::NetworkWindows()})
-      window->addWindows(t);
+    Rebuild(program::ProgramWindows());
     std::string error;
     if (!terminalPty.Open(&error)) throw std::runtime_error(error);
     terminalPty.Start();

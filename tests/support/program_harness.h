@@ -7,11 +7,7 @@
 namespace tesmar::test {
 
 struct ProgramHarness : AppHarness {
-  ProgramHarness() {
-    window = std::make_unique<app::MainWindow>(
-        ctx, app::PortSources{ports, usbPorts, {registrar->Path()}, {}, {}},
-        program::ProgramWindows());
-  }
+  ProgramHarness() { Rebuild(program::ProgramWindows()); }
 };
 
 }  // namespace tesmar::test
