@@ -117,7 +117,9 @@ void ScriptRunner::RunCommand(const Statement& s) {
     if (!run_.variables.Resolve(fields[i], true, o)) Fail("Ошибка первого параметра!", s.line);
     params += run_.variables.ValueOf(o) + ";";
   }
-  Exchange(static_cast<int>(code & 0xFF), params, false);
+  // A code beyond one byte goes to the driver as it is, to be refused there:
+  // cut to its low byte it would send another command.
+  Exchange(static_cast<int>(std::clamp(code, -1LL, 256LL)), params, false);
 }
 
 void ScriptRunner::Oper(const Statement& s) {

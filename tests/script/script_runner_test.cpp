@@ -496,3 +496,14 @@ TEST(ScriptControl, delayGoesThroughTheSleepAndNoFileIsRefused) {
   EXPECT_EQ(rig.host.log.back(), "Ошибка подключения порта!");
   EXPECT_EQ(rig.sleeper.waits.back(), 500);
 }
+
+TEST(ScriptRunCommand, aCodeBeyondOneByteIsRefusedNotSentAsAnotherCommand) {
+  // 416 is 1A0h and -96 is ...A0h in their low byte: neither is A0h.
+  for (const std::string code : {"416", "-96"}) {
+    ScriptRig rig;
+    EXPECT_EQ(rig.Run(kDecl + "%RunCommand (" + code + ", \"731942\")\n"), Outcome::kFailed);
+    EXPECT_EQ(rig.LastMessage(), tesmar::link::kCodeOutOfRangeMessage) << code;
+    EXPECT_EQ(rig.registrar.Executed(0xA0), 0) << code;
+    EXPECT_EQ(rig.session.Counters().requests, 0) << code;
+  }
+}
