@@ -133,6 +133,18 @@ void ScriptRunner::SkipToEndWhile() {
   }
 }
 
+// The skip forward that an If, Then, Else or While asked for.
+void ScriptRunner::TakePendingSkip() {
+  if (!run_.searchTarget.empty()) {
+    SkipForward(run_.searchTarget);
+    run_.searchTarget.clear();
+  }
+  if (run_.skipToEndWhile) {
+    SkipToEndWhile();
+    run_.skipToEndWhile = false;
+  }
+}
+
 // --- Run --------------------------------------------------------------------------------
 
 void ScriptRunner::Fail(const std::string& message, const std::string& logLine) {
@@ -176,14 +188,7 @@ Outcome ScriptRunner::Run(const std::string& fileName) {
 Outcome ScriptRunner::RunLoop() {
   std::string raw;
   for (;;) {
-    if (!run_.searchTarget.empty()) {
-      SkipForward(run_.searchTarget);
-      run_.searchTarget.clear();
-    }
-    if (run_.skipToEndWhile) {
-      SkipToEndWhile();
-      run_.skipToEndWhile = false;
-    }
+    TakePendingSkip();
     run_.linePosition = source_.Position();
     const LineSource::Piece piece = ReadLine(raw);
     if (piece == LineSource::Piece::kEnd) {

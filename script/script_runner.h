@@ -108,6 +108,7 @@ class ScriptRunner {
   void RefuseTooLong(LineSource::Piece piece, long position);
   void SkipForward(const std::string& target);
   void SkipToEndWhile();
+  void TakePendingSkip();
 
   // Run, Continue, Step (script_runner.cpp).
   Outcome RunLoop();

@@ -1,5 +1,6 @@
 // The statements of a run other than the If and While blocks.
 #include <algorithm>
+#include <climits>
 
 #include "encoding.h"
 #include "operations.h"
@@ -50,7 +51,10 @@ void ScriptRunner::SetSpeed(const Statement& s) {
   const std::string text = Trim(s.AfterSeparator());
   const long long baud = IntegerValue(text);
   std::string port;
-  const bool ok = host_.ReopenSerial(static_cast<int>(baud), port);
+  // A rate beyond int stays out of range instead of wrapping round to
+  // another rate (4294976896 to 9600).
+  const int rate = static_cast<int>(std::clamp<long long>(baud, INT_MIN, INT_MAX));
+  const bool ok = host_.ReopenSerial(rate, port);
   host_.Log("SetSpeed Port=" + port + "  Speed=" + text);
   if (ok) {
     host_.Log(link::Utf8ToCp1251("Подключение порта - успешно!"));

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <climits>
 
 #include "script_harness.h"
 #include "unreadable_file.h"
@@ -506,4 +507,13 @@ TEST(ScriptRunCommand, aCodeBeyondOneByteIsRefusedNotSentAsAnotherCommand) {
     EXPECT_EQ(rig.registrar.Executed(0xA0), 0) << code;
     EXPECT_EQ(rig.session.Counters().requests, 0) << code;
   }
+}
+
+TEST(ScriptControl, setSpeedBeyondIntIsNotWrappedRoundToAnotherRate) {
+  ScriptRig rig;
+  rig.host.reopenOk = false;
+  rig.Run("%SetSpeed 4294976896\n");  // 2^32 + 9600
+  EXPECT_NE(rig.host.reopenedAt, 9600);
+  EXPECT_EQ(rig.host.reopenedAt, INT_MAX);
+  EXPECT_EQ(rig.host.log.front(), "SetSpeed Port=/dev/ttyS0  Speed=4294976896");
 }
