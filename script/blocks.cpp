@@ -4,6 +4,18 @@
 
 namespace tesmar::script {
 
+namespace {
+
+// The block whose line starts at `position`, or blocks.size() for none.
+template <typename Block>
+size_t FindBlock(const std::vector<Block>& blocks, long position) {
+  for (size_t i = 0; i < blocks.size(); ++i)
+    if (blocks[i].position == position) return i;
+  return blocks.size();
+}
+
+}  // namespace
+
 void ScriptRunner::If(const Statement& s) {
   RequireState(run_.declarationState == 2 || run_.declarationState == 3,
                "Ошибка - ошибка в If-Then. Оператор New расположен вне секции описаний.");
@@ -21,9 +33,7 @@ void ScriptRunner::If(const Statement& s) {
 size_t ScriptRunner::EnterIf(const Statement& s) {
   std::vector<IfBlock>& blocks = run_.ifBlocks;
   std::vector<size_t>& stack = run_.ifStack;
-  size_t index = blocks.size();
-  for (size_t i = 0; i < blocks.size(); ++i)
-    if (blocks[i].position == run_.linePosition) index = i;
+  const size_t index = FindBlock(blocks, run_.linePosition);
   if (index < blocks.size()) {
     stack.resize(blocks[index].depth);
     stack.push_back(index);
@@ -78,9 +88,7 @@ void ScriptRunner::While(const Statement& s) {
 size_t ScriptRunner::EnterWhile(const Statement& s) {
   std::vector<WhileBlock>& blocks = run_.whileBlocks;
   std::vector<size_t>& stack = run_.whileStack;
-  size_t index = blocks.size();
-  for (size_t i = 0; i < blocks.size(); ++i)
-    if (blocks[i].position == run_.linePosition) index = i;
+  const size_t index = FindBlock(blocks, run_.linePosition);
   if (index < blocks.size()) {
     if (blocks[index].status != WhileStatus::kFinished) return index;
     if (stack.size() >= kMaxBlocks) Fail("Ошибка - вложенность While больше 100!", s.line);

@@ -333,19 +333,29 @@ Outcome ScriptRunner::Continue(const std::string& fileName, long lineNumber) {
   return outcome;
 }
 
+// The next line under Continue and Step, read at `at`: the line box shows
+// its number, or 0 after "Конец файла!".
+LineSource::Piece ScriptRunner::ReadNumbered(std::string& raw, long& at, long& lineNumber) {
+  at = source_.Position();
+  const LineSource::Piece piece = ReadLine(raw);
+  if (piece == LineSource::Piece::kEnd) {
+    host_.Message(kEndOfFile);
+    lineNumber = 0;
+  } else {
+    ++lineNumber;
+  }
+  host_.ShowLineNumber(lineNumber);
+  return piece;
+}
+
 // Lines are used as read, less the control characters at their end: not
 // trimmed, so leading blanks move the code field.
 Outcome ScriptRunner::ContinueLoop(long n) {
   std::string raw;
   for (;;) {
-    const long at = source_.Position();
-    const LineSource::Piece piece = ReadLine(raw);
-    if (piece == LineSource::Piece::kEnd) {
-      host_.Message(kEndOfFile);
-      host_.ShowLineNumber(0);
-      return Outcome::kEndOfFile;
-    }
-    host_.ShowLineNumber(++n);
+    long at = 0;
+    const LineSource::Piece piece = ReadNumbered(raw, at, n);
+    if (piece == LineSource::Piece::kEnd) return Outcome::kEndOfFile;
     host_.ProcessEvents();
     RefuseTooLong(piece, at);
     const std::string line = CleanLine(raw, false);
@@ -377,14 +387,9 @@ Outcome ScriptRunner::Step(const std::string& fileName, long& lineNumber) {
 Outcome ScriptRunner::StepLoop(long& lineNumber) {
   std::string raw;
   for (;;) {
-    const long at = source_.Position();
-    const LineSource::Piece piece = ReadLine(raw);
-    if (piece == LineSource::Piece::kEnd) {
-      host_.Message(kEndOfFile);
-      lineNumber = 0;
-      return Outcome::kEndOfFile;
-    }
-    host_.ShowLineNumber(++lineNumber);
+    long at = 0;
+    const LineSource::Piece piece = ReadNumbered(raw, at, lineNumber);
+    if (piece == LineSource::Piece::kEnd) return Outcome::kEndOfFile;
     RefuseTooLong(piece, at);
     const std::string line = CleanLine(raw, false);
     if (line.empty()) continue;

@@ -114,6 +114,7 @@ class ScriptRunner {
   Outcome RunLoop();
   void HandleLine(const std::string& line);
   bool BeginFromLine(const std::string& fileName, long lineNumber);
+  LineSource::Piece ReadNumbered(std::string& raw, long& at, long& lineNumber);
   Outcome ContinueLoop(long lineNumber);
   Outcome StepLoop(long& lineNumber);
   void PrintComment(const std::string& line);

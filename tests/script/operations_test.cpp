@@ -4,21 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
+
+#include "script_error.h"
 
 using namespace tesmar::script;
+using tesmar::test::ErrorOf;
 
 namespace {
-
-std::string ErrorOf(const std::function<void()>& f, bool* logsLine = nullptr) {
-  try {
-    f();
-  } catch (const ScriptError& e) {
-    if (logsLine) *logsLine = e.logsLine;
-    return e.message;
-  }
-  return "";
-}
 
 struct OperRig {
   VariableTable table;

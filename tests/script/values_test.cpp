@@ -4,22 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "conditions.h"
+#include "script_error.h"
 
 using namespace tesmar::script;
+using tesmar::test::ErrorOf;
 
 namespace {
-
-// The message of the ScriptError `f` throws, "" when it throws none.
-template <typename F>
-std::string ErrorOf(F f, bool* logsLine = nullptr) {
-  try {
-    f();
-  } catch (const ScriptError& e) {
-    if (logsLine) *logsLine = e.logsLine;
-    return e.message;
-  }
-  return "";
-}
 
 VariableTable Table(std::initializer_list<std::pair<const char*, const char*>> vars) {
   VariableTable t;
