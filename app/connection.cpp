@@ -218,6 +218,9 @@ void MainWindow::disconnectUsbDevice() {
 // --- "Восстановить USB" ---------------------------------------------------------------
 
 void MainWindow::restoreUsb() {
+  if (!ConfirmIrreversible(ctx_.prompt,
+                           "Виртуальный порт USB регистратора будет отключен и включен снова."))
+    return;
   restoreUsb_->setEnabled(false);
   ctx_.state.usbVirtualPort.clear();
   ctx_.state.usbVirtualPortFound = false;
