@@ -46,8 +46,9 @@ bool CommandPath::judgeDecoded(const link::ReplyRecord& r, const QString& title,
   }
   const link::DecodedReply d = link::DecodeReplyError(r);
   if (!d.ok)
-    ctx_.prompt.showMessage(WithRefusalHint(
-        title.isEmpty() ? QString::fromStdString(d.text) : TitledFailure(title, d.text), r));
+    ctx_.prompt.showRefusal(
+        title.isEmpty() ? QString::fromStdString(d.text) : TitledFailure(title, d.text),
+        RefusalHint(r));
   return d.ok;
 }
 
@@ -62,7 +63,7 @@ bool CommandPath::judgeDirect(const link::ReplyRecord& r, const QString& timeout
     case link::OutcomeKind::kRefused: text = errorText; break;
     default: text = QString::fromUtf8(link::OutcomeText(kind)); break;
   }
-  if (!text.isEmpty()) ctx_.prompt.showMessage(WithRefusalHint(text, r));
+  if (!text.isEmpty()) ctx_.prompt.showRefusal(text, RefusalHint(r));
   return false;
 }
 

@@ -22,8 +22,10 @@ QString TitleOf(const QWidget* source, const QString& title) {
 }
 
 int Show(QWidget* source, QMessageBox::Icon icon, const QString& title, const QString& text,
-         QMessageBox::StandardButtons buttons, QMessageBox::StandardButton preferred) {
+         QMessageBox::StandardButtons buttons, QMessageBox::StandardButton preferred,
+         const QString& advice = QString()) {
   QMessageBox box(icon, TitleOf(source, title), text, buttons, source);
+  box.setInformativeText(advice);
   box.setDefaultButton(preferred);
   box.setTextInteractionFlags(Qt::TextSelectableByMouse);
   // A short text would make the box narrower than its title.
@@ -64,6 +66,10 @@ void QtPrompt::showMessage(const QString& text, const QString& title) {
 
 void QtPrompt::showSuccess(const QString& text, const QString& title) {
   Show(source(), QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtPrompt::showRefusal(const QString& text, const QString& advice, const QString& title) {
+  Show(source(), QMessageBox::Warning, title, text, QMessageBox::Ok, QMessageBox::Ok, advice);
 }
 
 bool QtPrompt::askYesNo(const QString& title, const QString& text) {

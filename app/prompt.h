@@ -18,6 +18,10 @@ class Prompt {
   virtual void showMessage(const QString& text, const QString& title = QString()) = 0;
   // The same for a step that went well, with the information icon.
   virtual void showSuccess(const QString& text, const QString& title = QString()) = 0;
+  // A refusal of the registrar's: `text` as the program words it, and under
+  // it `advice`, what to do about it (none when empty).
+  virtual void showRefusal(const QString& text, const QString& advice,
+                           const QString& title = QString()) = 0;
   // True for Yes. "Нет" is the button Enter presses: the question comes
   // before what cannot be undone.
   virtual bool askYesNo(const QString& title, const QString& text) = 0;
@@ -42,6 +46,8 @@ class QtPrompt : public Prompt {
   void setParent(QWidget* parent) { parent_ = parent; }
   void showMessage(const QString& text, const QString& title = QString()) override;
   void showSuccess(const QString& text, const QString& title = QString()) override;
+  void showRefusal(const QString& text, const QString& advice,
+                   const QString& title = QString()) override;
   bool askYesNo(const QString& title, const QString& text) override;
   bool askOkCancel(const QString& title, const QString& text) override;
   QString openFileName(const QString& title, const QString& filter) override;

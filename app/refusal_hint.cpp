@@ -56,9 +56,4 @@ QString RefusalHint(const link::ReplyRecord& r) {
   return {};
 }
 
-QString WithRefusalHint(const QString& text, const link::ReplyRecord& r) {
-  const QString hint = RefusalHint(r);
-  return hint.isEmpty() ? text : text + "\n" + hint;
-}
-
 }  // namespace tesmar::app

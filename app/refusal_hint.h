@@ -10,7 +10,5 @@ namespace tesmar::app {
 
 // The advice for the registrar's refusal in `r`; empty when there is none.
 QString RefusalHint(const link::ReplyRecord& r);
-// `text` with the advice for `r` on a line of its own after it.
-QString WithRefusalHint(const QString& text, const link::ReplyRecord& r);
 
 }  // namespace tesmar::app

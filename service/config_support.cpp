@@ -14,7 +14,7 @@ bool JudgePrefixed(app::AppContext& ctx, const app::Sent& sent, const QString& p
   if (!sent.reply) return false;
   const link::DecodedReply d = link::DecodeReplyError(*sent.reply);
   if (!d.ok)
-    ctx.prompt.showMessage(app::WithRefusalHint(prefix + QString::fromStdString(d.text), *sent.reply));
+    ctx.prompt.showRefusal(prefix + QString::fromStdString(d.text), app::RefusalHint(*sent.reply));
   return d.ok;
 }
 

@@ -34,8 +34,12 @@ class RecordingPrompt : public app::Prompt {
     showMessage(text, title);
     successes << text;
   }
+  void showRefusal(const QString& text, const QString& advice,
+                   const QString& title = QString()) override {
+    showMessage(text, title);
+    if (!advice.isEmpty()) advices << advice;
+  }
   bool askYesNo(const QString&, const QString& text) override {
-    messages << text;
     questions << text;
     return yes;
   }
@@ -51,7 +55,9 @@ class RecordingPrompt : public app::Prompt {
   QList<std::pair<QString, QString>> titled;
   // The messages shown as a step that went well (also in `messages`).
   QStringList successes;
-  // The Yes/No questions asked (also in `messages`), each answered `yes`.
+  // The advice shown under refusals (the refusals are in `messages`).
+  QStringList advices;
+  // The Yes/No questions asked (not in `messages`), each answered `yes`.
   QStringList questions;
   bool yes = true;
   QString file;

@@ -356,7 +356,12 @@ TEST(RefusalHint, theWrittenTextStaysTheFirstLineAndTheSecondNamesTheWindow) {
   r.fieldCount = 0;
   const QString hint = app::RefusalHint(r);
   EXPECT_TRUE(hint.contains("Утилиты → Пароли")) << hint.toStdString();
-  EXPECT_EQ(app::WithRefusalHint("Первая строка", r), "Первая строка\n" + hint);
+  // Shown under the refusal's own text, which stays as it is.
+  test::AppHarness h;
+  app::CommandPath path(h.ctx);
+  path.judgeDecoded(r, "Печать дневных отчетов");
+  EXPECT_EQ(h.prompt.messages, QStringList{"Печать дневных отчетов:\n  Неверный пароль доступа!"});
+  EXPECT_EQ(h.prompt.advices, QStringList{hint});
   r.errorCode.Assign("0905");  // the shift is over 24 hours
   EXPECT_TRUE(app::RefusalHint(r).contains("Печать дневных отчетов"));
   r.errorCode.Assign("000B");  // a document open
