@@ -359,6 +359,9 @@ void ConnectionController::disconnectUsb() {
 // --- "Восстановить USB" ---------------------------------------------------------------
 
 void ConnectionController::restoreUsb() {
+  if (!ConfirmIrreversible(ctx_.prompt,
+                           "Виртуальный порт USB регистратора будет отключен и включен снова."))
+    return;
   restoring_ = true;
   emit changed();
   ctx_.state.usbVirtualPort.clear();

@@ -84,7 +84,7 @@ void ResourcesStatusDialog::makeReport() {
   const link::ReplyRecord& r = *sent.reply;
   for (int i = 0; i < 6; ++i) permissions_[i]->setChecked(FieldNumber(r, i + 1) == 1);
   for (int i = 0; i < 6; ++i) values_[i]->setText(FromWire(r.Field(6 + i)));
-  ctx_.prompt.showMessage("Информация о свободных ресурсах и статусе - Успешно!");
+  ctx_.prompt.showSuccess("Информация о свободных ресурсах и статусе - Успешно!");
 }
 
 }  // namespace tesmar::app

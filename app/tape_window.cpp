@@ -153,14 +153,17 @@ void TapeWindow::append(const QString& line) {
 }
 
 void TapeWindow::savePng() {
-  const QString file = ctx_.prompt.saveFileName("Сохранить ленту", "PNG (*.png)");
+  QString file = ctx_.prompt.saveFileName("Сохранить ленту", "PNG (*.png)");
   if (file.isEmpty()) return;
+  file = WithDefaultExtension(file, "png");
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   if (!view_->render().save(&buffer, "PNG") ||
       !link::WriteFileAtomically(file.toStdString(), png.toStdString()))
     ctx_.prompt.showMessage("Лента не сохранена в " + file + "!");
+  else
+    ctx_.showStatus("Лента сохранена в " + file);
 }
 
 WindowRow TapeWindowRow() {

@@ -31,6 +31,10 @@ class CountingSleeper : public link::Sleeper {
 class SilentPrompt : public app::Prompt {
  public:
   void showMessage(const QString&, const QString& = QString()) override { ++messages; }
+  void showSuccess(const QString&, const QString& = QString()) override { ++messages; }
+  void showRefusal(const QString&, const QString&, const QString& = QString()) override {
+    ++messages;
+  }
   bool askYesNo(const QString&, const QString&) override { return true; }
   bool askOkCancel(const QString&, const QString&) override { return true; }
   QString openFileName(const QString&, const QString&) override { return {}; }

@@ -15,6 +15,7 @@
 #include "session.h"
 #include "tape_form.h"
 #include "tape_window.h"
+#include "window_behaviour.h"
 
 using namespace tesmar;
 
@@ -120,6 +121,10 @@ int main(int argc, char** argv) {
   if (demo) state.terminalPort = extra.value(1);  // the card payment finds it at once
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0), extra.value(1)}, windows);
   prompt.setParent(&window);
+  // No hidden default buttons, Tab by the layout, access letters, windows
+  // centred and reopened where they were left.
+  app::WindowBehaviour behaviour(&window);
+  qapp.installEventFilter(&behaviour);
   if (emulator) {
     // The registrar prints from its own thread; the tape window takes the
     // lines through the event loop.

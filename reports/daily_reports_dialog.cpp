@@ -59,6 +59,7 @@ void DailyReportsDialog::xReport() {
 }
 
 void DailyReportsDialog::zReport() {
+  if (!app::ConfirmIrreversible(ctx_.prompt, kZReportQuestion)) return;
   statusButton_->setEnabled(true);
   setConnected();
   dailyReport(kZReport);
@@ -67,6 +68,7 @@ void DailyReportsDialog::zReport() {
 void DailyReportsDialog::zeroTape() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
+  if (!app::ConfirmIrreversible(ctx_.prompt, "Контрольная лента будет обнулена.")) return;
   if (path_.decoded(
           "Обнуление контрольной ленты", [&](link::Driver & d) -> auto& {
             return link::PrintReport(d, pwd, kControlTapeZeroing);

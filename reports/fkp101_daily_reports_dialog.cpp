@@ -69,6 +69,7 @@ void Fkp101DailyReportsDialog::xReport() {
 }
 
 void Fkp101DailyReportsDialog::zReport() {
+  if (!app::ConfirmIrreversible(ctx_.prompt, kZReportQuestion)) return;
   statusButton_->setEnabled(true);
   setConnected();
   dailyReport(kZReport);
@@ -77,6 +78,11 @@ void Fkp101DailyReportsDialog::zReport() {
 void Fkp101DailyReportsDialog::unloadTape() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
+  if (!app::ConfirmIrreversible(ctx_.prompt, zeroGoods_->isChecked()
+                                                 ? "Контрольная лента будет выгружена и обнулена, "
+                                                   "база товаров - обнулена."
+                                                 : "Контрольная лента будет выгружена и обнулена."))
+    return;
   markConnected();
   clearError();
   for (int kind : {kControlTapeUnload, kControlTapeZeroing})

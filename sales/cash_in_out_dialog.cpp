@@ -86,7 +86,7 @@ void CashInOutDialog::move(bool cashIn) {
   clearError();
   const bool done = UsesOldCashMethod(ctx_.state, cashIn) ? byOldMethod(pwd, op, amount, title)
                                                           : byReceipt(pwd, op, amount, title);
-  if (done) ctx_.prompt.showMessage(title + " - Успешно!");
+  if (done) ctx_.prompt.showSuccess(title + " - Успешно!");
 }
 
 bool CashInOutDialog::byOldMethod(const std::string& pwd, int op, double amount,

@@ -218,8 +218,16 @@ void FiscalReceiptDialog::enterGoods() {
   goods_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
+// The article's line goes to the line field, its price (the third field of
+// "code;name;price;...") to the price field.
 void FiscalReceiptDialog::pickArticle(int row) {
-  if (row >= 0 && row < goods_->count()) goodsLine_->setText(goods_->item(row)->text());
+  if (row < 0 || row >= goods_->count()) return;
+  const QString line = goods_->item(row)->text();
+  goodsLine_->setText(line);
+  const QString price = line.section(';', 2, 2).trimmed();
+  bool number = false;
+  price.toDouble(&number);
+  if (number) price_->setText(price);
 }
 
 void FiscalReceiptDialog::sumClicked() {

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include "prompt.h"
+#include "refusal_hint.h"
 #include "reply_decoder.h"
 #include "wire_text.h"
 
@@ -12,7 +13,8 @@ namespace tesmar::service {
 bool JudgePrefixed(app::AppContext& ctx, const app::Sent& sent, const QString& prefix) {
   if (!sent.reply) return false;
   const link::DecodedReply d = link::DecodeReplyError(*sent.reply);
-  if (!d.ok) ctx.prompt.showMessage(prefix + QString::fromStdString(d.text));
+  if (!d.ok)
+    ctx.prompt.showRefusal(prefix + QString::fromStdString(d.text), app::RefusalHint(*sent.reply));
   return d.ok;
 }
 

@@ -65,7 +65,7 @@ void DateTimeDialog::setClock() {
       });
   if (!sent) return;
   statusButton_->setEnabled(true);
-  ctx_.prompt.showMessage("Успешно!");
+  ctx_.prompt.showSuccess("Успешно!");
 }
 
 void DateTimeDialog::readClock() {
@@ -90,7 +90,7 @@ void DateTimeDialog::readClock() {
   // "yy" reads as 19yy; the registrar's years are this century's.
   date_->setDate(shown.year() < 2000 ? shown.addYears(100) : shown);
   time_->setText(ResultField(*sent.reply, 2));
-  ctx_.prompt.showMessage("Успешно!");
+  ctx_.prompt.showSuccess("Успешно!");
 }
 
 }  // namespace tesmar::service

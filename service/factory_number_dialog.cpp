@@ -87,7 +87,7 @@ void FactoryNumberDialog::setFactoryNumber() {
       kTimeout, "Заводской номер не установлен!", [&](link::Driver & d) -> auto& {
         return link::ProgramSerialNumber(d, pwd, number);
       });
-  if (sent) ctx_.prompt.showMessage("Успешно. Заводской номер установлен!");
+  if (sent) ctx_.prompt.showSuccess("Успешно. Заводской номер установлен!");
 }
 
 }  // namespace tesmar::service

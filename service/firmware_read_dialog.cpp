@@ -56,7 +56,8 @@ void FirmwareReadDialog::readFirmware() {
   setTransferring(false);
   read_->setEnabled(true);
   exit_->setEnabled(true);
-  if (!out.message.empty()) ctx_.prompt.showMessage(QString::fromStdString(out.message));
+  const QString text = QString::fromStdString(out.message);
+  if (!text.isEmpty()) out.ok ? ctx_.prompt.showSuccess(text) : ctx_.prompt.showMessage(text);
 }
 
 }  // namespace tesmar::service

@@ -39,7 +39,7 @@ class FiscalMemoryDialog : public TransferDialog {
   bool takeNamedRange(const QString& file);
   void wireHost(WindowTransferHost& host);
   void setBusy(bool busy);
-  void say(const std::string& message);
+  void say(const TransferOutcome& out);
 
   QLineEdit* status_;
   QLineEdit* start_;

@@ -114,7 +114,7 @@ void FiscalizationDialog::printReceipt() {
   if (!step(
           kTitle, [&](link::Driver & d) -> auto& { return link::CloseFiscalReceipt(d, pwd, 0); }))
     return;
-  ctx_.prompt.showMessage("Фіскаліз. реєстратора - Успішно!");
+  ctx_.prompt.showSuccess("Фіскаліз. реєстратора - Успішно!");
 }
 
 void FiscalizationDialog::fiscalize() {
@@ -130,6 +130,10 @@ void FiscalizationDialog::fiscalize() {
   if (!typedPassword(pwd) ||
       !app::WireField(ctx_.prompt, "Заводской номер ККМ:", number_->text(), number) ||
       !app::WireField(ctx_.prompt, "Пароль налогового инспектора:", inspector_->text(), inspector))
+    return;
+  if (!app::ConfirmIrreversible(
+          ctx_.prompt, "Регистратор будет фискализирован с заводским номером " + number_->text() +
+                           ": он привязывается к номеру и паролю налогового инспектора навсегда."))
     return;
   if (!path_.decoded(
           kTitle, [&](link::Driver & d) -> auto& {

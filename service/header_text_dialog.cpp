@@ -260,7 +260,7 @@ void HeaderTextDialog::execute() {
                     (!is({kResetAll, kResetAdvertising}) || reset(ad, pwd)) &&
                     (!is({kReadAll, kReadHeader}) || read(head, pwd)) &&
                     (!is({kReadAll, kReadAdvertising}) || read(ad, pwd));
-  if (done) ctx_.prompt.showMessage("Успешно!");
+  if (done) ctx_.prompt.showSuccess("Успешно!");
 }
 
 }  // namespace tesmar::service

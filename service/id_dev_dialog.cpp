@@ -49,7 +49,7 @@ void IdDevDialog::setIdDev() {
       path_.send([&](link::Driver & d) -> auto& { return link::SetIdDev(d, pwd, id); });
   if (JudgeReply(path_, s, "Ошибка выполнения команды установка ID_DEV. Таймаут",
                  kRegistrarStateTitle))
-    ctx_.prompt.showMessage(kSuccessMessage);
+    ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 void IdDevDialog::readIdDev() {
@@ -70,7 +70,7 @@ void IdDevDialog::readIdDev() {
   }
   idDev_->setText(value);
   hex_->setText(kIdDevLabel + hex);
-  ctx_.prompt.showMessage(kSuccessMessage);
+  ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 }  // namespace tesmar::service

@@ -201,7 +201,7 @@ void LogoDialog::program() {
           kTimeout,
           kWriteError, [&](link::Driver & d) -> auto& { return link::FinishLogo(d, pwd, w, h); }))
     return;
-  ctx_.prompt.showMessage("Успешно!");
+  ctx_.prompt.showSuccess("Успешно!");
   progress_->setValue(0);
 }
 

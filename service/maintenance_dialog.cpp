@@ -157,7 +157,7 @@ void MaintenanceDialog::program() {
           "Установить информацию о сервисном обслуживании", [&](link::Driver & d) -> auto& {
             return link::SetMaintenanceReminder(d, oldPwd, newPwd, date, days, ReminderMask(boxes));
           }))
-    ctx_.prompt.showMessage("Успешно!");
+    ctx_.prompt.showSuccess("Успешно!");
 }
 
 void MaintenanceDialog::read() {
@@ -171,7 +171,7 @@ void MaintenanceDialog::read() {
   days_->setText(app::FromWire(r.Field(1)));
   const int mask = app::FromWire(r.Field(2)).toInt(nullptr, 16);
   for (int bit = 0; bit < 5; ++bit) mask_[bit]->setChecked(mask & (1 << bit));
-  ctx_.prompt.showMessage("Успешно!");
+  ctx_.prompt.showSuccess("Успешно!");
 }
 
 void MaintenanceDialog::report() {

@@ -79,7 +79,7 @@ bool OperatorsDialog::typedCommon(std::string& pwd, int& number) {
 
 void OperatorsDialog::report(const app::Sent& sent, int number) {
   if (JudgePrefixed(ctx_, sent, "Оператор " + QString::number(number) + " \n  "))
-    ctx_.prompt.showMessage("Успешно!");
+    ctx_.prompt.showSuccess("Успешно!");
 }
 
 void OperatorsDialog::setOperator() {
@@ -104,7 +104,7 @@ void OperatorsDialog::readOperator() {
   if (!JudgePrefixed(ctx_, sent, "Оператор " + QString::number(number) + " \n  ")) return;
   readName_->setText(ResultField(*sent.reply, 2));
   hasSold_->setChecked(ResultField(*sent.reply, 1) == "1");
-  ctx_.prompt.showMessage("Успешно!");
+  ctx_.prompt.showSuccess("Успешно!");
 }
 
 void OperatorsDialog::deleteOperator() {

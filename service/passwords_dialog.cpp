@@ -59,7 +59,7 @@ void PasswordsDialog::execute() {
     return link::SetModePasswords(d, admin, programming, reports, newAdmin);
   });
   if (JudgePrefixed(ctx_, sent, "Ошибка установки паролей: \n  "))
-    ctx_.prompt.showMessage("Успешно!");
+    ctx_.prompt.showSuccess("Успешно!");
 }
 
 }  // namespace tesmar::service

@@ -107,7 +107,7 @@ void PaymentTypesDialog::add() {
     return link::SetPaymentType(d, app::kDefaultPassword, number, mask, name);
   });
   if (JudgePrefixed(ctx_, sent, "Добавление формы оплаты:\n  "))
-    ctx_.prompt.showMessage("Успешно!");
+    ctx_.prompt.showSuccess("Успешно!");
 }
 
 bool PaymentTypesDialog::readForm(int i) {

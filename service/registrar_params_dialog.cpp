@@ -157,7 +157,7 @@ void RegistrarParamsDialog::read() {
   openPulse_->setText(ResultField(r, 5));
   closePulse_->setText(ResultField(r, 6));
   lineLength_->setText(ResultField(r, 7));
-  ctx_.prompt.showMessage("Успешно!");
+  ctx_.prompt.showSuccess("Успешно!");
 }
 
 bool RegistrarParamsDialog::typedFields(int& open, int& close, int& length) {
@@ -218,7 +218,7 @@ void RegistrarParamsDialog::followSpeed() {
   // Over the direct USB link there is no serial link to move.
   const bool serial = ctx_.driver.SerialActive() && !speedText.isEmpty();
   if (serial) ctx_.driver.CloseSerialLink();
-  ctx_.prompt.showMessage("Успешно!");
+  ctx_.prompt.showSuccess("Успешно!");
   if (!serial) return;
   const QString port = main_.currentPort();
   if (ctx_.driver.OpenSerialLink(port.toStdString(), speedText.toInt()) < 0) {

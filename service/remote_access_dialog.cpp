@@ -61,7 +61,7 @@ void RemoteAccessDialog::setSettings() {
     return link::SetRemoteAccess(d, pwd, server, port);
   });
   if (JudgeReply(path_, s, kTimeoutMessage, kRegistrarStateTitle))
-    ctx_.prompt.showMessage(kSuccessMessage);
+    ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 }  // namespace tesmar::service

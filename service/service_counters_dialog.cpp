@@ -109,7 +109,7 @@ void ServiceCountersDialog::readCounter() {
   if (!s || !path_.requireFields(*s.reply, 1)) return;
   const bool shown = n == 2 || s.reply->fieldCount == 1;
   value_->setText(shown ? app::FromWire(s.reply->Field(0)) : QString());
-  ctx_.prompt.showMessage("Успешно!");
+  ctx_.prompt.showSuccess("Успешно!");
 }
 
 void ServiceCountersDialog::setCounter() {
@@ -125,7 +125,7 @@ void ServiceCountersDialog::setCounter() {
             return link::SetServiceParameter(d, pwd, n, value);
           }))
     return;
-  ctx_.prompt.showMessage("Успешно!");
+  ctx_.prompt.showSuccess("Успешно!");
   if (n != kUsbStorageCounter || !ctx_.driver.SerialActive()) return;
   closeSerialLink_();
   if (!ctx_.driver.SerialActive()) accept();

@@ -89,7 +89,7 @@ void WifiDialog::write() {
     return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::WriteWifi(d, pwd, line); });
-  if (judged(s, kSettingsTitle)) ctx_.prompt.showMessage(kSuccessMessage);
+  if (judged(s, kSettingsTitle)) ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 void WifiDialog::read() {

@@ -30,8 +30,17 @@ class RecordingPrompt : public app::Prompt {
     messages << text;
     titled.push_back({text, title});
   }
+  void showSuccess(const QString& text, const QString& title = QString()) override {
+    showMessage(text, title);
+    successes << text;
+  }
+  void showRefusal(const QString& text, const QString& advice,
+                   const QString& title = QString()) override {
+    showMessage(text, title);
+    if (!advice.isEmpty()) advices << advice;
+  }
   bool askYesNo(const QString&, const QString& text) override {
-    messages << text;
+    questions << text;
     return yes;
   }
   bool askOkCancel(const QString&, const QString& text) override {
@@ -44,6 +53,12 @@ class RecordingPrompt : public app::Prompt {
   QStringList messages;
   // Every message shown, with its title (empty: the program's name).
   QList<std::pair<QString, QString>> titled;
+  // The messages shown as a step that went well (also in `messages`).
+  QStringList successes;
+  // The advice shown under refusals (the refusals are in `messages`).
+  QStringList advices;
+  // The Yes/No questions asked (not in `messages`), each answered `yes`.
+  QStringList questions;
   bool yes = true;
   QString file;
   // When set, chooses the file for each dialog by its filter instead of `file`.

@@ -627,8 +627,8 @@ TEST(FiscalMemory, clearingAsksFirstAndBadFilesAreRefusedBeforeAnythingIsSent) {
   d.show();
   h.prompt.yes = false;
   d.clearFlash();
-  EXPECT_EQ(h.prompt.messages, (QStringList{"Флеш-память регистратора будет обнулена. Продолжать?",
-                                            "Обнуление флеш-памяти отменено!"}));
+  EXPECT_EQ(h.prompt.questions, QStringList{"Флеш-память регистратора будет обнулена. Продолжать?"});
+  EXPECT_EQ(h.prompt.messages, QStringList{"Обнуление флеш-памяти отменено!"});
   h.prompt.yes = true;
 
   // A range in the name wider than the fields is refused, not cut.
