@@ -9,6 +9,7 @@
 #include "application_setup.h"
 #include "bank_terminal_pty.h"
 #include "config_windows.h"
+#include "exchange_wait.h"
 #include "main_window.h"
 #include "network_windows.h"
 #include "pty_server.h"
@@ -117,7 +118,10 @@ int main(int argc, char** argv) {
   // last: the first command on a link waits for an answered read (21h).
   driver.SetSequenceGuard(true);
   app::QtPrompt prompt;
-  app::AppContext ctx{state, driver, prompt, link::RealSleeper()};
+  // Exchanges and the windows' fixed waits run off the window thread.
+  app::ExchangeWait exchanges;
+  exchanges.attach(driver);
+  app::AppContext ctx{state, driver, prompt, exchanges.windowSleeper()};
   link::TPortControl ports;
   link::UsbPortFinder usbPorts;
   app::WindowTable windows = app::AppWindows();
@@ -129,6 +133,7 @@ int main(int argc, char** argv) {
   if (demo) state.terminalPort = extra.value(1);  // the card payment finds it at once
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0), extra.value(1)}, windows);
   prompt.setParent(&window);
+  exchanges.setStatusBar(window.statusBar());
   if (emulator) {
     // The registrar prints from its own thread; the tape window takes the
     // lines through the event loop.
