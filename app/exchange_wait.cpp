@@ -187,7 +187,10 @@ ExchangeWait::Busy::Busy(ExchangeWait& wait, const QString& text)
 
 ExchangeWait::Busy::~Busy() {
   wait_.text_ = previous_;
-  if (--wait_.depth_ > 0) return;
+  if (--wait_.depth_ > 0) {
+    if (wait_.statusShown_) wait_.showBusy();  // the outer wait's text again
+    return;
+  }
   qApp->removeEventFilter(&wait_);
   wait_.busyTimer_.stop();
   wait_.abortTimer_.stop();

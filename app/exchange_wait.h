@@ -34,10 +34,12 @@ inline constexpr const char* kAbortCaption = "Прервать";
 class ExchangeWait : public QObject, public link::ExchangeRunner {
   Q_OBJECT
  public:
-  // The status text appears after `busyShowMs`, the "Прервать" button after
-  // `abortShowMs` of one wait.
+  // The busy cursor and status text appear after kBusyShowMs of a wait (a
+  // quick exchange shows nothing), the "Прервать" button after
+  // kAbortShowMs (a little over the windows' one-second waits, so that
+  // those do not flash it).
   static constexpr int kBusyShowMs = 250;
-  static constexpr int kAbortShowMs = 1000;
+  static constexpr int kAbortShowMs = 1100;
 
   explicit ExchangeWait(QObject* parent = nullptr);
   ~ExchangeWait() override;
