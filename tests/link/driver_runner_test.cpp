@@ -10,9 +10,7 @@
 #include "test_support.h"
 
 using namespace tesmar::link;
-using tesmar::test::RecordingSleeper;
-using tesmar::test::Reply;
-using tesmar::test::SeqOf;
+using namespace tesmar::test;
 
 namespace {
 
