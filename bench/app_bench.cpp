@@ -12,6 +12,7 @@
 #include "command_path.h"
 #include "exchange_log.h"
 #include "exchange_log_window.h"
+#include "exchange_wait.h"
 #include "formatters.h"
 #include "frame.h"
 #include "instant_registrar.h"
@@ -91,7 +92,9 @@ BENCHMARK(BM_ConnectAgainstAnInstantRegistrar)->Unit(benchmark::kMillisecond);
 
 // One in-memory exchange of 21h: the bare driver (0), through a window's
 // command path (1), with the exchange log keeping every row (2), and with
-// the log's window open on those rows (3).
+// the log's window open on those rows (3); and kinds 1 and 2 again with the
+// exchange on the worker thread while the caller waits in an event loop
+// (4 and 5).
 void BM_ExchangeWithTheLogAndTheCommandPath(benchmark::State& st) {
   Rig rig;
   rig.driver.AttachSerialLink(
@@ -102,7 +105,10 @@ void BM_ExchangeWithTheLogAndTheCommandPath(benchmark::State& st) {
             link::BuildReplyFrame(req[2], req[3], "0000", "081226;1530;", status, reply);
         return std::vector<uint8_t>(reply, reply + len);
       }));
-  const int kind = static_cast<int>(st.range(0));
+  const int offThread = st.range(0) >= 4;
+  const int kind = static_cast<int>(st.range(0)) - 3 * offThread;
+  app::ExchangeWait wait;
+  if (offThread) wait.attach(rig.driver);
   app::ExchangeLogModel log(100000);
   std::unique_ptr<app::ExchangeLogWindow> window;
   if (kind >= 2) rig.driver.SetExchangeObserver(&log);
@@ -128,6 +134,8 @@ BENCHMARK(BM_ExchangeWithTheLogAndTheCommandPath)
     ->Arg(1)
     ->Arg(2)
     ->Arg(3)
+    ->Arg(4)
+    ->Arg(5)
     ->Iterations(50000)
     ->Unit(benchmark::kMicrosecond);
 

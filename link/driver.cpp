@@ -34,6 +34,9 @@ constexpr int kLastCommandCode = 0xFF;
 // How many bytes may come between two looks at the clock: a registrar that
 // never stops sending is noticed within this many bytes of the bound.
 constexpr int kBytesPerClockCheck = 64;
+// The longest step of a fixed wait under a runner: an abort request ends
+// the wait within it, as it ends a read within the link's 100 ms time-out.
+constexpr int kAbortCheckMs = 100;
 
 class ThreadSleeper : public Sleeper {
  public:
@@ -160,6 +163,27 @@ int Driver::BuildAndLog(int code, std::string_view params) {
   return 0;
 }
 
+// --- where exchanges run ------------------------------------------------------
+
+template <class Work>
+void Driver::RunExchange(int code, Work& work) {
+  abort_.store(false, std::memory_order_relaxed);
+  aborted_ = false;
+  if (runner_)
+    runner_->Run(code, ExchangeWork(work));
+  else
+    work();
+}
+
+void Driver::Pause(int ms) {
+  if (!runner_) {
+    sleeper_.SleepMs(ms);
+    return;
+  }
+  for (int left = ms; left > 0 && !AbortRequested(); left -= kAbortCheckMs)
+    sleeper_.SleepMs(std::min(left, kAbortCheckMs));
+}
+
 // --- time and observers --------------------------------------------------------
 
 Driver::Transaction Driver::BeginTransaction() {
@@ -207,14 +231,22 @@ void Driver::Report(const Transaction& t, bool replyAwaited) {
   r.started = t.wallStart;
   r.duration = time_.Steady() - t.steadyStart;
   r.record = &record_;
-  t.observer->ExchangeFinished(r);
+  if (runner_)
+    runner_->Deliver(*t.observer, r);
+  else
+    t.observer->ExchangeFinished(r);
 }
 
 // --- one exchange ------------------------------------------------------------
 
 int Driver::ExchangeFrame(int code, std::string_view params) {
-  BeginTransaction();
-  return SendAndReceive(code, params);
+  int result = -1;
+  auto work = [&] {
+    BeginTransaction();
+    result = SendAndReceive(code, params);
+  };
+  RunExchange(code, work);
+  return result;
 }
 
 void Driver::MarkNotSent(int code, std::string_view params, uint32_t flags, OutcomeKind kind) {
@@ -271,6 +303,7 @@ void Driver::ReceiveSerial() {
       if (r == ReadResult::kByte) {
         idle = 0;
         receiver_.Feed(byte);
+        if (AbortRequested()) break;
         if (++sinceCheck < kBytesPerClockCheck) continue;
         sinceCheck = 0;
         if (DeadlinePassed()) break;
@@ -289,7 +322,7 @@ void Driver::ReceiveSerial() {
       break;
     }
     // A line that is gone answers nothing: end the wait at once.
-    if (hungUp || ++idle >= kIdleReadsBeforeTimeout || DeadlinePassed()) break;
+    if (hungUp || AbortRequested() || ++idle >= kIdleReadsBeforeTimeout || DeadlinePassed()) break;
   }
   FinishReceive();
 }
@@ -339,10 +372,10 @@ bool Driver::WriteUsbWithRecovery() {
   for (int failures = 0;; ++failures) {
     const int n = usb_->BulkWrite(frame_, static_cast<int>(frameLength_), kUsbTimeoutMs);
     if (n == static_cast<int>(frameLength_)) return true;
-    if (failures == kUsbRetries) return false;
-    sleeper_.SleepMs(kUsbWriteRetryWaitMs);
+    if (failures == kUsbRetries || AbortRequested()) return false;
+    Pause(kUsbWriteRetryWaitMs);
     usb_->ResetAndClose();
-    sleeper_.SleepMs(kUsbReopenWaitMs);
+    Pause(kUsbReopenWaitMs);
     usb_->Reopen();
   }
 }
@@ -367,7 +400,7 @@ int Driver::ExchangeUsb() {
   for (int readFailures = 0;; ++readFailures) {
     const bool written = WriteUsbWithRecovery();
     if (written && ReadUsbReply()) break;
-    if (!written || readFailures == kUsbRetries) {
+    if (!written || readFailures == kUsbRetries || AbortRequested()) {
       record_.flags = kFlagNoAnswer;
       record_.fieldCount = 0;
       record_.outcome = OutcomeKind::kNoAnswer;
@@ -375,7 +408,7 @@ int Driver::ExchangeUsb() {
       return -1;
     }
     usb_->ResetAndClose();
-    sleeper_.SleepMs(kUsbReopenWaitMs);
+    Pause(kUsbReopenWaitMs);
     usb_->Reopen();
   }
   ReceiveFromBuffer();
@@ -414,6 +447,12 @@ void Driver::Resend() {
 }
 
 const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
+  auto work = [&] { Execute(code, params); };
+  RunExchange(code, work);
+  return record_;
+}
+
+const ReplyRecord& Driver::Execute(int code, std::string_view params) {
   message_.clear();
   if (!sequenceGuard_ || sequenceKnown_) return Transact(code, params);
   if (!Sendable(code, params)) return record_;
@@ -430,7 +469,7 @@ bool Driver::ProveSequence(int code, std::string_view params) {
   for (int i = 0; i < kSequenceProofTries; ++i) {
     last = Transact(cmd::kReadDateTime, kSequenceProofParams).outcome;
     if (sequenceKnown_) return true;
-    if (limitReached_ || !heard_) break;
+    if (limitReached_ || aborted_ || !heard_) break;
   }
   // The command itself did not go out: a registrar that NAKed the proof
   // refused it, one that gave no readable answer did not answer it.
@@ -451,7 +490,7 @@ const ReplyRecord& Driver::Transact(int code, std::string_view params) {
   if (SendAndReceive(code, params) < 0) return record_;
 
   bool answerLost = false;
-  for (int attempt = 1; attempt <= retryCount_ && !limitReached_; ++attempt) {
+  for (int attempt = 1; attempt <= retryCount_ && !limitReached_ && !AbortRequested(); ++attempt) {
     const bool shapeOk = ReplyShapeIsValid(record_.rawReply.Bytes(), record_.rawReply.Size());
     const OutcomeKind kind = record_.outcome;
     if (shapeOk && Outcome{kind}.answered()) break;
@@ -459,12 +498,12 @@ const ReplyRecord& Driver::Transact(int code, std::string_view params) {
       // A silence after an earlier good reply (whose bytes the shape test
       // still sees) over the USB virtual COM port, which drops replies while
       // it re-enumerates: the port's own wait.
-      sleeper_.SleepMs(kUsbVirtualComWaitMs);
+      Pause(kUsbVirtualComWaitMs);
     } else {
-      sleeper_.SleepMs(kMalformedReplyWaitMs);
+      Pause(kMalformedReplyWaitMs);
       ++errorCount_;
     }
-    if (DeadlinePassed()) break;
+    if (DeadlinePassed() || AbortRequested()) break;
     // Any attempt but a NAK may have reached the registrar and run.
     if (kind != OutcomeKind::kNak) answerLost = true;
     Resend();
@@ -473,7 +512,17 @@ const ReplyRecord& Driver::Transact(int code, std::string_view params) {
   record_.outcome = FinalOutcome(record_.outcome, answerLost, heard_ || listening);
   listening_ = heard_;
   if (record_.Answered()) sequenceKnown_ = true;
-  if (limitReached_) message_ = LimitMessage(exchangeLimitMs_);
+  if (AbortRequested() && !record_.Answered()) {
+    // The user stopped waiting: whatever the last attempt came to, the
+    // command is reported as not answered.
+    aborted_ = true;
+    record_.flags = kFlagNoAnswer;
+    record_.fieldCount = 0;
+    record_.outcome = OutcomeKind::kNoAnswer;
+    message_ = kAbortedMessage;
+  } else if (limitReached_) {
+    message_ = LimitMessage(exchangeLimitMs_);
+  }
   if (t.observer) Report(t, true);
   return record_;
 }
@@ -489,13 +538,18 @@ const ReplyRecord* Driver::RepeatPreviousCommand(bool newSequence) {
 // so a late answer is left for the next command to recognise and drop.
 void Driver::DisableRemoteAccess() {
   if (usb_) return;
+  auto work = [&] { SendRemoteAccessOff(); };
+  RunExchange(cmd::kSetServiceParameter, work);
+}
+
+void Driver::SendRemoteAccessOff() {
   Transaction t = BeginTransaction();
   BuildAndLog(cmd::kSetServiceParameter, kDisableRemoteAccessParams);
   if (serial_) {
     serial_->Flush();
     serial_->DiscardInput();
     serial_->Write(frame_, frameLength_);
-    sleeper_.SleepMs(kRemoteAccessWaitMs);
+    Pause(kRemoteAccessWaitMs);
     serial_->Flush();
     serial_->DiscardInput();
   }

@@ -5,6 +5,7 @@
 // message: what the caller should tell the user is left in Message().
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "exchange_observer.h"
+#include "exchange_runner.h"
 #include "frame.h"
 #include "receiver.h"
 #include "reply_record.h"
@@ -41,6 +43,9 @@ inline constexpr int kDefaultExchangeLimitMs = 60 * 60 * 1000;
 // reply was a late answer to an earlier request and was dropped (UTF-8; the
 // log gets it in Windows-1251).
 inline constexpr const char* kStaleReplyLogText = " устаревший ответ отброшен";
+// The user stopped waiting for the registrar (RequestAbort).
+inline constexpr const char* kAbortedMessage =
+    "Ожидание прервано пользователем: ответ регистратора не получен!";
 
 class Driver {
  public:
@@ -97,6 +102,16 @@ class Driver {
   // served through an ExchangeObservers.
   void SetExchangeObserver(ExchangeObserver* observer) { observer_ = observer; }
 
+  // Where each transaction runs (nullptr: on the caller's thread).
+  void SetExchangeRunner(ExchangeRunner* runner) { runner_ = runner; }
+  // Stops waiting: the running transaction ends unanswered (kNoAnswer, with
+  // kAbortedMessage) within one bounded read or wait, at most 100 ms, and
+  // sends nothing more. Any thread may call it while a runner runs the
+  // transaction; each new transaction starts with the request cleared.
+  void RequestAbort() { abort_.store(true, std::memory_order_relaxed); }
+  // Whether the last transaction was ended that way.
+  bool Aborted() const { return aborted_; }
+
   // The registrar answers a request with the same SEQ, code and parameters
   // as its last one from memory, without running it. With the guard on,
   // before the first command on a link (and after every reopening: someone
@@ -142,6 +157,14 @@ class Driver {
     int resends = 0;
   };
   Transaction BeginTransaction();
+  // Runs `work` through the runner, or at once without one.
+  template <class Work>
+  void RunExchange(int code, Work& work);
+  bool AbortRequested() const { return abort_.load(std::memory_order_relaxed); }
+  // A fixed wait; under a runner in steps that an abort request ends.
+  void Pause(int ms);
+  const ReplyRecord& Execute(int code, std::string_view params);
+  void SendRemoteAccessOff();
   // ExecuteCommand without the sequence guard.
   const ReplyRecord& Transact(int code, std::string_view params);
   bool ProveSequence(int code, std::string_view params);
@@ -189,6 +212,9 @@ class Driver {
   std::chrono::steady_clock::time_point deadline_;
 
   ExchangeObserver* observer_ = nullptr;
+  ExchangeRunner* runner_ = nullptr;
+  std::atomic<bool> abort_{false};
+  bool aborted_ = false;
   uint32_t transactionSyn_ = 0;
   int staleReplies_ = 0;
   size_t lastReceived_ = 0;

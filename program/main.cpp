@@ -8,6 +8,7 @@
 #include "app_context.h"
 #include "application_setup.h"
 #include "bank_terminal_pty.h"
+#include "exchange_wait.h"
 #include "main_window.h"
 #include "program_windows.h"
 #include "pty_server.h"
@@ -113,7 +114,10 @@ int main(int argc, char** argv) {
   // last: the first command on a link waits for an answered read (21h).
   driver.SetSequenceGuard(true);
   app::QtPrompt prompt;
-  app::AppContext ctx{state, driver, prompt, link::RealSleeper()};
+  // Exchanges and the windows' fixed waits run off the window thread.
+  app::ExchangeWait exchanges;
+  exchanges.attach(driver);
+  app::AppContext ctx{state, driver, prompt, exchanges.windowSleeper()};
   link::TPortControl ports;
   link::UsbPortFinder usbPorts;
   app::WindowTable windows = program::ProgramWindows();
@@ -125,6 +129,7 @@ int main(int argc, char** argv) {
   // centred and reopened where they were left.
   app::WindowBehaviour behaviour(&window);
   qapp.installEventFilter(&behaviour);
+  exchanges.setStatusBar(window.statusBar());
   if (emulator) {
     // The registrar prints from its own thread; the tape window takes the
     // lines through the event loop.
