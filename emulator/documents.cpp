@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <numeric>
 
+#include "command_codes.h"
 #include "document_ops.h"
 #include "domain.h"
-#include "emu_codes.h"
 #include "encoding.h"
 #include "formatted_line.h"
 #include "printing.h"
@@ -54,17 +54,18 @@ Answer AddArticle(Registrar& r, ArgReader& args) {
   auto it = base.find(code);
   if (it != base.end()) {
     if (it->second == a) return {};
-    if (HasSales(r, code)) return Refused(err::kArticleExists);
+    if (HasSales(r, code)) return Refused(link::err::kArticleExists);
     it->second = a;
     return {};
   }
-  if (static_cast<int>(base.size()) >= kGoodsBaseArticles) return Refused(err::kGoodsBaseFull);
+  if (static_cast<int>(base.size()) >= kGoodsBaseArticles)
+    return Refused(link::err::kGoodsBaseFull);
   base.emplace(code, a);
   return {};
 }
 
 Answer OpenNonFiscal(Registrar& r, ArgReader&) {
-  if (r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (r.state.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   r.state.document = Document::kNonFiscal;
   PrintUtf8(r, "------ СЛУЖБОВИЙ ДОКУМЕНТ ------");
   return {};
@@ -87,7 +88,7 @@ Answer PrintText(Registrar& r, ArgReader& args) {
     r.Print(text);
     return {};
   }
-  if (!r.state.FiscalReceiptOpen()) return Refused(err::kWrongDocumentState);
+  if (!r.state.FiscalReceiptOpen()) return Refused(link::err::kWrongDocumentState);
   PrintReceiptLine(r, text);
   return {};
 }
@@ -98,7 +99,7 @@ void CloseNonFiscalDocument(Registrar& r) {
 }
 
 Answer CloseNonFiscal(Registrar& r, ArgReader&) {
-  if (r.state.document != Document::kNonFiscal) return Refused(err::kWrongDocumentState);
+  if (r.state.document != Document::kNonFiscal) return Refused(link::err::kWrongDocumentState);
   CloseNonFiscalDocument(r);
   return {};
 }
@@ -112,9 +113,10 @@ Answer OpenFiscal(Registrar& r, ArgReader& args) {
   const long long kind = args.Integer(3, 0, 2);
   if (!args) return args.Refusal();
   RegistrarState& s = r.state;
-  if (s.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (s.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   if (kind == 2) return docs::OpenServiceReceipt(r, receipt.operatorNumber, receipt.till);
-  if (s.controlTapeReceipts >= kControlTapeReceipts) return Refused(err::kControlTapeFull);
+  if (s.controlTapeReceipts >= kControlTapeReceipts)
+    return Refused(link::err::kControlTapeMustBeUnloaded);
   OpenShiftIfClosed(r);
   receipt.refund = kind == 1;
   receipt.number = ++s.lastReceiptNumber;
@@ -139,17 +141,17 @@ Answer Sell(Registrar& r, ArgReader& args) {
   RegistrarState& s = r.state;
   if (s.receipt.service ||
       (s.document != Document::kReceiptOpened && s.document != Document::kSaleDone))
-    return Refused(err::kWrongDocumentState);
-  if (quantity <= 0) return Refused(err::kSaleQuantity);
-  if (price < 0) return Refused(err::kSalePrice);
+    return Refused(link::err::kWrongDocumentState);
+  if (quantity <= 0) return Refused(link::err::kQuantityError);
+  if (price < 0) return Refused(link::err::kPriceError);
   if (s.voiding) return docs::VoidItem(r, code, quantity, pricedHere ? price : -1);
   auto it = s.articles.find(code);
-  if (it == s.articles.end()) return Refused(err::kArticleNotFound);
+  if (it == s.articles.end()) return Refused(link::err::kArticleNotFound);
   const Article& a = it->second;
   if (const auto refusal = GroupRefusal(r, a.taxGroup)) return Refused(*refusal);
   ReceiptItem item{code, quantity, pricedHere ? price : a.price, 0, a.taxGroup, a.department};
   item.sum = (item.quantity * item.price + 500) / 1000;  // both bounded: no overflow
-  if (s.receipt.Total() + item.sum > kMaxAmount) return Refused(err::kReceiptTotalOverflow);
+  if (s.receipt.Total() + item.sum > kMaxAmount) return Refused(link::err::kReceiptTotalOverflow);
   s.receipt.items.push_back(item);
   s.document = Document::kSaleDone;
   PrintReceiptLine(r, a.name);
@@ -174,8 +176,8 @@ Answer PrintTotal(Registrar& r, ArgReader& args) {
   const Document d = r.state.document;
   if (r.state.receipt.service ||
       (d != Document::kSaleDone && d != Document::kPaying && d != Document::kCompleted))
-    return Refused(err::kWrongDocumentState);
-  if (r.state.voiding) return Refused(err::kVoidSequenceIncomplete);
+    return Refused(link::err::kWrongDocumentState);
+  if (r.state.voiding) return Refused(link::err::kVoidSequenceIncomplete);
   const std::string total = FormatMoney(r, r.state.receipt.Total());
   PrintReceiptLine(r, ReportRow(r, "СУМА", total));
   if (shown) r.state.display[1] = link::Utf8ToCp1251("СУМА ") + total;
@@ -191,16 +193,16 @@ Answer Close(Registrar& r, ArgReader& args) {
     CloseNonFiscalDocument(r);
     return {};
   }
-  if (!s.FiscalReceiptOpen()) return Refused(err::kWrongDocumentState);
-  if (s.voiding) return Refused(err::kVoidSequenceIncomplete);
+  if (!s.FiscalReceiptOpen()) return Refused(link::err::kWrongDocumentState);
+  if (s.voiding) return Refused(link::err::kVoidSequenceIncomplete);
   if (s.receipt.service) {
-    if (!s.receipt.serviceAmountSet) return Refused(err::kWrongDocumentState);
+    if (!s.receipt.serviceAmountSet) return Refused(link::err::kWrongDocumentState);
     docs::CloseServiceReceipt(r);
     return {};
   }
   if (s.receipt.items.empty() || s.receipt.Paid() < s.receipt.Total())
-    return Refused(err::kWrongDocumentState);
-  if (!docs::TillTakesReceipt(s, s.receipt)) return Refused(err::kNotEnoughCash);
+    return Refused(link::err::kWrongDocumentState);
+  if (!docs::TillTakesReceipt(s, s.receipt)) return Refused(link::err::kNotEnoughCash);
   PrintReceiptLine(r, ReportRow(r, "СУМА", FormatMoney(r, s.receipt.Total())));
   PrintReceiptTaxes(r, s.receipt.ByTaxGroup());
   PrintReceiptFoot(r);
@@ -212,27 +214,27 @@ Answer Close(Registrar& r, ArgReader& args) {
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kAddArticle, AddArticle},
-    {cmd::kOpenNonFiscalReceipt, OpenNonFiscal},
-    {cmd::kPrintText, PrintText},
-    {cmd::kCloseNonFiscalReceipt, CloseNonFiscal},
-    {cmd::kOpenFiscalReceipt, OpenFiscal},
-    {cmd::kSellArticle, Sell},
-    {cmd::kPayment, Pay},
-    {cmd::kPrintTotal, PrintTotal},
-    {cmd::kCloseFiscalReceipt, Close},
-    {cmd::kVoidOperation, docs::Void},
-    {cmd::kPercentDiscount, docs::ItemPercent},
-    {cmd::kAbsoluteDiscount, docs::ItemAbsolute},
-    {cmd::kSubtotalPercentDiscount, docs::SubtotalPercent},
-    {cmd::kSubtotalAbsoluteDiscount, docs::SubtotalAbsolute},
-    {cmd::kTaxGroupPercentDiscount, docs::TaxGroupPercent},
-    {cmd::kTaxGroupAbsoluteDiscount, docs::TaxGroupAbsolute},
-    {cmd::kPrintBarcode, docs::PrintBarcode},
-    {cmd::kCardPayment, docs::CardPayment},
-    {cmd::kShowOnDisplay, docs::ShowOnDisplay},
-    {cmd::kCashInOut, docs::CashInOut},
-    {cmd::kServiceCashIn, docs::ServiceAmount},
+    {link::cmd::kAddArticle, AddArticle},
+    {link::cmd::kOpenNonFiscalReceipt, OpenNonFiscal},
+    {link::cmd::kPrintText, PrintText},
+    {link::cmd::kCloseNonFiscalReceipt, CloseNonFiscal},
+    {link::cmd::kOpenFiscalReceipt, OpenFiscal},
+    {link::cmd::kSellArticle, Sell},
+    {link::cmd::kPayment, Pay},
+    {link::cmd::kPrintTotal, PrintTotal},
+    {link::cmd::kCloseFiscalReceipt, Close},
+    {link::cmd::kVoidOperation, docs::Void},
+    {link::cmd::kPercentDiscount, docs::ItemPercent},
+    {link::cmd::kAbsoluteDiscount, docs::ItemAbsolute},
+    {link::cmd::kSubtotalPercentDiscount, docs::SubtotalPercent},
+    {link::cmd::kSubtotalAbsoluteDiscount, docs::SubtotalAbsolute},
+    {link::cmd::kTaxGroupPercentDiscount, docs::TaxGroupPercent},
+    {link::cmd::kTaxGroupAbsoluteDiscount, docs::TaxGroupAbsolute},
+    {link::cmd::kPrintBarcode, docs::PrintBarcode},
+    {link::cmd::kCardPayment, docs::CardPayment},
+    {link::cmd::kShowOnDisplay, docs::ShowOnDisplay},
+    {link::cmd::kCashInOut, docs::CashInOut},
+    {link::cmd::kServiceCashIn, docs::ServiceAmount},
 };
 
 // State file: the document in progress, the receipt counter and the goods

@@ -1,8 +1,8 @@
 // The user logo store.
 #include "logo.h"
 
+#include "command_codes.h"
 #include "domain.h"
-#include "emu_codes.h"
 #include "encoding.h"
 
 namespace tesmar::emu {
@@ -17,7 +17,7 @@ Answer SetLogoLine(Registrar& r, ArgReader& args) {
   std::string bytes;
   const std::string_view hex = args.Raw(2);
   if (hex.size() != 2 * kLogoLineBytes || !ReadHexText(hex, bytes))
-    return Refused(err::FieldFormat(2));
+    return Refused(link::err::FieldFormat(2));
   auto& logo = r.state.logo;
   logo.resize(kLogoStoreBytes, 0);
   std::copy(bytes.begin(), bytes.end(), logo.begin() + line * kLogoLineBytes);
@@ -28,7 +28,7 @@ Answer FinishLogo(Registrar& r, ArgReader& args) {
   const long long width = args.Integer(1, 1, kLogoMaxWidth);
   const long long height = args.Integer(2, 1, kMaxLogoHeight);
   if (!args) return args.Refusal();
-  if ((width + 7) / 8 * height > kLogoStoreBytes) return Refused(err::FieldRange(2));
+  if ((width + 7) / 8 * height > kLogoStoreBytes) return Refused(link::err::FieldRange(2));
   r.state.logo.resize(kLogoStoreBytes, 0);
   r.state.logoWidth = static_cast<int>(width);
   r.state.logoHeight = static_cast<int>(height);
@@ -36,8 +36,8 @@ Answer FinishLogo(Registrar& r, ArgReader& args) {
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kSetLogoLine, SetLogoLine},
-    {cmd::kFinishLogo, FinishLogo},
+    {link::cmd::kSetLogoLine, SetLogoLine},
+    {link::cmd::kFinishLogo, FinishLogo},
 };
 
 void Save(const RegistrarState& s, StateWriter& w) {

@@ -4,9 +4,10 @@
 #include <cstdio>
 #include <optional>
 
+#include "command_codes.h"
 #include "domain.h"
-#include "emu_codes.h"
 #include "encoding.h"
+#include "hex.h"
 #include "printing.h"
 
 namespace tesmar::emu {
@@ -20,7 +21,6 @@ constexpr size_t kMaxMessageLine = 48;
 constexpr size_t kMaxMessageLines = 10;
 constexpr int kFiscalizationReport = 1;
 constexpr int kReminderReport = 3;
-constexpr ErrorCode kFiscalModeOnly = Shared(link::err::kFiscalModeOnly);
 constexpr int kReadOnlyCounter = 0;  // the battery voltage
 constexpr int kMtuCounter = 16;
 
@@ -41,23 +41,19 @@ Answer AddMessageLine(Registrar& r, ArgReader& args) {
   const long long more = args.Integer(1, 0, 1);
   if (!args) return args.Refusal();
   const std::string line(args.Raw(2));
-  if (line.size() > kMaxMessageLine) return Refused(err::FieldRange(2));
+  if (line.size() > kMaxMessageLine) return Refused(link::err::FieldRange(2));
   auto& buffer = r.state.messageBuffer;
   if (more == 0) buffer.clear();
-  if (buffer.size() >= kMaxMessageLines) return Refused(err::FieldRange(1));
+  if (buffer.size() >= kMaxMessageLines) return Refused(link::err::FieldRange(1));
   buffer.push_back(line);
   return {};
 }
 
 // Two upper-case hexadecimal digits of a mask up to 1Fh.
 bool ReadMask(std::string_view text, int& mask) {
-  if (text.size() != 2) return false;
-  mask = 0;
-  for (char c : text) {
-    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    if (d < 0) return false;
-    mask = mask * 16 + d;
-  }
+  const auto v = link::ParseHex(text, link::HexCase::kUpperOnly);
+  if (text.size() != 2 || !v) return false;
+  mask = static_cast<int>(*v);
   return true;
 }
 
@@ -67,11 +63,11 @@ Answer SetReminder(Registrar& r, ArgReader& args) {
   const long long days = args.Integer(3, 0, 999);
   if (!args) return args.Refusal();
   int mask = 0;
-  if (!ReadMask(args.Raw(4), mask)) return Refused(err::FieldFormat(4));
-  if (mask > 0x1F) return Refused(err::FieldRange(4));
+  if (!ReadMask(args.Raw(4), mask)) return Refused(link::err::FieldFormat(4));
+  if (mask > 0x1F) return Refused(link::err::FieldRange(4));
   auto& s = r.state;
   if (!s.reminderPassword.empty() && args.Raw(0) != s.reminderPassword)
-    return Refused(err::kWrongPassword);
+    return Refused(link::err::kWrongPassword);
   s.reminderPassword = std::string(args.Raw(1));
   s.reminderDate = date;
   s.reminderDays = static_cast<int>(days);
@@ -119,10 +115,11 @@ void PrintFiscalizationReport(Registrar& r) {
 Answer ServiceReport(Registrar& r, ArgReader& args) {
   const long long kind = args.Integer(1, 0, 9);
   if (!args) return args.Refusal();
-  if (kind != kFiscalizationReport && kind != kReminderReport) return Refused(err::kNotSupported);
-  if (r.state.document != Document::kNonFiscal) return Refused(err::kWrongDocumentState);
+  if (kind != kFiscalizationReport && kind != kReminderReport)
+    return Refused(link::err::kNotSupported);
+  if (r.state.document != Document::kNonFiscal) return Refused(link::err::kWrongDocumentState);
   if (kind == kFiscalizationReport) {
-    if (!r.state.fiscalized) return Refused(kFiscalModeOnly);
+    if (!r.state.fiscalized) return Refused(link::err::kFiscalModeOnly);
     PrintFiscalizationReport(r);
     return {};
   }
@@ -135,7 +132,7 @@ Answer SetCounter(Registrar& r, ArgReader& args) {
   const long long value =
       number == kMtuCounter ? args.Integer(2, 500, 1460) : args.Integer(2, -kMaxValue, kMaxValue);
   if (!args) return args.Refusal();
-  if (number == kReadOnlyCounter) return Refused(err::kNotSupported);
+  if (number == kReadOnlyCounter) return Refused(link::err::kNotSupported);
   r.state.serviceParameters[static_cast<int>(number)] = value;
   if (number == kUsbStorageCounter && value != 0) r.state.usbStorageMode = true;
   return {};
@@ -150,9 +147,12 @@ Answer ReadCounter(Registrar& r, ArgReader& args) {
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kAddMessageLine, AddMessageLine},        {cmd::kSetMaintenanceReminder, SetReminder},
-    {cmd::kReadMaintenanceReminder, ReadReminder}, {cmd::kPrintServiceReport, ServiceReport},
-    {cmd::kSetServiceParameter, SetCounter},       {cmd::kReadServiceParameter, ReadCounter},
+    {link::cmd::kAddMessageLine, AddMessageLine},
+    {link::cmd::kSetMaintenanceReminder, SetReminder},
+    {link::cmd::kReadMaintenanceReminder, ReadReminder},
+    {link::cmd::kPrintServiceReport, ServiceReport},
+    {link::cmd::kSetServiceParameter, SetCounter},
+    {link::cmd::kReadServiceParameter, ReadCounter},
 };
 
 constexpr std::string_view kServicePrefix = "service.";

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "command_codes.h"
 #include "domain.h"
-#include "emu_codes.h"
 #include "encoding.h"
 #include "printing.h"
 #include "taxes.h"
@@ -76,14 +76,14 @@ void PrintXReport(Registrar& r) {
 Answer PrintZReport(Registrar& r) {
   RegistrarState& s = r.state;
   if (static_cast<int>(s.fiscalRecords.size()) >= kFiscalMemoryReports)
-    return Refused(err::kFiscalMemoryFull);
+    return Refused(link::err::kFiscalMemoryFull);
   FiscalRecord rec;
   rec.date = LocalDate(r.Now());
   rec.time = LocalTime(r.Now());
   if (!s.fiscalRecords.empty()) {
     const FiscalRecord& last = s.fiscalRecords.back();
     if (rec.date * 10000LL + rec.time < last.date * 10000LL + last.time)
-      return Refused(err::kDateEarlierThanLastRecord);
+      return Refused(link::err::kDateBeforePreviousRecord);
   }
   rec.number = s.fiscalRecords.empty() ? 1 : s.fiscalRecords.back().number + 1;
   rec.receipts = s.shift.saleReceipts + s.shift.refundReceipts;
@@ -119,8 +119,8 @@ void UnloadControlTape(Registrar& r) {
 Answer DailyReport(Registrar& r, ArgReader& args) {
   const long long kind = args.Integer(1, 0, 5);
   if (!args) return args.Refusal();
-  if (kind == 3 || kind == 4) return Refused(err::kNotSupported);
-  if (r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (kind == 3 || kind == 4) return Refused(link::err::kNotSupported);
+  if (r.state.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   switch (kind) {
     case 0:
       return PrintZReport(r);
@@ -177,12 +177,12 @@ bool ReceiptOpen(const Registrar& r) {
 template <class Key>
 Answer PeriodicOver(Registrar& r, long long first, long long last, bool full,
                     Key FiscalRecord::*key, const std::string& heading) {
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
-  if (first > last) return Refused(err::FieldRange(2));
+  if (ReceiptOpen(r)) return Refused(link::err::kWrongDocumentState);
+  if (first > last) return Refused(link::err::FieldRange(2));
   std::vector<FiscalRecord> found;
   for (const FiscalRecord& rec : r.state.fiscalRecords)
     if (rec.*key >= first && rec.*key <= last) found.push_back(rec);
-  if (found.empty()) return Refused(err::FieldRange(1));
+  if (found.empty()) return Refused(link::err::FieldRange(1));
   PrintPeriodic(r, heading, found, full);
   return {};
 }
@@ -213,8 +213,8 @@ Answer GoodsReport(Registrar& r, ArgReader& args) {
   const long long first = args.Integer(1, 0, kMaxArticleCode);
   const long long last = args.Integer(2, 0, kMaxArticleCode);
   if (!args) return args.Refusal();
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
-  if (first > last) return Refused(err::FieldRange(2));
+  if (ReceiptOpen(r)) return Refused(link::err::kWrongDocumentState);
+  if (first > last) return Refused(link::err::FieldRange(2));
   Heading(r, "ЗВІТ ПО ТОВАРАХ");
   PrintUtf8(r, "КОДИ " + std::to_string(first) + " - " + std::to_string(last));
   Turnover total;
@@ -247,7 +247,7 @@ void PrintControlTape(Registrar& r) {
 Answer AdditionalReport(Registrar& r, ArgReader& args) {
   const long long type = args.Integer(1, 0, 3);
   if (!args) return args.Refusal();
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
+  if (ReceiptOpen(r)) return Refused(link::err::kWrongDocumentState);
   if (type == 3) return PrintNetworkSettings(r);
   if (type == 2) {
     PrintControlTape(r);
@@ -264,20 +264,20 @@ Answer AdditionalReport(Registrar& r, ArgReader& args) {
 // 3Bh: empties the goods base, unless a receipt is open or the shift has
 // sold goods the goods report has yet to show (a Z report first).
 Answer ZeroGoodsBase(Registrar& r, ArgReader&) {
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
-  if (!r.state.shift.byArticle.empty()) return Refused(err::kWrongShiftState);
+  if (ReceiptOpen(r)) return Refused(link::err::kWrongDocumentState);
+  if (!r.state.shift.byArticle.empty()) return Refused(link::err::kWrongShiftState);
   r.state.articles.clear();
   PrintUtf8(r, "БАЗУ ТОВАРІВ ОБНУЛЕНО");
   return {};
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kPrintReport, DailyReport},
-    {cmd::kPeriodicReportByDate, PeriodicByDate},
-    {cmd::kPeriodicReportByNumber, PeriodicByNumber},
-    {cmd::kGoodsReport, GoodsReport},
-    {cmd::kAdditionalReport, AdditionalReport},
-    {cmd::kZeroGoodsBase, ZeroGoodsBase},
+    {link::cmd::kPrintReport, DailyReport},
+    {link::cmd::kFindReportByDate, PeriodicByDate},
+    {link::cmd::kPrintPeriodicReport, PeriodicByNumber},
+    {link::cmd::kPrintGoodsReport, GoodsReport},
+    {link::cmd::kPrintAdditionalReport, AdditionalReport},
+    {link::cmd::kClearGoodsBase, ZeroGoodsBase},
 };
 
 // State file: the shift's totals, the fiscal memory records and the control
