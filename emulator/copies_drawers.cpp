@@ -137,8 +137,24 @@ constexpr HandlerRow kRows[] = {
 
 constexpr std::string_view kTapeKey = "tape.";
 
+KeyLoad LoadDrawerOpenings(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  if (!ReadNumbers(value, n, 2) || n[0] < 0 || n[1] < 0) return KeyLoad::kBad;
+  s.drawerOpenings = n[0];
+  s.secondDrawerOpenings = n[1];
+  return KeyLoad::kTaken;
+}
+
+constexpr StateKey kKeys[] = {
+    {"drawer_openings",
+     [](const RegistrarState& s) {
+       return JoinNumbers({s.drawerOpenings, s.secondDrawerOpenings});
+     },
+     LoadDrawerOpenings},
+};
+
 void Save(const RegistrarState& s, StateWriter& w) {
-  w.Put("drawer_openings", JoinNumbers({s.drawerOpenings, s.secondDrawerOpenings}));
+  SaveKeys(kKeys, s, w);
   for (size_t i = 0; i < s.electronicTape.size(); ++i) {
     const TapeDocument& d = s.electronicTape[i];
     std::string text;
@@ -169,16 +185,10 @@ KeyLoad LoadTapeDocument(RegistrarState& s, const std::string& key, const std::s
   return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  if (key == "drawer_openings") {
-    std::vector<long long> n;
-    if (!ReadNumbers(value, n, 2) || n[0] < 0 || n[1] < 0) return KeyLoad::kBad;
-    s.drawerOpenings = n[0];
-    s.secondDrawerOpenings = n[1];
-    return KeyLoad::kTaken;
-  }
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
   if (key.starts_with(kTapeKey)) return LoadTapeDocument(s, key, value);
-  return KeyLoad::kNotMine;
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

@@ -244,30 +244,6 @@ constexpr std::string_view kArticle = "article.";
 constexpr std::string_view kItem = "receipt.item.";
 constexpr std::string_view kPayment = "receipt.payment.";
 
-void Save(const RegistrarState& s, StateWriter& w) {
-  w.Put("receipt_number", s.lastReceiptNumber);
-  w.Put("cash", s.cash);
-  for (const auto& [code, a] : s.articles)
-    w.Put(std::string(kArticle) + std::to_string(code),
-          JoinNumbers({a.price, a.taxGroup, a.department}) + "," + link::HexBytes(a.name));
-  w.Put("document", static_cast<int>(s.document));
-  if (!s.FiscalReceiptOpen()) return;
-  // A void sequence in progress does not survive a restart: the receipt is
-  // kept as it was when the sequence began.
-  const OpenReceipt& rc = s.voiding ? s.beforeVoid : s.receipt;
-  w.Put("receipt", JoinNumbers({rc.number, rc.operatorNumber, rc.till, rc.refund ? 1 : 0}));
-  if (rc.service)
-    w.Put("receipt.service", JoinNumbers({rc.serviceAmountSet ? 1 : 0, rc.serviceAmount}));
-  for (size_t i = 0; i < rc.items.size(); ++i) {
-    const ReceiptItem& it = rc.items[i];
-    w.Put(std::string(kItem) + std::to_string(i),
-          JoinNumbers({it.code, it.quantity, it.price, it.sum, it.taxGroup, it.department}));
-  }
-  for (const auto& [type, amount] : rc.payments)
-    w.Put(std::string(kPayment) + std::to_string(type), amount);
-  if (rc.Change() > 0) w.Put("receipt.change_from", rc.changeFrom);
-}
-
 bool InRange(long long v, long long lo, long long hi) {
   return v >= lo && v <= hi;
 }
@@ -293,30 +269,6 @@ KeyLoad LoadReceiptPart(RegistrarState& s, const std::string& key, const std::st
   OpenReceipt& rc = s.receipt;
   std::vector<long long> n;
   long long index = 0;
-  if (key == "receipt") {
-    if (!ReadNumbers(value, n, 4) || !InRange(n[1], 0, kMaxOperator) ||
-        !InRange(n[2], 0, kMaxTill) || !InRange(n[3], 0, 1))
-      return KeyLoad::kBad;
-    rc.number = static_cast<int>(n[0]);
-    rc.operatorNumber = static_cast<int>(n[1]);
-    rc.till = static_cast<int>(n[2]);
-    rc.refund = n[3] == 1;
-    return KeyLoad::kTaken;
-  }
-  if (key == "receipt.service") {
-    if (!ReadNumbers(value, n, 2) || !InRange(n[0], 0, 1) ||
-        !InRange(n[1], -kMaxAmount, kMaxAmount))
-      return KeyLoad::kBad;
-    rc.service = true;
-    rc.serviceAmountSet = n[0] == 1;
-    rc.serviceAmount = n[1];
-    return KeyLoad::kTaken;
-  }
-  if (key == "receipt.change_from") {
-    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, kMaxPaymentTypes - 1)) return KeyLoad::kBad;
-    rc.changeFrom = static_cast<int>(n[0]);
-    return KeyLoad::kTaken;
-  }
   if (key.starts_with(kItem)) {
     if (!KeyNumber(key, kItem, index) || index != static_cast<long long>(rc.items.size()) ||
         !ReadNumbers(value, n, 6) || !InRange(n[1], 1, kMaxQuantity) ||
@@ -333,27 +285,106 @@ KeyLoad LoadReceiptPart(RegistrarState& s, const std::string& key, const std::st
   return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
+// A fiscal receipt open at the save. A void sequence in progress does not
+// survive a restart: the receipt is kept as it was when the sequence began.
+const OpenReceipt& SavedReceipt(const RegistrarState& s) {
+  return s.voiding ? s.beforeVoid : s.receipt;
+}
+
+bool ReceiptKept(const RegistrarState& s) {
+  return s.FiscalReceiptOpen();
+}
+
+// One number from `lo` to `hi` into `out`.
+template <class T>
+KeyLoad LoadOne(const std::string& value, long long lo, long long hi, T& out) {
   std::vector<long long> n;
-  if (key == "receipt_number") {
-    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, 999999999)) return KeyLoad::kBad;
-    s.lastReceiptNumber = static_cast<int>(n[0]);
-    return KeyLoad::kTaken;
+  if (!ReadNumbers(value, n, 1) || !InRange(n[0], lo, hi)) return KeyLoad::kBad;
+  out = static_cast<T>(n[0]);
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadReceiptHead(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  OpenReceipt& rc = s.receipt;
+  if (!ReadNumbers(value, n, 4) || !InRange(n[1], 0, kMaxOperator) || !InRange(n[2], 0, kMaxTill) ||
+      !InRange(n[3], 0, 1))
+    return KeyLoad::kBad;
+  rc.number = static_cast<int>(n[0]);
+  rc.operatorNumber = static_cast<int>(n[1]);
+  rc.till = static_cast<int>(n[2]);
+  rc.refund = n[3] == 1;
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadReceiptService(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  OpenReceipt& rc = s.receipt;
+  if (!ReadNumbers(value, n, 2) || !InRange(n[0], 0, 1) || !InRange(n[1], -kMaxAmount, kMaxAmount))
+    return KeyLoad::kBad;
+  rc.service = true;
+  rc.serviceAmountSet = n[0] == 1;
+  rc.serviceAmount = n[1];
+  return KeyLoad::kTaken;
+}
+
+constexpr StateKey kKeys[] = {
+    {"receipt_number", [](const RegistrarState& s) { return std::to_string(s.lastReceiptNumber); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadOne(v, 0, 999999999, s.lastReceiptNumber);
+     }},
+    {"cash", [](const RegistrarState& s) { return std::to_string(s.cash); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadOne(v, 0, kMaxAmount, s.cash);
+     }},
+    {"document",
+     [](const RegistrarState& s) { return std::to_string(static_cast<int>(s.document)); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadOne(v, 0, 5, s.document);
+     }},
+    {"receipt",
+     [](const RegistrarState& s) {
+       const OpenReceipt& rc = SavedReceipt(s);
+       return JoinNumbers({rc.number, rc.operatorNumber, rc.till, rc.refund ? 1 : 0});
+     },
+     LoadReceiptHead, ReceiptKept},
+    {"receipt.service",
+     [](const RegistrarState& s) {
+       const OpenReceipt& rc = SavedReceipt(s);
+       return JoinNumbers({rc.serviceAmountSet ? 1 : 0, rc.serviceAmount});
+     },
+     LoadReceiptService,
+     [](const RegistrarState& s) { return ReceiptKept(s) && SavedReceipt(s).service; }},
+    {"receipt.change_from",
+     [](const RegistrarState& s) { return std::to_string(SavedReceipt(s).changeFrom); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadOne(v, 0, kMaxPaymentTypes - 1, s.receipt.changeFrom);
+     },
+     [](const RegistrarState& s) { return ReceiptKept(s) && SavedReceipt(s).Change() > 0; }},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  SaveKeys(kKeys, s, w);
+  for (const auto& [code, a] : s.articles)
+    w.Put(std::string(kArticle) + std::to_string(code),
+          JoinNumbers({a.price, a.taxGroup, a.department}) + "," + link::HexBytes(a.name));
+  if (!ReceiptKept(s)) return;
+  const OpenReceipt& rc = SavedReceipt(s);
+  for (size_t i = 0; i < rc.items.size(); ++i) {
+    const ReceiptItem& it = rc.items[i];
+    w.Put(std::string(kItem) + std::to_string(i),
+          JoinNumbers({it.code, it.quantity, it.price, it.sum, it.taxGroup, it.department}));
   }
-  if (key == "cash") {
-    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, kMaxAmount)) return KeyLoad::kBad;
-    s.cash = n[0];
-    return KeyLoad::kTaken;
-  }
-  if (key == "document") {
-    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, 5)) return KeyLoad::kBad;
-    s.document = static_cast<Document>(n[0]);
-    return KeyLoad::kTaken;
-  }
+  for (const auto& [type, amount] : rc.payments)
+    w.Put(std::string(kPayment) + std::to_string(type), amount);
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
+  if (const KeyLoad scalar = LoadKey(kKeys, s, key, value, why); scalar != KeyLoad::kNotMine)
+    return scalar;
   if (key.starts_with(kArticle)) return LoadArticle(s, key, value);
-  if (key == "receipt" || key == "receipt.service" || key == "receipt.change_from" ||
-      key.starts_with(kItem) || key.starts_with(kPayment))
-    return LoadReceiptPart(s, key, value);
+  if (key.starts_with(kItem) || key.starts_with(kPayment)) return LoadReceiptPart(s, key, value);
   return KeyLoad::kNotMine;
 }
 

@@ -35,7 +35,8 @@ void StateWriter::Put(std::string_view key, std::string_view value) {
 }
 
 void SaveKeys(std::span<const StateKey> keys, const RegistrarState& s, StateWriter& w) {
-  for (const StateKey& k : keys) w.Put(k.name, k.save(s));
+  for (const StateKey& k : keys)
+    if (!k.kept || k.kept(s)) w.Put(k.name, k.save(s));
 }
 
 KeyLoad LoadKey(std::span<const StateKey> keys, RegistrarState& s, const std::string& key,

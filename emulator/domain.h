@@ -38,6 +38,8 @@ struct StateKey {
   const char* name;
   std::string (*save)(const RegistrarState&);
   KeyLoad (*load)(RegistrarState&, const std::string& value, std::string& why);
+  // Whether the key is written at all; nullptr: always.
+  bool (*kept)(const RegistrarState&) = nullptr;
 };
 
 // Writes every key of `keys` in order.

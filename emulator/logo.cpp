@@ -40,27 +40,48 @@ constexpr HandlerRow kRows[] = {
     {link::cmd::kFinishLogo, FinishLogo},
 };
 
-void Save(const RegistrarState& s, StateWriter& w) {
-  if (s.logo.empty()) return;
-  w.Put("logo_size", JoinNumbers({s.logoWidth, s.logoHeight}));
-  w.Put("logo", link::HexBytes(std::string(s.logo.begin(), s.logo.end())));
+KeyLoad LoadLogoSize(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> v;
+  if (!ReadNumbers(value, v, 2) || v[0] < 0 || v[0] > kLogoMaxWidth || v[1] < 0 ||
+      v[1] > kMaxLogoHeight)
+    return KeyLoad::kBad;
+  s.logoWidth = static_cast<int>(v[0]);
+  s.logoHeight = static_cast<int>(v[1]);
+  return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  if (key == "logo_size") {
-    std::vector<long long> v;
-    if (!ReadNumbers(value, v, 2) || v[0] < 0 || v[0] > kLogoMaxWidth || v[1] < 0 ||
-        v[1] > kMaxLogoHeight)
-      return KeyLoad::kBad;
-    s.logoWidth = static_cast<int>(v[0]);
-    s.logoHeight = static_cast<int>(v[1]);
-    return KeyLoad::kTaken;
-  }
-  if (key != "logo") return KeyLoad::kNotMine;
+KeyLoad LoadLogo(RegistrarState& s, const std::string& value, std::string&) {
   std::string bytes;
   if (!ReadHexText(value, bytes) || bytes.size() != kLogoStoreBytes) return KeyLoad::kBad;
   s.logo.assign(bytes.begin(), bytes.end());
   return KeyLoad::kTaken;
+}
+
+// A registrar that never stored a logo writes none.
+bool HasLogo(const RegistrarState& s) {
+  return !s.logo.empty();
+}
+
+constexpr StateKey kKeys[] = {
+    {"logo_size",
+     [](const RegistrarState& s) {
+       return JoinNumbers({s.logoWidth, s.logoHeight});
+     },
+     LoadLogoSize, HasLogo},
+    {"logo",
+     [](const RegistrarState& s) {
+       return link::HexBytes(std::string(s.logo.begin(), s.logo.end()));
+     },
+     LoadLogo, HasLogo},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  SaveKeys(kKeys, s, w);
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

@@ -157,13 +157,43 @@ constexpr HandlerRow kRows[] = {
 
 constexpr std::string_view kServicePrefix = "service.";
 
+KeyLoad LoadReminder(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> v;
+  if (!ReadNumbers(value, v, 3) || v[2] < 0 || v[2] > 0x1F) return KeyLoad::kBad;
+  s.reminderDate = static_cast<int>(v[0]);
+  s.reminderDays = static_cast<int>(v[1]);
+  s.reminderMask = static_cast<int>(v[2]);
+  return KeyLoad::kTaken;
+}
+
+// A reminder is kept only once 35h set its date.
+bool HasReminder(const RegistrarState& s) {
+  return s.reminderDate != 0;
+}
+
+constexpr StateKey kKeys[] = {
+    {"reminder",
+     [](const RegistrarState& s) {
+       return JoinNumbers({s.reminderDate, s.reminderDays, s.reminderMask});
+     },
+     LoadReminder, HasReminder},
+    {"reminder_password",
+     [](const RegistrarState& s) { return link::HexBytes(s.reminderPassword); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadHexText(v, s.reminderPassword);
+     },
+     HasReminder},
+};
+
+// The reminder's message, one key a line in order.
+constexpr std::string_view kReminderLine = "reminder_line";
+
 void Save(const RegistrarState& s, StateWriter& w) {
   for (const auto& [number, value] : s.serviceParameters)
     w.Put(std::string(kServicePrefix) + std::to_string(number), value);
-  if (s.reminderDate == 0) return;
-  w.Put("reminder", JoinNumbers({s.reminderDate, s.reminderDays, s.reminderMask}));
-  w.Put("reminder_password", link::HexBytes(s.reminderPassword));
-  for (const std::string& line : s.reminderMessage) w.Put("reminder_line", link::HexBytes(line));
+  SaveKeys(kKeys, s, w);
+  if (!HasReminder(s)) return;
+  for (const std::string& line : s.reminderMessage) w.Put(kReminderLine, link::HexBytes(line));
 }
 
 KeyLoad LoadCounter(RegistrarState& s, const std::string& key, const std::string& value) {
@@ -175,26 +205,16 @@ KeyLoad LoadCounter(RegistrarState& s, const std::string& key, const std::string
   return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
   if (key.starts_with(kServicePrefix)) return LoadCounter(s, key, value);
-  std::string text;
-  if (key == "reminder") {
-    std::vector<long long> v;
-    if (!ReadNumbers(value, v, 3) || v[2] < 0 || v[2] > 0x1F) return KeyLoad::kBad;
-    s.reminderDate = static_cast<int>(v[0]);
-    s.reminderDays = static_cast<int>(v[1]);
-    s.reminderMask = static_cast<int>(v[2]);
-    return KeyLoad::kTaken;
-  }
-  if (key == "reminder_password" || key == "reminder_line") {
+  if (key == kReminderLine) {
+    std::string text;
     if (!ReadHexText(value, text)) return KeyLoad::kBad;
-    if (key == "reminder_password")
-      s.reminderPassword = text;
-    else
-      s.reminderMessage.push_back(text);
+    s.reminderMessage.push_back(text);
     return KeyLoad::kTaken;
   }
-  return KeyLoad::kNotMine;
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

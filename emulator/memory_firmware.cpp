@@ -126,6 +126,8 @@ constexpr HandlerRow kRows[] = {
 // "flash.A=XX*N" (N bytes of the value XX), in the order of the addresses.
 
 constexpr std::string_view kFlashRun = "flash.";
+// The image's size, written before its stretches when it was ever used.
+constexpr std::string_view kFlashSize = "flash_size";
 constexpr size_t kFillBytes = 64;    // this many equal bytes are written as a fill
 constexpr size_t kRunGap = 16;       // stretches closer than this are written as one
 constexpr size_t kLineBytes = 4096;  // the most bytes a line of hexadecimal holds
@@ -178,7 +180,7 @@ void PutStretch(std::string_view flash, size_t at, size_t end, StateWriter& w) {
 
 void SaveFlash(const std::string& flash, StateWriter& w) {
   if (flash.empty()) return;  // never used: the image it came with
-  w.Put("flash_size", static_cast<long long>(flash.size()));
+  w.Put(kFlashSize, static_cast<long long>(flash.size()));
   const std::string_view factory = FactoryImage(flash.size());
   for (size_t at = NextDifference(flash, factory, 0); at < flash.size();) {
     const size_t end = StretchEnd(flash, factory, at);
@@ -203,7 +205,7 @@ bool ReadStretch(std::string_view value, std::string& bytes) {
 
 KeyLoad LoadFlash(RegistrarState& s, const std::string& key, const std::string& value) {
   long long n = 0;
-  if (key == "flash_size") {
+  if (key == kFlashSize) {
     if (ParseScaled(value, 0, n) != NumberParse::kOk || n < 1 ||
         n > static_cast<long long>(kMaxFlashSize))
       return KeyLoad::kBad;
@@ -219,18 +221,27 @@ KeyLoad LoadFlash(RegistrarState& s, const std::string& key, const std::string& 
   return KeyLoad::kTaken;
 }
 
-void Save(const RegistrarState& s, StateWriter& w) {
-  w.Put("emergency_resets", s.emergencyResets);
-  SaveFlash(s.flash, w);
-}
-
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  if (key == "flash_size" || key.starts_with(kFlashRun)) return LoadFlash(s, key, value);
-  if (key != "emergency_resets") return KeyLoad::kNotMine;
+KeyLoad LoadEmergencyResets(RegistrarState& s, const std::string& value, std::string&) {
   long long v = 0;
   if (ParseScaled(value, 0, v) != NumberParse::kOk || v < 0 || v > 65535) return KeyLoad::kBad;
   s.emergencyResets = static_cast<int>(v);
   return KeyLoad::kTaken;
+}
+
+constexpr StateKey kKeys[] = {
+    {"emergency_resets", [](const RegistrarState& s) { return std::to_string(s.emergencyResets); },
+     LoadEmergencyResets},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  SaveKeys(kKeys, s, w);
+  SaveFlash(s.flash, w);
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
+  if (key == kFlashSize || key.starts_with(kFlashRun)) return LoadFlash(s, key, value);
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

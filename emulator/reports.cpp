@@ -283,6 +283,7 @@ constexpr HandlerRow kRows[] = {
 // State file: the shift's totals, the fiscal memory records and the control
 // tape (its lines as hexadecimal).
 
+constexpr std::string_view kShiftReceipts = "shift.receipts";  // sale and refund receipts
 constexpr std::string_view kShiftTax = "shift.tax.";
 constexpr std::string_view kShiftDepartment = "shift.department.";
 constexpr std::string_view kShiftOperator = "shift.operator.";
@@ -297,7 +298,7 @@ void PutTurnovers(StateWriter& w, std::string_view prefix, const std::map<int, T
 }
 
 void SaveShift(const Shift& sh, StateWriter& w) {
-  w.Put("shift.receipts", JoinNumbers({sh.saleReceipts, sh.refundReceipts}));
+  w.Put(kShiftReceipts, JoinNumbers({sh.saleReceipts, sh.refundReceipts}));
   PutTurnovers(w, kShiftTax, sh.byTaxGroup);
   PutTurnovers(w, kShiftDepartment, sh.byDepartment);
   PutTurnovers(w, kShiftOperator, sh.byOperator);
@@ -307,16 +308,44 @@ void SaveShift(const Shift& sh, StateWriter& w) {
           JoinNumbers({a.sum.sales, a.sum.refunds, a.quantity.sales, a.quantity.refunds}));
 }
 
+KeyLoad LoadShiftOpen(RegistrarState& s, const std::string& value, std::string&) {
+  if (value != "0" && value != "1") return KeyLoad::kBad;
+  s.shiftOpen = value == "1";
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadShiftOpenedAt(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  if (!ReadNumbers(value, n, 1) || n[0] < 0) return KeyLoad::kBad;
+  s.shiftOpenedAt = n[0];
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadControlTapeReceipts(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  if (!ReadNumbers(value, n, 1) || n[0] < 0 || n[0] > kControlTapeReceipts) return KeyLoad::kBad;
+  s.controlTapeReceipts = static_cast<int>(n[0]);
+  return KeyLoad::kTaken;
+}
+
+constexpr StateKey kKeys[] = {
+    {"shift_open", [](const RegistrarState& s) { return std::string(s.shiftOpen ? "1" : "0"); },
+     LoadShiftOpen},
+    {"shift_opened_at", [](const RegistrarState& s) { return std::to_string(s.shiftOpenedAt); },
+     LoadShiftOpenedAt},
+    {"control_tape_receipts",
+     [](const RegistrarState& s) { return std::to_string(s.controlTapeReceipts); },
+     LoadControlTapeReceipts},
+};
+
 void Save(const RegistrarState& s, StateWriter& w) {
-  w.Put("shift_open", s.shiftOpen ? 1 : 0);
-  w.Put("shift_opened_at", s.shiftOpenedAt);
+  SaveKeys(kKeys, s, w);
   SaveShift(s.shift, w);
   for (const FiscalRecord& rec : s.fiscalRecords) {
     std::vector<long long> n = {rec.date, rec.time, rec.receipts};
     for (const auto& [group, t] : rec.byTaxGroup) n.insert(n.end(), {group, t.sales, t.refunds});
     w.Put(std::string(kRecord) + std::to_string(rec.number), JoinNumbers(n));
   }
-  w.Put("control_tape_receipts", s.controlTapeReceipts);
   for (size_t i = 0; i < s.controlTape.size(); ++i)
     w.Put(std::string(kTapeLine) + std::to_string(i), link::HexBytes(s.controlTape[i]));
 }
@@ -341,7 +370,7 @@ KeyLoad LoadTurnover(std::map<int, Turnover>& m, std::string_view prefix, const 
 KeyLoad LoadShift(Shift& sh, const std::string& key, const std::string& value) {
   std::vector<long long> n;
   long long code = 0;
-  if (key == "shift.receipts") {
+  if (key == kShiftReceipts) {
     if (!ReadNumbers(value, n, 2) || !InRange(n[0], 0, 999999) || !InRange(n[1], 0, 999999))
       return KeyLoad::kBad;
     sh.saleReceipts = static_cast<int>(n[0]);
@@ -388,23 +417,11 @@ KeyLoad LoadRecord(RegistrarState& s, const std::string& key, const std::string&
   return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  std::vector<long long> n;
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
   long long index = 0;
-  if (key == "shift_open") {
-    if (value != "0" && value != "1") return KeyLoad::kBad;
-    s.shiftOpen = value == "1";
-    return KeyLoad::kTaken;
-  }
-  if (key == "shift_opened_at" || key == "control_tape_receipts") {
-    if (!ReadNumbers(value, n, 1) || n[0] < 0) return KeyLoad::kBad;
-    if (key == "shift_opened_at") s.shiftOpenedAt = n[0];
-    if (key == "control_tape_receipts") {
-      if (n[0] > kControlTapeReceipts) return KeyLoad::kBad;
-      s.controlTapeReceipts = static_cast<int>(n[0]);
-    }
-    return KeyLoad::kTaken;
-  }
+  if (const KeyLoad scalar = LoadKey(kKeys, s, key, value, why); scalar != KeyLoad::kNotMine)
+    return scalar;
   if (key.starts_with("shift.")) return LoadShift(s.shift, key, value);
   if (key.starts_with(kRecord)) return LoadRecord(s, key, value);
   if (!key.starts_with(kTapeLine)) return KeyLoad::kNotMine;
