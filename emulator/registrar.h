@@ -21,12 +21,12 @@
 #include "configuration.h"
 #include "copies_drawers.h"
 #include "documents.h"
+#include "error_codes.h"
 #include "identity_clock.h"
 #include "logo.h"
 #include "maintenance.h"
 #include "memory_firmware.h"
 #include "network.h"
-#include "refusals.h"
 #include "reports.h"
 
 namespace tesmar::emu {
@@ -62,10 +62,7 @@ struct Answer {
   std::string data;
 };
 
-Answer Refused(ErrorCode code);
-inline Answer Refused(int group, int item) {
-  return Refused(ErrorCode{static_cast<uint8_t>(group), static_cast<uint8_t>(item)});
-}
+Answer Refused(link::err::Code code);
 
 // The whole memory of the registrar: each domain's part, and the state-file
 // lines no domain knows, kept so that saving writes them back.

@@ -1,114 +1,75 @@
 #include "command_table.h"
 
-#include "command_codes.h"
+#include <array>
+
+#include "command_descriptors.h"
 
 namespace tesmar::link {
 
 namespace {
 
-struct CommandEntry {
-  int code;
-  const char* caption;
-  const char* parameterTemplate;
-};
+#define TESMAR_COMMAND_DESCRIPTOR(code, name, mode, patch, emulation, caption, parameterTemplate) \
+  CommandDescriptor{code,                                                                         \
+                    #name,                                                                        \
+                    caption,                                                                      \
+                    parameterTemplate,                                                            \
+                    ReplyPatch::patch,                                                            \
+                    PasswordMode::mode,                                                           \
+                    Emulation::emulation},
+constexpr CommandDescriptor kCommands[] = {TESMAR_LINK_COMMANDS(TESMAR_COMMAND_DESCRIPTOR)};
+#undef TESMAR_COMMAND_DESCRIPTOR
 
-constexpr CommandEntry kCommands[] = {
-    {cmd::kSetDateTime, "Команда 20h: Установка даты и времени", "<DDMMYY>;<HHMM>;"},
-    {cmd::kReadDateTime, "Команда 21h: Чтение даты и времени", "Параметров нет"},
-    {cmd::kProgramHeaderLine, "Команда 22h: Программирование заголовка и окончания документа",
-     "<номер строки>;<текст>;"},
-    {cmd::kReadHeaderLine, "Команда 23h: Чтение заголовка и окончания документа",
-     "<номер строки>;"},
-    {cmd::kAddArticle, "Команда 24h: Добавление товара",
-     "<код товара>;<наименование>;<цена>;<налоговая группа>;<номер отдела>;"},
-    {cmd::kFindArticle, "Команда 25h: Поиск индекса товара", "<код товара>;"},
-    {cmd::kReadArticle, "Команда 26h: Чтение параметров товара по индексу", "<индекс товара>;"},
-    {cmd::kProgramRegistrarParameters, "Команда 27h: Программирование параметров регистратора",
-     "<скор.>;<контр.печ.>;<парам. док.>;<лог.польз.>;<имп.ден.ящика>;<обн.баз.тов.>;"},
-    {cmd::kReadRegistrarParameters, "Команда 28h: Получение параметров регистратора",
-     "Параметров нет"},
-    {cmd::kSetLogoLine, "Команда 29h: Установка логотипа пользователя",
-     "<номер линии>;<содержание линии(пикселы упак. в байты)>;"},
-    {cmd::kSetModePasswords, "Команда 2Bh: Установить пароли Режимов",
-     "<пароль ручных отчетов>;<пароль прогр.>;<пароль отчетов>;<пароль администратора>;"},
-    {cmd::kResetOperatorPassword, "Команда 2Ch: Сбросить пароль Оператора", "<индекс оператора>;"},
-    {cmd::kSetPaymentType, "Команда 2Dh: Установка параметров оплаты",
-     "<номер оплаты>;<маска разрешений>;<наименование>;"},
-    {cmd::kReadPaymentType, "Команда 2Eh: Чтение параметров оплаты", "<номер оплаты>;"},
-    {cmd::kSetOperator, "Команда 2Fh: Установка параметров оператора",
-     "<индекс оператора>;<пароль>;<имя>;"},
-    {cmd::kReadOperator, "Команда 30h: Чтение параметров оператора", "<индекс оператора>;"},
-    {cmd::kFiscalize, "Команда 40h: Фискализация", "<заводской номер>;"},
-    {cmd::kProgramSerialNumber, "Команда 41h: Программирование заводского номера",
-     "<заводской номер>;"},
-    {cmd::kReadSerialNumber, "Команда 42h: Чтение заводского номера", "Параметров нет"},
-    {cmd::kProgramFiscalNumber, "Команда 43h: Программирование фискального номера",
-     "<фискальный номер>"},
-    {cmd::kReadFiscalNumber, "Команда 44h: Чтение фискального номера", "Параметров нет"},
-    {cmd::kProgramTaxNumber, "Команда 45h: Программирование налогового/идентификационного номера",
-     "<налоговый/идентификационный номер>;<тип номера>;"},
-    {cmd::kReadTaxNumber, "Команда 46h: Чтение налогового/идентификационного номера",
-     "<Параметров нет>"},
-    {cmd::kSetTaxRate, "Команда 47h: Установка налоговых ставок",
-     "<номер налога>;<маска>;<значение налога>;<наименование>;"},
-    {cmd::kReadTaxRate, "Команда 48h: Чтение налоговых ставок", "<номер налога>;"},
-    {cmd::kOpenNonFiscalReceipt, "Команда 60h: Открытие нефискального чека", "Параметров нет"},
-    {cmd::kPrintText, "Команда 61h: Печать текста", "<текст>;"},
-    {cmd::kCloseNonFiscalReceipt, "Команда 62h: Закрытие нефискального чека", "Параметров нет"},
-    {cmd::kOpenFiscalReceipt, "Команда 63h: Открытие фискального чека",
-     "<Номер оператора>;<номер кассы>;<чек возврата>;"},
-    {cmd::kSellArticle, "Команда 64h: Продажа запрограммированного товара",
-     "<код товара>;<количество>;"},
-    {cmd::kCloseFiscalReceipt, "Команда 65h: Закрытие  фискального чека", "Параметров нет"},
-    {cmd::kReceiptCopy, "Команда 66h: Копия чека", "<количество копий(0-3)>"},
-    {cmd::kPayment, "Команда 67h: Оплата", "<тип оплаты>;<сумма платежа>;"},
-    {cmd::kPercentDiscount, "Команда 68h: Скидка/наценка на товар процентная", "<значение скидки>"},
-    {cmd::kAbsoluteDiscount, "Команда 69h: Скидка/наценка на товар абсолютная",
-     "<значение скидки>"},
-    {cmd::kAdditionalTax, "Команда 6Ah: Дополнительный налог", "<номер налога>"},
-    {cmd::kVoidOperation, "Команда 6Bh: Аннулирования", "<тип операции аннулирования(0-3)>"},
-    {cmd::kSumPercentDiscount, "Команда 6Ch: Скидка/наценка на сумму процентная",
-     "<значение скидки>"},
-    {cmd::kPrintTotal, "Команда 6Dh: Напечатать итог", "Параметров нет"},
-    {cmd::kCashInOut, "Команда 6Eh: Внесение/выдача сумм",
-     "<номер оператора>;<величина служебного внесения-служебной выдачи>;"},
-    {cmd::kPrintBarcode, "Команда 6Fh: Печать штрих кода",
-     "<высота кода в линиях-пикселях>;<линия для печати штрихкода>;"},
-    {cmd::kIdentify, "Команда 80h: Диагностическая информация", "Параметров нет"},
-    {cmd::kShowOnDisplay, "Команда 81h: Вывод информации на дисплей", "<функция  (0-3)>;<текст>;"},
-    {cmd::kSound, "Команда 82h: Звук", "<номер мелодии>;"},
-    {cmd::kOpenCashDrawer, "Команда 83h: Открытие денежного ящика", "Параметров нет"},
-    {cmd::kReadResources, "Команда A0h: Информация о свободных ресурсах и статусе",
-     "Параметров нет"},
-    {cmd::kPrintReport, "Команда A1h: Печать отчетов", "<тип отчета (0-3)>;"},
-    {cmd::kFindReportByDate, "Команда A2h: Поиск отчета по дате",
-     "<дата DDMMYY>;<тип: 0 - первый, 1 - последний>;"},
-    {cmd::kPrintPeriodicReport, "Команда A3h: Печать периодического отчета",
-     "<номер начального>;<номер завершающего>;<тип: 0 - сокращенный, 1 - полный>;"},
-};
-
-const CommandEntry* Find(int code) {
-  for (const auto& e : kCommands)
-    if (e.code == code) return &e;
-  return nullptr;
+constexpr bool CodesAscend() {
+  for (size_t i = 1; i < std::size(kCommands); ++i)
+    if (kCommands[i].code <= kCommands[i - 1].code) return false;
+  return true;
 }
+static_assert(CodesAscend(), "command rows must stand in the order of their codes, each once");
+
+// The table of captions and templates holds only codes 20h..A3h.
+constexpr int kFirstTableCode = 0x20;
+constexpr int kLastTableCode = 0xA3;
+
+constexpr bool TableWithinRange() {
+  for (const auto& c : kCommands)
+    if (c.caption && (c.code < kFirstTableCode || c.code > kLastTableCode || !c.parameterTemplate))
+      return false;
+  return true;
+}
+static_assert(TableWithinRange(), "a caption outside 20h..A3h or without a template");
+
+// Code -> descriptor, so the receiver finds its patch without a search.
+constexpr std::array<const CommandDescriptor*, 256> Index() {
+  std::array<const CommandDescriptor*, 256> index{};
+  for (const auto& c : kCommands) index[static_cast<size_t>(c.code)] = &c;
+  return index;
+}
+constexpr auto kIndex = Index();
 
 }  // namespace
 
+std::span<const CommandDescriptor> Commands() {
+  return kCommands;
+}
+
+const CommandDescriptor* FindCommand(int code) {
+  return code >= 0 && code < 256 ? kIndex[static_cast<size_t>(code)] : nullptr;
+}
+
 const char* CommandCaption(int code) {
-  const CommandEntry* e = Find(code);
-  return e ? e->caption : kWrongCommand;
+  const CommandDescriptor* c = FindCommand(code);
+  return c && c->caption ? c->caption : kWrongCommand;
 }
 
 bool LookupCommand(int code, std::string_view& caption, std::string_view& parameterTemplate) {
-  const CommandEntry* e = Find(code);
-  if (!e) {
+  const CommandDescriptor* c = FindCommand(code);
+  if (!c || !c->caption) {
     caption = kWrongCommand;
     parameterTemplate = {};
     return false;
   }
-  caption = e->caption;
-  parameterTemplate = e->parameterTemplate;
+  caption = c->caption;
+  parameterTemplate = c->parameterTemplate;
   return true;
 }
 

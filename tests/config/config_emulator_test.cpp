@@ -72,7 +72,7 @@ TEST(EmuOperators, aSaleMarksItsOperatorAndDeletingMinusOneRemovesAll) {
 TEST(EmuPasswords, newModePasswordsAreNeededByTheirModesAndTheOldOnesNoLonger) {
   Bench b;
   ASSERT_EQ(b.Error(0x2B, "731942;111111;222222;333333;"), "0000");
-  const std::string wrong = Refused(err::kWrongPassword).error;
+  const std::string wrong = Refused(link::err::kWrongPassword).error;
   EXPECT_EQ(b.Error(0x23, "731942;0;"), wrong);  // programming
   EXPECT_EQ(b.Error(0x23, "111111;0;"), "0000");
   EXPECT_EQ(b.Error(0xA0, "731942;"), wrong);  // reports
