@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,20 +14,14 @@
 #include "command_path.h"
 #include "exchange_log.h"
 #include "formatters.h"
-#include "ini_profile.h"
 #include "model_rules.h"
 #include "program_confirm_dialog.h"
 #include "status_bytes_dialog.h"
-#include "usb_link.h"
 #include "variables_window.h"
 
 namespace tesmar::app {
 
 namespace {
-
-constexpr int kPortScanWaitMs = 200;
-constexpr int kUsbProbeWaitMs = 100;
-constexpr int kAfterScanWaitMs = 1000;
 
 // The menus with their items, captions exact; an empty item is the menu's
 // own action (the About menu has no items).
@@ -60,15 +53,11 @@ constexpr const char* kAbout = "О программе...";
 
 }  // namespace
 
-const QStringList& MainWindow::Speeds() {
-  static const QStringList s = {"110",  "300",   "600",   "1200",  "2400",  "4800",
-                                "9600", "19200", "38400", "57600", "115200"};
-  return s;
-}
-
 MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& windows,
                        QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), sources_(std::move(sources)) {
+    : QMainWindow(parent),
+      ctx_(ctx),
+      connection_(new ConnectionController(ctx, std::move(sources), this)) {
   setWindowTitle("ПО Tesmar (вер. 5.89D3 12.04.2016)");
   ctx_.showStatus = [this](const QString& t) { setStatus(t); };
   // The driver keeps one reply record: the last reply is always that one.
@@ -79,12 +68,13 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
   operationResult_ = new OperationResultDialog(this);
   exchangeLog_ = new ExchangeLogModel(100000, this);
   observers_.Add(exchangeLog_);
+  observers_.Add(connection_);  // the lamp follows every exchange
   ctx_.driver.SetExchangeObserver(&observers_);
   services_.reset(new WindowServices{ctx_, *statusDialog_, *variables_, *programConfirm_,
                                      *operationResult_, *exchangeLog_,
                                      [this] { return currentPort(); },
                                      [this](int baud) { selectSpeed(baud); }, this});
-  services_->closeSerialLink = [this] { disconnectSerial(); };
+  services_->closeSerialLink = [this] { connection_->disconnectSerial(); };
   buildConnectionGroups();
   buildMenus();
   addWindows(windows);
@@ -92,15 +82,7 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
   statusLabel_->setObjectName("statusText");
   statusBar()->addWidget(statusLabel_, 1);
   setFixedSize(600, 335 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-
-  // The USB library: present (yellow), or missing (red, and said so).
-  if (link::UsbDirectLink::LibraryAvailable()) {
-    usbLamp_->setColor(Indicator::Color::Yellow);
-  } else {
-    usbLamp_->setColor(Indicator::Color::Red);
-    usbLabel_->setText("Библиотека USB " + QString::fromStdString(link::UsbLibrary::FileName()) +
-                       " не установлена!");
-  }
+  bindConnection();
 }
 
 MainWindow::~MainWindow() {
@@ -277,104 +259,6 @@ QString MainWindow::statusText() const {
 void MainWindow::setStatus(const QString& text) {
   statusLabel_->setText(text);
   statusLabel_->repaint();
-}
-
-// --- activation ------------------------------------------------------------------
-
-void MainWindow::activate() {
-  closeButton_->setEnabled(false);
-  serialConnect_->setEnabled(false);
-  usbConnect_->setEnabled(false);
-  items_["О программе..."]->setEnabled(false);
-  QLocale::setDefault(QLocale::c());  // "." as the decimal separator
-
-  scanPorts();
-  setStatus("");
-  findUsbVirtualPort();
-  setStatus("");
-  ctx_.sleeper.SleepMs(kAfterScanWaitMs);
-  terminalPorts_->setCurrentIndex(0);
-  if (!sources_.preferredTerminalPort.isEmpty())
-    terminalPorts_->setCurrentText(sources_.preferredTerminalPort);
-  readConfiguration();
-
-  closeButton_->setEnabled(true);
-  // One registrar link at a time: each stays unavailable while the other is open.
-  serialConnect_->setEnabled(!ctx_.driver.UsbActive());
-  usbConnect_->setEnabled(!ctx_.driver.SerialActive());
-  terminalSpeeds_->setCurrentText("115200");
-  items_["О программе..."]->setEnabled(true);
-}
-
-void MainWindow::scanPorts() {
-  if (ctx_.driver.SerialActive()) return;  // the lists are locked while connected
-  portList_->clear();
-  terminalPorts_->clear();
-  QStringList names = sources_.extraPorts;
-  if (sources_.ports.BeginEnumeratePorts() == 0) {
-    for (std::string n = sources_.ports.EnumeratePorts(); !n.empty();
-         n = sources_.ports.EnumeratePorts())
-      names << QString::fromStdString(n);
-    sources_.ports.EndEnumeratePorts();
-  }
-  for (const QString& name : names) {
-    portList_->addItem(name);
-    terminalPorts_->addItem(name);
-    setStatus("Проверка портов: " + name);
-    portList_->setEditText(name);
-    ctx_.sleeper.SleepMs(kPortScanWaitMs);
-    QApplication::processEvents();
-  }
-}
-
-void MainWindow::findUsbVirtualPort() {
-  ctx_.state.usbVirtualPort.clear();
-  ctx_.state.usbVirtualPortFound = false;
-  for (int index = 0;; ++index) {
-    setStatus("Тестирование USB устройств: Шаг " + QString::number(index + 1));
-    ctx_.sleeper.SleepMs(kUsbProbeWaitMs);
-    QApplication::processEvents();
-    std::string port;
-    const int r = sources_.usbPorts.GetUSBPort(index, port);
-    if (r == -2) return;
-    if (r == 0) {
-      ctx_.state.usbVirtualPort = QString::fromStdString(port);
-      ctx_.state.usbVirtualPortFound = true;
-      return;
-    }
-  }
-}
-
-void MainWindow::readConfiguration() {
-  link::IniProfile ini(ctx_.state.configPath.toStdString());
-  if (!ini.Exists()) {
-    ctx_.prompt.showMessage("Файл tsinit.ini отсутствует.\n Создание файла!");
-    ini.WriteString("CountryMode", "Country code", "0");
-    ini.WriteString("Fiscal Printer", "ExtendedTax", "1");
-    ini.WriteString("LogFile", "Log", "0");
-    ini.WriteString("LogFile", "LogName", "Tesmar.log");
-  }
-  terminalGroup_->setVisible(!ini.GetString("Communication", "Terminal", "", 10).empty());
-  ctx_.state.headFootPar = ini.GetInt("Fiscal Printer", "HeadFootPar", 0);
-  // A device path does not fit the 10 bytes a port name had: read it whole.
-  const QString port = QString::fromStdString(ini.GetString("Communication", "Port", "", 300));
-  ctx_.state.logCommentsOff = ini.GetString("LogFile", "Comments", "Yes", 10) == "No";
-  const QString speed = QString::fromStdString(ini.GetString("Communication", "Speed", "", 10));
-
-  if (ctx_.driver.SerialActive()) return;  // the lists keep the connected port
-  int portIndex = -1;
-  for (int i = 0; i < portList_->count() && !port.isEmpty(); ++i)
-    if (portList_->itemText(i).compare(port, Qt::CaseInsensitive) == 0) {
-      portIndex = i;
-      break;
-    }
-  const int preferred = portList_->findText(sources_.preferredPort);
-  if (!sources_.preferredPort.isEmpty() && preferred >= 0) portIndex = preferred;
-  portList_->setCurrentIndex(portIndex >= 0 ? portIndex : 0);
-  if (portList_->count() > 0)
-    portList_->setEditText(portList_->itemText(portList_->currentIndex()));
-  const int speedIndex = speed.isEmpty() ? -1 : speedList_->findText(speed);
-  speedList_->setCurrentIndex(speedIndex >= 0 ? speedIndex : Speeds().indexOf("9600"));
 }
 
 // --- "Состояние регистратора" ---------------------------------------------------------

@@ -7,10 +7,9 @@
 #include <vector>
 
 #include "app_context.h"
+#include "connection_controller.h"
 #include "exchange_observer.h"
 #include "indicator.h"
-#include "port_control.h"
-#include "usb_port.h"
 #include "window_table.h"
 
 class QAction;
@@ -27,15 +26,6 @@ class VariablesWindow;
 class ProgramConfirmDialog;
 class OperationResultDialog;
 
-// Where the port lists come from.
-struct PortSources {
-  link::TPortControl& ports;
-  link::UsbPortFinder& usbPorts;
-  QStringList extraPorts;  // listed first (the demo's emulator)
-  QString preferredPort;   // selected at every activation when listed
-  QString preferredTerminalPort;  // the bank terminal's, likewise (the demo's)
-};
-
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -49,7 +39,7 @@ class MainWindow : public QMainWindow {
   // modal dialog of the program closes.
   void activate();
 
-  // Connection buttons.
+  // Connection buttons, through the connection controller.
   void serialButton();
   void usbButton();
   void terminalButton();
@@ -105,26 +95,20 @@ class MainWindow : public QMainWindow {
   // Further observers of the driver's exchanges (the main window's log is one).
   link::ExchangeObservers& exchangeObservers() { return observers_; }
 
-  static const QStringList& Speeds();
+  ConnectionController& connection() { return *connection_; }
+
+  static const QStringList& Speeds() { return ConnectionController::Speeds(); }
 
  private:
   void buildConnectionGroups();
   void buildMenus();
   void setConnectedMenus(bool enabled);
-  void scanPorts();
-  void findUsbVirtualPort();
-  void readConfiguration();
-  void readConnectSettings();
-  void connectSerial();
-  void disconnectSerial();
-  void connectUsbDevice();
-  void disconnectUsbDevice();
-  void identify(const link::ReplyRecord& r, bool serial);
-  void setSerialUp(bool up);
+  void bindConnection();
+  void showConnection();
+  void showSavedConnection();
   void openDialog(QDialog& dialog);
   void openItem(const QString& caption);
   void bindItem(const QString& caption);
-  void saveConnectedPort();
 
   struct Entry {
     QString caption;
@@ -133,7 +117,7 @@ class MainWindow : public QMainWindow {
     bool modeless = false;
   };
   AppContext& ctx_;
-  PortSources sources_;
+  ConnectionController* connection_;
   QMap<QString, QAction*> items_;
   QMap<QString, QMenu*> menus_;
   std::vector<Entry> windows_;
