@@ -17,6 +17,13 @@ void ClearStopSignal();
 // "SIGINT", "SIGTERM", or the number.
 std::string SignalName(int signal);
 
+// For the platform handlers: keeps `signal` as the pending one and returns
+// the one pending before (0: none). Safe inside a signal handler.
+int RecordStopSignal(int signal);
+// What a handler writes to stderr when it takes a stop.
+inline constexpr char kStopNote[] =
+    "\ntesmar-cli: stopping after the current line (again to quit at once)\n";
+
 // Sleeps in short slices and ends early once a stop is pending, so a long
 // script Delay does not hold Ctrl-C back.
 class InterruptibleSleeper : public link::Sleeper {

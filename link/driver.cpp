@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 #include "command_codes.h"
 #include "command_table.h"
@@ -19,10 +18,6 @@ constexpr int kIdleReadsBeforeTimeout = 50;
 constexpr int kMalformedReplyWaitMs = 2000;
 constexpr int kUsbVirtualComWaitMs = 3000;
 constexpr int kRemoteAccessWaitMs = 200;
-constexpr int kUsbTimeoutMs = 5000;
-constexpr int kUsbWriteRetryWaitMs = 2000;
-constexpr int kUsbReopenWaitMs = 1000;
-constexpr int kUsbRetries = 10;
 constexpr const char* kDisableRemoteAccessParams = "731942;20;0;";
 // The request that proves the sequence: a read with no effect.
 constexpr const char* kSequenceProofParams = "731942;";
@@ -107,7 +102,7 @@ void Driver::CloseSerialLink() {
 
 int Driver::ConnectUsb() {
   if (usbDevice_.OpenDevice()) {
-    usb_ = &usbDevice_;
+    usb_ = std::make_unique<UsbTransport>(usbDevice_, pauser_, &abort_);
     linkReady_ = true;
     sequenceKnown_ = listening_ = false;
     return 1;
@@ -118,9 +113,14 @@ int Driver::ConnectUsb() {
 
 int Driver::DisconnectUsb() {
   usbDevice_.ResetAndClose();
-  if (usb_ == &usbDevice_) usb_ = nullptr;
+  if (usb_ && &usb_->Bulk() == &usbDevice_) usb_.reset();
   sequenceKnown_ = listening_ = false;
   return 1;
+}
+
+void Driver::AttachUsbLink(UsbBulkLink* usb) {
+  usb_ = usb ? std::make_unique<UsbTransport>(*usb, pauser_, &abort_) : nullptr;
+  sequenceKnown_ = listening_ = false;
 }
 
 // --- one exchange ------------------------------------------------------------
@@ -276,14 +276,18 @@ int Driver::SendAndReceive(int code, std::string_view params) {
   if (!Sendable(code, params)) return -1;
   BuildAndLog(code, params);
 
-  if (serial_) {
-    serial_->Flush();
-    serial_->DiscardInput();
-    serial_->Write(frame_, frameLength_);
-    ReceiveSerial();
+  if (Transport* link = ActiveLink()) {
+    if (!link->SendRequest(frame_, frameLength_)) {
+      // The request could not go out (the direct USB link gave up).
+      record_.flags = kFlagNoAnswer;
+      record_.fieldCount = 0;
+      record_.outcome = OutcomeKind::kNoAnswer;
+      linkReady_ = true;
+      return -1;
+    }
+    Receive(*link);
     return 0;
   }
-  if (usb_) return ExchangeUsb();
 
   message_ = kNoLinkMessage;
   record_.flags = kFlagNoAnswer;  // nothing was sent: never read as success
@@ -292,14 +296,14 @@ int Driver::SendAndReceive(int code, std::string_view params) {
   return -1;
 }
 
-void Driver::ReceiveSerial() {
+void Driver::Receive(Transport& link) {
   int idle = 0;
   int sinceCheck = 0;
   bool hungUp = false;
   for (;;) {
     while (!receiver_.FrameComplete()) {
       uint8_t byte;
-      const ReadResult r = serial_->ReadByte(byte);
+      const ReadResult r = link.ReadByte(byte);
       if (r == ReadResult::kByte) {
         idle = 0;
         receiver_.Feed(byte);
@@ -310,7 +314,7 @@ void Driver::ReceiveSerial() {
         continue;
       }
       if (r == ReadResult::kError) {
-        serial_->ClearError();
+        link.ClearError();
         receiver_.Abandon();
       }
       if (r == ReadResult::kHangUp) hungUp = true;
@@ -364,78 +368,6 @@ void Driver::FinishReceive() {
   receiver_.Complete(record_, lastCode_);
   linkReady_ = true;
   if (log_.Enabled()) log_.WriteReplyEntry(first, received);
-}
-
-// --- direct USB link ---------------------------------------------------------
-
-bool Driver::WriteUsbWithRecovery() {
-  for (int failures = 0;; ++failures) {
-    const int n = usb_->BulkWrite(frame_, static_cast<int>(frameLength_), kUsbTimeoutMs);
-    if (n == static_cast<int>(frameLength_)) return true;
-    if (failures == kUsbRetries || AbortRequested()) return false;
-    Pause(kUsbWriteRetryWaitMs);
-    usb_->ResetAndClose();
-    Pause(kUsbReopenWaitMs);
-    usb_->Reopen();
-  }
-}
-
-// Fills the 500-byte buffer by bulk reads until ETX ends it or a read gives
-// nothing. Returns false when a read failed.
-bool Driver::ReadUsbReply() {
-  usbLength_ = 0;
-  std::memset(usbBuffer_, 0, sizeof usbBuffer_);
-  while (usbLength_ < sizeof usbBuffer_) {
-    const int room = static_cast<int>(sizeof usbBuffer_ - usbLength_);
-    const int n = usb_->BulkRead(usbBuffer_ + usbLength_, room, kUsbTimeoutMs);
-    if (n < 0) return false;
-    if (n == 0) break;
-    usbLength_ += static_cast<size_t>(std::min(n, room));
-    if (usbBuffer_[usbLength_ - 1] == kEtx) break;
-  }
-  return true;
-}
-
-int Driver::ExchangeUsb() {
-  for (int readFailures = 0;; ++readFailures) {
-    const bool written = WriteUsbWithRecovery();
-    if (written && ReadUsbReply()) break;
-    if (!written || readFailures == kUsbRetries || AbortRequested()) {
-      record_.flags = kFlagNoAnswer;
-      record_.fieldCount = 0;
-      record_.outcome = OutcomeKind::kNoAnswer;
-      linkReady_ = true;
-      return -1;
-    }
-    usb_->ResetAndClose();
-    Pause(kUsbReopenWaitMs);
-    usb_->Reopen();
-  }
-  ReceiveFromBuffer();
-  return 0;
-}
-
-void Driver::ReceiveFromBuffer() {
-  size_t pos = 0;
-  int idle = 0;
-  for (;;) {
-    while (!receiver_.FrameComplete()) {
-      // A NUL or the end of the buffer means that no byte came.
-      if (pos < usbLength_ && usbBuffer_[pos] != 0) {
-        idle = 0;
-        receiver_.Feed(usbBuffer_[pos++]);
-        continue;
-      }
-      receiver_.Abandon();
-      break;
-    }
-    if (receiver_.AnswerComplete()) {
-      if (DroppedAsStale()) continue;
-      break;
-    }
-    if (++idle >= kIdleReadsBeforeTimeout) break;
-  }
-  FinishReceive();
 }
 
 // --- the transaction ---------------------------------------------------------
@@ -546,9 +478,7 @@ void Driver::SendRemoteAccessOff() {
   Transaction t = BeginTransaction();
   BuildAndLog(cmd::kSetServiceParameter, kDisableRemoteAccessParams);
   if (serial_) {
-    serial_->Flush();
-    serial_->DiscardInput();
-    serial_->Write(frame_, frameLength_);
+    serial_->SendRequest(frame_, frameLength_);
     Pause(kRemoteAccessWaitMs);
     serial_->Flush();
     serial_->DiscardInput();

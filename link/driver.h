@@ -20,6 +20,7 @@
 #include "session_log.h"
 #include "transport.h"
 #include "usb_link.h"
+#include "usb_transport.h"
 
 namespace tesmar::link {
 
@@ -72,10 +73,7 @@ class Driver {
   // Resets and closes the device; returns 1.
   int DisconnectUsb();
   // Uses another bulk link (tests); nullptr detaches it.
-  void AttachUsbLink(UsbBulkLink* usb) {
-    usb_ = usb;
-    sequenceKnown_ = listening_ = false;
-  }
+  void AttachUsbLink(UsbBulkLink* usb);
   bool UsbActive() const { return usb_ != nullptr; }
 
   // --- commands ----------------------------------------------------------
@@ -163,6 +161,15 @@ class Driver {
   bool AbortRequested() const { return abort_.load(std::memory_order_relaxed); }
   // A fixed wait; under a runner in steps that an abort request ends.
   void Pause(int ms);
+  // The driver's pauses as a Sleeper, for the USB link's recovery waits.
+  class Pauser : public Sleeper {
+   public:
+    explicit Pauser(Driver& driver) : driver_(driver) {}
+    void SleepMs(int ms) override { driver_.Pause(ms); }
+
+   private:
+    Driver& driver_;
+  };
   const ReplyRecord& Execute(int code, std::string_view params);
   void SendRemoteAccessOff();
   // ExecuteCommand without the sequence guard.
@@ -176,20 +183,18 @@ class Driver {
   int SendAndReceive(int code, std::string_view params);
   void LogRequest(uint8_t seq, int code, std::string_view params);
   int BuildAndLog(int code, std::string_view params);
-  void ReceiveSerial();
+  // The link an exchange goes over: the serial link while one is open.
+  Transport* ActiveLink() { return serial_ ? serial_.get() : usb_.get(); }
+  void Receive(Transport& link);
   bool DroppedAsStale();
-  int ExchangeUsb();
-  bool WriteUsbWithRecovery();
-  bool ReadUsbReply();
-  void ReceiveFromBuffer();
   void FinishReceive();
   void Resend();
 
   Sleeper& sleeper_;
   TimeSource& time_;
-  std::unique_ptr<Transport> serial_;
-  UsbBulkLink* usb_ = nullptr;
   UsbDirectLink usbDevice_;
+  std::unique_ptr<Transport> serial_;
+  std::unique_ptr<UsbTransport> usb_;
   SessionLog log_;
   Receiver receiver_;
   ReplyRecord record_;
@@ -214,6 +219,7 @@ class Driver {
   ExchangeObserver* observer_ = nullptr;
   ExchangeRunner* runner_ = nullptr;
   std::atomic<bool> abort_{false};
+  Pauser pauser_{*this};
   bool aborted_ = false;
   uint32_t transactionSyn_ = 0;
   int staleReplies_ = 0;
@@ -225,8 +231,6 @@ class Driver {
 
   uint8_t frame_[kMaxRequestFrame + 1] = {};
   size_t frameLength_ = 0;
-  uint8_t usbBuffer_[500] = {};
-  size_t usbLength_ = 0;
 };
 
 }  // namespace tesmar::link
