@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "registrar_models.h"
-#include "reply_record.h"
+#include "link/registrar_models.h"
+#include "link/reply_record.h"
 
 namespace tesmar::app {
 

@@ -1,9 +1,9 @@
 // The application shell's own windows, and the menus of the main menu.
-#include "about_box.h"
-#include "command_test_dialog.h"
-#include "exchange_log_window.h"
-#include "resources_status_dialog.h"
-#include "window_table.h"
+#include "app/about_box.h"
+#include "app/command_test_dialog.h"
+#include "app/exchange_log_window.h"
+#include "app/resources_status_dialog.h"
+#include "app/window_table.h"
 
 namespace tesmar::app {
 

@@ -1,11 +1,11 @@
-#include "command_path.h"
+#include "app/command_path.h"
 
 #include <QLineEdit>
 #include <QWidget>
 
-#include "refusal_hint.h"
-#include "reply_decoder.h"
-#include "wire_text.h"
+#include "app/refusal_hint.h"
+#include "link/reply_decoder.h"
+#include "app/wire_text.h"
 
 namespace tesmar::app {
 

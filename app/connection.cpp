@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "main_window.h"
-#include "status_bytes_dialog.h"
-#include "usb_link.h"
+#include "app/main_window.h"
+#include "app/status_bytes_dialog.h"
+#include "link/usb_link.h"
 
 namespace tesmar::app {
 

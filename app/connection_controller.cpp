@@ -1,15 +1,15 @@
-#include "connection_controller.h"
+#include "app/connection_controller.h"
 
 #include <QCoreApplication>
 #include <cerrno>
 
-#include "command_path.h"
-#include "formatters.h"
-#include "ini_profile.h"
-#include "model_rules.h"
-#include "reply_decoder.h"
-#include "serial_port.h"
-#include "usb_link.h"
+#include "app/command_path.h"
+#include "link/formatters.h"
+#include "link/ini_profile.h"
+#include "app/model_rules.h"
+#include "link/reply_decoder.h"
+#include "link/serial_port.h"
+#include "link/usb_link.h"
 
 namespace tesmar::app {
 

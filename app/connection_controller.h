@@ -9,11 +9,11 @@
 #include <QString>
 #include <QStringList>
 
-#include "app_context.h"
-#include "exchange_observer.h"
-#include "outcome.h"
-#include "port_control.h"
-#include "usb_port.h"
+#include "app/app_context.h"
+#include "link/exchange_observer.h"
+#include "link/outcome.h"
+#include "link/port_control.h"
+#include "link/usb_port.h"
 
 namespace tesmar::app {
 

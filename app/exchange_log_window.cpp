@@ -1,4 +1,4 @@
-#include "exchange_log_window.h"
+#include "app/exchange_log_window.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -13,8 +13,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "atomic_file.h"
-#include "command_test_dialog.h"
+#include "link/atomic_file.h"
+#include "app/command_test_dialog.h"
 
 namespace tesmar::app {
 

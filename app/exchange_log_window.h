@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "app_context.h"
-#include "exchange_log.h"
+#include "app/app_context.h"
+#include "app/exchange_log.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "exchange_wait.h"
+#include "app/exchange_wait.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -12,7 +12,7 @@
 #include <QThread>
 #include <chrono>
 
-#include "command_table.h"
+#include "link/command_table.h"
 
 namespace tesmar::app {
 

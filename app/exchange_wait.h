@@ -21,7 +21,7 @@
 #include <optional>
 #include <thread>
 
-#include "driver.h"
+#include "link/driver.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,12 +11,12 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "command_path.h"
-#include "exchange_log.h"
-#include "formatters.h"
-#include "program_confirm_dialog.h"
-#include "status_bytes_dialog.h"
-#include "variables_window.h"
+#include "app/command_path.h"
+#include "app/exchange_log.h"
+#include "link/formatters.h"
+#include "app/program_confirm_dialog.h"
+#include "app/status_bytes_dialog.h"
+#include "app/variables_window.h"
 
 namespace tesmar::app {
 

@@ -7,11 +7,11 @@
 #include <memory>
 #include <vector>
 
-#include "app_context.h"
-#include "connection_controller.h"
-#include "exchange_observer.h"
-#include "indicator.h"
-#include "window_table.h"
+#include "app/app_context.h"
+#include "app/connection_controller.h"
+#include "link/exchange_observer.h"
+#include "app/indicator.h"
+#include "app/window_table.h"
 
 class QAction;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "model_rules.h"
+#include "app/model_rules.h"
 
 namespace tesmar::app {
 

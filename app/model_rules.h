@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "app_state.h"
-#include "registrar_models.h"
+#include "app/app_state.h"
+#include "link/registrar_models.h"
 
 namespace tesmar::app {
 

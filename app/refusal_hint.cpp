@@ -1,6 +1,6 @@
-#include "refusal_hint.h"
+#include "app/refusal_hint.h"
 
-#include "error_codes.h"
+#include "link/error_codes.h"
 
 namespace tesmar::app {
 

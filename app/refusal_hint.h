@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "reply_record.h"
+#include "link/reply_record.h"
 
 namespace tesmar::app {
 

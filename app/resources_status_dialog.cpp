@@ -1,4 +1,4 @@
-#include "resources_status_dialog.h"
+#include "app/resources_status_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "command_dialog.h"
-#include "command_path.h"
-#include "formatters.h"
-#include "status_bytes_dialog.h"
-#include "wire_text.h"
+#include "app/command_dialog.h"
+#include "app/command_path.h"
+#include "link/formatters.h"
+#include "app/status_bytes_dialog.h"
+#include "app/wire_text.h"
 
 namespace tesmar::app {
 

@@ -1,4 +1,4 @@
-#include "tape_window.h"
+#include "app/tape_window.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -10,8 +10,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "atomic_file.h"
-#include "window_table.h"
+#include "link/atomic_file.h"
+#include "app/window_table.h"
 
 namespace tesmar::app {
 

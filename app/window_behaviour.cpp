@@ -1,4 +1,4 @@
-#include "window_behaviour.h"
+#include "app/window_behaviour.h"
 
 #include <QAbstractButton>
 #include <QApplication>

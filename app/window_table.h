@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "app_context.h"
+#include "app/app_context.h"
 
 class QDialog;
 class QWidget;

@@ -8,16 +8,16 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app_context.h"
-#include "command_path.h"
-#include "exchange_log.h"
-#include "exchange_log_window.h"
-#include "exchange_wait.h"
-#include "formatters.h"
-#include "frame.h"
-#include "instant_registrar.h"
-#include "main_window.h"
-#include "memory_transport.h"
+#include "app/app_context.h"
+#include "app/command_path.h"
+#include "app/exchange_log.h"
+#include "app/exchange_log_window.h"
+#include "app/exchange_wait.h"
+#include "link/formatters.h"
+#include "link/frame.h"
+#include "bench/instant_registrar.h"
+#include "app/main_window.h"
+#include "link/memory_transport.h"
 
 using namespace tesmar;
 

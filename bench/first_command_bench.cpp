@@ -7,10 +7,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "driver.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "session.h"
+#include "link/driver.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
 
 using namespace tesmar;
 

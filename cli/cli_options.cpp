@@ -1,4 +1,4 @@
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 #include <sys/stat.h>
 
@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "conform.h"
-#include "encoding.h"
-#include "frame.h"
-#include "hex.h"
-#include "serial_port.h"
-#include "transfer_command.h"
+#include "cli/conform.h"
+#include "link/encoding.h"
+#include "link/frame.h"
+#include "link/hex.h"
+#include "link/serial_port.h"
+#include "cli/transfer_command.h"
 
 namespace tesmar::cli {
 

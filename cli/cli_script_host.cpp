@@ -1,8 +1,8 @@
-#include "cli_script_host.h"
+#include "cli/cli_script_host.h"
 
-#include "connection.h"
-#include "encoding.h"
-#include "stop_signal.h"
+#include "cli/connection.h"
+#include "link/encoding.h"
+#include "cli/stop_signal.h"
 
 namespace tesmar::cli {
 

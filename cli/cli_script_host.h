@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "driver.h"
-#include "script_host.h"
-#include "script_runner.h"
+#include "link/driver.h"
+#include "script/script_host.h"
+#include "script/script_runner.h"
 
 namespace tesmar::cli {
 

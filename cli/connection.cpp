@@ -1,10 +1,10 @@
-#include "connection.h"
+#include "cli/connection.h"
 
 #include <cstdio>
 
-#include "driver_settings.h"
-#include "serial_port.h"
-#include "usb_link.h"
+#include "link/driver_settings.h"
+#include "link/serial_port.h"
+#include "link/usb_link.h"
 
 namespace tesmar::cli {
 

@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "cli_options.h"
-#include "driver.h"
-#include "ini_profile.h"
-#include "sequence_store.h"
+#include "cli/cli_options.h"
+#include "link/driver.h"
+#include "link/ini_profile.h"
+#include "cli/sequence_store.h"
 
 namespace tesmar::cli {
 

@@ -1,9 +1,9 @@
-#include "contract.h"
+#include "cli/contract.h"
 
 #include <sstream>
 
-#include "cli_options.h"
-#include "hex.h"
+#include "cli/cli_options.h"
+#include "link/hex.h"
 
 namespace tesmar::cli {
 

@@ -5,17 +5,17 @@
 #include <sstream>
 #include <string>
 
-#include "cli_options.h"
-#include "cli_script_host.h"
-#include "conform.h"
-#include "connection.h"
-#include "driver.h"
-#include "encoding.h"
-#include "port_control.h"
-#include "reply_output.h"
-#include "script_runner.h"
-#include "stop_signal.h"
-#include "transfer_command.h"
+#include "cli/cli_options.h"
+#include "cli/cli_script_host.h"
+#include "cli/conform.h"
+#include "cli/connection.h"
+#include "link/driver.h"
+#include "link/encoding.h"
+#include "link/port_control.h"
+#include "cli/reply_output.h"
+#include "script/script_runner.h"
+#include "cli/stop_signal.h"
+#include "cli/transfer_command.h"
 
 using namespace tesmar;
 

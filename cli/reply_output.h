@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "reply_record.h"
-#include "script_runner.h"
+#include "link/reply_record.h"
+#include "script/script_runner.h"
 
 namespace tesmar::cli {
 

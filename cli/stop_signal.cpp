@@ -1,13 +1,13 @@
 // What the stop signal means on every platform: the signal kept until the
 // run looks at it, its name, and sleeps that end once it came. The
 // platform files install the handler that records it.
-#include "stop_signal.h"
+#include "cli/stop_signal.h"
 
 #include <algorithm>
 #include <atomic>
 #include <csignal>
 
-#include "platform.h"
+#include "link/platform.h"
 
 namespace tesmar::cli {
 

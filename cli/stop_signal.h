@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "transport.h"
+#include "link/transport.h"
 
 namespace tesmar::cli {
 

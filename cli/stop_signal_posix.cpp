@@ -4,7 +4,7 @@
 
 #include <csignal>
 
-#include "stop_signal.h"
+#include "cli/stop_signal.h"
 
 namespace tesmar::cli {
 

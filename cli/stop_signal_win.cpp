@@ -5,7 +5,7 @@
 
 #include <csignal>
 
-#include "stop_signal.h"
+#include "cli/stop_signal.h"
 
 namespace tesmar::cli {
 

@@ -1,6 +1,6 @@
-#include "arg_reader.h"
+#include "emulator/arg_reader.h"
 
-#include "registrar.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu {
 

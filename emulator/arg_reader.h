@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "error_codes.h"
+#include "link/error_codes.h"
 
 namespace tesmar::emu {
 

@@ -1,4 +1,4 @@
-#include "bank_terminal_device.h"
+#include "emulator/bank_terminal_device.h"
 
 #include <cstdio>
 #include <set>

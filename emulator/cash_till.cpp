@@ -3,10 +3,10 @@
 // out is refused when the till holds less; both answer the cash in the till
 // in field 1. Each is a numbered service receipt, kept on the electronic
 // tape as the fiscal receipts are.
-#include "document_ops.h"
-#include "printing.h"
-#include "receipt_frame.h"
-#include "reports.h"
+#include "emulator/document_ops.h"
+#include "emulator/printing.h"
+#include "emulator/receipt_frame.h"
+#include "emulator/reports.h"
 
 namespace tesmar::emu::docs {
 

@@ -2,15 +2,15 @@
 // with it, its payment forms and tax groups, its fiscal identity, its
 // working parameters. The service counters (88h, 89h) are the maintenance
 // domain's.
-#include "configuration.h"
+#include "emulator/configuration.h"
 
 #include <cstdio>
 
-#include "command_codes.h"
-#include "domain.h"
-#include "encoding.h"
-#include "hex.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 

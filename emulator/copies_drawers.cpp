@@ -1,13 +1,13 @@
 // Copies and drawers: the cash drawers, receipt copies and the electronic
 // tape.
-#include "copies_drawers.h"
+#include "emulator/copies_drawers.h"
 
 #include <algorithm>
 
-#include "command_codes.h"
-#include "domain.h"
-#include "encoding.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 

@@ -1,17 +1,17 @@
 // Documents: the goods base, fiscal receipts and non-fiscal documents.
-#include "documents.h"
+#include "emulator/documents.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "command_codes.h"
-#include "document_ops.h"
-#include "domain.h"
-#include "encoding.h"
-#include "formatted_line.h"
-#include "printing.h"
-#include "receipt_frame.h"
-#include "taxes.h"
+#include "link/command_codes.h"
+#include "emulator/document_ops.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "emulator/formatted_line.h"
+#include "emulator/printing.h"
+#include "emulator/receipt_frame.h"
+#include "emulator/taxes.h"
 
 namespace tesmar::emu {
 

@@ -1,10 +1,10 @@
-#include "domain.h"
+#include "emulator/domain.h"
 
 #include <array>
 #include <cstdio>
 
-#include "command_table.h"
-#include "hex.h"
+#include "link/command_table.h"
+#include "link/hex.h"
 
 namespace tesmar::emu {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "registrar.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu {
 

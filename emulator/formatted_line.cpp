@@ -1,6 +1,6 @@
-#include "formatted_line.h"
+#include "emulator/formatted_line.h"
 
-#include "receipt_frame.h"
+#include "emulator/receipt_frame.h"
 
 namespace tesmar::emu {
 

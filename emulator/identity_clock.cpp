@@ -1,11 +1,11 @@
 // Identification (80h, 42h) and the clock (20h, 21h).
-#include "identity_clock.h"
+#include "emulator/identity_clock.h"
 
 #include <cstdio>
 
-#include "command_codes.h"
-#include "domain.h"
-#include "encoding.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
 
 namespace tesmar::emu {
 

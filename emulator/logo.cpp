@@ -1,9 +1,9 @@
 // The user logo store.
-#include "logo.h"
+#include "emulator/logo.h"
 
-#include "command_codes.h"
-#include "domain.h"
-#include "encoding.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
 
 namespace tesmar::emu {
 

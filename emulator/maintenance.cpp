@@ -1,14 +1,14 @@
 // Maintenance: the reminder and its message, the service counters.
-#include "maintenance.h"
+#include "emulator/maintenance.h"
 
 #include <cstdio>
 #include <optional>
 
-#include "command_codes.h"
-#include "domain.h"
-#include "encoding.h"
-#include "hex.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 

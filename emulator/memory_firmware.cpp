@@ -1,15 +1,15 @@
 // Memory and firmware: A0h reports what room is left and the counters; the
 // fiscal memory image (F0h, F1h, F2h) and the firmware read-out (E7h, E8h).
-#include "memory_firmware.h"
+#include "emulator/memory_firmware.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
-#include "command_codes.h"
-#include "domain.h"
-#include "encoding.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 

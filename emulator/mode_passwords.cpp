@@ -1,7 +1,7 @@
-#include "mode_passwords.h"
+#include "emulator/mode_passwords.h"
 
-#include "command_table.h"
-#include "registrar.h"
+#include "link/command_table.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu {
 

@@ -18,7 +18,7 @@
 
 #include <string_view>
 
-#include "command_table.h"
+#include "link/command_table.h"
 
 namespace tesmar::emu {
 

@@ -1,13 +1,13 @@
 // Network: settings, ID_DEV, the modem's report and Wi-Fi (see network.h).
-#include "network.h"
+#include "emulator/network.h"
 
 #include <cstdio>
 
-#include "command_codes.h"
-#include "domain.h"
-#include "encoding.h"
-#include "hex.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "document_ops.h"
-#include "printing.h"
+#include "emulator/document_ops.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu::docs {
 

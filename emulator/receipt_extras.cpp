@@ -2,10 +2,10 @@
 // (6Fh: one 128-pixel line repeated for its height) and the customer
 // display (81h).
 
-#include "document_ops.h"
-#include "encoding.h"
-#include "hex.h"
-#include "tape_form.h"
+#include "emulator/document_ops.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "emulator/tape_form.h"
 
 namespace tesmar::emu::docs {
 

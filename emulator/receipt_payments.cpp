@@ -3,9 +3,9 @@
 // cash when the receipt closes.
 #include <algorithm>
 
-#include "document_ops.h"
-#include "encoding.h"
-#include "printing.h"
+#include "emulator/document_ops.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu::docs {
 

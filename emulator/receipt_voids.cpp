@@ -5,8 +5,8 @@
 // start once something is sold and nothing is paid yet.
 #include <algorithm>
 
-#include "document_ops.h"
-#include "printing.h"
+#include "emulator/document_ops.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu::docs {
 

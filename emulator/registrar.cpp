@@ -1,11 +1,11 @@
-#include "registrar.h"
+#include "emulator/registrar.h"
 
 #include <cstdio>
 
-#include "command_codes.h"
-#include "domain.h"
-#include "mode_passwords.h"
-#include "registrar_models.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "emulator/mode_passwords.h"
+#include "link/registrar_models.h"
 
 namespace tesmar::emu {
 

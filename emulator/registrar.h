@@ -17,17 +17,17 @@
 #include <utility>
 #include <vector>
 
-#include "arg_reader.h"
-#include "configuration.h"
-#include "copies_drawers.h"
-#include "documents.h"
-#include "error_codes.h"
-#include "identity_clock.h"
-#include "logo.h"
-#include "maintenance.h"
-#include "memory_firmware.h"
-#include "network.h"
-#include "reports.h"
+#include "emulator/arg_reader.h"
+#include "emulator/configuration.h"
+#include "emulator/copies_drawers.h"
+#include "emulator/documents.h"
+#include "link/error_codes.h"
+#include "emulator/identity_clock.h"
+#include "emulator/logo.h"
+#include "emulator/maintenance.h"
+#include "emulator/memory_firmware.h"
+#include "emulator/network.h"
+#include "emulator/reports.h"
 
 namespace tesmar::emu {
 

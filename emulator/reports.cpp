@@ -1,14 +1,14 @@
 // Reports: the shift, X and Z reports, the fiscal memory records and the
 // reports printed over them, the control tape and the goods base zeroing.
-#include "reports.h"
+#include "emulator/reports.h"
 
 #include <algorithm>
 
-#include "command_codes.h"
-#include "domain.h"
-#include "encoding.h"
-#include "printing.h"
-#include "taxes.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
+#include "emulator/taxes.h"
 
 namespace tesmar::emu {
 

@@ -1,6 +1,6 @@
-#include "session.h"
+#include "emulator/session.h"
 
-#include "frame.h"
+#include "link/frame.h"
 
 namespace tesmar::emu {
 

@@ -1,10 +1,10 @@
-#include "taxes.h"
+#include "emulator/taxes.h"
 
-#include "configuration.h"
-#include "encoding.h"
-#include "printing.h"
-#include "registrar.h"
-#include "reports.h"
+#include "emulator/configuration.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
+#include "emulator/registrar.h"
+#include "emulator/reports.h"
 
 namespace tesmar::emu {
 

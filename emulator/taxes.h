@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "error_codes.h"
+#include "link/error_codes.h"
 
 namespace tesmar::emu {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "atomic_file.h"
-#include "system_error_win.h"
+#include "link/atomic_file.h"
+#include "link/system_error_win.h"
 
 namespace tesmar::link {
 

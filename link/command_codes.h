@@ -6,7 +6,7 @@
 // the language is needed to include it.
 #pragma once
 
-#include "command_descriptors.h"
+#include "link/command_descriptors.h"
 
 namespace tesmar::link::cmd {
 

@@ -1,8 +1,8 @@
-#include "command_table.h"
+#include "link/command_table.h"
 
 #include <array>
 
-#include "command_descriptors.h"
+#include "link/command_descriptors.h"
 
 namespace tesmar::link {
 

@@ -1,14 +1,14 @@
-#include "driver.h"
+#include "link/driver.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "command_codes.h"
-#include "command_table.h"
-#include "encoding.h"
-#include "frame.h"
-#include "platform.h"
-#include "serial_port.h"
+#include "link/command_codes.h"
+#include "link/command_table.h"
+#include "link/encoding.h"
+#include "link/frame.h"
+#include "link/platform.h"
+#include "link/serial_port.h"
 
 namespace tesmar::link {
 

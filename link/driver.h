@@ -12,15 +12,15 @@
 #include <string>
 #include <string_view>
 
-#include "exchange_observer.h"
-#include "exchange_runner.h"
-#include "frame.h"
-#include "receiver.h"
-#include "reply_record.h"
-#include "session_log.h"
-#include "transport.h"
-#include "usb_link.h"
-#include "usb_transport.h"
+#include "link/exchange_observer.h"
+#include "link/exchange_runner.h"
+#include "link/frame.h"
+#include "link/receiver.h"
+#include "link/reply_record.h"
+#include "link/session_log.h"
+#include "link/transport.h"
+#include "link/usb_link.h"
+#include "link/usb_transport.h"
 
 namespace tesmar::link {
 

@@ -10,7 +10,7 @@
 // is used by one thread at any moment.
 #pragma once
 
-#include "exchange_observer.h"
+#include "link/exchange_observer.h"
 
 namespace tesmar::link {
 

@@ -1,8 +1,8 @@
-#include "network_formatters.h"
+#include "link/network_formatters.h"
 
-#include "command_codes.h"
-#include "hex.h"
-#include "params.h"
+#include "link/command_codes.h"
+#include "link/hex.h"
+#include "link/params.h"
 
 namespace tesmar::link {
 

@@ -1,9 +1,9 @@
-#include "receiver.h"
+#include "link/receiver.h"
 
 #include <cstring>
 
-#include "command_table.h"
-#include "frame.h"
+#include "link/command_table.h"
+#include "link/frame.h"
 
 namespace tesmar::link {
 

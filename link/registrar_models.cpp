@@ -1,4 +1,4 @@
-#include "registrar_models.h"
+#include "link/registrar_models.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "reply_decoder.h"
+#include "link/reply_decoder.h"
 
 #include <iterator>
 #include <string_view>
 
-#include "error_codes.h"
-#include "hex.h"
+#include "link/error_codes.h"
+#include "link/hex.h"
 
 namespace tesmar::link {
 

@@ -1,7 +1,7 @@
 // What a serial port is on every platform: the rates it opens at and the
 // checks before the device is touched. The device itself is in
 // serial_port_posix.cpp and serial_port_win.cpp.
-#include "serial_port.h"
+#include "link/serial_port.h"
 
 namespace tesmar::link {
 

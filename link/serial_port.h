@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "transport.h"
+#include "link/transport.h"
 
 namespace tesmar::link {
 

@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "serial_port.h"
+#include "link/serial_port.h"
 
 namespace tesmar::link {
 

@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
-#include "serial_port.h"
-#include "system_error_win.h"
+#include "link/serial_port.h"
+#include "link/system_error_win.h"
 
 namespace tesmar::link {
 

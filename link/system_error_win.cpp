@@ -1,4 +1,4 @@
-#include "system_error_win.h"
+#include "link/system_error_win.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "terminal_codec.h"
+#include "link/terminal_codec.h"
 
 namespace tesmar::link::terminal {
 

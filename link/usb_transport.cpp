@@ -1,9 +1,9 @@
-#include "usb_transport.h"
+#include "link/usb_transport.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "frame.h"
+#include "link/frame.h"
 
 namespace tesmar::link {
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "transport.h"
+#include "link/transport.h"
 
 namespace tesmar::link {
 

@@ -5,18 +5,18 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app_context.h"
-#include "application_setup.h"
-#include "bank_terminal_pty.h"
-#include "exchange_wait.h"
-#include "main_window.h"
-#include "program_windows.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "session.h"
-#include "tape_form.h"
-#include "tape_window.h"
-#include "window_behaviour.h"
+#include "app/app_context.h"
+#include "app/application_setup.h"
+#include "emulator/bank_terminal_pty.h"
+#include "app/exchange_wait.h"
+#include "app/main_window.h"
+#include "program/program_windows.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
+#include "emulator/tape_form.h"
+#include "app/tape_window.h"
+#include "app/window_behaviour.h"
 
 using namespace tesmar;
 

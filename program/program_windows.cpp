@@ -1,11 +1,11 @@
-#include "program_windows.h"
+#include "program/program_windows.h"
 
-#include "config_windows.h"
-#include "network_windows.h"
-#include "report_windows.h"
-#include "sales_windows.h"
-#include "script_windows.h"
-#include "service_windows.h"
+#include "service/config_windows.h"
+#include "service/network_windows.h"
+#include "reports/report_windows.h"
+#include "sales/sales_windows.h"
+#include "script/script_windows.h"
+#include "service/service_windows.h"
 
 namespace tesmar::program {
 

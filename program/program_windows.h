@@ -2,7 +2,7 @@
 // program builds its main window from and the tests check whole.
 #pragma once
 
-#include "window_table.h"
+#include "app/window_table.h"
 
 namespace tesmar::program {
 

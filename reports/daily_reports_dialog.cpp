@@ -1,4 +1,4 @@
-#include "daily_reports_dialog.h"
+#include "reports/daily_reports_dialog.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "report_kinds.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "reports/report_kinds.h"
+#include "app/wire_text.h"
 
 namespace tesmar::reports {
 

@@ -1,4 +1,4 @@
-#include "fkp101_daily_reports_dialog.h"
+#include "reports/fkp101_daily_reports_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "reply_decoder.h"
-#include "report_kinds.h"
+#include "link/formatters.h"
+#include "link/reply_decoder.h"
+#include "reports/report_kinds.h"
 
 namespace tesmar::reports {
 

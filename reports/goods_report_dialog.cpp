@@ -1,4 +1,4 @@
-#include "goods_report_dialog.h"
+#include "reports/goods_report_dialog.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "service_document.h"
-#include "status_bytes_dialog.h"
+#include "link/formatters.h"
+#include "reports/service_document.h"
+#include "app/status_bytes_dialog.h"
 
 namespace tesmar::reports {
 

@@ -1,10 +1,10 @@
-#include "report_windows.h"
+#include "reports/report_windows.h"
 
-#include "daily_reports_dialog.h"
-#include "extra_daily_reports_dialog.h"
-#include "fkp101_daily_reports_dialog.h"
-#include "goods_report_dialog.h"
-#include "periodic_report_dialog.h"
+#include "reports/daily_reports_dialog.h"
+#include "reports/extra_daily_reports_dialog.h"
+#include "reports/fkp101_daily_reports_dialog.h"
+#include "reports/goods_report_dialog.h"
+#include "reports/periodic_report_dialog.h"
 
 namespace tesmar::reports {
 

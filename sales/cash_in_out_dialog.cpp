@@ -1,4 +1,4 @@
-#include "cash_in_out_dialog.h"
+#include "sales/cash_in_out_dialog.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 

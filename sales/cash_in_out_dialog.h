@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 namespace tesmar::sales {
 

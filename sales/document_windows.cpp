@@ -1,11 +1,11 @@
-#include "article_upload_dialog.h"
-#include "cash_drawer_dialog.h"
-#include "cash_in_out_dialog.h"
-#include "non_fiscal_receipt_dialog.h"
-#include "receipt_copy_dialog.h"
-#include "sales_windows.h"
-#include "tape_copy_dialog.h"
-#include "void_close_dialog.h"
+#include "sales/article_upload_dialog.h"
+#include "sales/cash_drawer_dialog.h"
+#include "sales/cash_in_out_dialog.h"
+#include "sales/non_fiscal_receipt_dialog.h"
+#include "sales/receipt_copy_dialog.h"
+#include "sales/sales_windows.h"
+#include "sales/tape_copy_dialog.h"
+#include "sales/void_close_dialog.h"
 
 namespace tesmar::sales {
 

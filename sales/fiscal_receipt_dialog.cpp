@@ -1,4 +1,4 @@
-#include "fiscal_receipt_dialog.h"
+#include "sales/fiscal_receipt_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,12 +14,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "article_store.h"
-#include "command_codes.h"
-#include "formatters.h"
-#include "receipt_formatters.h"
-#include "status_bytes_dialog.h"
-#include "wire_text.h"
+#include "sales/article_store.h"
+#include "link/command_codes.h"
+#include "link/formatters.h"
+#include "link/receipt_formatters.h"
+#include "app/status_bytes_dialog.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 

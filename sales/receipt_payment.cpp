@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "bank_terminal.h"
-#include "fiscal_receipt_dialog.h"
-#include "formatters.h"
-#include "money.h"
-#include "receipt_formatters.h"
-#include "serial_port.h"
-#include "wire_text.h"
+#include "sales/bank_terminal.h"
+#include "sales/fiscal_receipt_dialog.h"
+#include "link/formatters.h"
+#include "link/money.h"
+#include "link/receipt_formatters.h"
+#include "link/serial_port.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 

@@ -1,6 +1,6 @@
-#include "article_store.h"
-#include "fiscal_receipt_dialog.h"
-#include "sales_windows.h"
+#include "sales/article_store.h"
+#include "sales/fiscal_receipt_dialog.h"
+#include "sales/sales_windows.h"
 
 namespace tesmar::sales {
 

@@ -1,11 +1,11 @@
-#include "script_runner.h"
+#include "script/script_runner.h"
 
 #include <cstdio>
 #include <ctime>
 
-#include "encoding.h"
-#include "hex.h"
-#include "reply_decoder.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "link/reply_decoder.h"
 
 namespace tesmar::script {
 

@@ -1,6 +1,6 @@
-#include "script_windows.h"
+#include "script/script_windows.h"
 
-#include "monitor_window.h"
+#include "script/monitor_window.h"
 
 namespace tesmar::script {
 

@@ -1,4 +1,4 @@
-#include "acquirer_link_dialog.h"
+#include "service/acquirer_link_dialog.h"
 
 #include <QFile>
 #include <QFormLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "atomic_file.h"
-#include "formatters.h"
+#include "link/atomic_file.h"
+#include "link/formatters.h"
 
 namespace tesmar::service {
 

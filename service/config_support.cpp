@@ -1,12 +1,12 @@
-#include "config_support.h"
+#include "service/config_support.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
 
-#include "prompt.h"
-#include "refusal_hint.h"
-#include "reply_decoder.h"
-#include "wire_text.h"
+#include "app/prompt.h"
+#include "app/refusal_hint.h"
+#include "link/reply_decoder.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

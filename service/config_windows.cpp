@@ -1,15 +1,15 @@
-#include "config_windows.h"
+#include "service/config_windows.h"
 
-#include "date_time_dialog.h"
-#include "decimal_point_dialog.h"
-#include "factory_number_dialog.h"
-#include "fiscal_params_dialog.h"
-#include "fiscalization_dialog.h"
-#include "header_text_dialog.h"
-#include "operators_dialog.h"
-#include "passwords_dialog.h"
-#include "payment_types_dialog.h"
-#include "registrar_params_dialog.h"
+#include "service/date_time_dialog.h"
+#include "service/decimal_point_dialog.h"
+#include "service/factory_number_dialog.h"
+#include "service/fiscal_params_dialog.h"
+#include "service/fiscalization_dialog.h"
+#include "service/header_text_dialog.h"
+#include "service/operators_dialog.h"
+#include "service/passwords_dialog.h"
+#include "service/payment_types_dialog.h"
+#include "service/registrar_params_dialog.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "date_time_dialog.h"
+#include "service/date_time_dialog.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config_rules.h"
-#include "config_support.h"
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_rules.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "factory_number_dialog.h"
+#include "service/factory_number_dialog.h"
 
 #include <QDateTime>
 #include <QFormLayout>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "firmware_read_dialog.h"
+#include "service/firmware_read_dialog.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "firmware_read.h"
-#include "transfer_window_host.h"
+#include "service/core/firmware_read.h"
+#include "service/transfer_window_host.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "fiscal_memory_dialog.h"
+#include "service/fiscal_memory_dialog.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -10,9 +10,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "flash_transfer.h"
-#include "transfer_window_host.h"
-#include "wire_text.h"
+#include "service/core/flash_transfer.h"
+#include "service/transfer_window_host.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

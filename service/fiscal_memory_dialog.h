@@ -2,7 +2,7 @@
 // registrar's flash memory into a file, writes a file back, clears it.
 #pragma once
 
-#include "transfer_window_host.h"
+#include "service/transfer_window_host.h"
 
 class QProgressBar;
 

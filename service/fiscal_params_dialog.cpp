@@ -1,4 +1,4 @@
-#include "fiscal_params_dialog.h"
+#include "service/fiscal_params_dialog.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "config_rules.h"
-#include "config_support.h"
-#include "formatters.h"
-#include "program_confirm_dialog.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_rules.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/program_confirm_dialog.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -2,7 +2,7 @@
 // number, the identification and tax numbers, and the tax groups.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QLabel;
 class QMenu;

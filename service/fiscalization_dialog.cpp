@@ -1,4 +1,4 @@
-#include "fiscalization_dialog.h"
+#include "service/fiscalization_dialog.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "id_dev_dialog.h"
+#include "service/id_dev_dialog.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "network_fields.h"
-#include "network_formatters.h"
-#include "wire_text.h"
+#include "service/network_fields.h"
+#include "link/network_formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "maintenance_dialog.h"
+#include "service/maintenance_dialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

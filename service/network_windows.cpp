@@ -1,12 +1,12 @@
-#include "network_windows.h"
+#include "service/network_windows.h"
 
-#include "acquirer_link_dialog.h"
-#include "id_dev_dialog.h"
-#include "last_acquirer_session_dialog.h"
-#include "modem_report_dialog.h"
-#include "modem_state_dialog.h"
-#include "remote_access_dialog.h"
-#include "wifi_dialog.h"
+#include "service/acquirer_link_dialog.h"
+#include "service/id_dev_dialog.h"
+#include "service/last_acquirer_session_dialog.h"
+#include "service/modem_report_dialog.h"
+#include "service/modem_state_dialog.h"
+#include "service/remote_access_dialog.h"
+#include "service/wifi_dialog.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "operators_dialog.h"
+#include "service/operators_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config_support.h"
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "passwords_dialog.h"
+#include "service/passwords_dialog.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config_support.h"
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

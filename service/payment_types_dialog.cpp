@@ -1,4 +1,4 @@
-#include "payment_types_dialog.h"
+#include "service/payment_types_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -9,11 +9,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "config_rules.h"
-#include "config_support.h"
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_rules.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

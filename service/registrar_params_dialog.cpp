@@ -1,4 +1,4 @@
-#include "registrar_params_dialog.h"
+#include "service/registrar_params_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config_rules.h"
-#include "config_support.h"
-#include "formatters.h"
-#include "ini_profile.h"
-#include "main_window.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_rules.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "link/ini_profile.h"
+#include "app/main_window.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "remote_access_dialog.h"
+#include "service/remote_access_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "service_counters_dialog.h"
+#include "service/service_counters_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -1,10 +1,10 @@
-#include "service_windows.h"
+#include "service/service_windows.h"
 
-#include "firmware_read_dialog.h"
-#include "fiscal_memory_dialog.h"
-#include "logo_dialog.h"
-#include "maintenance_dialog.h"
-#include "service_counters_dialog.h"
+#include "service/firmware_read_dialog.h"
+#include "service/fiscal_memory_dialog.h"
+#include "service/logo_dialog.h"
+#include "service/maintenance_dialog.h"
+#include "service/service_counters_dialog.h"
 
 namespace tesmar::service {
 

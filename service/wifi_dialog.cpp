@@ -1,4 +1,4 @@
-#include "wifi_dialog.h"
+#include "service/wifi_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "network_fields.h"
-#include "network_formatters.h"
-#include "network_text.h"
-#include "wire_text.h"
+#include "service/network_fields.h"
+#include "link/network_formatters.h"
+#include "service/network_text.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -1,12 +1,12 @@
-#include "flash_transfer.h"
+#include "service/core/flash_transfer.h"
 
 #include <algorithm>
 
-#include "hex.h"
-#include "outcome.h"
-#include "reply_decoder.h"
-#include "service_formatters.h"
-#include "transfer_util.h"
+#include "link/hex.h"
+#include "link/outcome.h"
+#include "link/reply_decoder.h"
+#include "link/service_formatters.h"
+#include "service/core/transfer_util.h"
 
 namespace tesmar::service {
 

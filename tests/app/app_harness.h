@@ -10,12 +10,12 @@
 #include <memory>
 #include <ostream>
 
-#include "app_context.h"
-#include "main_window.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "session.h"
-#include "test_support.h"
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
+#include "tests/support/test_support.h"
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {

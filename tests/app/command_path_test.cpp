@@ -1,6 +1,6 @@
 // The one command path of the windows, the window tables, and what the
 // program sets on its application.
-#include "command_path.h"
+#include "app/command_path.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +13,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "about_box.h"
-#include "app_harness.h"
-#include "application_setup.h"
-#include "command_test_dialog.h"
-#include "formatters.h"
-#include "status_bytes_dialog.h"
-#include "wire_text.h"
+#include "app/about_box.h"
+#include "tests/app/app_harness.h"
+#include "app/application_setup.h"
+#include "app/command_test_dialog.h"
+#include "link/formatters.h"
+#include "app/status_bytes_dialog.h"
+#include "app/wire_text.h"
 
 using namespace tesmar;
 

@@ -1,15 +1,15 @@
 // The connection controller without a window, against the emulator on a
 // pty: what a failed connect leaves, the lamp following the exchanges, and
 // the demo's port kept out of tsinit.ini.
-#include "connection_controller.h"
+#include "app/connection_controller.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 
-#include "app_harness.h"
-#include "command_path.h"
-#include "formatters.h"
+#include "tests/app/app_harness.h"
+#include "app/command_path.h"
+#include "link/formatters.h"
 
 using namespace tesmar;
 using app::Lamp;

@@ -7,15 +7,15 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "app_harness.h"
-#include "command_path.h"
-#include "command_test_dialog.h"
-#include "crafted_link.h"
-#include "encoding.h"
-#include "model_rules.h"
-#include "program_confirm_dialog.h"
-#include "resources_status_dialog.h"
-#include "status_bytes_dialog.h"
+#include "tests/app/app_harness.h"
+#include "app/command_path.h"
+#include "app/command_test_dialog.h"
+#include "tests/app/crafted_link.h"
+#include "link/encoding.h"
+#include "app/model_rules.h"
+#include "app/program_confirm_dialog.h"
+#include "app/resources_status_dialog.h"
+#include "app/status_bytes_dialog.h"
 
 using namespace tesmar;
 

@@ -1,6 +1,6 @@
 // Exchanges off the window thread, against a registrar that keeps the line
 // busy (SYN bytes) before each reply.
-#include "exchange_wait.h"
+#include "app/exchange_wait.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <QStatusBar>
 #include <QtTest/QTest>
 
-#include "app_harness.h"
-#include "command_test_dialog.h"
+#include "tests/app/app_harness.h"
+#include "app/command_test_dialog.h"
 
 using namespace tesmar;
 

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <cstdlib>
 
-#include "app_harness.h"
+#include "tests/app/app_harness.h"
 
 using namespace tesmar;
 using app::Indicator;

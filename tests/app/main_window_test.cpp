@@ -9,12 +9,12 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app_harness.h"
-#include "command_path.h"
-#include "formatters.h"
-#include "network_windows.h"
-#include "report_windows.h"
-#include "status_bytes_dialog.h"
+#include "tests/app/app_harness.h"
+#include "app/command_path.h"
+#include "link/formatters.h"
+#include "service/network_windows.h"
+#include "reports/report_windows.h"
+#include "app/status_bytes_dialog.h"
 
 using namespace tesmar;
 using app::Indicator;

@@ -14,12 +14,12 @@
 #include <QtTest/QTest>
 #include <ctime>
 
-#include "app_harness.h"
-#include "encoding.h"
-#include "memory_transport.h"
-#include "monitor_window.h"
-#include "script_windows.h"
-#include "variables_window.h"
+#include "tests/app/app_harness.h"
+#include "link/encoding.h"
+#include "link/memory_transport.h"
+#include "script/monitor_window.h"
+#include "script/script_windows.h"
+#include "app/variables_window.h"
 
 using namespace tesmar;
 

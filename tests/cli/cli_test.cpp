@@ -8,18 +8,18 @@
 #include <fstream>
 #include <functional>
 
-#include "cli_options.h"
-#include "cli_script_host.h"
-#include "connection.h"
-#include "encoding.h"
-#include "frame.h"
-#include "memory_transport.h"
-#include "reply_decoder.h"
-#include "reply_output.h"
-#include "script_runner.h"
-#include "sequence_store.h"
-#include "stop_signal.h"
-#include "test_support.h"
+#include "cli/cli_options.h"
+#include "cli/cli_script_host.h"
+#include "cli/connection.h"
+#include "link/encoding.h"
+#include "link/frame.h"
+#include "link/memory_transport.h"
+#include "link/reply_decoder.h"
+#include "cli/reply_output.h"
+#include "script/script_runner.h"
+#include "cli/sequence_store.h"
+#include "cli/stop_signal.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar;
 

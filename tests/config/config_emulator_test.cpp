@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <tuple>
 
-#include "configuration.h"
-#include "emu_bench.h"
-#include "state_file.h"
+#include "emulator/configuration.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

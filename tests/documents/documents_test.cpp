@@ -14,21 +14,21 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "article_store.h"
-#include "article_upload.h"
-#include "article_upload_dialog.h"
-#include "cash_drawer_dialog.h"
-#include "cash_in_out_dialog.h"
-#include "document_formatters.h"
-#include "memory_transport.h"
-#include "model_rules.h"
-#include "non_fiscal_receipt_dialog.h"
-#include "receipt_copy_dialog.h"
-#include "reply_decoder.h"
-#include "sales_windows.h"
-#include "tape_copy_dialog.h"
-#include "void_close_dialog.h"
-#include "wire_recorder.h"
+#include "sales/article_store.h"
+#include "sales/article_upload.h"
+#include "sales/article_upload_dialog.h"
+#include "sales/cash_drawer_dialog.h"
+#include "sales/cash_in_out_dialog.h"
+#include "link/document_formatters.h"
+#include "link/memory_transport.h"
+#include "app/model_rules.h"
+#include "sales/non_fiscal_receipt_dialog.h"
+#include "sales/receipt_copy_dialog.h"
+#include "link/reply_decoder.h"
+#include "sales/sales_windows.h"
+#include "sales/tape_copy_dialog.h"
+#include "sales/void_close_dialog.h"
+#include "tests/app/wire_recorder.h"
 
 using namespace tesmar;
 using test::Req;

@@ -5,9 +5,9 @@
 
 #include <set>
 
-#include "arg_reader.h"
-#include "command_table.h"
-#include "domain.h"
+#include "emulator/arg_reader.h"
+#include "link/command_table.h"
+#include "emulator/domain.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

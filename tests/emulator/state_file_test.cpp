@@ -1,13 +1,13 @@
 // The state file: each domain's keys survive a restart, keys of no domain
 // are kept, and a bad value is refused with its line, changing nothing.
-#include "state_file.h"
+#include "emulator/state_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "emu_bench.h"
-#include "logo.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/logo.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

@@ -9,9 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app_harness.h"
-#include "monitor_window.h"
-#include "program_harness.h"
+#include "tests/app/app_harness.h"
+#include "script/monitor_window.h"
+#include "tests/support/program_harness.h"
 
 using namespace tesmar;
 

@@ -8,8 +8,8 @@
 #include <QMenuBar>
 #include <set>
 
-#include "program_harness.h"
-#include "tape_window.h"
+#include "tests/support/program_harness.h"
+#include "app/tape_window.h"
 
 using namespace tesmar;
 

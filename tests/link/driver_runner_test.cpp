@@ -4,10 +4,10 @@
 
 #include <thread>
 
-#include "driver.h"
-#include "frame.h"
-#include "memory_transport.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/frame.h"
+#include "link/memory_transport.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 using namespace tesmar::test;

@@ -1,15 +1,15 @@
-#include "driver.h"
+#include "link/driver.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
 
-#include "encoding.h"
-#include "frame.h"
-#include "memory_transport.h"
-#include "reply_decoder.h"
-#include "test_support.h"
+#include "link/encoding.h"
+#include "link/frame.h"
+#include "link/memory_transport.h"
+#include "link/reply_decoder.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 using tesmar::test::RecordingSleeper;

@@ -1,6 +1,6 @@
 // The one hexadecimal reader: each case rule takes what it says and nothing
 // else, and no sign, prefix, blank or overflow slips through.
-#include "hex.h"
+#include "link/hex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The model table: what a model text decides (the tape width the registrar
 // prints and the header window offers, the window options), for the models
 // the rules name and for texts no row names.
-#include "registrar_models.h"
+#include "link/registrar_models.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "serial_port.h"
+#include "link/serial_port.h"
 
 using namespace tesmar::link;
 

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "domain.h"
-#include "emu_bench.h"
-#include "printing.h"
-#include "state_file.h"
+#include "emulator/domain.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/printing.h"
+#include "emulator/state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

@@ -9,15 +9,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "daily_reports_dialog.h"
-#include "extra_daily_reports_dialog.h"
-#include "fkp101_daily_reports_dialog.h"
-#include "formatters.h"
-#include "goods_report_dialog.h"
-#include "model_rules.h"
-#include "periodic_report_dialog.h"
-#include "report_windows.h"
-#include "wire_recorder.h"
+#include "reports/daily_reports_dialog.h"
+#include "reports/extra_daily_reports_dialog.h"
+#include "reports/fkp101_daily_reports_dialog.h"
+#include "link/formatters.h"
+#include "reports/goods_report_dialog.h"
+#include "app/model_rules.h"
+#include "reports/periodic_report_dialog.h"
+#include "reports/report_windows.h"
+#include "tests/app/wire_recorder.h"
 
 using namespace tesmar;
 using test::Req;

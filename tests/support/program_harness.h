@@ -1,8 +1,8 @@
 // The main window as the program builds it: every window of every table.
 #pragma once
 
-#include "app_harness.h"
-#include "program_windows.h"
+#include "tests/app/app_harness.h"
+#include "program/program_windows.h"
 
 namespace tesmar::test {
 

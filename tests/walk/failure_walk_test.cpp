@@ -24,16 +24,16 @@
 #include <map>
 #include <set>
 
-#include "app_harness.h"
-#include "bank_terminal_device.h"
-#include "bank_terminal_pty.h"
-#include "command_path.h"
-#include "encoding.h"
-#include "formatters.h"
-#include "program_confirm_dialog.h"
-#include "program_windows.h"
-#include "receipt_formatters.h"
-#include "status_bytes_dialog.h"
+#include "tests/app/app_harness.h"
+#include "emulator/bank_terminal_device.h"
+#include "emulator/bank_terminal_pty.h"
+#include "app/command_path.h"
+#include "link/encoding.h"
+#include "link/formatters.h"
+#include "app/program_confirm_dialog.h"
+#include "program/program_windows.h"
+#include "link/receipt_formatters.h"
+#include "app/status_bytes_dialog.h"
 
 using namespace tesmar;
 
