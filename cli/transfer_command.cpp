@@ -159,7 +159,7 @@ std::string ParseTransferArgs(const std::string& what, const std::vector<std::st
     }
     words.push_back(a);
   }
-  const std::string usage = what == "flash"
+  std::string usage = what == "flash"
                                 ? "flash needs read --start A --count C FILE, write FILE or clear"
                                 : "firmware needs read FILE";
   if (words.empty()) return usage;

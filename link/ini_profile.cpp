@@ -158,7 +158,7 @@ bool IniProfile::WriteString(std::string_view section, std::string_view key, std
   if (!written) {
     const std::string entry = std::string(key) + "=" + bytes;
     if (sectionLine < 0) {
-      if (!lines.empty() && !Trim(lines.back()).empty()) lines.push_back("");
+      if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
       lines.push_back("[" + std::string(section) + "]");
       lines.push_back(entry);
     } else {

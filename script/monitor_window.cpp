@@ -28,7 +28,6 @@
 namespace tesmar::script {
 
 using app::FromWire;
-using app::ToWire;
 
 namespace {
 

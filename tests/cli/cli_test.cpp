@@ -334,7 +334,7 @@ struct ScriptedLine {
   std::string script = std::string(::testing::TempDir()) + "tesmar-verdict.txt";
 
   // Answers the n-th request with peers[n] (the last one repeats).
-  explicit ScriptedLine(std::vector<Peer> peers) {
+  explicit ScriptedLine(const std::vector<Peer>& peers) {
     driver.SetRetryCount(1);
     auto calls = std::make_shared<size_t>(0);
     driver.AttachSerialLink(
@@ -361,7 +361,7 @@ struct ScriptedLine {
   }
 };
 
-Peer Answer(std::string error) {
+Peer Answer(const std::string& error) {
   return [error](const std::vector<uint8_t>& req) {
     return tesmar::test::Reply(req[2], req[3], "", error);
   };

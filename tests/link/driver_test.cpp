@@ -34,7 +34,7 @@ struct ScriptedPeer {
 std::function<Frame(const Frame&)> Good(std::string data = "1;") {
   return [data](const Frame& req) { return Reply(SeqOf(req), req[3], data); };
 }
-std::function<Frame(const Frame&)> Fixed(Frame bytes) {
+std::function<Frame(const Frame&)> Fixed(const Frame& bytes) {
   return [bytes](const Frame&) { return bytes; };
 }
 std::function<Frame(const Frame&)> Silent() {

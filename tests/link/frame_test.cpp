@@ -9,7 +9,6 @@
 #include "tests/support/test_support.h"
 
 using namespace tesmar::link;
-using tesmar::test::Bytes;
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include "tests/support/test_support.h"
 
 using namespace tesmar::link;
-using tesmar::test::Bytes;
 using tesmar::test::Reply;
 
 namespace {

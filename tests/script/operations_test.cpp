@@ -50,7 +50,9 @@ TEST(ScriptOperations, failuresNameTheirFieldAndLogTheLine) {
       {"(1, 0, 3, r)", "Ошибка - деление на ноль!"},
       {"(1, 0, 6, r)", "Ошибка - деление на ноль!"},
   };
-  for (const auto& [arg, message] : cases) {
+  for (const auto& c : cases) {
+    const std::string arg = c.first;
+    const std::string message = c.second;
     OperRig rig;
     bool logs = false;
     EXPECT_EQ(ErrorOf([&] { rig.Run(arg); }, &logs), message) << arg;
@@ -72,9 +74,10 @@ TEST(ScriptOperations, integerArithmeticAtTheEdgesOf64Bits) {
     long op;
   };
   const Case cases[] = {{max, "1", 0}, {min, "1", 1}, {max, "2", 2}, {min, "-1", 3}, {"0", max, 7}};
-  for (const auto& [a, b, op] : cases) {
+  for (const Case& c : cases) {
+    const long op = c.op;
     bool logs = false;
-    EXPECT_EQ(ErrorOf([&] { Compute(a, b, op, random); }, &logs),
+    EXPECT_EQ(ErrorOf([&] { Compute(c.a, c.b, op, random); }, &logs),
               "Ошибка - переполнение при вычислении!")
         << op;
     EXPECT_TRUE(logs);
