@@ -20,12 +20,14 @@
 #include "session.h"
 #include "tape_form.h"
 #include "tape_window.h"
+#include "translated_prompt.h"
+#include "translation.h"
 
 using namespace tesmar;
 
 namespace {
 
-const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR]
+const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR] [--lang ru|uk|en]
 
   --demo          start a registrar in software (the emulator) and list its
                   port first, so that "Подключить" connects to it at once
@@ -34,6 +36,9 @@ const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR]
                   its tape width, and for a model tesmar-emu --help lists,
                   its firmware and counts
   --config DIR    folder of tsinit.ini (default: the current folder)
+  --lang LANG     the interface language: ru, uk or en (default: [Interface]
+                  Language of tsinit.ini, else the system's language when it
+                  is Ukrainian or English, else ru)
   -h, --help      print this help and exit
   --version       print the program's version and exit
 )";
@@ -64,6 +69,7 @@ int main(int argc, char** argv) {
   bool demo = false;
   std::string model;
   QString configDir = QDir::currentPath();
+  QString language;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
@@ -76,6 +82,12 @@ int main(int argc, char** argv) {
       demo = true;
     } else if (a == "--model" && i + 1 < argc) {
       model = argv[++i];
+    } else if (a == "--lang" && i + 1 < argc) {
+      language = QString::fromLocal8Bit(argv[++i]);
+      if (!app::Languages().contains(language)) {
+        std::fprintf(stderr, "tesmar: --lang takes ru, uk or en\n");
+        return 64;
+      }
     } else if (a == "--config" && i + 1 < argc) {
       configDir = QString::fromLocal8Bit(argv[++i]);
     } else {
@@ -92,6 +104,13 @@ int main(int argc, char** argv) {
 
   QApplication qapp(argc, argv);
   app::ConfigureApplication(qapp);
+  app::Translation translation;
+  language = app::ChooseLanguage(language,
+                                 app::ConfiguredLanguage(QDir(configDir).filePath("tsinit.ini")),
+                                 QLocale::system());
+  if (!translation.install(language))
+    std::fprintf(stderr, "tesmar: no translation file for %s, the texts stay Russian\n",
+                 language.toLocal8Bit().constData());
 
   std::unique_ptr<Demo> emulator;
   QStringList extra;
@@ -116,7 +135,8 @@ int main(int argc, char** argv) {
   // Every start counts from 0 again, and another program may have spoken
   // last: the first command on a link waits for an answered read (21h).
   driver.SetSequenceGuard(true);
-  app::QtPrompt prompt;
+  app::QtPrompt qtPrompt;
+  app::TranslatedPrompt prompt(qtPrompt);
   app::AppContext ctx{state, driver, prompt, link::RealSleeper()};
   link::TPortControl ports;
   link::UsbPortFinder usbPorts;
@@ -128,7 +148,7 @@ int main(int argc, char** argv) {
   if (demo) windows.push_back(app::TapeWindowRow());
   if (demo) state.terminalPort = extra.value(1);  // the card payment finds it at once
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0), extra.value(1)}, windows);
-  prompt.setParent(&window);
+  qtPrompt.setParent(&window);
   if (emulator) {
     // The registrar prints from its own thread; the tape window takes the
     // lines through the event loop.

@@ -19,6 +19,7 @@
 #include "model_rules.h"
 #include "program_confirm_dialog.h"
 #include "status_bytes_dialog.h"
+#include "translation.h"
 #include "usb_link.h"
 #include "variables_window.h"
 
@@ -186,7 +187,9 @@ void MainWindow::buildMenus() {
     menus_[title] = m;
     for (const char* caption : entries) items_[caption] = m->addAction(caption);
   }
-  items_[kAbout] = menuBar()->addAction(kAbout);
+  QMenu* about = menuBar()->addMenu(kAbout);
+  items_[kAbout] = about->addAction(kAbout);
+  about->addMenu(LanguageMenu(ctx_.state.configPath, ctx_.prompt, about));
   setConnectedMenus(false);
 }
 
@@ -275,7 +278,7 @@ QString MainWindow::statusText() const {
 }
 
 void MainWindow::setStatus(const QString& text) {
-  statusLabel_->setText(text);
+  statusLabel_->setText(Shown(text));
   statusLabel_->repaint();
 }
 
