@@ -15,16 +15,16 @@ bool FirmwareContainsAny(const AppState& s, const QStringList& parts) {
 
 WindowTable AppWindows() {
   return {
-      {"Тест команд",
+      {Tesmar::mark("Тест команд"),
        [](WindowServices& w) { return new CommandTestDialog(w.ctx, w.status, w.parent); },
        {}},
-      {"Информация о свободных ресурсах и статусе",
+      {Tesmar::mark("Информация о свободных ресурсах и статусе"),
        [](WindowServices& w) { return new ResourcesStatusDialog(w.ctx, w.status, w.parent); },
        {}},
-      {"О программе...", [](WindowServices& w) { return new AboutBox(w.parent); }, {}},
-      {"Журнал обмена",
+      {Tesmar::mark("О программе..."), [](WindowServices& w) { return new AboutBox(w.parent); }, {}},
+      {Tesmar::mark("Журнал обмена"),
        [](WindowServices& w) { return new ExchangeLogWindow(w.ctx, w.exchangeLog, w.parent); },
-       {}, "Команды", true},
+       {}, Tesmar::mark("Команды"), true},
   };
 }
 

@@ -19,8 +19,8 @@ namespace tesmar::app {
 
 namespace {
 constexpr int kUsbConnectWaitMs = 300;
-constexpr const char* kConnect = "Подключить";
-constexpr const char* kDisconnect = "Отключить";
+constexpr const char* kConnect = Tesmar::mark("Подключить");
+constexpr const char* kDisconnect = Tesmar::mark("Отключить");
 }  // namespace
 
 // Settings read at every connect, serial and USB alike.
@@ -61,7 +61,7 @@ void MainWindow::connectSerial() {
   const QString port = portList_->currentText();
   const int baud = speedList_->currentText().toInt();
   if (ctx_.driver.OpenSerialLink(port.toStdString(), baud) < 0) {
-    ctx_.prompt.showMessage("Невозможно подключить порт");
+    ctx_.prompt.showMessage(Tesmar::mark("Невозможно подключить порт"));
     return;
   }
   const bool overUsb = ctx_.state.usbVirtualPortFound && port == ctx_.state.usbVirtualPort;
@@ -89,8 +89,8 @@ void MainWindow::connectSerial() {
   const link::ReplyRecord& r = *sent.reply;
   const link::DecodedReply d = link::DecodeReplyError(r);
   if (sent.outcome.kind == link::OutcomeKind::kNoAnswer) {
-    ctx_.prompt.showMessage("Таймаут устройства! Ошибка!");
-    setStatus("Таймаут устройства - регистратор не подключен!");
+    ctx_.prompt.showMessage(Tesmar::mark("Таймаут устройства! Ошибка!"));
+    setStatus(Tesmar::mark("Таймаут устройства - регистратор не подключен!"));
     ctx_.driver.CloseSerialLink();
     setSerialUp(false);
     usbConnect_->setEnabled(true);
@@ -103,7 +103,7 @@ void MainWindow::connectSerial() {
     // port that is still open.
     serialLamp_->setColor(Indicator::Color::Red);
     serialConnect_->setText(kDisconnect);
-    ctx_.prompt.showMessage(TitledFailure("Проверка состояния регистратора", d.text));
+    ctx_.prompt.showMessage(TitledFailure(Tesmar::mark("Проверка состояния регистратора"), d.text));
     return;
   }
   identify(r, true);
@@ -130,7 +130,7 @@ void MainWindow::identify(const link::ReplyRecord& r, bool serial) {
   s.registrarParams = RegistrarOptionsFor(s.model, s.registrarParams);
   s.fkpModel = IsFkpModel(s.model);
   QString line = ModelStatusLine(r);
-  if (r.status[0] & 0x01) line += " Сервис.реж.";
+  if (r.status[0] & 0x01) line += Tesmar::mark(" Сервис.реж.");
   setStatus(line);
   saveConnectedPort();
   s.connected = true;
@@ -148,7 +148,7 @@ void MainWindow::saveConnectedPort() {
       ini.WriteString("Communication", "Port", portList_->currentText().toStdString()) &&
       ini.WriteString("Communication", "Speed", speedList_->currentText().toStdString());
   if (!saved)
-    setStatus(statusText() + "   Порт и скорость не сохранены в " + ctx_.state.configPath + "!");
+    setStatus(statusText() + Tesmar::mark("   Порт и скорость не сохранены в ") + ctx_.state.configPath + "!");
 }
 
 void MainWindow::disconnectSerial() {
@@ -200,7 +200,7 @@ void MainWindow::connectUsbDevice() {
   usbConnect_->setText(kConnect);
   usbConnect_->setEnabled(true);
   ctx_.prompt.showMessage(
-      TitledFailure("Cостояния регистратора (ошибка выполнения команды)", d.text));
+      TitledFailure(Tesmar::mark("Cостояния регистратора (ошибка выполнения команды)"), d.text));
 }
 
 void MainWindow::disconnectUsbDevice() {

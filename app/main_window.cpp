@@ -34,30 +34,30 @@ constexpr int kAfterScanWaitMs = 1000;
 // The menus with their items, captions exact; an empty item is the menu's
 // own action (the About menu has no items).
 const std::pair<const char*, std::vector<const char*>> kMenus[] = {
-    {"Продажа",
-     {"Программировать товары", "Фискальный чек", "Печать нефискального чека",
-      "Служебное внесение и изъятие денег", "Аннулирование и закрытие чека"}},
-    {"Команды", {"Тест команд", "Запуск скрипта"}},
-    {"Отчеты",
-     {"Информация о свободных ресурсах и статусе", "Печать дневных отчетов FKP101",
-      "Печать дневных отчетов", "Печать периодического отчета ", "Отчет по реализованным товарам",
-      "Печать дополнительных дневных отчетов", "Копия фискальных чеков по сквозным номерам"}},
-    {"Утилиты",
-     {"Заголовок чека и рекламный текст", "Параметры операторов", "Параметры оплаты", "Пароли",
-      "Загрузка логотипа", "Чтение внутреннего ПО", "Фискальная память", "Дата и время",
-      "Техническое обслуживание", "Служебные счетчики", "Тест денежного ящика"}},
-    {"Фискальные параметры",
-     {"Установить заводской номер", "Чтение и программирование", "Параметры регистратора",
-      "Параметры удаленного доступа", "Параметры настройки WiFi", "Параметры связи с эквайером",
-      "Позиция десятичной точки", "Фискализация", "Установить и прочитать ID_DEV",
-      "Состояние модема", "Последний сеанс связи с эквайером"}},
+    {Tesmar::mark("Продажа"),
+     {Tesmar::mark("Программировать товары"), Tesmar::mark("Фискальный чек"), Tesmar::mark("Печать нефискального чека"),
+      Tesmar::mark("Служебное внесение и изъятие денег"), Tesmar::mark("Аннулирование и закрытие чека")}},
+    {Tesmar::mark("Команды"), {Tesmar::mark("Тест команд"), Tesmar::mark("Запуск скрипта")}},
+    {Tesmar::mark("Отчеты"),
+     {Tesmar::mark("Информация о свободных ресурсах и статусе"), Tesmar::mark("Печать дневных отчетов FKP101"),
+      Tesmar::mark("Печать дневных отчетов"), Tesmar::mark("Печать периодического отчета "), Tesmar::mark("Отчет по реализованным товарам"),
+      Tesmar::mark("Печать дополнительных дневных отчетов"), Tesmar::mark("Копия фискальных чеков по сквозным номерам")}},
+    {Tesmar::mark("Утилиты"),
+     {Tesmar::mark("Заголовок чека и рекламный текст"), Tesmar::mark("Параметры операторов"), Tesmar::mark("Параметры оплаты"), Tesmar::mark("Пароли"),
+      Tesmar::mark("Загрузка логотипа"), Tesmar::mark("Чтение внутреннего ПО"), Tesmar::mark("Фискальная память"), Tesmar::mark("Дата и время"),
+      Tesmar::mark("Техническое обслуживание"), Tesmar::mark("Служебные счетчики"), Tesmar::mark("Тест денежного ящика")}},
+    {Tesmar::mark("Фискальные параметры"),
+     {Tesmar::mark("Установить заводской номер"), Tesmar::mark("Чтение и программирование"), Tesmar::mark("Параметры регистратора"),
+      Tesmar::mark("Параметры удаленного доступа"), Tesmar::mark("Параметры настройки WiFi"), Tesmar::mark("Параметры связи с эквайером"),
+      Tesmar::mark("Позиция десятичной точки"), Tesmar::mark("Фискализация"), Tesmar::mark("Установить и прочитать ID_DEV"),
+      Tesmar::mark("Состояние модема"), Tesmar::mark("Последний сеанс связи с эквайером")}},
 };
 
 // The menus disabled until a connection. "Команды" stays open for the
 // exchange log; its registrar items follow the connection one by one.
-const QStringList kConnectedMenus = {"Продажа", "Отчеты", "Утилиты", "Фискальные параметры"};
-const QStringList kConnectedItems = {"Тест команд", "Запуск скрипта"};
-constexpr const char* kAbout = "О программе...";
+const QStringList kConnectedMenus = {Tesmar::mark("Продажа"), Tesmar::mark("Отчеты"), Tesmar::mark("Утилиты"), Tesmar::mark("Фискальные параметры")};
+const QStringList kConnectedItems = {Tesmar::mark("Тест команд"), Tesmar::mark("Запуск скрипта")};
+constexpr const char* kAbout = Tesmar::mark("О программе...");
 
 }  // namespace
 
@@ -70,7 +70,7 @@ const QStringList& MainWindow::Speeds() {
 MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& windows,
                        QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), sources_(std::move(sources)) {
-  setWindowTitle("ПО Tesmar (вер. 5.89D3 12.04.2016)");
+  setWindowTitle(Tesmar::mark("ПО Tesmar (вер. 5.89D3 12.04.2016)"));
   ctx_.showStatus = [this](const QString& t) { setStatus(t); };
   // The driver keeps one reply record: the last reply is always that one.
   ctx_.state.lastReply = &ctx_.driver.Record();
@@ -99,8 +99,8 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
     usbLamp_->setColor(Indicator::Color::Yellow);
   } else {
     usbLamp_->setColor(Indicator::Color::Red);
-    usbLabel_->setText("Библиотека USB " + QString::fromStdString(link::UsbLibrary::FileName()) +
-                       " не установлена!");
+    usbLabel_->setText(Tesmar::mark("Библиотека USB ") + QString::fromStdString(link::UsbLibrary::FileName()) +
+                       Tesmar::mark(" не установлена!"));
   }
 }
 
@@ -109,33 +109,33 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildConnectionGroups() {
-  auto* serial = new QGroupBox("Подключение к последовательному порту (включая виртуальный)");
+  auto* serial = new QGroupBox(Tesmar::mark("Подключение к последовательному порту (включая виртуальный)"));
   portList_ = new QComboBox;
   portList_->setEditable(true);
   portList_->setObjectName("portList");
   speedList_ = new QComboBox;
   speedList_->addItems(Speeds());
   serialLamp_ = new Indicator;
-  serialConnect_ = new QPushButton("Подключить");
+  serialConnect_ = new QPushButton(Tesmar::mark("Подключить"));
   serialConnect_->setObjectName("serialConnect");
-  restoreUsb_ = new QPushButton("Восстановить USB");
+  restoreUsb_ = new QPushButton(Tesmar::mark("Восстановить USB"));
   restoreUsb_->hide();
   auto* sg = new QGridLayout(serial);
-  sg->addWidget(new QLabel("Последовательный порт:"), 0, 0);
+  sg->addWidget(new QLabel(Tesmar::mark("Последовательный порт:")), 0, 0);
   sg->addWidget(portList_, 0, 1);
-  sg->addWidget(new QLabel("Скорость порта (бод):"), 1, 0);
+  sg->addWidget(new QLabel(Tesmar::mark("Скорость порта (бод):")), 1, 0);
   sg->addWidget(speedList_, 1, 1);
   sg->addWidget(serialLamp_, 0, 2);
   sg->addWidget(serialConnect_, 0, 3);
   sg->addWidget(restoreUsb_, 1, 3);
 
-  auto* usb = new QGroupBox("Подключение к USB");
+  auto* usb = new QGroupBox(Tesmar::mark("Подключение к USB"));
   usbLamp_ = new Indicator;
   usbLabel_ = new QLabel;
   usbLabel_->setWordWrap(true);
-  rescan_ = new QPushButton("Пересканировать");
+  rescan_ = new QPushButton(Tesmar::mark("Пересканировать"));
   rescan_->hide();
-  usbConnect_ = new QPushButton("Подключить");
+  usbConnect_ = new QPushButton(Tesmar::mark("Подключить"));
   usbConnect_->setObjectName("usbConnect");
   auto* ug = new QHBoxLayout(usb);
   ug->addWidget(usbLamp_);
@@ -143,12 +143,12 @@ void MainWindow::buildConnectionGroups() {
   ug->addWidget(rescan_);
   ug->addWidget(usbConnect_);
 
-  terminalGroup_ = new QGroupBox("Банковский терминал");
+  terminalGroup_ = new QGroupBox(Tesmar::mark("Банковский терминал"));
   terminalPorts_ = new QComboBox;
   terminalSpeeds_ = new QComboBox;
   terminalSpeeds_->addItems(Speeds());
   terminalLamp_ = new Indicator;
-  terminalConnect_ = new QPushButton("Подключить");
+  terminalConnect_ = new QPushButton(Tesmar::mark("Подключить"));
   auto* tg = new QHBoxLayout(terminalGroup_);
   tg->addWidget(terminalPorts_);
   tg->addWidget(terminalSpeeds_);
@@ -156,9 +156,9 @@ void MainWindow::buildConnectionGroups() {
   tg->addWidget(terminalConnect_);
   terminalGroup_->hide();
 
-  statusButton_ = new QPushButton("Состояние регистратора");
+  statusButton_ = new QPushButton(Tesmar::mark("Состояние регистратора"));
   statusButton_->setEnabled(false);
-  closeButton_ = new QPushButton("Закрыть");
+  closeButton_ = new QPushButton(Tesmar::mark("Закрыть"));
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(statusButton_);
   bottom->addStretch();
@@ -188,6 +188,7 @@ void MainWindow::buildMenus() {
     for (const char* caption : entries) items_[caption] = m->addAction(caption);
   }
   QMenu* about = menuBar()->addMenu(kAbout);
+  menus_[kAbout] = about;
   items_[kAbout] = about->addAction(kAbout);
   about->addMenu(LanguageMenu(ctx_.state.configPath, ctx_.prompt, about));
   setConnectedMenus(false);
@@ -288,7 +289,7 @@ void MainWindow::activate() {
   closeButton_->setEnabled(false);
   serialConnect_->setEnabled(false);
   usbConnect_->setEnabled(false);
-  items_["О программе..."]->setEnabled(false);
+  items_[Tesmar::mark("О программе...")]->setEnabled(false);
   QLocale::setDefault(QLocale::c());  // "." as the decimal separator
 
   scanPorts();
@@ -306,7 +307,7 @@ void MainWindow::activate() {
   serialConnect_->setEnabled(!ctx_.driver.UsbActive());
   usbConnect_->setEnabled(!ctx_.driver.SerialActive());
   terminalSpeeds_->setCurrentText("115200");
-  items_["О программе..."]->setEnabled(true);
+  items_[Tesmar::mark("О программе...")]->setEnabled(true);
 }
 
 void MainWindow::scanPorts() {
@@ -323,7 +324,7 @@ void MainWindow::scanPorts() {
   for (const QString& name : names) {
     portList_->addItem(name);
     terminalPorts_->addItem(name);
-    setStatus("Проверка портов: " + name);
+    setStatus(Tesmar::mark("Проверка портов: ") + name);
     portList_->setEditText(name);
     ctx_.sleeper.SleepMs(kPortScanWaitMs);
     QApplication::processEvents();
@@ -334,7 +335,7 @@ void MainWindow::findUsbVirtualPort() {
   ctx_.state.usbVirtualPort.clear();
   ctx_.state.usbVirtualPortFound = false;
   for (int index = 0;; ++index) {
-    setStatus("Тестирование USB устройств: Шаг " + QString::number(index + 1));
+    setStatus(Tesmar::mark("Тестирование USB устройств: Шаг ") + QString::number(index + 1));
     ctx_.sleeper.SleepMs(kUsbProbeWaitMs);
     QApplication::processEvents();
     std::string port;
@@ -351,7 +352,7 @@ void MainWindow::findUsbVirtualPort() {
 void MainWindow::readConfiguration() {
   link::IniProfile ini(ctx_.state.configPath.toStdString());
   if (!ini.Exists()) {
-    ctx_.prompt.showMessage("Файл tsinit.ini отсутствует.\n Создание файла!");
+    ctx_.prompt.showMessage(Tesmar::mark("Файл tsinit.ini отсутствует.\n Создание файла!"));
     ini.WriteString("CountryMode", "Country code", "0");
     ini.WriteString("Fiscal Printer", "ExtendedTax", "1");
     ini.WriteString("LogFile", "Log", "0");
@@ -385,7 +386,7 @@ void MainWindow::readConfiguration() {
 void MainWindow::checkStatus() {
   CommandPath path(ctx_);
   const Sent sent = path.decoded(
-      "Проверка состояния регистратора",
+      Tesmar::mark("Проверка состояния регистратора"),
       [](link::Driver & d) -> auto& { return link::Identify(d, kDefaultPassword); });
   if (!sent.reply || sent.outcome.lineFailure()) return;
   ctx_.state.paymentTypeCount = PaymentTypesFrom(*sent.reply);

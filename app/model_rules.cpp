@@ -42,14 +42,14 @@ RegistrarParamOptions RegistrarOptionsFor(const QString& m, RegistrarParamOption
 }
 
 bool MenuItemAllowed(const QString& caption, const AppState& s) {
-  if (caption == "Параметры настройки WiFi") return HasWifi(s.model);
-  if (caption == "Печать дневных отчетов FKP101") return s.fkpModel;
-  if (caption == "Печать дневных отчетов") return !s.fkpModel;
+  if (caption == Tesmar::mark("Параметры настройки WiFi")) return HasWifi(s.model);
+  if (caption == Tesmar::mark("Печать дневных отчетов FKP101")) return s.fkpModel;
+  if (caption == Tesmar::mark("Печать дневных отчетов")) return !s.fkpModel;
   return true;
 }
 
 bool MenuItemVisible(const QString& caption, const AppState& s) {
-  if (caption == "Параметры связи с эквайером" || caption == "Установить и прочитать ID_DEV")
+  if (caption == Tesmar::mark("Параметры связи с эквайером") || caption == Tesmar::mark("Установить и прочитать ID_DEV"))
     return !s.modemModel;
   return true;
 }

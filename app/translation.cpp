@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTranslator>
@@ -74,14 +75,20 @@ void TranslateHeader(QTableWidget& t) {
 // The texts a person reads on one widget (not its children). Field contents
 // (line edits, cells) are data and stay.
 void TranslateWidget(QWidget& w) {
-  if (w.isWindow()) w.setWindowTitle(Caption(w.windowTitle()));
-  if (!w.toolTip().isEmpty()) w.setToolTip(Caption(w.toolTip()));
+  // Set only when it changes: a label set again would be painted again.
+  auto changed = [](const QString& text, QString& shown) {
+    shown = Shown(text);
+    return shown != text;
+  };
+  QString shown;
+  if (w.isWindow() && changed(w.windowTitle(), shown)) w.setWindowTitle(shown);
+  if (changed(w.toolTip(), shown)) w.setToolTip(shown);
   if (auto* l = qobject_cast<QLabel*>(&w)) {
-    l->setText(Caption(l->text()));
+    if (changed(l->text(), shown)) l->setText(shown);
   } else if (auto* b = qobject_cast<QAbstractButton*>(&w)) {
-    b->setText(Caption(b->text()));
+    if (changed(b->text(), shown)) b->setText(shown);
   } else if (auto* g = qobject_cast<QGroupBox*>(&w)) {
-    g->setTitle(Caption(g->title()));
+    if (changed(g->title(), shown)) g->setTitle(shown);
   } else if (auto* e = qobject_cast<QLineEdit*>(&w)) {
     e->setPlaceholderText(Caption(e->placeholderText()));
   } else if (auto* p = qobject_cast<QPlainTextEdit*>(&w)) {
@@ -112,13 +119,8 @@ const QStringList& Languages() {
 }
 
 QString ChooseLanguage(const QString& option, const QString& configured, const QLocale& system) {
-  for (const QString& value : {option, configured}) {
-    const QString l = value.trimmed().toLower();
-    if (Languages().contains(l)) return l;
-  }
-  if (system.language() == QLocale::Ukrainian) return "uk";
-  if (system.language() == QLocale::English) return "en";
-  return "ru";
+  return QString::fromStdString(link::ChooseLanguage(
+      option.toStdString(), configured.toStdString(), system.name().toStdString()));
 }
 
 QString ConfiguredLanguage(const QString& configPath) {
@@ -137,6 +139,8 @@ bool SaveLanguage(const QString& configPath, const QString& language, QString* e
 QString Shown(const QString& text) {
   const QString whole = Caption(text);
   if (whole != text || Catalog().Empty()) return whole;
+  static const QRegularExpression cyrillic("[\\x{0400}-\\x{04FF}]");
+  if (!text.contains(cyrillic)) return text;  // numbers, names, translated texts
   return QString::fromStdString(Catalog().Translate(text.toStdString()));
 }
 
@@ -187,6 +191,11 @@ bool Translation::eventFilter(QObject* watched, QEvent* event) {
     // shown, for captions set while it was hidden.
     if (event->type() == QEvent::Polish) TranslateWidget(*w);
     else if (event->type() == QEvent::Show && w->isWindow()) translateTree(*w);
+    // A label or button whose text a window set while it was shown (a
+    // result, a state) is translated before it is painted.
+    else if (event->type() == QEvent::Paint &&
+             (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)))
+      TranslateWidget(*w);
   }
   return QObject::eventFilter(watched, event);
 }

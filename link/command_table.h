@@ -5,7 +5,7 @@
 
 namespace tesmar::link {
 
-inline constexpr const char* kWrongCommand = "Неверная команда";
+inline constexpr const char* kWrongCommand = Tesmar::mark("Неверная команда");
 
 // Caption of `code`, or "Неверная команда" when the code is outside 20h..A3h
 // or has no entry. Texts are UTF-8.

@@ -1,6 +1,7 @@
 #include "text_catalog.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -167,6 +168,24 @@ std::string TextCatalog::Translate(std::string_view text) const {
   }
   out.append(text.substr(from));
   return out;
+}
+
+bool IsLanguage(std::string_view language) {
+  return language == "ru" || language == "uk" || language == "en";
+}
+
+std::string ChooseLanguage(std::string_view option, std::string_view configured,
+                           std::string_view locale) {
+  for (std::string_view value : {option, configured}) {
+    std::string l;
+    for (char c : value)
+      if (c != ' ' && c != '\t') l += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (IsLanguage(l)) return l;
+  }
+  const std::string_view lang = locale.substr(0, 3);
+  if (lang == "uk" || lang == "uk_" || lang == "uk-" || lang == "uk.") return "uk";
+  if (lang == "en" || lang == "en_" || lang == "en-" || lang == "en.") return "en";
+  return "ru";
 }
 
 std::string FindCatalog(const std::vector<std::string>& dirs, std::string_view language) {

@@ -30,6 +30,15 @@ class TextCatalog {
   std::vector<const std::string*> byLength_;  // the keys, longest first
 };
 
+// "ru", "uk" or "en".
+bool IsLanguage(std::string_view language);
+// The interface language: `option` when it is a language, else `configured`
+// ([Interface] Language of tsinit.ini) when it is one, else the language of
+// the system's locale name ("uk_UA.UTF-8" gives "uk", "en_GB" "en"), else the
+// written Russian, "ru".
+std::string ChooseLanguage(std::string_view option, std::string_view configured,
+                           std::string_view locale);
+
 // The .qm file of `language` ("uk", "en") in the first of `dirs` that has
 // it; empty when none has.
 std::string FindCatalog(const std::vector<std::string>& dirs, std::string_view language);

@@ -14,7 +14,7 @@ inline constexpr int kByDepartments = 0;
 inline constexpr int kByOperators = 1;
 inline constexpr int kControlTapeOutput = 2;
 
-inline constexpr const char* kDailyReportsTitle = "Печать дневных отчетов";
+inline constexpr const char* kDailyReportsTitle = Tesmar::mark("Печать дневных отчетов");
 // The heading line printed before the control tape (its format prefix included).
 inline constexpr const char* kControlTapeHeading = "%MHJc*** Контрольная лента ***";
 

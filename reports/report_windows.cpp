@@ -19,11 +19,11 @@ app::WindowFactory Make() {
 // the main menu.
 app::WindowTable ReportWindows() {
   return {
-      {"Печать дневных отчетов FKP101", Make<Fkp101DailyReportsDialog>(), {}},
-      {"Печать дневных отчетов", Make<DailyReportsDialog>(), {}},
-      {"Печать периодического отчета ", Make<PeriodicReportDialog>(), {}},
-      {"Отчет по реализованным товарам", Make<GoodsReportDialog>(), {}},
-      {"Печать дополнительных дневных отчетов", Make<ExtraDailyReportsDialog>(), {}},
+      {Tesmar::mark("Печать дневных отчетов FKP101"), Make<Fkp101DailyReportsDialog>(), {}},
+      {Tesmar::mark("Печать дневных отчетов"), Make<DailyReportsDialog>(), {}},
+      {Tesmar::mark("Печать периодического отчета "), Make<PeriodicReportDialog>(), {}},
+      {Tesmar::mark("Отчет по реализованным товарам"), Make<GoodsReportDialog>(), {}},
+      {Tesmar::mark("Печать дополнительных дневных отчетов"), Make<ExtraDailyReportsDialog>(), {}},
   };
 }
 

@@ -32,18 +32,18 @@ bool KeepsElectronicTape(const app::AppState& s) {
 
 app::WindowTable DocumentWindows(std::shared_ptr<ArticleStore> articles) {
   return {
-      Row("Программировать товары",
+      Row(Tesmar::mark("Программировать товары"),
           [articles](app::WindowServices& w) {
             return new ArticleUploadDialog(w.ctx, w.status, articles, w.parent);
           }),
-      Row("Печать нефискального чека", Make<NonFiscalReceiptDialog>()),
-      Row("Служебное внесение и изъятие денег", Make<CashInOutDialog>()),
-      Row("Аннулирование и закрытие чека", Make<VoidCloseDialog>()),
-      Row("Тест денежного ящика", Make<CashDrawerDialog>()),
+      Row(Tesmar::mark("Печать нефискального чека"), Make<NonFiscalReceiptDialog>()),
+      Row(Tesmar::mark("Служебное внесение и изъятие денег"), Make<CashInOutDialog>()),
+      Row(Tesmar::mark("Аннулирование и закрытие чека"), Make<VoidCloseDialog>()),
+      Row(Tesmar::mark("Тест денежного ящика"), Make<CashDrawerDialog>()),
       // The first row whose rule holds at the click opens.
-      Row("Копия фискальных чеков по сквозным номерам", Make<TapeCopyDialog>(),
+      Row(Tesmar::mark("Копия фискальных чеков по сквозным номерам"), Make<TapeCopyDialog>(),
           KeepsElectronicTape),
-      Row("Копия фискальных чеков по сквозным номерам", Make<ReceiptCopyDialog>()),
+      Row(Tesmar::mark("Копия фискальных чеков по сквозным номерам"), Make<ReceiptCopyDialog>()),
   };
 }
 

@@ -6,7 +6,7 @@ namespace tesmar::sales {
 
 app::WindowTable ReceiptWindows(std::shared_ptr<ArticleStore> articles) {
   return {
-      {"Фискальный чек",
+      {Tesmar::mark("Фискальный чек"),
        [articles](app::WindowServices& w) {
          return new FiscalReceiptDialog(w.ctx, w.status, articles, w.parent);
        },

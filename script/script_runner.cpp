@@ -20,14 +20,14 @@ constexpr const char* kKeywords[] = {"DeclareBeg", "New",   "DeclareEnd", "Delay
 constexpr int kPercentOnlyKeywords = 6;  // the first six need a "%" line
 
 constexpr const char* kWrongSection =
-    "Ошибка - ошибка в описаниях. Оператор New расположен вне секции описаний.";
-constexpr const char* kNoFile = "Внимание! Файл не выбран!";
-constexpr const char* kEndOfFile = "Конец файла!";
-constexpr const char* kTimeout = "Ошибка выполнения команды. Таймаут";
-constexpr const char* kCommandFailed = "Ошибка выполнения команды";
-constexpr const char* kChecksum = "Неверная контрольная сумма";
-constexpr const char* kDivisionByZero = "Ошибка - деление на ноль!";
-constexpr const char* kOverflow = "Ошибка - переполнение при вычислении!";
+    Tesmar::mark("Ошибка - ошибка в описаниях. Оператор New расположен вне секции описаний.");
+constexpr const char* kNoFile = Tesmar::mark("Внимание! Файл не выбран!");
+constexpr const char* kEndOfFile = Tesmar::mark("Конец файла!");
+constexpr const char* kTimeout = Tesmar::mark("Ошибка выполнения команды. Таймаут");
+constexpr const char* kCommandFailed = Tesmar::mark("Ошибка выполнения команды");
+constexpr const char* kChecksum = Tesmar::mark("Неверная контрольная сумма");
+constexpr const char* kDivisionByZero = Tesmar::mark("Ошибка - деление на ноль!");
+constexpr const char* kOverflow = Tesmar::mark("Ошибка - переполнение при вычислении!");
 constexpr int kSetSpeedFailureWaitMs = 500;
 
 bool IsBlankOrControl(char c) {
@@ -173,12 +173,12 @@ bool ScriptRunner::Open(const std::string& fileName) {
   std::error_code ec;
   const std::filesystem::file_status st = std::filesystem::status(fileName, ec);
   if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st)) {
-    host_.Message("Ошибка - \"" + fileName + "\" не является файлом!");
+    host_.Message(Tesmar::mark("Ошибка - \"") + fileName + Tesmar::mark("\" не является файлом!"));
     return false;
   }
   fileName_ = fileName;
   file_ = std::fopen(fileName.c_str(), "rb");
-  if (!file_) host_.Message("Ошибка - файл скрипта не открывается: " + fileName);
+  if (!file_) host_.Message(Tesmar::mark("Ошибка - файл скрипта не открывается: ") + fileName);
   return file_ != nullptr;
 }
 void ScriptRunner::Close() {
@@ -214,13 +214,13 @@ ScriptRunner::Piece ScriptRunner::ReadPiece(std::string& line) {
 // cut short by it does not run.
 void ScriptRunner::RefuseReadError() {
   if (!std::ferror(file_)) return;
-  Fail("Ошибка чтения файла скрипта: " + fileName_ + ": " + std::strerror(errno));
+  Fail(Tesmar::mark("Ошибка чтения файла скрипта: ") + fileName_ + ": " + std::strerror(errno));
 }
 
 void ScriptRunner::RefuseTooLong(Piece piece, long position) {
   if (piece != Piece::kTooLong) return;
-  Fail("Ошибка - строка " + std::to_string(LineNumberAt(position)) + " длиннее " +
-       std::to_string(kLinePiece) + " символов!");
+  Fail(Tesmar::mark("Ошибка - строка ") + std::to_string(LineNumberAt(position)) + Tesmar::mark(" длиннее ") +
+       std::to_string(kLinePiece) + Tesmar::mark(" символов!"));
 }
 
 // The number of the line in the file that starts at `position`, counted
@@ -286,7 +286,7 @@ void ScriptRunner::RequireState(bool ok, const char* message) {
 
 Outcome ScriptRunner::Run(const std::string& fileName) {
   if (running_) {
-    host_.Message("Скрипт уже выполняется!");
+    host_.Message(Tesmar::mark("Скрипт уже выполняется!"));
     return Outcome::kRefused;
   }
   if (fileName.empty()) {
@@ -406,9 +406,9 @@ void ScriptRunner::ShowReplyBoxes(const link::ReplyRecord& r) {
 }
 
 void ScriptRunner::RunCommandLine(const std::string& line) {
-  if (line.size() < 9) Fail("Ошибка - строка команды короче 9 символов!", line);
+  if (line.size() < 9) Fail(Tesmar::mark("Ошибка - строка команды короче 9 символов!"), line);
   const int hi = HexDigit(line[0]), lo = HexDigit(line[1]);
-  if (hi < 0 || lo < 0) Fail("Неверный код команды!", line);  // refused, not sent
+  if (hi < 0 || lo < 0) Fail(Tesmar::mark("Неверный код команды!"), line);  // refused, not sent
   host_.ShowCommand(line.substr(0, 2), line.substr(2, 6), line.size() > 9 ? line.substr(9) : "");
   host_.ProcessEvents();
 
@@ -435,7 +435,7 @@ void ScriptRunner::RunCommandLine(const std::string& line) {
 // Continue and Step: open the file and pass over the lines already done.
 bool ScriptRunner::BeginFromLine(const std::string& fileName, long lineNumber) {
   if (running_) {
-    host_.Message("Скрипт уже выполняется!");
+    host_.Message(Tesmar::mark("Скрипт уже выполняется!"));
     return false;
   }
   if (fileName.empty()) {
@@ -459,7 +459,7 @@ bool ScriptRunner::BeginFromLine(const std::string& fileName, long lineNumber) {
 
 void ScriptRunner::PrintComment(const std::string& line) {
   if (!host_.SuppressOutput())
-    host_.Log(link::Utf8ToCp1251("Комментарий:: ") + line.substr(1) + "!!!");
+    host_.Log(link::Utf8ToCp1251(Tesmar::mark("Комментарий:: ")) + line.substr(1) + "!!!");
 }
 
 Outcome ScriptRunner::Continue(const std::string& fileName, long lineNumber) {
@@ -537,20 +537,20 @@ Outcome ScriptRunner::Step(const std::string& fileName, long& lineNumber) {
 // --- declarations and simple statements ------------------------------------------------
 
 void ScriptRunner::Declare(const std::string& kw, const std::string& arg) {
-  if (declarationGuard_) Fail("Ошибка - неверное расположение описания данных.");
+  if (declarationGuard_) Fail(Tesmar::mark("Ошибка - неверное расположение описания данных."));
   if (kw == "DeclareBeg") {
-    RequireState(declarationState_ == 0, "Ошибка - ошибка в описаниях. DeclareBeg уже был ранее.");
+    RequireState(declarationState_ == 0, Tesmar::mark("Ошибка - ошибка в описаниях. DeclareBeg уже был ранее."));
     prefix_ = arg;
     declarationState_ = 1;
   } else if (kw == "New") {
     RequireState(declarationState_ == 1 || declarationState_ == 2, kWrongSection);
-    if (variables_.size() >= kMaxVariables) Fail("Ошибка - больше 100 переменных!");
+    if (variables_.size() >= kMaxVariables) Fail(Tesmar::mark("Ошибка - больше 100 переменных!"));
     variables_.push_back({prefix_ + arg, ""});
     host_.VariableDeclared(static_cast<int>(variables_.size()), variables_.back().name);
     declarationState_ = 2;
   } else {
     RequireState(declarationState_ == 1 || declarationState_ == 2,
-                 "Ошибка - ошибка в описаниях. Ошибочное расположение DeclareEnd.");
+                 Tesmar::mark("Ошибка - ошибка в описаниях. Ошибочное расположение DeclareEnd."));
     declarationGuard_ = true;
     declarationState_ = 3;
   }
@@ -568,21 +568,21 @@ void ScriptRunner::SetSpeed(const std::string& line) {
   const bool ok = host_.ReopenSerial(static_cast<int>(baud), port);
   host_.Log("SetSpeed Port=" + port + "  Speed=" + text);
   if (ok) {
-    host_.Log(link::Utf8ToCp1251("Подключение порта - успешно!"));
+    host_.Log(link::Utf8ToCp1251(Tesmar::mark("Подключение порта - успешно!")));
   } else {
-    host_.Log(link::Utf8ToCp1251("Ошибка подключения порта!"));
+    host_.Log(link::Utf8ToCp1251(Tesmar::mark("Ошибка подключения порта!")));
     sleeper_.SleepMs(kSetSpeedFailureWaitMs);
   }
 }
 
 void ScriptRunner::Set(const std::string& line) {
-  RequireState(declarationState_ == 3, "Ошибка - ошибка в описаниях. Секция определений неверна.");
+  RequireState(declarationState_ == 3, Tesmar::mark("Ошибка - ошибка в описаниях. Секция определений неверна."));
   const std::string text = line.size() > 5 ? line.substr(5) : "";
   const size_t eq = text.find('=');
   if (eq == std::string::npos || text.find('=', eq + 1) != std::string::npos)
-    Fail("Ошибка - ошибка в операторе Set.");
+    Fail(Tesmar::mark("Ошибка - ошибка в операторе Set."));
   const int index = FindVariable(Trim(text.substr(0, eq)));
-  if (index < 0) Fail("Ошибка - присвоение несуществующей переменной.");
+  if (index < 0) Fail(Tesmar::mark("Ошибка - присвоение несуществующей переменной."));
   const std::string value = Trim(text.substr(eq + 1));
   std::string result;
   if (Quoted(value)) {
@@ -598,7 +598,7 @@ void ScriptRunner::Set(const std::string& line) {
 }
 
 void ScriptRunner::Print(const std::string& arg) {
-  RequireState(declarationState_ == 2 || declarationState_ == 3, "Ошибка - ошибка в описаниях.");
+  RequireState(declarationState_ == 2 || declarationState_ == 3, Tesmar::mark("Ошибка - ошибка в описаниях."));
   std::string value;
   if (RetField(arg, value)) host_.Log(";" + arg + "=" + value);
   for (const ScriptVariable& v : variables_)
@@ -610,7 +610,7 @@ void ScriptRunner::Print(const std::string& arg) {
 
 void ScriptRunner::If(const std::string& line) {
   RequireState(declarationState_ == 2 || declarationState_ == 3,
-               "Ошибка - ошибка в If-Then. Оператор New расположен вне секции описаний.");
+               Tesmar::mark("Ошибка - ошибка в If-Then. Оператор New расположен вне секции описаний."));
   size_t index = ifBlocks_.size();
   for (size_t i = 0; i < ifBlocks_.size(); ++i)
     if (ifBlocks_[i].position == linePosition_) index = i;
@@ -619,12 +619,12 @@ void ScriptRunner::If(const std::string& line) {
     ifStack_.push_back(index);
   } else {
     if (ifBlocks_.size() >= kMaxBlocks || ifStack_.size() >= kMaxBlocks)
-      Fail("Ошибка - больше 100 блоков If!", line);
+      Fail(Tesmar::mark("Ошибка - больше 100 блоков If!"), line);
     IfBlock b;
     b.position = linePosition_;
     b.depth = ifStack_.size();
     b.condition = ParseCondition(Trim(line.substr(3)),
-                                 "Некорректная операция в операторе If - ошибка!", line);
+                                 Tesmar::mark("Некорректная операция в операторе If - ошибка!"), line);
     ifBlocks_.push_back(b);
     ifStack_.push_back(index);
   }
@@ -640,7 +640,7 @@ void ScriptRunner::If(const std::string& line) {
 
 void ScriptRunner::Then() {
   RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
-  if (ifStack_.empty()) Fail("Ошибка - Then без открытого блока If!");
+  if (ifStack_.empty()) Fail(Tesmar::mark("Ошибка - Then без открытого блока If!"));
   IfBlock& b = ifBlocks_[ifStack_.back()];
   if (b.thenPosition < 0) b.thenPosition = linePosition_;
   if (!b.condition.value) searchTarget_ = "%Else";
@@ -648,7 +648,7 @@ void ScriptRunner::Then() {
 
 void ScriptRunner::Else() {
   RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
-  if (ifStack_.empty()) Fail("Ошибка - Else без открытого блока If!");
+  if (ifStack_.empty()) Fail(Tesmar::mark("Ошибка - Else без открытого блока If!"));
   IfBlock& b = ifBlocks_[ifStack_.back()];
   if (b.elsePosition < 0) b.elsePosition = linePosition_;
   if (b.condition.value) searchTarget_ = "%EndIf";
@@ -656,7 +656,7 @@ void ScriptRunner::Else() {
 
 void ScriptRunner::EndIf() {
   RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
-  if (ifStack_.empty()) Fail("Ошибка - EndIf без открытого блока If!");
+  if (ifStack_.empty()) Fail(Tesmar::mark("Ошибка - EndIf без открытого блока If!"));
   ifStack_.pop_back();
 }
 
@@ -667,16 +667,16 @@ void ScriptRunner::While(const std::string& line) {
     if (whileBlocks_[i].position == linePosition_) index = i;
   if (index < whileBlocks_.size()) {
     if (whileBlocks_[index].status == WhileStatus::kFinished) {
-      if (whileStack_.size() >= kMaxBlocks) Fail("Ошибка - вложенность While больше 100!", line);
+      if (whileStack_.size() >= kMaxBlocks) Fail(Tesmar::mark("Ошибка - вложенность While больше 100!"), line);
       whileStack_.push_back(index);
     }
   } else {
     if (whileBlocks_.size() >= kMaxBlocks || whileStack_.size() >= kMaxBlocks)
-      Fail("Ошибка - больше 100 блоков While!", line);
+      Fail(Tesmar::mark("Ошибка - больше 100 блоков While!"), line);
     WhileBlock b;
     b.position = linePosition_;
     b.condition = ParseCondition(Trim(line.substr(6)),
-                                 "Некорректная операция в операторе While - ошибка!", line);
+                                 Tesmar::mark("Некорректная операция в операторе While - ошибка!"), line);
     whileBlocks_.push_back(b);
     whileStack_.push_back(index);
   }
@@ -691,7 +691,7 @@ void ScriptRunner::While(const std::string& line) {
 
 void ScriptRunner::EndWhile() {
   RequireState(declarationState_ == 2 || declarationState_ == 3, kWrongSection);
-  if (whileStack_.empty()) Fail("Ошибка - EndWhile без открытого блока While!");
+  if (whileStack_.empty()) Fail(Tesmar::mark("Ошибка - EndWhile без открытого блока While!"));
   WhileBlock& b = whileBlocks_[whileStack_.back()];
   if (b.endPosition < 0) b.endPosition = linePosition_;
   if (b.condition.value) {
@@ -712,7 +712,7 @@ void ScriptRunner::RunCommand(const std::string& line) {
   std::string params;
   for (size_t i = 1; i < fields.size(); ++i) {
     Operand o;
-    if (!Resolve(fields[i], true, o)) Fail("Ошибка первого параметра!", line);
+    if (!Resolve(fields[i], true, o)) Fail(Tesmar::mark("Ошибка первого параметра!"), line);
     params += ValueOf(o) + ";";
   }
   const link::ReplyRecord& r = driver_.ExecuteCommand(static_cast<int>(code & 0xFF), params);
@@ -736,14 +736,14 @@ void ScriptRunner::Oper(const std::string& line) {
   std::vector<std::string> f = ParenthesisFields(Trim(line.substr(5)));
   f.resize(std::max<size_t>(f.size(), 4));
   Operand a, b;
-  if (!Resolve(f[0], true, a)) Fail("Ошибка первого параметра!", line);
-  if (!Resolve(f[1], true, b)) Fail("Ошибка второго параметра!", line);
-  if (f[2].empty() || !AllDigits(f[2])) Fail("Ошибка операции!", line);
+  if (!Resolve(f[0], true, a)) Fail(Tesmar::mark("Ошибка первого параметра!"), line);
+  if (!Resolve(f[1], true, b)) Fail(Tesmar::mark("Ошибка второго параметра!"), line);
+  if (f[2].empty() || !AllDigits(f[2])) Fail(Tesmar::mark("Ошибка операции!"), line);
   const int result = FindVariable(f[3]);
-  if (result < 0) Fail("Ошибка результата операции!", line);
+  if (result < 0) Fail(Tesmar::mark("Ошибка результата операции!"), line);
   const long op = SmallNumber(f[2]);
   const bool arithmetic = op <= 4 || op == 6;
-  if (arithmetic && (a.isText || b.isText)) Fail("Ошибка операции!", line);
+  if (arithmetic && (a.isText || b.isText)) Fail(Tesmar::mark("Ошибка операции!"), line);
   if (op > 12) return;  // no effect
   variables_[result].value = Compute(a, b, op, line);
 }
@@ -869,7 +869,7 @@ long long ScriptRunner::Number(const std::string& text) {
   long long v = 0;
   const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
   if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size())
-    Fail("Ошибка - значение \"" + link::Cp1251ToUtf8(t) + "\" не является целым числом!");
+    Fail(Tesmar::mark("Ошибка - значение \"") + link::Cp1251ToUtf8(t) + Tesmar::mark("\" не является целым числом!"));
   return v;
 }
 
@@ -878,7 +878,7 @@ double ScriptRunner::FloatNumber(const std::string& text) {
   double v = 0;
   const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
   if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v))
-    Fail("Ошибка - значение \"" + link::Cp1251ToUtf8(t) + "\" не является числом!");
+    Fail(Tesmar::mark("Ошибка - значение \"") + link::Cp1251ToUtf8(t) + Tesmar::mark("\" не является числом!"));
   return v;
 }
 
@@ -886,7 +886,7 @@ bool ScriptRunner::RetField(const std::string& text, std::string& value) {
   if (text.size() <= 4 || text.compare(0, 4, "%Ret") != 0 || !AllDigits(text.substr(4)))
     return false;
   const long n = SmallNumber(text.substr(4));
-  if (n > 19) Fail("Ошибка - номер поля %Ret больше 19!");
+  if (n > 19) Fail(Tesmar::mark("Ошибка - номер поля %Ret больше 19!"));
   // The driver's record is the reply of the program's latest exchange,
   // whoever sent it: this runner, the monitor's own boxes, another window.
   value = std::string(driver_.Record().Field(static_cast<int>(n)));
@@ -909,7 +909,7 @@ ScriptRunner::Condition ScriptRunner::ParseCondition(const std::string& arg,
     c.op = op;
     if (!Resolve(Trim(inner.substr(0, at)), false, c.left) ||
         !Resolve(Trim(inner.substr(at + std::strlen(text))), false, c.right))
-      Fail("Ошибка переменной!", line);
+      Fail(Tesmar::mark("Ошибка переменной!"), line);
     return c;
   }
   Fail(noOperatorMessage, line);

@@ -29,23 +29,23 @@ app::WindowRow Row(const QString& caption, app::WindowFactory make) {
 
 app::WindowTable ConfigWindows() {
   return {
-      Row<HeaderTextDialog>("Заголовок чека и рекламный текст"),
-      Row<OperatorsDialog>("Параметры операторов"),
-      Row<PasswordsDialog>("Пароли"),
-      Row<PaymentTypesDialog>("Параметры оплаты"),
-      Row<DateTimeDialog>("Дата и время"),
-      Row<FactoryNumberDialog>("Установить заводской номер"),
-      Row("Чтение и программирование",
+      Row<HeaderTextDialog>(Tesmar::mark("Заголовок чека и рекламный текст")),
+      Row<OperatorsDialog>(Tesmar::mark("Параметры операторов")),
+      Row<PasswordsDialog>(Tesmar::mark("Пароли")),
+      Row<PaymentTypesDialog>(Tesmar::mark("Параметры оплаты")),
+      Row<DateTimeDialog>(Tesmar::mark("Дата и время")),
+      Row<FactoryNumberDialog>(Tesmar::mark("Установить заводской номер")),
+      Row(Tesmar::mark("Чтение и программирование"),
           [](app::WindowServices& w) {
             return new FiscalParamsDialog(w.ctx, w.status, w.confirm, w.result, w.parent);
           }),
-      Row<FiscalizationDialog>("Фискализация"),
-      Row("Параметры регистратора",
+      Row<FiscalizationDialog>(Tesmar::mark("Фискализация")),
+      Row(Tesmar::mark("Параметры регистратора"),
           [](app::WindowServices& w) {
             return new RegistrarParamsDialog(w.ctx, w.status, {w.currentPort, w.selectSpeed},
                                              w.parent);
           }),
-      Row<DecimalPointDialog>("Позиция десятичной точки"),
+      Row<DecimalPointDialog>(Tesmar::mark("Позиция десятичной точки")),
   };
 }
 

@@ -30,15 +30,15 @@ app::WindowRow Row(const char* caption, app::EnablingRule rule = {}) {
 // and the state byte window for the others; the identification decides.
 app::WindowTable NetworkWindows() {
   return {
-      Row<RemoteAccessDialog>("Параметры удаленного доступа"),
-      Row<AcquirerLinkDialog>("Параметры связи с эквайером"),
-      Row<IdDevDialog>("Установить и прочитать ID_DEV"),
-      Row<ModemReportDialog>("Состояние модема",
+      Row<RemoteAccessDialog>(Tesmar::mark("Параметры удаленного доступа")),
+      Row<AcquirerLinkDialog>(Tesmar::mark("Параметры связи с эквайером")),
+      Row<IdDevDialog>(Tesmar::mark("Установить и прочитать ID_DEV")),
+      Row<ModemReportDialog>(Tesmar::mark("Состояние модема"),
                              [](const app::AppState& s) { return s.modemModel; }),
-      Row<ModemStateDialog>("Состояние модема",
+      Row<ModemStateDialog>(Tesmar::mark("Состояние модема"),
                             [](const app::AppState& s) { return !s.modemModel; }),
-      Row<LastAcquirerSessionDialog>("Последний сеанс связи с эквайером"),
-      Row<WifiDialog>("Параметры настройки WiFi"),
+      Row<LastAcquirerSessionDialog>(Tesmar::mark("Последний сеанс связи с эквайером")),
+      Row<WifiDialog>(Tesmar::mark("Параметры настройки WiFi")),
   };
 }
 

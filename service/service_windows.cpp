@@ -17,15 +17,15 @@ app::WindowFactory Make() {
 
 app::WindowTable ServiceWindows() {
   return {
-      {"Техническое обслуживание", Make<MaintenanceDialog>(), {}},
-      {"Служебные счетчики",
+      {Tesmar::mark("Техническое обслуживание"), Make<MaintenanceDialog>(), {}},
+      {Tesmar::mark("Служебные счетчики"),
        [](app::WindowServices& w) {
          return new ServiceCountersDialog(w.ctx, w.status, w.closeSerialLink, w.parent);
        },
        {}},
-      {"Загрузка логотипа", Make<LogoDialog>(), {}},
-      {"Фискальная память", Make<FiscalMemoryDialog>(), {}},
-      {"Чтение внутреннего ПО", Make<FirmwareReadDialog>(), {}},
+      {Tesmar::mark("Загрузка логотипа"), Make<LogoDialog>(), {}},
+      {Tesmar::mark("Фискальная память"), Make<FiscalMemoryDialog>(), {}},
+      {Tesmar::mark("Чтение внутреннего ПО"), Make<FirmwareReadDialog>(), {}},
   };
 }
 
