@@ -1,7 +1,6 @@
 // The fiscal memory read-out timed over a pty: against a registrar paced at
-// 115200 baud (the PC's side paced as its UART would be), compared with the
-// wire time of the bytes that crossed, and against a registrar that answers
-// at once.
+// 115200 baud both ways, compared with the wire time of the bytes that
+// crossed, and against a registrar that answers at once.
 //
 //   flash_bench [BYTES]   (default 1048576)
 #include <chrono>
@@ -10,10 +9,10 @@
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
-#include <thread>
 
 #include "driver_transfer_host.h"
 #include "flash_transfer.h"
+#include "paced_line.h"
 #include "pty_server.h"
 #include "registrar.h"
 #include "serial_port.h"
@@ -24,36 +23,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr int kBaud = 115200;
-
-// The program's end of the line: counts the bytes each way and, when
-// paced, lets each written byte take its ten bits of wire time.
-class CountingLink : public link::Transport {
- public:
-  CountingLink(std::unique_ptr<link::Transport> inner, int baud)
-      : inner_(std::move(inner)), baud_(baud) {}
-  bool Write(const uint8_t* data, size_t n) override {
-    written += n;
-    // The frame reaches the far end once its last bit has crossed.
-    const auto until =
-        Clock::now() + std::chrono::nanoseconds(baud_ > 0 ? n * 10'000'000'000LL / baud_ : 0);
-    std::this_thread::sleep_until(until);
-    return inner_->Write(data, n);
-  }
-  link::ReadResult ReadByte(uint8_t& b) override {
-    const link::ReadResult r = inner_->ReadByte(b);
-    if (r == link::ReadResult::kByte) ++read;
-    return r;
-  }
-  void Flush() override { inner_->Flush(); }
-  void Purge() override { inner_->Purge(); }
-  void ClearError() override { inner_->ClearError(); }
-  size_t written = 0, read = 0;
-
- private:
-  std::unique_ptr<link::Transport> inner_;
-  int baud_;
-};
+constexpr int kBaud = bench::kLineBaud;
 
 struct Run {
   double seconds = 0;
@@ -75,8 +45,8 @@ Run ReadOnce(size_t count, int baud) {
   link::Driver driver;
   auto port = link::SerialPort::Open(server.Path(), baud > 0 ? baud : kBaud, &error);
   if (!port) throw std::runtime_error(error);
-  auto counting = std::make_unique<CountingLink>(std::move(port), baud);
-  CountingLink& c = *counting;
+  auto counting = std::make_unique<bench::CountingLink>(std::move(port));
+  bench::CountingLink& c = *counting;
   driver.AttachSerialLink(std::move(counting));
   service::DriverTransferHost host(driver);
   const auto file = std::filesystem::temp_directory_path() / "tesmar-flash-bench.bin";
@@ -84,7 +54,7 @@ Run ReadOnce(size_t count, int baud) {
   const auto out = service::ReadFlashToFile(host, "731942", {0, count}, 2, file.string());
   Run r;
   r.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  r.bytesCrossed = c.written + c.read;
+  r.bytesCrossed = c.Crossed();
   r.ok = out.ok && std::filesystem::file_size(file) == count;
   std::filesystem::remove(file);
   driver.CloseSerialLink();

@@ -33,7 +33,8 @@ Line:
                        must be absent or such a link left by an earlier run
   --baud N             the line's speed: answer only a port set to N baud (110,
                        300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600
-                       or 115200), and pace the bytes as N baud would
+                       or 115200), and pace the bytes both ways as N baud
+                       would: a request is acted on once it has crossed
                        (default, or 0: any speed, at once); 27h changes it
   --busy MS            send SYN bytes for MS milliseconds before each reply
 

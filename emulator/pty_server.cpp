@@ -66,7 +66,9 @@ int Baud(speed_t s) {
 }  // namespace
 
 PtyServer::PtyServer(Session& session, LineOptions options)
-    : session_(session), options_(std::move(options)) {}
+    : session_(session),
+      options_(std::move(options)),
+      clock_(options_.clock ? *options_.clock : RealLineClock()) {}
 
 PtyServer::~PtyServer() {
   Stop();
@@ -140,13 +142,27 @@ bool PtyServer::WaitWritable() {
   return false;
 }
 
-// Sleeps in slices short enough to notice a stop.
-void PtyServer::PauseMicros(long us) {
-  while (us > 0 && !Stopping()) {
-    const long slice = std::min<long>(us, kPollMs * 1000L);
-    usleep(static_cast<useconds_t>(slice));
-    us -= slice;
+// Waits until `t` in slices short enough to notice a stop.
+void PtyServer::PauseUntil(LineClock::TimePoint t) {
+  while (!Stopping()) {
+    const auto now = clock_.Now();
+    if (now >= t) return;
+    clock_.SleepUntil(std::min(t, now + std::chrono::milliseconds(kPollMs)));
   }
+}
+
+// The speed bytes are paced at; 0 for none.
+int PtyServer::PacedBaud() const {
+  return options_.baud > 0 && session_.LineSpeed() > 0 ? session_.LineSpeed() : options_.baud;
+}
+
+// The program writes a request at once and the pty hands it over at once,
+// but on a line its bytes arrive at the line's speed: the registrar has the
+// request only when the last of them has crossed. Returns that moment.
+LineClock::TimePoint PtyServer::TakeIn(size_t n) {
+  const auto in = clock_.Now() + WireTime(n, PacedBaud());
+  PauseUntil(in);
+  return in;
 }
 
 // The speed the program set on its end of the pty. Both ends share one
@@ -163,36 +179,35 @@ int PtyServer::PortSpeed() const {
 // program's port runs at another speed than the registrar's (a real line
 // gives framing errors, so nothing the registrar reads forms a frame).
 bool PtyServer::Deaf() {
-  if (std::chrono::steady_clock::now() < silentUntil_) return true;
+  if (clock_.Now() < silentUntil_) return true;
   const int speed = session_.LineSpeed();
   return speed != 0 && PortSpeed() != speed;
 }
 
 void PtyServer::AfterReply() {
   if (!session_.TakeRestart()) return;
-  silentUntil_ = std::chrono::steady_clock::now() +
-                 std::chrono::milliseconds(session_.Device().options.restartSilenceMs);
+  silentUntil_ =
+      clock_.Now() + std::chrono::milliseconds(session_.Device().options.restartSilenceMs);
 }
 
-void PtyServer::Send(const std::vector<uint8_t>& bytes) {
-  // Ten bits a byte on the wire (start, 8 data, stop). Each byte is due at
-  // a point of one schedule, so the sleeps' own overshoot does not add up
-  // and slow the line below its speed.
-  const int baud =
-      options_.baud > 0 && session_.LineSpeed() > 0 ? session_.LineSpeed() : options_.baud;
-  const long long perByteNs = baud > 0 ? 10'000'000'000LL / baud : 0;
-  const size_t chunk = perByteNs > 0 ? 1 : bytes.size();
-  auto due = std::chrono::steady_clock::now();
+// Paced, each byte goes out when its last bit has crossed the line, byte k
+// at `from` plus k bytes' wire time: one schedule, so the waits' own
+// lateness does not add up and slow the line below its speed. A reply's
+// schedule starts when its request was in, so the server's own wake-up
+// after the request does not lengthen the line either: the registrar
+// answers at once, and bytes due while the thread was late go out together.
+void PtyServer::Send(const std::vector<uint8_t>& bytes, LineClock::TimePoint from) {
+  const int baud = PacedBaud();
   size_t done = 0;
   while (done < bytes.size() && !Stopping()) {
-    const ssize_t w = write(master_, bytes.data() + done, std::min(chunk, bytes.size() - done));
+    size_t take = bytes.size() - done;
+    if (baud > 0) {
+      PauseUntil(from + WireTime(done + 1, baud));
+      take = 1;
+    }
+    const ssize_t w = write(master_, bytes.data() + done, take);
     if (w > 0) {
       done += static_cast<size_t>(w);
-      if (perByteNs == 0) continue;
-      due += std::chrono::nanoseconds(perByteNs);
-      const auto ahead = std::chrono::duration_cast<std::chrono::microseconds>(
-          due - std::chrono::steady_clock::now());
-      if (ahead.count() > 0) PauseMicros(static_cast<long>(ahead.count()));
     } else if (w < 0 && errno == EAGAIN) {
       if (!WaitWritable()) return;
     } else if (w < 0 && errno != EINTR) {
@@ -204,21 +219,22 @@ void PtyServer::Send(const std::vector<uint8_t>& bytes) {
 void PtyServer::SendBusy() {
   const std::vector<uint8_t> syn{link::kSyn};
   for (int t = 0; t < options_.busyMs && !Stopping(); t += kSynEveryMs) {
-    Send(syn);
-    PauseMicros(kSynEveryMs * 1000L);
+    Send(syn, clock_.Now());
+    PauseUntil(clock_.Now() + std::chrono::milliseconds(kSynEveryMs));
   }
 }
 
 void PtyServer::Serve(const std::atomic<bool>& stop) {
   externalStop_ = &stop;
-  auto lastByte = std::chrono::steady_clock::now();
+  if (options_.baud > 0) KeepWaitsTight();
+  auto lastByte = clock_.Now();
   uint8_t buf[512];
   while (!Stopping() && master_ >= 0) {
     pollfd p{master_, POLLIN, 0};
     const int r = poll(&p, 1, kPollMs);
     if (r < 0 && errno != EINTR) break;
     if (r <= 0) {
-      const auto idle = std::chrono::steady_clock::now() - lastByte;
+      const auto idle = clock_.Now() - lastByte;
       if (session_.InFrame() && idle > std::chrono::milliseconds(kFrameGapMs))
         session_.ResetParser();
       continue;
@@ -228,18 +244,23 @@ void PtyServer::Serve(const std::atomic<bool>& stop) {
       if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
       break;
     }
-    lastByte = std::chrono::steady_clock::now();
     if (Deaf()) {
+      lastByte = clock_.Now();
       session_.ResetParser();
       continue;
     }
+    auto in = TakeIn(static_cast<size_t>(n));
+    lastByte = clock_.Now();
     SessionOutput out = session_.Feed(buf, static_cast<size_t>(n));
     if (out.hangUp) {
       if (!ServeAgain()) break;
       continue;
     }
-    if (out.replied && options_.busyMs > 0) SendBusy();
-    if (!out.bytes.empty()) Send(out.bytes);
+    if (out.replied && options_.busyMs > 0) {
+      SendBusy();
+      in = clock_.Now();
+    }
+    if (!out.bytes.empty()) Send(out.bytes, in);
     AfterReply();
   }
   externalStop_ = nullptr;

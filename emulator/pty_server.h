@@ -8,19 +8,23 @@
 #include <string>
 #include <thread>
 
+#include "line_clock.h"
 #include "session.h"
 
 namespace tesmar::emu {
 
 struct LineOptions {
-  // Pace bytes as this speed would; 0 sends at once. Once the registrar
-  // works at a speed of its own (27h), pacing follows that speed.
+  // Pace bytes as this speed would, both ways: a request is acted on once
+  // its last byte has crossed the line, a reply's bytes go out one by one
+  // as they would cross it. 0: everything at once. Once the registrar works
+  // at a speed of its own (27h), pacing follows that speed.
   int baud = 0;
   int busyMs = 0;        // send SYN bytes this long before each reply
   std::string linkPath;  // a symlink made to the pty, if given
   // After a hang-up, serve again on a new pty (the link follows it), as a
   // registrar switched back on would.
   bool serveAgainAfterHangUp = false;
+  LineClock* clock = nullptr;  // the line's clock; the system's when not given
 };
 
 class PtyServer {
@@ -58,8 +62,10 @@ class PtyServer {
   bool ServeAgain();
   bool Stopping() const;
   bool WaitWritable();
-  void PauseMicros(long us);
-  void Send(const std::vector<uint8_t>& bytes);
+  void PauseUntil(LineClock::TimePoint t);
+  int PacedBaud() const;
+  LineClock::TimePoint TakeIn(size_t n);
+  void Send(const std::vector<uint8_t>& bytes, LineClock::TimePoint from);
   void SendBusy();
   void Close();
   int PortSpeed() const;
@@ -68,6 +74,7 @@ class PtyServer {
 
   Session& session_;
   LineOptions options_;
+  LineClock& clock_;
   int master_ = -1;
   int slave_ = -1;  // held open so the master never reads a hang-up between clients
   std::string path_;
@@ -78,7 +85,7 @@ class PtyServer {
   std::atomic<int> hangUps_{0};
   std::function<void(const std::string&)> onServingAgain_;
   std::thread thread_;
-  std::chrono::steady_clock::time_point silentUntil_{};
+  LineClock::TimePoint silentUntil_{};
 };
 
 }  // namespace tesmar::emu

@@ -1,5 +1,6 @@
 #include "gost.h"
 
+#include <bit>
 #include <cstring>
 
 namespace sorvil {
@@ -21,61 +22,78 @@ constexpr uint8_t kTestSboxes[8][16] = {
 inline uint32_t Rotl(uint32_t x, int n) {
   return (x << n) | (x >> (32 - n));
 }
-inline uint32_t Le32(const uint8_t* p) {
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+// Words are little-endian, as on the machines Sorvil is built for: they are
+// read and written by plain copies, and the hash takes its 16-bit words
+// straight from its 64-bit ones.
+static_assert(std::endian::native == std::endian::little, "GOST words are little-endian");
+
+template <typename Word>
+inline Word Load(const void* p) {
+  Word v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
 }
-inline void PutLe32(uint8_t* p, uint32_t v) {
-  p[0] = uint8_t(v);
-  p[1] = uint8_t(v >> 8);
-  p[2] = uint8_t(v >> 16);
-  p[3] = uint8_t(v >> 24);
+template <typename Word>
+inline void Store(void* p, Word v) {
+  std::memcpy(p, &v, sizeof v);
+}
+inline uint32_t Le32(const uint8_t* p) {
+  return Load<uint32_t>(p);
+}
+inline uint64_t Load64(const void* p) {
+  return Load<uint64_t>(p);
 }
 
-// A(Y): (y1 ^ y2) || y4 || y3 || y2 over 64-bit words, y1 lowest.
-void TransformA(uint32_t u[8]) {
-  const uint32_t t0 = u[0] ^ u[2], t1 = u[1] ^ u[3];
-  std::memmove(u, u + 2, 6 * sizeof(uint32_t));
-  u[6] = t0;
-  u[7] = t1;
+// The hash works on the 256-bit values as four 64-bit words, lowest first.
+using Words = uint64_t[4];
+
+// A(Y): (y1 ^ y2) || y4 || y3 || y2, y1 lowest.
+inline void TransformA(Words y) {
+  const uint64_t top = y[0] ^ y[1];
+  y[0] = y[1];
+  y[1] = y[2];
+  y[2] = y[3];
+  y[3] = top;
 }
 
 // The constant C3 that is added to U before the third key.
-void ApplyC3(uint32_t u[8]) {
-  static constexpr uint32_t c[8] = {0xff00ff00, 0xff00ff00, 0x00ff00ff, 0x00ff00ff,
-                                    0x00ffff00, 0xff0000ff, 0x000000ff, 0xff00ffff};
-  for (int i = 0; i < 8; ++i) u[i] ^= c[i];
+inline void ApplyC3(Words u) {
+  u[0] ^= 0xff00ff00ff00ff00;
+  u[1] ^= 0x00ff00ff00ff00ff;
+  u[2] ^= 0xff0000ff00ffff00;
+  u[3] ^= 0xff00ffff000000ff;
 }
 
 // P(Y): output byte 8i + k (1-based) comes from input byte i + 1 + 4(k - 1);
-// in words, byte i of output word k is byte k % 4 of input word 2i + k / 4.
-void TransformP(const uint32_t w[8], uint32_t k[8]) {
+// in key words, byte i of key word k is byte k of 64-bit word i.
+inline void TransformP(const Words w, uint32_t k[8]) {
   for (int word = 0; word < 8; ++word) {
-    const int shift = 8 * (word % 4);
-    uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= ((w[2 * i + word / 4] >> shift) & 0xFF) << (8 * i);
-    k[word] = v;
+    const int shift = 8 * word;
+    k[word] = uint32_t((w[0] >> shift) & 0xff) | uint32_t((w[1] >> shift) & 0xff) << 8 |
+              uint32_t((w[2] >> shift) & 0xff) << 16 | uint32_t((w[3] >> shift) & 0xff) << 24;
   }
 }
 
 // psi applied n times over 16-bit words: each step appends
-// y1 ^ y2 ^ y3 ^ y4 ^ y13 ^ y16 as the new top word and drops y1. Run as a
-// shift register over one array, so no word is moved.
-void PsiN(uint16_t y[16], int n) {
-  uint16_t w[16 + 61];
-  std::memcpy(w, y, 16 * sizeof(uint16_t));
-  for (int k = 0; k < n; ++k)
-    w[16 + k] = w[k] ^ w[k + 1] ^ w[k + 2] ^ w[k + 3] ^ w[k + 12] ^ w[k + 15];
-  std::memcpy(y, w + n, 16 * sizeof(uint16_t));
+// y1 ^ y2 ^ y3 ^ y4 ^ y13 ^ y16 as the new top word and drops y1, so the
+// value starts at w and ends at w + n. Four steps at a time: the first five
+// terms of four new words are all known already, and each new word adds
+// the one before it (the y16 term), a running XOR over the four 16-bit lanes
+// of one 64-bit word.
+void Psi(uint16_t* w, int n) {
+  int k = 0;
+  for (; k + 4 <= n; k += 4) {
+    const uint64_t a = Load64(w + k) ^ Load64(w + k + 1) ^ Load64(w + k + 2) ^ Load64(w + k + 3) ^
+                       Load64(w + k + 12);
+    uint64_t run = a ^ (a << 16);
+    run ^= run << 32;
+    Store<uint64_t>(w + k + 16, run ^ uint64_t(w[k + 15]) * 0x0001000100010001);
+  }
+  for (; k < n; ++k) w[k + 16] = w[k] ^ w[k + 1] ^ w[k + 2] ^ w[k + 3] ^ w[k + 12] ^ w[k + 15];
 }
 
-void ToWords16(const uint32_t w[8], uint16_t y[16]) {
-  for (int i = 0; i < 8; ++i) {
-    y[2 * i] = uint16_t(w[i]);
-    y[2 * i + 1] = uint16_t(w[i] >> 16);
-  }
-}
-void FromWords16(const uint16_t y[16], uint32_t w[8]) {
-  for (int i = 0; i < 8; ++i) w[i] = uint32_t(y[2 * i]) | uint32_t(y[2 * i + 1]) << 16;
+inline void Xor256(uint16_t* w, const Words v) {
+  for (int i = 0; i < 4; ++i) Store<uint64_t>(w + 4 * i, Load64(w + 4 * i) ^ v[i]);
 }
 
 }  // namespace
@@ -98,47 +116,60 @@ void Gost28147::SetKeyWords(const uint32_t key[8]) {
   std::memcpy(key_, key, sizeof key_);
 }
 
-inline uint32_t Gost28147::Round(uint32_t x, uint32_t k) const {
-  x += k;
-  return sbox_.t[0][x & 0xff] ^ sbox_.t[1][(x >> 8) & 0xff] ^ sbox_.t[2][(x >> 16) & 0xff] ^
-         sbox_.t[3][x >> 24];
+namespace {
+
+// The key word of each of the 32 rounds: K0..K7 three times, then K7..K0;
+// decryption runs them backwards.
+constexpr int kEncryptOrder[32] = {0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7,
+                                   0, 1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0};
+constexpr int kDecryptOrder[32] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0,
+                                   7, 6, 5, 4, 3, 2, 1, 0, 7, 6, 5, 4, 3, 2, 1, 0};
+
+// The round function after the key addition: the S-boxes and the rotation,
+// by four table look-ups.
+inline uint32_t Substitute(const SboxTables& s, uint32_t x) {
+  return s.t[0][x & 0xff] ^ s.t[1][(x >> 8) & 0xff] ^ s.t[2][(x >> 16) & 0xff] ^ s.t[3][x >> 24];
 }
 
-void Gost28147::EncryptWords(uint32_t n1, uint32_t n2, uint32_t& o1, uint32_t& o2) const {
-  // Key words K0..K7 three times in order, then K7..K0.
-  for (int r = 0; r < 3; ++r)
-    for (int i = 0; i < 8; i += 2) {
-      n2 ^= Round(n1, key_[i]);
-      n1 ^= Round(n2, key_[i + 1]);
-    }
-  for (int i = 7; i > 0; i -= 2) {
-    n2 ^= Round(n1, key_[i]);
-    n1 ^= Round(n2, key_[i - 1]);
+// The 32 rounds over N blocks at once, block j under key `keys[j]`. One
+// block's rounds form a chain, each waiting for the one before; N
+// independent chains interleaved keep the processor busy while each waits
+// for its table look-ups. On return n2 holds the first output word, n1 the
+// second.
+template <int N>
+inline void Rounds(const SboxTables& s, const uint32_t* const keys[N], const int (&order)[32],
+                   uint32_t (&n1)[N], uint32_t (&n2)[N]) {
+#pragma GCC unroll 16
+  for (int r = 0; r < 32; r += 2) {
+    for (int j = 0; j < N; ++j) n2[j] ^= Substitute(s, n1[j] + keys[j][order[r]]);
+    for (int j = 0; j < N; ++j) n1[j] ^= Substitute(s, n2[j] + keys[j][order[r + 1]]);
   }
-  o1 = n2;
-  o2 = n1;
+}
+
+}  // namespace
+
+void Gost28147::EncryptWords(uint32_t n1, uint32_t n2, uint32_t& o1, uint32_t& o2) const {
+  const uint32_t* keys[1] = {key_};
+  uint32_t a[1] = {n1}, b[1] = {n2};
+  Rounds<1>(sbox_, keys, kEncryptOrder, a, b);
+  o1 = b[0];
+  o2 = a[0];
 }
 
 void Gost28147::EncryptBlock(const uint8_t in[8], uint8_t out[8]) const {
-  uint32_t o1, o2;
-  EncryptWords(Le32(in), Le32(in + 4), o1, o2);
-  PutLe32(out, o1);
-  PutLe32(out + 4, o2);
+  const uint32_t* keys[1] = {key_};
+  uint32_t a[1] = {Le32(in)}, b[1] = {Le32(in + 4)};
+  Rounds<1>(sbox_, keys, kEncryptOrder, a, b);
+  Store<uint32_t>(out, b[0]);
+  Store<uint32_t>(out + 4, a[0]);
 }
 
 void Gost28147::DecryptBlock(const uint8_t in[8], uint8_t out[8]) const {
-  uint32_t n1 = Le32(in), n2 = Le32(in + 4);
-  for (int i = 0; i < 8; i += 2) {
-    n2 ^= Round(n1, key_[i]);
-    n1 ^= Round(n2, key_[i + 1]);
-  }
-  for (int r = 0; r < 3; ++r)
-    for (int i = 7; i > 0; i -= 2) {
-      n2 ^= Round(n1, key_[i]);
-      n1 ^= Round(n2, key_[i - 1]);
-    }
-  PutLe32(out, n2);
-  PutLe32(out + 4, n1);
+  const uint32_t* keys[1] = {key_};
+  uint32_t a[1] = {Le32(in)}, b[1] = {Le32(in + 4)};
+  Rounds<1>(sbox_, keys, kDecryptOrder, a, b);
+  Store<uint32_t>(out, b[0]);
+  Store<uint32_t>(out + 4, a[0]);
 }
 
 void Gost28147::Wipe() {
@@ -150,65 +181,74 @@ void Gost28147::Wipe() {
 
 Gostr341194::Gostr341194(const SboxTables& tables) : sbox_(tables) {}
 
-void Gostr341194::Step(const uint32_t m[8]) {
-  uint32_t u[8], v[8], w[8], k[8], s[8];
-  std::memcpy(u, h_, sizeof u);
-  std::memcpy(v, m, sizeof v);
-  Gost28147 cipher(sbox_);
+void Gostr341194::Step(const uint64_t m[4]) {
+  // The four keys first, then the four encryptions of H's 64-bit words side
+  // by side.
+  uint64_t u[4] = {h_[0], h_[1], h_[2], h_[3]}, v[4] = {m[0], m[1], m[2], m[3]};
+  uint32_t k[4][8];
   for (int i = 0; i < 4; ++i) {
-    for (int j = 0; j < 8; ++j) w[j] = u[j] ^ v[j];
-    TransformP(w, k);
-    cipher.SetKeyWords(k);
-    cipher.EncryptWords(h_[2 * i], h_[2 * i + 1], s[2 * i], s[2 * i + 1]);
+    const uint64_t w[4] = {u[0] ^ v[0], u[1] ^ v[1], u[2] ^ v[2], u[3] ^ v[3]};
+    TransformP(w, k[i]);
     TransformA(u);
     if (i == 1) ApplyC3(u);
     TransformA(v);
     TransformA(v);
   }
-  cipher.Wipe();
+  const uint32_t* keys[4] = {k[0], k[1], k[2], k[3]};
+  uint32_t n1[4], n2[4];
+  for (int i = 0; i < 4; ++i) {
+    n1[i] = uint32_t(h_[i]);
+    n2[i] = uint32_t(h_[i] >> 32);
+  }
+  Rounds<4>(sbox_, keys, kEncryptOrder, n1, n2);
+  volatile uint32_t* wipe = &k[0][0];
+  for (int i = 0; i < 32; ++i) wipe[i] = 0;
 
-  // H' = psi^61(H ^ psi(M ^ psi^12(S)))
-  uint16_t y[16];
-  ToWords16(s, y);
-  PsiN(y, 12);
-  uint32_t t[8];
-  FromWords16(y, t);
-  for (int j = 0; j < 8; ++j) t[j] ^= m[j];
-  ToWords16(t, y);
-  PsiN(y, 1);
-  FromWords16(y, t);
-  for (int j = 0; j < 8; ++j) t[j] ^= h_[j];
-  ToWords16(t, y);
-  PsiN(y, 61);
-  FromWords16(y, h_);
+  // H' = psi^61(H ^ psi(M ^ psi^12(S))), S the four encryptions, in one run
+  // of the shift register.
+  uint16_t w[16 + 12 + 1 + 61];
+  for (int i = 0; i < 4; ++i) Store<uint64_t>(w + 4 * i, uint64_t(n2[i]) | uint64_t(n1[i]) << 32);
+  Psi(w, 12);
+  Xor256(w + 12, m);
+  Psi(w + 12, 1);
+  Xor256(w + 13, h_);
+  Psi(w + 13, 61);
+  for (int i = 0; i < 4; ++i) h_[i] = Load64(w + 74 + 4 * i);
 }
 
+// One 32-byte block of the message: a step, and sigma += M mod 2^256.
 void Gostr341194::Block(const uint8_t block[32]) {
-  uint32_t m[8];
-  for (int i = 0; i < 8; ++i) m[i] = Le32(block + 4 * i);
+  uint64_t m[4];
+  for (int i = 0; i < 4; ++i) m[i] = Load64(block + 8 * i);
   Step(m);
-  uint64_t carry = 0;  // sigma += M mod 2^256
-  for (int i = 0; i < 8; ++i) {
-    carry += uint64_t(sigma_[i]) + m[i];
-    sigma_[i] = uint32_t(carry);
-    carry >>= 32;
+  uint64_t carry = 0;
+  for (int i = 0; i < 4; ++i) {
+    const uint64_t sum = sigma_[i] + m[i];
+    const uint64_t out = sum + carry;
+    carry = uint64_t(sum < m[i]) | uint64_t(out < sum);
+    sigma_[i] = out;
   }
 }
 
 void Gostr341194::Update(const void* data, size_t n) {
   const auto* p = static_cast<const uint8_t*>(data);
-  while (n > 0) {
+  if (have_ > 0) {
     const size_t take = n < 32 - have_ ? n : 32 - have_;
     std::memcpy(buf_ + have_, p, take);
     have_ += take;
     p += take;
     n -= take;
-    if (have_ == 32) {
-      Block(buf_);
-      bits_ += 256;
-      have_ = 0;
-    }
+    if (have_ < 32) return;
+    Block(buf_);
+    bits_ += 256;
+    have_ = 0;
   }
+  for (; n >= 32; p += 32, n -= 32) {  // whole blocks straight from the input
+    Block(p);
+    bits_ += 256;
+  }
+  std::memcpy(buf_, p, n);
+  have_ = n;
 }
 
 void Gostr341194::Final(uint8_t digest[32]) {
@@ -218,10 +258,10 @@ void Gostr341194::Final(uint8_t digest[32]) {
     bits_ += 8 * have_;
     have_ = 0;
   }
-  uint32_t length[8] = {uint32_t(bits_), uint32_t(bits_ >> 32), 0, 0, 0, 0, 0, 0};
+  const uint64_t length[4] = {bits_, 0, 0, 0};
   Step(length);
   Step(sigma_);
-  for (int i = 0; i < 8; ++i) PutLe32(digest + 4 * i, h_[i]);
+  for (int i = 0; i < 4; ++i) Store<uint64_t>(digest + 8 * i, h_[i]);
   Wipe();
 }
 

@@ -27,7 +27,6 @@ class Gost28147 {
   void Wipe();
 
  private:
-  uint32_t Round(uint32_t x, uint32_t k) const;
   const SboxTables& sbox_;
   uint32_t key_[8] = {};
 };
@@ -40,12 +39,12 @@ class Gostr341194 {
   void Wipe();
 
  private:
-  void Step(const uint32_t m[8]);
+  void Step(const uint64_t m[4]);
   void Block(const uint8_t block[32]);
 
   const SboxTables& sbox_;
-  uint32_t h_[8] = {};
-  uint32_t sigma_[8] = {};
+  uint64_t h_[4] = {};  // the 256-bit values as 64-bit words, lowest first
+  uint64_t sigma_[4] = {};
   uint64_t bits_ = 0;
   uint8_t buf_[32] = {};
   size_t have_ = 0;

@@ -25,6 +25,8 @@ grep -qF "bad number for --terminal-delay: -5" <<<"$err" || fail "said: $err"
 emu_pid=$!
 for _ in $(seq 50); do [ -L "$dir/term" ] && break; sleep 0.1; done
 [ -L "$dir/term" ] || fail "no terminal link: $(cat "$dir/emu.err")"
+# The link is made before the line about it is printed.
+for _ in $(seq 50); do grep -q "^terminal: " "$dir/emu.out" && break; sleep 0.1; done
 grep -q "^terminal: $dir/term -> /dev/pts/" "$dir/emu.out" || fail "no terminal line: $(cat "$dir/emu.out")"
 
 exec 3<>"$dir/term"

@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -64,13 +65,115 @@ TEST(PtyServer, bytesArePacedAtTheChosenSpeed) {
   ASSERT_GE(driver.OpenSerialLink(s.server.Path(), 2400), 0);
   const auto start = std::chrono::steady_clock::now();
   const link::ReplyRecord& r = driver.ExecuteCommand(0x80, "731942;");
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                      std::chrono::steady_clock::now() - start)
-                      .count();
+  const auto elapsed = std::chrono::steady_clock::now() - start;
   ASSERT_TRUE(r.Succeeded());
-  // At least the reply's own length at 10 bits a byte.
-  EXPECT_GE(ms, static_cast<long>(r.rawReply.Size() * 10 * 1000 / 2400) - 5);
+  // At least the reply's own length at 10 bits a byte, and the request's:
+  // a lower bound only, which load on the machine cannot break.
+  EXPECT_GE(elapsed, emu::WireTime(r.sentFrame.Size() + r.rawReply.Size(), 2400));
   driver.CloseSerialLink();
+}
+
+namespace {
+
+// A line clock that moves only when the server waits on it, each wait
+// ending `lateNs` after the point asked for (a thread woken late).
+class SteppedClock : public emu::LineClock {
+ public:
+  static constexpr TimePoint kStart{std::chrono::seconds(1000)};
+  explicit SteppedClock(long long lateNs = 0) : lateNs_(lateNs) {}
+  TimePoint Now() override { return TimePoint(std::chrono::nanoseconds(now_.load())); }
+  void SleepUntil(TimePoint t) override {
+    const long long at =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count() +
+        lateNs_;
+    if (at > now_) now_ = at;
+    ++waits;
+  }
+  std::chrono::nanoseconds Elapsed() { return Now() - kStart; }
+  std::atomic<int> waits{0};
+
+ private:
+  const long long lateNs_;
+  std::atomic<long long> now_{
+      std::chrono::duration_cast<std::chrono::nanoseconds>(kStart.time_since_epoch()).count()};
+};
+
+struct ClockedExchange {
+  std::chrono::nanoseconds executedAt{-1};  // when the registrar ran the command
+  std::chrono::nanoseconds repliedBy{-1};   // when the program had the whole reply
+  size_t requestBytes = 0, replyBytes = 0;
+  int waits = 0;
+};
+
+// One 80h from the program at `baud` to a registrar paced at `baud` on a
+// stepped clock.
+ClockedExchange ExchangeOnSteppedClock(int baud, long long lateNs = 0) {
+  SteppedClock clock(lateNs);
+  emu::Registrar registrar;
+  emu::Session session(registrar);
+  ClockedExchange e;
+  session.OnExecuted([&] {
+    e.executedAt = clock.Elapsed();
+    return true;
+  });
+  emu::LineOptions o;
+  o.baud = baud;
+  o.clock = &clock;
+  emu::PtyServer server(session, o);
+  std::string error;
+  if (!server.Open(&error)) throw std::runtime_error(error);
+  server.Start();
+  test::RecordingSleeper sleeper;
+  link::Driver driver(sleeper);
+  driver.OpenSerialLink(server.Path(), baud > 0 ? baud : 9600);
+  const link::ReplyRecord& r = driver.ExecuteCommand(0x80, "731942;");
+  e.repliedBy = clock.Elapsed();
+  e.requestBytes = r.sentFrame.Size();
+  e.replyBytes = r.Succeeded() ? r.rawReply.Size() : 0;
+  driver.CloseSerialLink();
+  server.Stop();
+  e.waits = clock.waits;
+  return e;
+}
+
+}  // namespace
+
+TEST(PtyServer, pacedRegistrarTakesTheRequestsWireTimeBeforeItActsAndSendsAtTheLinesSpeed) {
+  const ClockedExchange e = ExchangeOnSteppedClock(9600);
+  ASSERT_GT(e.replyBytes, 0u);
+  ASSERT_GT(e.requestBytes, 0u);
+  // 10 bits a byte at 9600 baud: 1.0417 ms a byte. Within a microsecond, as
+  // the request may reach the registrar in more than one piece.
+  const auto request = emu::WireTime(e.requestBytes, 9600);
+  EXPECT_NEAR(e.executedAt.count(), request.count(), 1000);
+  EXPECT_NEAR(e.repliedBy.count(), (request + emu::WireTime(e.replyBytes, 9600)).count(), 1000);
+}
+
+// Every wait of the server ends 300 us late: the request is acted on late,
+// but neither that nor the lateness of each byte's wait adds up; the reply's
+// last byte is only as late as one wait.
+TEST(PtyServer, lateWakeUpsOfThePacedLineDoNotAddUp) {
+  const ClockedExchange e = ExchangeOnSteppedClock(9600, 300'000);
+  ASSERT_GT(e.replyBytes, 10u);
+  const auto request = emu::WireTime(e.requestBytes, 9600);
+  EXPECT_NEAR(e.executedAt.count(), request.count() + 300'000, 1000);
+  EXPECT_NEAR(e.repliedBy.count(), (request + emu::WireTime(e.replyBytes, 9600)).count() + 300'000,
+              1000);
+}
+
+TEST(PtyServer, unpacedRegistrarAnswersAtOnce) {
+  const ClockedExchange e = ExchangeOnSteppedClock(0);
+  ASSERT_GT(e.replyBytes, 0u);
+  EXPECT_EQ(e.executedAt.count(), 0);
+  EXPECT_EQ(e.repliedBy.count(), 0);
+  EXPECT_EQ(e.waits, 0);
+}
+
+TEST(PtyServer, wireTimeIsTenBitsAByte) {
+  EXPECT_EQ(emu::WireTime(96, 9600), std::chrono::milliseconds(100));
+  EXPECT_EQ(emu::WireTime(11520, 115200), std::chrono::seconds(1));
+  EXPECT_EQ(emu::WireTime(1, 115200), std::chrono::nanoseconds(86805));
+  EXPECT_EQ(emu::WireTime(1000, 0), std::chrono::nanoseconds(0));
 }
 
 TEST(PtyServer, linkPathPointsAtThePtyAndGoesAway) {
@@ -231,13 +334,23 @@ TEST(PtyServer, stopEndsALongBusySpellAndASlowLineAtOnce) {
   for (const bool slow : {false, true}) {
     emu::LineOptions o;
     if (slow)
-      o.baud = 1;  // ten seconds a byte
+      o.baud = 200;  // 50 ms a byte: the request is in within a second, the reply takes seconds
     else
       o.busyMs = 60000;
     Served s(o);
     const int fd = SendRequest(s.server.Path(), 0x21);
     ASSERT_TRUE(ByteArrives(fd));  // the first SYN, or the reply's first byte
-    EXPECT_LT(MillisecondsOf([&] { s.server.Stop(); }), 2000) << (slow ? "baud 1" : "busy");
+    EXPECT_LT(MillisecondsOf([&] { s.server.Stop(); }), 2000) << (slow ? "baud 200" : "busy");
     ::close(fd);
   }
+}
+
+TEST(PtyServer, stopEndsARequestStillCrossingASlowLine) {
+  emu::LineOptions o;
+  o.baud = 1;  // ten seconds a byte
+  Served s(o);
+  const int fd = SendRequest(s.server.Path(), 0x21);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_LT(MillisecondsOf([&] { s.server.Stop(); }), 2000);
+  ::close(fd);
 }
