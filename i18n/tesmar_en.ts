@@ -44,12 +44,12 @@
         <translation>Commands</translation>
     </message>
     <message>
-        <source>В поле "</source>
-        <translation>The field "</translation>
+        <source>В поле &quot;</source>
+        <translation>The field &quot;</translation>
     </message>
     <message>
-        <source>" должно быть целое число от </source>
-        <translation>" must hold a whole number from </translation>
+        <source>&quot; должно быть целое число от </source>
+        <translation>&quot; must hold a whole number from </translation>
     </message>
     <message>
         <source> до </source>
@@ -823,7 +823,7 @@ Reply:
     </message>
     <message>
         <source>Язык интерфейса изменится при следующем запуске программы.</source>
-        <translation>The interface language changes at the program's next start.</translation>
+        <translation>The interface language changes at the program&apos;s next start.</translation>
     </message>
     <message>
         <source>Не удалось записать %1: %2</source>
@@ -834,16 +834,16 @@ Reply:
         <translation>Variables</translation>
     </message>
     <message>
-        <source>Поле "</source>
-        <translation>Field "</translation>
+        <source>Поле &quot;</source>
+        <translation>Field &quot;</translation>
     </message>
     <message>
-        <source>": символы "</source>
-        <translation>": the characters "</translation>
+        <source>&quot;: символы &quot;</source>
+        <translation>&quot;: the characters &quot;</translation>
     </message>
     <message>
-        <source>" не передаются регистратору (кодировка Windows-1251). Команда не отправлена!</source>
-        <translation>" cannot be sent to the registrar (Windows-1251 encoding). The command was not sent!</translation>
+        <source>&quot; не передаются регистратору (кодировка Windows-1251). Команда не отправлена!</source>
+        <translation>&quot; cannot be sent to the registrar (Windows-1251 encoding). The command was not sent!</translation>
     </message>
     <message>
         <source>Команда 20h: Установка даты и времени</source>
@@ -883,7 +883,7 @@ Reply:
     </message>
     <message>
         <source>Команда 25h: Поиск индекса товара</source>
-        <translation>Command 25h: Find an article's index</translation>
+        <translation>Command 25h: Find an article&apos;s index</translation>
     </message>
     <message>
         <source>&lt;код товара&gt;;</source>
@@ -927,7 +927,7 @@ Reply:
     </message>
     <message>
         <source>Команда 2Ch: Сбросить пароль Оператора</source>
-        <translation>Command 2Ch: Reset an operator's password</translation>
+        <translation>Command 2Ch: Reset an operator&apos;s password</translation>
     </message>
     <message>
         <source>&lt;индекс оператора&gt;;</source>
@@ -1284,8 +1284,8 @@ Reply:
     <message>
         <source>Дата текущей записи более ранняя 
    чем дата предыдущей записи!</source>
-        <translation>The current record's date is earlier 
-   than the previous record's date!</translation>
+        <translation>The current record&apos;s date is earlier 
+   than the previous record&apos;s date!</translation>
     </message>
     <message>
         <source>Запрещен выход за пределы суток!</source>
@@ -1557,7 +1557,7 @@ since the last emergency RAM reset!</translation>
     </message>
     <message>
         <source>Ответ регистратора потерян: команда могла быть выполнена! Проверьте ленту и состояние регистратора, прежде чем повторять команду.</source>
-        <translation>The registrar's answer was lost: the command may have been carried out! Check the tape and the registrar's state before repeating the command.</translation>
+        <translation>The registrar&apos;s answer was lost: the command may have been carried out! Check the tape and the registrar&apos;s state before repeating the command.</translation>
     </message>
     <message>
         <source>Команда не отправлена!</source>
@@ -1696,10 +1696,6 @@ since the last emergency RAM reset!</translation>
         <translation>Number</translation>
     </message>
     <message>
-        <source>%MHJc*** Контрольная лента ***</source>
-        <translation>%MHJc*** Контрольная лента ***</translation>
-    </message>
-    <message>
         <source>Не удалось открыть файл %1: %2</source>
         <translation>Could not open the file %1: %2</translation>
     </message>
@@ -1772,12 +1768,12 @@ since the last emergency RAM reset!</translation>
         <translation>Command failed. Timeout</translation>
     </message>
     <message>
-        <source>В поле "%1" недопустим символ ";". Команда не отправлена!</source>
-        <translation>The field "%1" may not hold ";". The command was not sent!</translation>
+        <source>В поле &quot;%1&quot; недопустим символ &quot;;&quot;. Команда не отправлена!</source>
+        <translation>The field &quot;%1&quot; may not hold &quot;;&quot;. The command was not sent!</translation>
     </message>
     <message>
         <source>Не установлены параметры команды!</source>
-        <translation>The command's parameters are not set!</translation>
+        <translation>The command&apos;s parameters are not set!</translation>
     </message>
     <message>
         <source>Сумма:    </source>
@@ -1800,8 +1796,8 @@ since the last emergency RAM reset!</translation>
         <translation>Cash out</translation>
     </message>
     <message>
-        <source>В поле "%1" должна быть сумма больше нуля с точкой и не более чем двумя знаками после нее, например 1.00. Команда не отправлена!</source>
-        <translation>The field "%1" must hold an amount above zero with a point and at most two digits after it, for example 1.00. The command was not sent!</translation>
+        <source>В поле &quot;%1&quot; должна быть сумма больше нуля с точкой и не более чем двумя знаками после нее, например 1.00. Команда не отправлена!</source>
+        <translation>The field &quot;%1&quot; must hold an amount above zero with a point and at most two digits after it, for example 1.00. The command was not sent!</translation>
     </message>
     <message>
         <source>Служебный внос денег</source>
@@ -1992,12 +1988,12 @@ since the last emergency RAM reset!</translation>
         <translation>Article files (*.art);;*.ART</translation>
     </message>
     <message>
-        <source>%1 "%2" - не число. Введите число с точкой, например 1.50</source>
-        <translation>%1 "%2" is not a number. Type a number with a point, for example 1.50</translation>
+        <source>%1 &quot;%2&quot; - не число. Введите число с точкой, например 1.50</source>
+        <translation>%1 &quot;%2&quot; is not a number. Type a number with a point, for example 1.50</translation>
     </message>
     <message>
-        <source>Код товара "%1" в строке товара - не число. Продажа не выполнена.</source>
-        <translation>The article code "%1" in the article line is not a number. No sale was made.</translation>
+        <source>Код товара &quot;%1&quot; в строке товара - не число. Продажа не выполнена.</source>
+        <translation>The article code &quot;%1&quot; in the article line is not a number. No sale was made.</translation>
     </message>
     <message>
         <source>Количество должно быть больше нуля. Продажа не выполнена.</source>
@@ -2102,28 +2098,12 @@ since the last emergency RAM reset!</translation>
         <translation>The bank card payment was not made.</translation>
     </message>
     <message>
-        <source>КСЕФ</source>
-        <translation>КСЕФ</translation>
-    </message>
-    <message>
         <source>Сумма оплаты должна быть больше нуля. %1</source>
         <translation>The payment must be above zero. %1</translation>
     </message>
     <message>
-        <source>Сумма оплаты "%1" - не сумма денег. Введите цифры и не более двух знаков после точки, например 12.50</source>
-        <translation>The payment "%1" is not an amount of money. Type digits and at most two after the point, for example 12.50</translation>
-    </message>
-    <message>
-        <source>ПІДПИС</source>
-        <translation>ПІДПИС</translation>
-    </message>
-    <message>
-        <source>КАСИРА . . . . . . . . </source>
-        <translation>КАСИРА . . . . . . . . </translation>
-    </message>
-    <message>
-        <source>КЛІЄНТА. . . . . . . . </source>
-        <translation>КЛІЄНТА. . . . . . . . </translation>
+        <source>Сумма оплаты &quot;%1&quot; - не сумма денег. Введите цифры и не более двух знаков после точки, например 12.50</source>
+        <translation>The payment &quot;%1&quot; is not an amount of money. Type digits and at most two after the point, for example 12.50</translation>
     </message>
     <message>
         <source>Чек уже оплачен. %1</source>
@@ -2134,8 +2114,8 @@ since the last emergency RAM reset!</translation>
         <translation>No fiscal receipt is open. %1</translation>
     </message>
     <message>
-        <source>Сумма по чеку "%1" не прочитана. %2</source>
-        <translation>The receipt total "%1" was not read. %2</translation>
+        <source>Сумма по чеку &quot;%1&quot; не прочитана. %2</source>
+        <translation>The receipt total &quot;%1&quot; was not read. %2</translation>
     </message>
     <message>
         <source>Сумма оплаты %1 больше суммы по чеку %2. %3</source>
@@ -2148,8 +2128,8 @@ since the last emergency RAM reset!</translation>
 The terminal declined the payment, response code %2.</translation>
     </message>
     <message>
-        <source>Банковский терминал провел оплату, идентификатор транзакции %1, но регистратор оплату не принял. Идентификатор записан в поле транзакции: чтобы завершить оплату без повторного списания с карты, отметьте "Использовать указанный идентификатор транзакций" и нажмите "Оплатить".</source>
-        <translation>The bank terminal made the payment, transaction id %1, but the registrar did not accept it. The id is in the transaction field: to finish the payment without charging the card again, tick "Use the transaction id given" and press "Pay".</translation>
+        <source>Банковский терминал провел оплату, идентификатор транзакции %1, но регистратор оплату не принял. Идентификатор записан в поле транзакции: чтобы завершить оплату без повторного списания с карты, отметьте &quot;Использовать указанный идентификатор транзакций&quot; и нажмите &quot;Оплатить&quot;.</source>
+        <translation>The bank terminal made the payment, transaction id %1, but the registrar did not accept it. The id is in the transaction field: to finish the payment without charging the card again, tick &quot;Use the transaction id given&quot; and press &quot;Pay&quot;.</translation>
     </message>
     <message>
         <source>Время:</source>
@@ -2164,8 +2144,8 @@ The terminal declined the payment, response code %2.</translation>
         <translation>Last number:</translation>
     </message>
     <message>
-        <source>Копия чека ("КСЕФ")</source>
-        <translation>Receipt copy ("КСЕФ")</translation>
+        <source>Копия чека (&quot;КСЕФ&quot;)</source>
+        <translation>Receipt copy (&quot;КСЕФ&quot;)</translation>
     </message>
     <message>
         <source>напечатать документы</source>
@@ -2188,8 +2168,8 @@ The terminal declined the payment, response code %2.</translation>
         <translation>Print documents by numbers</translation>
     </message>
     <message>
-        <source>В поле "%1" должно быть время из четырех цифр ЧЧММ, например 1200. Команда не отправлена!</source>
-        <translation>The field "%1" must hold a time of four digits HHMM, for example 1200. The command was not sent!</translation>
+        <source>В поле &quot;%1&quot; должно быть время из четырех цифр ЧЧММ, например 1200. Команда не отправлена!</source>
+        <translation>The field &quot;%1&quot; must hold a time of four digits HHMM, for example 1200. The command was not sent!</translation>
     </message>
     <message>
         <source>Ошибка! Таймаут устройства!</source>
@@ -2312,12 +2292,12 @@ The terminal declined the payment, response code %2.</translation>
         <translation>Error - overflow in the calculation!</translation>
     </message>
     <message>
-        <source>Ошибка - "</source>
-        <translation>Error - "</translation>
+        <source>Ошибка - &quot;</source>
+        <translation>Error - &quot;</translation>
     </message>
     <message>
-        <source>" не является файлом!</source>
-        <translation>" is not a file!</translation>
+        <source>&quot; не является файлом!</source>
+        <translation>&quot; is not a file!</translation>
     </message>
     <message>
         <source>Ошибка - файл скрипта не открывается: </source>
@@ -2448,16 +2428,16 @@ The terminal declined the payment, response code %2.</translation>
         <translation>Operation result error!</translation>
     </message>
     <message>
-        <source>Ошибка - значение "</source>
-        <translation>Error - the value "</translation>
+        <source>Ошибка - значение &quot;</source>
+        <translation>Error - the value &quot;</translation>
     </message>
     <message>
-        <source>" не является целым числом!</source>
-        <translation>" is not a whole number!</translation>
+        <source>&quot; не является целым числом!</source>
+        <translation>&quot; is not a whole number!</translation>
     </message>
     <message>
-        <source>" не является числом!</source>
-        <translation>" is not a number!</translation>
+        <source>&quot; не является числом!</source>
+        <translation>&quot; is not a number!</translation>
     </message>
     <message>
         <source>Ошибка - номер поля %Ret больше 19!</source>
@@ -2671,7 +2651,7 @@ The terminal declined the payment, response code %2.</translation>
     </message>
     <message>
         <source>Чтение остановлено по запросу пользователя!</source>
-        <translation>Reading stopped at the user's request!</translation>
+        <translation>Reading stopped at the user&apos;s request!</translation>
     </message>
     <message>
         <source>ReadDataFromBuf ошибка:
@@ -2737,7 +2717,7 @@ Reading stopped. </translation>
     </message>
     <message>
         <source>Ошибка! Адрес последнего байта больше 9999999999!</source>
-        <translation>Error! The last byte's address is above 9999999999!</translation>
+        <translation>Error! The last byte&apos;s address is above 9999999999!</translation>
     </message>
     <message>
         <source>Ошибка! Адрес и количество в имени файла не помещаются в поля (не более 10 и 9 цифр): </source>
@@ -2774,8 +2754,8 @@ The file </translation>
         <translation>Error reading the file: </translation>
     </message>
     <message>
-        <source>Дата регистратора "%1" не может быть показана. Дата и время не прочитаны!</source>
-        <translation>The registrar's date "%1" cannot be shown. Date and time not read!</translation>
+        <source>Дата регистратора &quot;%1&quot; не может быть показана. Дата и время не прочитаны!</source>
+        <translation>The registrar&apos;s date &quot;%1&quot; cannot be shown. Date and time not read!</translation>
     </message>
     <message>
         <source>Дата (DDMMYY): </source>
@@ -2802,8 +2782,8 @@ The file </translation>
         <translation>Error reading the time!</translation>
     </message>
     <message>
-        <source>Позиция десятичной точки ("гривны-копейки")</source>
-        <translation>Decimal point position ("hryvnia-kopecks")</translation>
+        <source>Позиция десятичной точки (&quot;гривны-копейки&quot;)</source>
+        <translation>Decimal point position (&quot;hryvnia-kopecks&quot;)</translation>
     </message>
     <message>
         <source>Позиция десятичной точки:</source>
@@ -2901,7 +2881,7 @@ The file </translation>
     </message>
     <message>
         <source>Флеш-память регистратора будет обнулена. Продолжать?</source>
-        <translation>The registrar's flash memory will be cleared. Continue?</translation>
+        <translation>The registrar&apos;s flash memory will be cleared. Continue?</translation>
     </message>
     <message>
         <source>Обнуление флеш-памяти отменено!</source>
@@ -2921,7 +2901,7 @@ The file </translation>
     </message>
     <message>
         <source>Данные будут записаны в флеш-память регистратора. Продолжать?</source>
-        <translation>The data will be written to the registrar's flash memory. Continue?</translation>
+        <translation>The data will be written to the registrar&apos;s flash memory. Continue?</translation>
     </message>
     <message>
         <source>Запись данных в флеш-память отменена!</source>
@@ -2982,10 +2962,6 @@ The file </translation>
     <message>
         <source>Связанная налоговая группа</source>
         <translation>Linked tax group</translation>
-    </message>
-    <message>
-        <source>ПДВ_</source>
-        <translation>ПДВ_</translation>
     </message>
     <message>
         <source>Таймаут устройства! GetSerialNumber Ошибка!</source>
@@ -3326,7 +3302,7 @@ The file </translation>
         <translation>beep</translation>
     </message>
     <message>
-        <source>Введенное сообщение будет использовано при напоминании о ТО, если <byte value="xd" />
+        <source>Введенное сообщение будет использовано при напоминании о ТО, если <byte value="xd"/>
 Вы не ввели текст, то сообщения не будет перезаписано в РРО.</source>
         <translation>The message typed is used for the maintenance reminder, if </translation>
     </message>
@@ -3415,17 +3391,17 @@ The file </translation>
         <translation>Personalization date::</translation>
     </message>
     <message>
-        <source>Ожидаемое время <byte value="xd" />
+        <source>Ожидаемое время <byte value="xd"/>
 истечения 72 часов:</source>
         <translation>Expected time </translation>
     </message>
     <message>
-        <source>Время первого не переданного <byte value="xd" />
+        <source>Время первого не переданного <byte value="xd"/>
 чека в модеме:</source>
         <translation>Time of the first unsent </translation>
     </message>
     <message>
-        <source>Количество чеков не <byte value="xd" />
+        <source>Количество чеков не <byte value="xd"/>
 переданных модему:</source>
         <translation>Receipts not </translation>
     </message>
@@ -3474,12 +3450,12 @@ The file </translation>
         <translation>Print</translation>
     </message>
     <message>
-        <source>Дата формирования  первого <byte value="xd" />
+        <source>Дата формирования  первого <byte value="xd"/>
 недоставленного документа:</source>
         <translation>Date of the  first </translation>
     </message>
     <message>
-        <source>Время формирования  первого <byte value="xd" />
+        <source>Время формирования  первого <byte value="xd"/>
 недоставленного документа:</source>
         <translation>Time of the  first </translation>
     </message>
@@ -3544,8 +3520,8 @@ The file </translation>
         <translation>The file holds no link parameters (8 lines of up to 29 characters). Error.</translation>
     </message>
     <message>
-        <source>Символ ";" в имени сети или пароле недопустим. Команда не отправлена!</source>
-        <translation>";" is not allowed in the network name or password. The command was not sent!</translation>
+        <source>Символ &quot;;&quot; в имени сети или пароле недопустим. Команда не отправлена!</source>
+        <translation>&quot;;&quot; is not allowed in the network name or password. The command was not sent!</translation>
     </message>
     <message>
         <source>Выполнялись продажи</source>
@@ -3572,8 +3548,8 @@ The file </translation>
         <translation>Delete the operator</translation>
     </message>
     <message>
-        <source>Если номер оператора "-1", то удаляются все опреаторы.</source>
-        <translation>With operator number "-1" every operator is deleted.</translation>
+        <source>Если номер оператора &quot;-1&quot;, то удаляются все опреаторы.</source>
+        <translation>With operator number &quot;-1&quot; every operator is deleted.</translation>
     </message>
     <message>
         <source>Ошибка! Номер оператора неверный.</source>
@@ -3754,8 +3730,8 @@ The file </translation>
         <translation>Set all</translation>
     </message>
     <message>
-        <source>" должно быть </source>
-        <translation>" must be </translation>
+        <source>&quot; должно быть </source>
+        <translation>&quot; must be </translation>
     </message>
     <message>
         <source>Скорость обмена:</source>
@@ -3952,6 +3928,18 @@ The file </translation>
     <message>
         <source>Установлено: </source>
         <translation>Connected: </translation>
+    </message>
+    <message>
+        <source>Код ошибки: </source>
+        <translation>Error code: </translation>
+    </message>
+    <message>
+        <source>Данные: </source>
+        <translation>Data: </translation>
+    </message>
+    <message>
+        <source>Статус: </source>
+        <translation>Status: </translation>
     </message>
 </context>
 </TS>

@@ -44,12 +44,12 @@
         <translation>Команди</translation>
     </message>
     <message>
-        <source>В поле "</source>
-        <translation>У полі "</translation>
+        <source>В поле &quot;</source>
+        <translation>У полі &quot;</translation>
     </message>
     <message>
-        <source>" должно быть целое число от </source>
-        <translation>" має бути ціле число від </translation>
+        <source>&quot; должно быть целое число от </source>
+        <translation>&quot; має бути ціле число від </translation>
     </message>
     <message>
         <source> до </source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Фискальная память</source>
-        <translation>Фіскальна пам'ять</translation>
+        <translation>Фіскальна пам&apos;ять</translation>
     </message>
     <message>
         <source>Дата и время</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>Параметры связи с эквайером</source>
-        <translation>Параметри зв'язку з еквайєром</translation>
+        <translation>Параметри зв&apos;язку з еквайєром</translation>
     </message>
     <message>
         <source>Позиция десятичной точки</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Последний сеанс связи с эквайером</source>
-        <translation>Останній сеанс зв'язку з еквайєром</translation>
+        <translation>Останній сеанс зв&apos;язку з еквайєром</translation>
     </message>
     <message>
         <source>ПО Tesmar (вер. 5.89D3 12.04.2016)</source>
@@ -575,11 +575,11 @@
     </message>
     <message>
         <source>Статус регистратора - байт 4 (фискальная память)</source>
-        <translation>Статус реєстратора - байт 4 (фіскальна пам'ять)</translation>
+        <translation>Статус реєстратора - байт 4 (фіскальна пам&apos;ять)</translation>
     </message>
     <message>
         <source>Статус регистратора - байт 5 (фискальная память)</source>
-        <translation>Статус реєстратора - байт 5 (фіскальна пам'ять)</translation>
+        <translation>Статус реєстратора - байт 5 (фіскальна пам&apos;ять)</translation>
     </message>
     <message>
         <source>(1) Регистратор находится в сервисном режиме</source>
@@ -687,7 +687,7 @@
     </message>
     <message>
         <source>(40) Связь с WiFi модулем</source>
-        <translation>(40) Зв'язок з WiFi модулем</translation>
+        <translation>(40) Зв&apos;язок з WiFi модулем</translation>
     </message>
     <message>
         <source>(1) Заводской номер запрограммирован</source>
@@ -703,7 +703,7 @@
     </message>
     <message>
         <source>(8) Фискальная память переполнена</source>
-        <translation>(8) Фіскальна пам'ять переповнена</translation>
+        <translation>(8) Фіскальна пам&apos;ять переповнена</translation>
     </message>
     <message>
         <source>(10) ID_DEV установлен</source>
@@ -715,7 +715,7 @@
     </message>
     <message>
         <source>(40) Возникла ошибка фискальной памяти (CRC)</source>
-        <translation>(40) Виникла помилка фіскальної пам'яті (CRC)</translation>
+        <translation>(40) Виникла помилка фіскальної пам&apos;яті (CRC)</translation>
     </message>
     <message>
         <source>(1) Резерв</source>
@@ -834,16 +834,16 @@
         <translation>Змінні</translation>
     </message>
     <message>
-        <source>Поле "</source>
-        <translation>Поле "</translation>
+        <source>Поле &quot;</source>
+        <translation>Поле &quot;</translation>
     </message>
     <message>
-        <source>": символы "</source>
-        <translation>": символи "</translation>
+        <source>&quot;: символы &quot;</source>
+        <translation>&quot;: символи &quot;</translation>
     </message>
     <message>
-        <source>" не передаются регистратору (кодировка Windows-1251). Команда не отправлена!</source>
-        <translation>" не передаються реєстратору (кодування Windows-1251). Команду не надіслано!</translation>
+        <source>&quot; не передаются регистратору (кодировка Windows-1251). Команда не отправлена!</source>
+        <translation>&quot; не передаються реєстратору (кодування Windows-1251). Команду не надіслано!</translation>
     </message>
     <message>
         <source>Команда 20h: Установка даты и времени</source>
@@ -955,7 +955,7 @@
     </message>
     <message>
         <source>&lt;индекс оператора&gt;;&lt;пароль&gt;;&lt;имя&gt;;</source>
-        <translation>&lt;індекс оператора&gt;;&lt;пароль&gt;;&lt;ім'я&gt;;</translation>
+        <translation>&lt;індекс оператора&gt;;&lt;пароль&gt;;&lt;ім&apos;я&gt;;</translation>
     </message>
     <message>
         <source>Команда 30h: Чтение параметров оператора</source>
@@ -1227,11 +1227,11 @@
     </message>
     <message>
         <source>Ошибка контрольной суммы памяти программы!</source>
-        <translation>Помилка контрольної суми пам'яті програми!</translation>
+        <translation>Помилка контрольної суми пам&apos;яті програми!</translation>
     </message>
     <message>
         <source>Ошибка Flash памяти!</source>
-        <translation>Помилка Flash пам'яті!</translation>
+        <translation>Помилка Flash пам&apos;яті!</translation>
     </message>
     <message>
         <source>Ошибка дисплея!</source>
@@ -1243,7 +1243,7 @@
     </message>
     <message>
         <source>Ошибка, возникшая в связи с понижением напряжения питания!</source>
-        <translation>Помилка, що виникла у зв'язку зі зниженням напруги живлення!</translation>
+        <translation>Помилка, що виникла у зв&apos;язку зі зниженням напруги живлення!</translation>
     </message>
     <message>
         <source>SIM: отказ оборудования!</source>
@@ -1275,7 +1275,7 @@
     </message>
     <message>
         <source>Ошибка записи в фискальную память!</source>
-        <translation>Помилка запису у фіскальну пам'ять!</translation>
+        <translation>Помилка запису у фіскальну пам&apos;ять!</translation>
     </message>
     <message>
         <source>Заводской номер не установлен!</source>
@@ -1293,11 +1293,11 @@
     </message>
     <message>
         <source>Данные в фискальной памяти неверны!</source>
-        <translation>Дані у фіскальній пам'яті неправильні!</translation>
+        <translation>Дані у фіскальній пам&apos;яті неправильні!</translation>
     </message>
     <message>
         <source>Фискальная память исчерпана!</source>
-        <translation>Фіскальну пам'ять вичерпано!</translation>
+        <translation>Фіскальну пам&apos;ять вичерпано!</translation>
     </message>
     <message>
         <source>Данная команда выполняется только в фискальном режиме!</source>
@@ -1494,7 +1494,7 @@
     <message>
         <source>Ошибка фискальной памяти!
  </source>
-        <translation>Помилка фіскальної пам'яті!
+        <translation>Помилка фіскальної пам&apos;яті!
  </translation>
     </message>
     <message>
@@ -1696,10 +1696,6 @@
         <translation>Номер</translation>
     </message>
     <message>
-        <source>%MHJc*** Контрольная лента ***</source>
-        <translation>%MHJc*** Контрольная лента ***</translation>
-    </message>
-    <message>
         <source>Не удалось открыть файл %1: %2</source>
         <translation>Не вдалося відкрити файл %1: %2</translation>
     </message>
@@ -1772,8 +1768,8 @@
         <translation>Помилка виконання команди. Таймаут</translation>
     </message>
     <message>
-        <source>В поле "%1" недопустим символ ";". Команда не отправлена!</source>
-        <translation>У полі "%1" недопустимий символ ";". Команду не надіслано!</translation>
+        <source>В поле &quot;%1&quot; недопустим символ &quot;;&quot;. Команда не отправлена!</source>
+        <translation>У полі &quot;%1&quot; недопустимий символ &quot;;&quot;. Команду не надіслано!</translation>
     </message>
     <message>
         <source>Не установлены параметры команды!</source>
@@ -1800,8 +1796,8 @@
         <translation>Службова видача</translation>
     </message>
     <message>
-        <source>В поле "%1" должна быть сумма больше нуля с точкой и не более чем двумя знаками после нее, например 1.00. Команда не отправлена!</source>
-        <translation>У полі "%1" має бути сума більша за нуль із крапкою та не більш як двома знаками після неї, наприклад 1.00. Команду не надіслано!</translation>
+        <source>В поле &quot;%1&quot; должна быть сумма больше нуля с точкой и не более чем двумя знаками после нее, например 1.00. Команда не отправлена!</source>
+        <translation>У полі &quot;%1&quot; має бути сума більша за нуль із крапкою та не більш як двома знаками після неї, наприклад 1.00. Команду не надіслано!</translation>
     </message>
     <message>
         <source>Служебный внос денег</source>
@@ -1992,12 +1988,12 @@
         <translation>Файли товарів (*.art);;*.ART</translation>
     </message>
     <message>
-        <source>%1 "%2" - не число. Введите число с точкой, например 1.50</source>
-        <translation>%1 "%2" - не число. Введіть число з крапкою, наприклад 1.50</translation>
+        <source>%1 &quot;%2&quot; - не число. Введите число с точкой, например 1.50</source>
+        <translation>%1 &quot;%2&quot; - не число. Введіть число з крапкою, наприклад 1.50</translation>
     </message>
     <message>
-        <source>Код товара "%1" в строке товара - не число. Продажа не выполнена.</source>
-        <translation>Код товару "%1" у рядку товару - не число. Продаж не виконано.</translation>
+        <source>Код товара &quot;%1&quot; в строке товара - не число. Продажа не выполнена.</source>
+        <translation>Код товару &quot;%1&quot; у рядку товару - не число. Продаж не виконано.</translation>
     </message>
     <message>
         <source>Количество должно быть больше нуля. Продажа не выполнена.</source>
@@ -2005,7 +2001,7 @@
     </message>
     <message>
         <source>Цена не может быть отрицательной. Продажа не выполнена.</source>
-        <translation>Ціна не може бути від'ємною. Продаж не виконано.</translation>
+        <translation>Ціна не може бути від&apos;ємною. Продаж не виконано.</translation>
     </message>
     <message>
         <source>Количество или цена не могут быть отправлены. Продажа не выполнена.</source>
@@ -2102,28 +2098,12 @@
         <translation>Оплату банківською карткою не виконано.</translation>
     </message>
     <message>
-        <source>КСЕФ</source>
-        <translation>КСЕФ</translation>
-    </message>
-    <message>
         <source>Сумма оплаты должна быть больше нуля. %1</source>
         <translation>Сума оплати має бути більшою за нуль. %1</translation>
     </message>
     <message>
-        <source>Сумма оплаты "%1" - не сумма денег. Введите цифры и не более двух знаков после точки, например 12.50</source>
-        <translation>Сума оплати "%1" - не сума грошей. Введіть цифри й не більше двох знаків після крапки, наприклад 12.50</translation>
-    </message>
-    <message>
-        <source>ПІДПИС</source>
-        <translation>ПІДПИС</translation>
-    </message>
-    <message>
-        <source>КАСИРА . . . . . . . . </source>
-        <translation>КАСИРА . . . . . . . . </translation>
-    </message>
-    <message>
-        <source>КЛІЄНТА. . . . . . . . </source>
-        <translation>КЛІЄНТА. . . . . . . . </translation>
+        <source>Сумма оплаты &quot;%1&quot; - не сумма денег. Введите цифры и не более двух знаков после точки, например 12.50</source>
+        <translation>Сума оплати &quot;%1&quot; - не сума грошей. Введіть цифри й не більше двох знаків після крапки, наприклад 12.50</translation>
     </message>
     <message>
         <source>Чек уже оплачен. %1</source>
@@ -2134,8 +2114,8 @@
         <translation>Немає відкритого фіскального чека. %1</translation>
     </message>
     <message>
-        <source>Сумма по чеку "%1" не прочитана. %2</source>
-        <translation>Суму чека "%1" не прочитано. %2</translation>
+        <source>Сумма по чеку &quot;%1&quot; не прочитана. %2</source>
+        <translation>Суму чека &quot;%1&quot; не прочитано. %2</translation>
     </message>
     <message>
         <source>Сумма оплаты %1 больше суммы по чеку %2. %3</source>
@@ -2148,8 +2128,8 @@
 Термінал відхилив оплату, код відповіді %2.</translation>
     </message>
     <message>
-        <source>Банковский терминал провел оплату, идентификатор транзакции %1, но регистратор оплату не принял. Идентификатор записан в поле транзакции: чтобы завершить оплату без повторного списания с карты, отметьте "Использовать указанный идентификатор транзакций" и нажмите "Оплатить".</source>
-        <translation>Банківський термінал провів оплату, ідентифікатор транзакції %1, але реєстратор оплату не прийняв. Ідентифікатор записано в поле транзакції: щоб завершити оплату без повторного списання з картки, позначте "Використати вказаний ідентифікатор транзакцій" і натисніть "Оплатити".</translation>
+        <source>Банковский терминал провел оплату, идентификатор транзакции %1, но регистратор оплату не принял. Идентификатор записан в поле транзакции: чтобы завершить оплату без повторного списания с карты, отметьте &quot;Использовать указанный идентификатор транзакций&quot; и нажмите &quot;Оплатить&quot;.</source>
+        <translation>Банківський термінал провів оплату, ідентифікатор транзакції %1, але реєстратор оплату не прийняв. Ідентифікатор записано в поле транзакції: щоб завершити оплату без повторного списання з картки, позначте &quot;Використати вказаний ідентифікатор транзакцій&quot; і натисніть &quot;Оплатити&quot;.</translation>
     </message>
     <message>
         <source>Время:</source>
@@ -2164,8 +2144,8 @@
         <translation>Кінцевий номер:</translation>
     </message>
     <message>
-        <source>Копия чека ("КСЕФ")</source>
-        <translation>Копія чека ("КСЕФ")</translation>
+        <source>Копия чека (&quot;КСЕФ&quot;)</source>
+        <translation>Копія чека (&quot;КСЕФ&quot;)</translation>
     </message>
     <message>
         <source>напечатать документы</source>
@@ -2188,8 +2168,8 @@
         <translation>Друк документів за номерами</translation>
     </message>
     <message>
-        <source>В поле "%1" должно быть время из четырех цифр ЧЧММ, например 1200. Команда не отправлена!</source>
-        <translation>У полі "%1" має бути час із чотирьох цифр ГГХХ, наприклад 1200. Команду не надіслано!</translation>
+        <source>В поле &quot;%1&quot; должно быть время из четырех цифр ЧЧММ, например 1200. Команда не отправлена!</source>
+        <translation>У полі &quot;%1&quot; має бути час із чотирьох цифр ГГХХ, наприклад 1200. Команду не надіслано!</translation>
     </message>
     <message>
         <source>Ошибка! Таймаут устройства!</source>
@@ -2261,7 +2241,7 @@
     </message>
     <message>
         <source>Имя  файла:</source>
-        <translation>Ім'я  файлу:</translation>
+        <translation>Ім&apos;я  файлу:</translation>
     </message>
     <message>
         <source>Ном. стр. скрипта:</source>
@@ -2312,12 +2292,12 @@
         <translation>Помилка - переповнення під час обчислення!</translation>
     </message>
     <message>
-        <source>Ошибка - "</source>
-        <translation>Помилка - "</translation>
+        <source>Ошибка - &quot;</source>
+        <translation>Помилка - &quot;</translation>
     </message>
     <message>
-        <source>" не является файлом!</source>
-        <translation>" не є файлом!</translation>
+        <source>&quot; не является файлом!</source>
+        <translation>&quot; не є файлом!</translation>
     </message>
     <message>
         <source>Ошибка - файл скрипта не открывается: </source>
@@ -2448,16 +2428,16 @@
         <translation>Помилка результату операції!</translation>
     </message>
     <message>
-        <source>Ошибка - значение "</source>
-        <translation>Помилка - значення "</translation>
+        <source>Ошибка - значение &quot;</source>
+        <translation>Помилка - значення &quot;</translation>
     </message>
     <message>
-        <source>" не является целым числом!</source>
-        <translation>" не є цілим числом!</translation>
+        <source>&quot; не является целым числом!</source>
+        <translation>&quot; не є цілим числом!</translation>
     </message>
     <message>
-        <source>" не является числом!</source>
-        <translation>" не є числом!</translation>
+        <source>&quot; не является числом!</source>
+        <translation>&quot; не є числом!</translation>
     </message>
     <message>
         <source>Ошибка - номер поля %Ret больше 19!</source>
@@ -2469,7 +2449,7 @@
     </message>
     <message>
         <source>Параметры связи</source>
-        <translation>Параметри зв'язку</translation>
+        <translation>Параметри зв&apos;язку</translation>
     </message>
     <message>
         <source>Адрес назначения:</source>
@@ -2497,7 +2477,7 @@
     </message>
     <message>
         <source>Чтение параметров связи из файла</source>
-        <translation>Читання параметрів зв'язку з файлу</translation>
+        <translation>Читання параметрів зв&apos;язку з файлу</translation>
     </message>
     <message>
         <source>Не удалось открыть файл </source>
@@ -2509,7 +2489,7 @@
     </message>
     <message>
         <source>Запись параметров связи в файл</source>
-        <translation>Запис параметрів зв'язку у файл</translation>
+        <translation>Запис параметрів зв&apos;язку у файл</translation>
     </message>
     <message>
         <source>Не удалось записать файл </source>
@@ -2694,7 +2674,7 @@
     <message>
         <source>Ошибка чтения данных из флеш-памяти. 
 Чтение данных остановлено. </source>
-        <translation>Помилка читання даних із флеш-пам'яті. 
+        <translation>Помилка читання даних із флеш-пам&apos;яті. 
 Читання даних зупинено. </translation>
     </message>
     <message>
@@ -2714,7 +2694,7 @@
     <message>
         <source>Ошибка записи в флеш-память:
   </source>
-        <translation>Помилка запису у флеш-пам'ять:
+        <translation>Помилка запису у флеш-пам&apos;ять:
   </translation>
     </message>
     <message>
@@ -2728,7 +2708,7 @@
     <message>
         <source>Ошибка обнуления флеш-памяти:
   </source>
-        <translation>Помилка обнулення флеш-пам'яті:
+        <translation>Помилка обнулення флеш-пам&apos;яті:
   </translation>
     </message>
     <message>
@@ -2774,8 +2754,8 @@
         <translation>Помилка читання файлу: </translation>
     </message>
     <message>
-        <source>Дата регистратора "%1" не может быть показана. Дата и время не прочитаны!</source>
-        <translation>Дату реєстратора "%1" не може бути показано. Дату й час не прочитано!</translation>
+        <source>Дата регистратора &quot;%1&quot; не может быть показана. Дата и время не прочитаны!</source>
+        <translation>Дату реєстратора &quot;%1&quot; не може бути показано. Дату й час не прочитано!</translation>
     </message>
     <message>
         <source>Дата (DDMMYY): </source>
@@ -2802,8 +2782,8 @@
         <translation>Помилка читання часу!</translation>
     </message>
     <message>
-        <source>Позиция десятичной точки ("гривны-копейки")</source>
-        <translation>Позиція десяткової крапки ("гривні-копійки")</translation>
+        <source>Позиция десятичной точки (&quot;гривны-копейки&quot;)</source>
+        <translation>Позиція десяткової крапки (&quot;гривні-копійки&quot;)</translation>
     </message>
     <message>
         <source>Позиция десятичной точки:</source>
@@ -2857,7 +2837,7 @@
     </message>
     <message>
         <source>Чтение/запись/обнуление фискальной памяти</source>
-        <translation>Читання/запис/обнулення фіскальної пам'яті</translation>
+        <translation>Читання/запис/обнулення фіскальної пам&apos;яті</translation>
     </message>
     <message>
         <source>Результат выполнения:</source>
@@ -2885,15 +2865,15 @@
     </message>
     <message>
         <source>Обнулить флеш-память</source>
-        <translation>Обнулити флеш-пам'ять</translation>
+        <translation>Обнулити флеш-пам&apos;ять</translation>
     </message>
     <message>
         <source>Читать флеш-память</source>
-        <translation>Читати флеш-пам'ять</translation>
+        <translation>Читати флеш-пам&apos;ять</translation>
     </message>
     <message>
         <source>Записать флеш-память</source>
-        <translation>Записати флеш-пам'ять</translation>
+        <translation>Записати флеш-пам&apos;ять</translation>
     </message>
     <message>
         <source>Остановить</source>
@@ -2901,11 +2881,11 @@
     </message>
     <message>
         <source>Флеш-память регистратора будет обнулена. Продолжать?</source>
-        <translation>Флеш-пам'ять реєстратора буде обнулено. Продовжувати?</translation>
+        <translation>Флеш-пам&apos;ять реєстратора буде обнулено. Продовжувати?</translation>
     </message>
     <message>
         <source>Обнуление флеш-памяти отменено!</source>
-        <translation>Обнулення флеш-пам'яті скасовано!</translation>
+        <translation>Обнулення флеш-пам&apos;яті скасовано!</translation>
     </message>
     <message>
         <source>Запись данных в регистратор</source>
@@ -2917,15 +2897,15 @@
     </message>
     <message>
         <source>Чтение данных из флеш-памяти отменено!</source>
-        <translation>Читання даних із флеш-пам'яті скасовано!</translation>
+        <translation>Читання даних із флеш-пам&apos;яті скасовано!</translation>
     </message>
     <message>
         <source>Данные будут записаны в флеш-память регистратора. Продолжать?</source>
-        <translation>Дані буде записано у флеш-пам'ять реєстратора. Продовжувати?</translation>
+        <translation>Дані буде записано у флеш-пам&apos;ять реєстратора. Продовжувати?</translation>
     </message>
     <message>
         <source>Запись данных в флеш-память отменена!</source>
-        <translation>Запис даних у флеш-пам'ять скасовано!</translation>
+        <translation>Запис даних у флеш-пам&apos;ять скасовано!</translation>
     </message>
     <message>
         <source>Не установлены границы для записи. Чтение остановлено!</source>
@@ -2981,11 +2961,7 @@
     </message>
     <message>
         <source>Связанная налоговая группа</source>
-        <translation>Пов'язана податкова група</translation>
-    </message>
-    <message>
-        <source>ПДВ_</source>
-        <translation>ПДВ_</translation>
+        <translation>Пов&apos;язана податкова група</translation>
     </message>
     <message>
         <source>Таймаут устройства! GetSerialNumber Ошибка!</source>
@@ -3187,7 +3163,7 @@
     </message>
     <message>
         <source>Из фискальной памяти</source>
-        <translation>З фіскальної пам'яті</translation>
+        <translation>З фіскальної пам&apos;яті</translation>
     </message>
     <message>
         <source>Из карточки</source>
@@ -3219,7 +3195,7 @@
     </message>
     <message>
         <source>Последний успешный сеанс связи с эквайером</source>
-        <translation>Останній успішний сеанс зв'язку з еквайєром</translation>
+        <translation>Останній успішний сеанс зв&apos;язку з еквайєром</translation>
     </message>
     <message>
         <source>Дата:</source>
@@ -3326,7 +3302,7 @@
         <translation>звуковий сигнал</translation>
     </message>
     <message>
-        <source>Введенное сообщение будет использовано при напоминании о ТО, если <byte value="xd" />
+        <source>Введенное сообщение будет использовано при напоминании о ТО, если <byte value="xd"/>
 Вы не ввели текст, то сообщения не будет перезаписано в РРО.</source>
         <translation>Введене повідомлення буде використано під час нагадування про ТО, якщо </translation>
     </message>
@@ -3415,17 +3391,17 @@
         <translation>Дата персоналізації::</translation>
     </message>
     <message>
-        <source>Ожидаемое время <byte value="xd" />
+        <source>Ожидаемое время <byte value="xd"/>
 истечения 72 часов:</source>
         <translation>Очікуваний час </translation>
     </message>
     <message>
-        <source>Время первого не переданного <byte value="xd" />
+        <source>Время первого не переданного <byte value="xd"/>
 чека в модеме:</source>
         <translation>Час першого не переданого </translation>
     </message>
     <message>
-        <source>Количество чеков не <byte value="xd" />
+        <source>Количество чеков не <byte value="xd"/>
 переданных модему:</source>
         <translation>Кількість чеків не </translation>
     </message>
@@ -3443,7 +3419,7 @@
     </message>
     <message>
         <source>Карта памяти неисправна</source>
-        <translation>Картка пам'яті несправна</translation>
+        <translation>Картка пам&apos;яті несправна</translation>
     </message>
     <message>
         <source>Блокировка по неотправке док. 72 час</source>
@@ -3474,12 +3450,12 @@
         <translation>Друкувати</translation>
     </message>
     <message>
-        <source>Дата формирования  первого <byte value="xd" />
+        <source>Дата формирования  первого <byte value="xd"/>
 недоставленного документа:</source>
         <translation>Дата формування  першого </translation>
     </message>
     <message>
-        <source>Время формирования  первого <byte value="xd" />
+        <source>Время формирования  первого <byte value="xd"/>
 недоставленного документа:</source>
         <translation>Час формування  першого </translation>
     </message>
@@ -3513,7 +3489,7 @@
     </message>
     <message>
         <source>Периодичность связи (мин):</source>
-        <translation>Періодичність зв'язку (хв):</translation>
+        <translation>Періодичність зв&apos;язку (хв):</translation>
     </message>
     <message>
         <source>Повторная попытка (сек):</source>
@@ -3533,7 +3509,7 @@
     </message>
     <message>
         <source>Некорректная величина параметра Периодичность связи. Ошибка!</source>
-        <translation>Некоректне значення параметра Періодичність зв'язку. Помилка!</translation>
+        <translation>Некоректне значення параметра Періодичність зв&apos;язку. Помилка!</translation>
     </message>
     <message>
         <source>Некорректная величина параметра Повторной попытки. Ошибка!</source>
@@ -3541,11 +3517,11 @@
     </message>
     <message>
         <source>Файл не содержит параметров связи (8 строк до 29 символов). Ошибка.</source>
-        <translation>Файл не містить параметрів зв'язку (8 рядків до 29 символів). Помилка.</translation>
+        <translation>Файл не містить параметрів зв&apos;язку (8 рядків до 29 символів). Помилка.</translation>
     </message>
     <message>
-        <source>Символ ";" в имени сети или пароле недопустим. Команда не отправлена!</source>
-        <translation>Символ ";" в імені мережі або паролі недопустимий. Команду не надіслано!</translation>
+        <source>Символ &quot;;&quot; в имени сети или пароле недопустим. Команда не отправлена!</source>
+        <translation>Символ &quot;;&quot; в імені мережі або паролі недопустимий. Команду не надіслано!</translation>
     </message>
     <message>
         <source>Выполнялись продажи</source>
@@ -3557,7 +3533,7 @@
     </message>
     <message>
         <source>Имя:</source>
-        <translation>Ім'я:</translation>
+        <translation>Ім&apos;я:</translation>
     </message>
     <message>
         <source>Пароль оператора:</source>
@@ -3572,8 +3548,8 @@
         <translation>Видалити оператора</translation>
     </message>
     <message>
-        <source>Если номер оператора "-1", то удаляются все опреаторы.</source>
-        <translation>Якщо номер оператора "-1", то видаляються всі оператори.</translation>
+        <source>Если номер оператора &quot;-1&quot;, то удаляются все опреаторы.</source>
+        <translation>Якщо номер оператора &quot;-1&quot;, то видаляються всі оператори.</translation>
     </message>
     <message>
         <source>Ошибка! Номер оператора неверный.</source>
@@ -3754,8 +3730,8 @@
         <translation>Встановити все</translation>
     </message>
     <message>
-        <source>" должно быть </source>
-        <translation>" має бути </translation>
+        <source>&quot; должно быть </source>
+        <translation>&quot; має бути </translation>
     </message>
     <message>
         <source>Скорость обмена:</source>
@@ -3803,7 +3779,7 @@
     </message>
     <message>
         <source>Выбор режима связи</source>
-        <translation>Вибір режиму зв'язку</translation>
+        <translation>Вибір режиму зв&apos;язку</translation>
     </message>
     <message>
         <source>Время засыпания аппарата при бездействии аппарата </source>
@@ -3843,7 +3819,7 @@
     </message>
     <message>
         <source>Размер свободной памяти в байтах</source>
-        <translation>Розмір вільної пам'яті в байтах</translation>
+        <translation>Розмір вільної пам&apos;яті в байтах</translation>
     </message>
     <message>
         <source>Не выводить комментарии в XML</source>
@@ -3919,11 +3895,11 @@
     </message>
     <message>
         <source>Ошибка команды связи с роутером</source>
-        <translation>Помилка команди зв'язку з роутером</translation>
+        <translation>Помилка команди зв&apos;язку з роутером</translation>
     </message>
     <message>
         <source>Соединение с роутером: </source>
-        <translation>З'єднання з роутером: </translation>
+        <translation>З&apos;єднання з роутером: </translation>
     </message>
     <message>
         <source>Наименование сети WiFi (SSID):</source>
@@ -3943,15 +3919,27 @@
     </message>
     <message>
         <source>Связь с роутером</source>
-        <translation>Зв'язок з роутером</translation>
+        <translation>Зв&apos;язок з роутером</translation>
     </message>
     <message>
         <source>Нет соединения</source>
-        <translation>Немає з'єднання</translation>
+        <translation>Немає з&apos;єднання</translation>
     </message>
     <message>
         <source>Установлено: </source>
         <translation>Встановлено: </translation>
+    </message>
+    <message>
+        <source>Код ошибки: </source>
+        <translation>Код помилки: </translation>
+    </message>
+    <message>
+        <source>Данные: </source>
+        <translation>Дані: </translation>
+    </message>
+    <message>
+        <source>Статус: </source>
+        <translation>Статус: </translation>
     </message>
 </context>
 </TS>

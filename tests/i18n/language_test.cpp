@@ -12,6 +12,7 @@
 
 #include "app_harness.h"
 #include "command_test_dialog.h"
+#include "reply_decoder.h"
 #include "status_bytes_dialog.h"
 #include "translated_prompt.h"
 #include "translation.h"
@@ -65,7 +66,7 @@ TEST_F(Language, theItemUnderAboutWritesTheKeyForTheNextStart) {
   for (QAction* a : languages->actions())
     if (a->data().toString() == "uk") a->trigger();
   EXPECT_EQ(app::ConfiguredLanguage(h.state.configPath), "uk");
-  EXPECT_TRUE(h.Config().contains("[Interface]\nLanguage=uk")) << h.Config().toStdString();
+  EXPECT_TRUE(h.Config().contains("[Interface]\r\nLanguage=uk")) << h.Config().toStdString();
   ASSERT_EQ(h.prompt.messages.size(), 1);
   EXPECT_EQ(h.prompt.messages[0], "Язык интерфейса изменится при следующем запуске программы.");
   // Another choice replaces it; the configured one is shown checked.
