@@ -191,6 +191,8 @@ bool Translation::eventFilter(QObject* watched, QEvent* event) {
     // shown, for captions set while it was hidden.
     if (event->type() == QEvent::Polish) TranslateWidget(*w);
     else if (event->type() == QEvent::Show && w->isWindow()) translateTree(*w);
+    // A title a window sets for itself as it is shown or later.
+    else if (event->type() == QEvent::WindowTitleChange && w->isWindow()) TranslateWidget(*w);
     // A label or button whose text a window set while it was shown (a
     // result, a state) is translated before it is painted.
     else if (event->type() == QEvent::Paint &&

@@ -2145,7 +2145,7 @@ The terminal declined the payment, response code %2.</translation>
     </message>
     <message>
         <source>Копия чека (&quot;КСЕФ&quot;)</source>
-        <translation>Receipt copy (&quot;КСЕФ&quot;)</translation>
+        <translation>Receipt copy (KSEF)</translation>
     </message>
     <message>
         <source>напечатать документы</source>
@@ -2929,11 +2929,11 @@ The file </translation>
     </message>
     <message>
         <source>Регистрационный номер РРО: (ІД)</source>
-        <translation>Cash register registration number: (ІД)</translation>
+        <translation>Cash register registration number: (ID)</translation>
     </message>
     <message>
         <source>(ПН)</source>
-        <translation>(ПН)</translation>
+        <translation>(TN)</translation>
     </message>
     <message>
         <source>Фискальный номер:</source>
@@ -3009,7 +3009,7 @@ The file </translation>
     </message>
     <message>
         <source>(ІД)</source>
-        <translation>(ІД)</translation>
+        <translation>(ID)</translation>
     </message>
     <message>
         <source>Таймаут устройства! SetTaxIdNumber Ошибка!</source>
@@ -3415,7 +3415,7 @@ The file </translation>
     </message>
     <message>
         <source>МБ_SAM неисправен</source>
-        <translation>МБ_SAM faulty</translation>
+        <translation>Security module (SAM) faulty</translation>
     </message>
     <message>
         <source>Карта памяти неисправна</source>

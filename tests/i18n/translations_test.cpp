@@ -157,7 +157,7 @@ TEST(Translations, languageChoiceOptionThenKeyThenLocaleThenRussian) {
 
 // tesmar-cli: the reply as text in the language of the catalog; the
 // registrar's data as it came.
-TEST(Translations, cliReplyTextFollowsTheLanguageAndJsonNever) {
+TEST(Translations, cliReplyTextFollowsTheLanguage) {
   tesmar::link::ReplyRecord r;
   r.caption = "Команда 21h: Чтение даты и времени";
   r.errorCode.Assign("0101");
