@@ -233,9 +233,15 @@ bool MonitorWindow::replyFailed(const link::ReplyRecord* r) {
   const link::Outcome outcome = link::OutcomeOf(*r);
   if (!outcome.lineFailure()) return false;
   switch (outcome.kind) {
-    case link::OutcomeKind::kNoAnswer: ctx_.prompt.showMessage(kTimeout); break;
-    case link::OutcomeKind::kChecksum: ctx_.prompt.showMessage(kChecksum); break;
-    default: ctx_.prompt.showMessage(QString::fromUtf8(link::OutcomeText(outcome.kind))); break;
+    case link::OutcomeKind::kNoAnswer:
+      ctx_.prompt.showMessage(kTimeout);
+      break;
+    case link::OutcomeKind::kChecksum:
+      ctx_.prompt.showMessage(kChecksum);
+      break;
+    default:
+      ctx_.prompt.showMessage(QString::fromUtf8(link::OutcomeText(outcome.kind)));
+      break;
   }
   return true;
 }

@@ -2,13 +2,16 @@
 // read line by line through a file position, never loaded whole.
 #pragma once
 
-#include <cstdio>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "conditions.h"
 #include "driver.h"
+#include "line_source.h"
 #include "script_host.h"
+#include "values.h"
 
 namespace tesmar::script {
 
@@ -20,19 +23,13 @@ enum class Outcome {
   kRefused,    // nothing ran (no file, or a run already going)
 };
 
-struct ScriptVariable {
-  std::string name;  // full name: prefix + declared name
-  std::string value;
-};
-
 class ScriptRunner {
  public:
-  static constexpr int kMaxVariables = 100;
+  static constexpr int kMaxVariables = VariableTable::kMax;
   static constexpr int kMaxBlocks = 100;
-  static constexpr size_t kLinePiece = 299;
+  static constexpr size_t kLinePiece = LineSource::kLinePiece;
 
   ScriptRunner(link::Driver& driver, ScriptHost& host, link::Sleeper& sleeper);
-  ~ScriptRunner();
 
   Outcome Run(const std::string& fileName);
   // Resumes after `lineNumber` lines (command lines and comments only).
@@ -48,26 +45,35 @@ class ScriptRunner {
   unsigned LastSeed() const { return seed_; }
 
   bool Running() const { return running_; }
-  const std::vector<ScriptVariable>& Variables() const { return variables_; }
-  void ClearVariables() { variables_.clear(); }
-  long LinesRead() const { return linesRead_; }
+  const std::vector<ScriptVariable>& Variables() const { return run_.variables.All(); }
+  void ClearVariables() { run_.variables.Clear(); }
+  long LinesRead() const { return run_.linesRead; }
   // What the last command line or RunCommand of the run came to (kOk before
   // any): when it may have run, the run's failure was that command's.
   link::OutcomeKind LastCommandOutcome() const { return lastCommand_; }
 
  private:
-  enum class Op { kLess, kLessEqual, kEqual, kGreaterEqual, kGreater };
-  struct Operand {
-    bool isVariable = false;
-    bool isText = false;  // a literal in double quotes
-    int variable = -1;
-    std::string literal;
+  // A statement line as the keyword table matched it.
+  struct Statement {
+    const std::string& line;  // the whole trimmed line, as logged on failure
+    std::string_view keyword;
+    std::string arg;  // the text after the keyword, trimmed
+    // The text after the keyword and one separator character, untrimmed.
+    std::string AfterSeparator() const;
   };
-  struct Condition {
-    Op op = Op::kEqual;
-    Operand left, right;
-    bool value = false;
+  using Handler = void (ScriptRunner::*)(const Statement&);
+  enum class Where {
+    kDeclaration,  // on "%" lines only, refused while the declaration guard is set
+    kPercentLine,  // on "%" lines only
+    kAnyLine,      // also after any other first character; clears the guard
   };
+  struct Keyword {
+    std::string_view name;
+    Where where;
+    Handler handler;
+  };
+  static const Keyword kKeywords[];
+
   struct IfBlock {
     long position = -1, thenPosition = -1, elsePosition = -1;
     size_t depth = 0;
@@ -79,93 +85,81 @@ class ScriptRunner {
     WhileStatus status = WhileStatus::kNew;
     Condition condition;
   };
+  // Everything one Run starts afresh.
+  struct RunState {
+    VariableTable variables;
+    std::string prefix;
+    int declarationState = 0;
+    bool declarationGuard = false;
+    std::vector<IfBlock> ifBlocks;
+    std::vector<size_t> ifStack;
+    std::vector<WhileBlock> whileBlocks;
+    std::vector<size_t> whileStack;
+    std::string searchTarget;
+    bool skipToEndWhile = false;
+    long linePosition = 0;
+    long linesRead = 0;
+  };
   class Failure {};  // ends the run; its message was already shown
-  enum class Piece { kEnd, kLine, kTooLong };
 
-  // Reading. Open shows its own message when the file cannot be used.
+  // Reading (script_runner.cpp).
   bool Open(const std::string& fileName);
-  void Close();
-  // One line of at most kLinePiece bytes; a longer line is read to its end
-  // and reported as too long.
-  Piece ReadPiece(std::string& line);
-  // Ends the run when the line read at `position` was too long.
-  void RefuseTooLong(Piece piece, long position);
-  // Ends the run when the file could not be read.
-  void RefuseReadError();
-  long LineNumberAt(long position);
-  void Seek(long position);
+  LineSource::Piece ReadLine(std::string& line);
+  void RefuseTooLong(LineSource::Piece piece, long position);
   void SkipForward(const std::string& target);
   void SkipToEndWhile();
+  void TakePendingSkip();
 
-  // Run, Continue, Step.
+  // Run, Continue, Step (script_runner.cpp).
   Outcome RunLoop();
+  void HandleLine(const std::string& line);
   bool BeginFromLine(const std::string& fileName, long lineNumber);
+  LineSource::Piece ReadNumbered(std::string& raw, long& at, long& lineNumber);
+  Outcome ContinueLoop(long lineNumber);
+  Outcome StepLoop(long& lineNumber);
   void PrintComment(const std::string& line);
   bool HandleStatement(const std::string& line);
   // One command line: every failure ends the run or the step.
   void RunCommandLine(const std::string& line);
+  // The exchange of a command line or RunCommand, judged for the run.
+  const link::ReplyRecord& Exchange(int code, const std::string& params, bool refusalFails);
+  void ShowReplyBoxes(const link::ReplyRecord& r);
   [[noreturn]] void Fail(const std::string& message, const std::string& logLine = std::string());
   void RequireState(bool ok, const char* message);
+  void RequireBlockState();
 
-  // Statements.
-  void Declare(const std::string& keyword, const std::string& line);
-  void Delay(const std::string& line);
-  void SetSpeed(const std::string& line);
-  void Set(const std::string& line);
-  void If(const std::string& line);
-  void Then();
-  void Else();
-  void EndIf();
-  void While(const std::string& line);
-  void EndWhile();
-  void RunCommand(const std::string& line);
-  void Oper(const std::string& line);
-  void Print(const std::string& arg);
+  // Statements (statements.cpp).
+  void DeclareBeg(const Statement& s);
+  void New(const Statement& s);
+  void DeclareEnd(const Statement& s);
+  void Delay(const Statement& s);
+  void SetSpeed(const Statement& s);
+  void Set(const Statement& s);
+  void RunCommand(const Statement& s);
+  void Oper(const Statement& s);
+  void Print(const Statement& s);
+  bool ReplyField(const std::string& text, std::string& value) const;
 
-  // Values.
-  bool Resolve(const std::string& text, bool allowText, Operand& out) const;
-  std::string ValueOf(const Operand& o) const;
-  long long Number(const std::string& text);
-  double FloatNumber(const std::string& text);
-  long long Arithmetic(long op, long long x, long long y, const std::string& line);
-  std::string Divide(const std::string& a, const std::string& b, const std::string& line);
-  Condition ParseCondition(const std::string& arg, const char* noOperatorMessage,
-                           const std::string& line);
-  bool Evaluate(Condition& c);
-  bool RetField(const std::string& text, std::string& value);
-  int FindVariable(const std::string& name) const;
-  std::string Compute(const Operand& a, const Operand& b, long op, const std::string& line);
-
-  void ShowReplyBoxes(const link::ReplyRecord& r);
+  // If and While blocks (blocks.cpp).
+  void If(const Statement& s);
+  void Then(const Statement& s);
+  void Else(const Statement& s);
+  void EndIf(const Statement& s);
+  void While(const Statement& s);
+  void EndWhile(const Statement& s);
+  size_t EnterIf(const Statement& s);
+  size_t EnterWhile(const Statement& s);
 
   link::Driver& driver_;
   ScriptHost& host_;
   link::Sleeper& sleeper_;
-  std::FILE* file_ = nullptr;
-  std::string fileName_;  // the file being run, for messages
+  LineSource source_;
   bool running_ = false;
   bool stopRequested_ = false;
   std::mt19937 random_;
   unsigned seed_ = 0;
-
-  // Interpreter state of one Run.
-  std::vector<ScriptVariable> variables_;
-  std::string prefix_;
-  int declarationState_ = 0;
-  bool declarationGuard_ = false;
-  std::vector<IfBlock> ifBlocks_;
-  std::vector<size_t> ifStack_;
-  std::vector<WhileBlock> whileBlocks_;
-  std::vector<size_t> whileStack_;
-  std::string searchTarget_;
-  bool skipToEndWhile_ = false;
-  long linePosition_ = 0;
-  long linesRead_ = 0;
+  RunState run_;
   link::OutcomeKind lastCommand_ = link::OutcomeKind::kOk;
 };
-
-// Removes control characters from the end; then, when `trim`, blanks and
-// control characters from both ends.
-std::string CleanLine(const std::string& line, bool trim);
 
 }  // namespace tesmar::script

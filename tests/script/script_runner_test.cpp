@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <climits>
 
 #include "script_harness.h"
 #include "unreadable_file.h"
@@ -495,4 +496,24 @@ TEST(ScriptControl, delayGoesThroughTheSleepAndNoFileIsRefused) {
   rig.Run("%SetSpeed 9600\n");
   EXPECT_EQ(rig.host.log.back(), "Ошибка подключения порта!");
   EXPECT_EQ(rig.sleeper.waits.back(), 500);
+}
+
+TEST(ScriptRunCommand, aCodeBeyondOneByteIsRefusedNotSentAsAnotherCommand) {
+  // 416 is 1A0h and -96 is ...A0h in their low byte: neither is A0h.
+  for (const std::string code : {"416", "-96"}) {
+    ScriptRig rig;
+    EXPECT_EQ(rig.Run(kDecl + "%RunCommand (" + code + ", \"731942\")\n"), Outcome::kFailed);
+    EXPECT_EQ(rig.LastMessage(), tesmar::link::kCodeOutOfRangeMessage) << code;
+    EXPECT_EQ(rig.registrar.Executed(0xA0), 0) << code;
+    EXPECT_EQ(rig.session.Counters().requests, 0) << code;
+  }
+}
+
+TEST(ScriptControl, setSpeedBeyondIntIsNotWrappedRoundToAnotherRate) {
+  ScriptRig rig;
+  rig.host.reopenOk = false;
+  rig.Run("%SetSpeed 4294976896\n");  // 2^32 + 9600
+  EXPECT_NE(rig.host.reopenedAt, 9600);
+  EXPECT_EQ(rig.host.reopenedAt, INT_MAX);
+  EXPECT_EQ(rig.host.log.front(), "SetSpeed Port=/dev/ttyS0  Speed=4294976896");
 }
