@@ -119,8 +119,8 @@ const QStringList& Languages() {
 }
 
 QString ChooseLanguage(const QString& option, const QString& configured, const QLocale& system) {
-  return QString::fromStdString(link::ChooseLanguage(
-      option.toStdString(), configured.toStdString(), system.name().toStdString()));
+  return QString::fromStdString(link::ChooseLanguage(option.toStdString(), configured.toStdString(),
+                                                     system.name().toStdString()));
 }
 
 QString ConfiguredLanguage(const QString& configPath) {
@@ -189,10 +189,13 @@ bool Translation::eventFilter(QObject* watched, QEvent* event) {
     auto* w = static_cast<QWidget*>(watched);
     // Each widget as it is first polished; a window again each time it is
     // shown, for captions set while it was hidden.
-    if (event->type() == QEvent::Polish) TranslateWidget(*w);
-    else if (event->type() == QEvent::Show && w->isWindow()) translateTree(*w);
+    if (event->type() == QEvent::Polish)
+      TranslateWidget(*w);
+    else if (event->type() == QEvent::Show && w->isWindow())
+      translateTree(*w);
     // A title a window sets for itself as it is shown or later.
-    else if (event->type() == QEvent::WindowTitleChange && w->isWindow()) TranslateWidget(*w);
+    else if (event->type() == QEvent::WindowTitleChange && w->isWindow())
+      TranslateWidget(*w);
     // A label or button whose text a window set while it was shown (a
     // result, a state) is translated before it is painted.
     else if (event->type() == QEvent::Paint &&

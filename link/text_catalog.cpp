@@ -116,11 +116,16 @@ bool TextCatalog::Load(const std::string& path) {
       if (!m.Has(n)) break;
       const std::string_view value(bytes.data() + m.at, n);
       m.at += n;
-      if (tag == kTranslation) translation = Utf16BeToUtf8(value);
-      else if (tag == kSourceText) source = value;
-      else if (tag == kContext) context = value;
-      else if (tag == kSourceText16) source = Utf16BeToUtf8(value);
-      else if (tag == kContext16) context = Utf16BeToUtf8(value);
+      if (tag == kTranslation)
+        translation = Utf16BeToUtf8(value);
+      else if (tag == kSourceText)
+        source = value;
+      else if (tag == kContext)
+        context = value;
+      else if (tag == kSourceText16)
+        source = Utf16BeToUtf8(value);
+      else if (tag == kContext16)
+        context = Utf16BeToUtf8(value);
     }
   }
   for (const auto& [source, translation] : texts_) byLength_.push_back(&source);
@@ -149,10 +154,11 @@ std::string TextCatalog::Translate(std::string_view text) const {
     for (size_t at = text.find(*source); at != std::string_view::npos;
          at = text.find(*source, at + 1)) {
       const size_t end = at + source->size();
-      const bool bounded = (at == 0 || !WordByte(text[at - 1]) || !WordByte((*source)[0])) &&
-                           (end == text.size() || !WordByte(text[end]) ||
-                            !WordByte(source->back()));
-      if (!bounded || std::any_of(taken.begin() + at, taken.begin() + end, [](bool t) { return t; }))
+      const bool bounded =
+          (at == 0 || !WordByte(text[at - 1]) || !WordByte((*source)[0])) &&
+          (end == text.size() || !WordByte(text[end]) || !WordByte(source->back()));
+      if (!bounded ||
+          std::any_of(taken.begin() + at, taken.begin() + end, [](bool t) { return t; }))
         continue;
       std::fill(taken.begin() + at, taken.begin() + end, true);
       hits.push_back({at, source->size(), &texts_.at(*source)});
@@ -179,7 +185,8 @@ std::string ChooseLanguage(std::string_view option, std::string_view configured,
   for (std::string_view value : {option, configured}) {
     std::string l;
     for (char c : value)
-      if (c != ' ' && c != '\t') l += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      if (c != ' ' && c != '\t')
+        l += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (IsLanguage(l)) return l;
   }
   const std::string_view lang = locale.substr(0, 3);

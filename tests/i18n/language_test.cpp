@@ -94,7 +94,7 @@ TEST_F(Language, aMessageADecodedErrorAndAMenuInEachLanguage) {
     console.show();
     console.findChildren<QLineEdit*>().at(0)->setText("Z");
     for (QPushButton* b : console.findChildren<QPushButton*>())
-      if (b->text() == QString::fromUtf8(e.language == std::string("ru") ? "Выполнить"
+      if (b->text() == QString::fromUtf8(e.language == std::string("ru")   ? "Выполнить"
                                          : e.language == std::string("uk") ? "Виконати"
                                                                            : "Run"))
         b->click();

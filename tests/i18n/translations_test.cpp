@@ -2,17 +2,17 @@
 // lupdate reads the sources as a translator's update would, and each of its
 // texts must stand finished in i18n/tesmar_uk.ts and i18n/tesmar_en.ts.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <cstring>
 #include <map>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "reply_decoder.h"
 #include "reply_output.h"
@@ -54,13 +54,13 @@ std::map<std::string, Message> ReadTs(const std::string& path) {
 
 // What lupdate finds in the sources now.
 std::map<std::string, Message> SourceTexts() {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                    ("tesmar_i18n_" + std::to_string(::getpid()));
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("tesmar_i18n_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const std::string ts = (dir / "sources.ts").string();
-  std::string command = std::string("cd '") + TESMAR_SOURCE_DIR + "' && '" + LUPDATE + "' -silent " +
-                        TESMAR_LUPDATE_OPTIONS + " " + TESMAR_TEXT_DIRS + " -ts '" + ts +
-                        "' >/dev/null 2>&1";
+  std::string command = std::string("cd '") + TESMAR_SOURCE_DIR + "' && '" + LUPDATE +
+                        "' -silent " + TESMAR_LUPDATE_OPTIONS + " " + TESMAR_TEXT_DIRS + " -ts '" +
+                        ts + "' >/dev/null 2>&1";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
   auto texts = ReadTs(ts);
   std::filesystem::remove_all(dir);
@@ -129,7 +129,8 @@ TEST(Translations, theBuiltCatalogsTranslateWholeTextsAndComposedOnes) {
   // A field number inside a text.
   r.errorCode.Assign("0503");
   r.outcome = tesmar::link::ClassifyReply(0, "0503");
-  EXPECT_EQ(en.Translate(tesmar::link::DecodeReplyError(r).text), "Wrong format of field number 5!");
+  EXPECT_EQ(en.Translate(tesmar::link::DecodeReplyError(r).text),
+            "Wrong format of field number 5!");
   // Data that is no source text, and a word only inside another word, stay.
   EXPECT_EQ(en.Translate("КАСИРА . . ."), "КАСИРА . . .");
   EXPECT_EQ(en.Translate("Перепароль"), "Перепароль");
