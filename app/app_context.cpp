@@ -1,7 +1,7 @@
-#include "app_context.h"
+#include "app/app_context.h"
 
-#include "ini_profile.h"
-#include "wire_text.h"
+#include "link/ini_profile.h"
+#include "app/wire_text.h"
 
 namespace tesmar::app {
 

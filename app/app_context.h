@@ -6,9 +6,9 @@
 #include <QString>
 #include <functional>
 
-#include "app_state.h"
-#include "driver.h"
-#include "prompt.h"
+#include "app/app_state.h"
+#include "link/driver.h"
+#include "app/prompt.h"
 
 namespace tesmar::app {
 

@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "reply_record.h"
+#include "link/registrar_models.h"
+#include "link/reply_record.h"
 
 namespace tesmar::app {
 
@@ -33,7 +34,9 @@ struct AppState {
   QString accessLevel = "medium";
   QString electronicJournal;
   int forcedVersion = -1;
-  bool fkpModel = false;
+  // What the windows read of the model, firmware, access level and journal;
+  // computed once at identification.
+  link::RegistrarProfile profile;
   QString usbVirtualPort;
   bool usbVirtualPortFound = false;
   bool logCommentsOff = false;
@@ -43,7 +46,6 @@ struct AppState {
   TapeWidthChoice tapeWidthChoice;
   RegistrarParamOptions registrarParams;
   int headFootPar = 0;
-  bool modemModel = false;
   // The bank terminal port: the system's error of its last preparation.
   int terminalError = 0;
   QString terminalPort;

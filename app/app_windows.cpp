@@ -1,30 +1,34 @@
-// The application shell's own windows.
-#include "about_box.h"
-#include "command_test_dialog.h"
-#include "exchange_log_window.h"
-#include "resources_status_dialog.h"
-#include "window_table.h"
+// The application shell's own windows, and the menus of the main menu.
+#include "app/about_box.h"
+#include "app/command_test_dialog.h"
+#include "app/exchange_log_window.h"
+#include "app/resources_status_dialog.h"
+#include "app/window_table.h"
 
 namespace tesmar::app {
 
-bool FirmwareContainsAny(const AppState& s, const QStringList& parts) {
-  for (const QString& p : parts)
-    if (s.firmwareVersion.contains(p)) return true;
-  return false;
+const std::vector<MenuTitle>& MenuTitles() {
+  static const std::vector<MenuTitle> titles = {
+      {Menu::Sales, Tesmar::mark("Продажа"), true},
+      // Open without a connection for the exchange log; the registrar's
+      // items wait for one each.
+      {Menu::Commands, Tesmar::mark("Команды"), false},
+      {Menu::Reports, Tesmar::mark("Отчеты"), true},
+      {Menu::Utilities, Tesmar::mark("Утилиты"), true},
+      {Menu::FiscalParameters, Tesmar::mark("Фискальные параметры"), true},
+  };
+  return titles;
 }
 
 WindowTable AppWindows() {
   return {
-      {Tesmar::mark("Тест команд"),
-       [](WindowServices& w) { return new CommandTestDialog(w.ctx, w.status, w.parent); },
-       {}},
-      {Tesmar::mark("Информация о свободных ресурсах и статусе"),
-       [](WindowServices& w) { return new ResourcesStatusDialog(w.ctx, w.status, w.parent); },
-       {}},
-      {Tesmar::mark("О программе..."), [](WindowServices& w) { return new AboutBox(w.parent); }, {}},
-      {Tesmar::mark("Журнал обмена"),
-       [](WindowServices& w) { return new ExchangeLogWindow(w.ctx, w.exchangeLog, w.parent); },
-       {}, Tesmar::mark("Команды"), true},
+      Row<CommandTestDialog>(Menu::Commands, 1, Tesmar::mark("Тест команд")).needsConnection(),
+      Row(Menu::Commands, 3, Tesmar::mark("Журнал обмена"),
+          [](WindowServices& w) { return new ExchangeLogWindow(w.ctx, w.exchangeLog, w.parent); })
+          .besideOthers(),
+      Row<ResourcesStatusDialog>(Menu::Reports, 1, Tesmar::mark("Информация о свободных ресурсах и статусе")),
+      Row(Menu::About, 1, Tesmar::mark("О программе..."),
+          [](WindowServices& w) { return new AboutBox(w.parent); }),
   };
 }
 

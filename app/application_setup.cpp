@@ -1,4 +1,4 @@
-#include "application_setup.h"
+#include "app/application_setup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

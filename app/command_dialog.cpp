@@ -1,12 +1,12 @@
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "status_bytes_dialog.h"
-#include "wire_text.h"
+#include "app/status_bytes_dialog.h"
+#include "app/wire_text.h"
 
 namespace tesmar::app {
 

@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "command_path.h"
+#include "app/command_path.h"
 
 class QFormLayout;
 class QHBoxLayout;

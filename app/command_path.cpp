@@ -1,10 +1,11 @@
-#include "command_path.h"
+#include "app/command_path.h"
 
 #include <QLineEdit>
 #include <QWidget>
 
-#include "reply_decoder.h"
-#include "wire_text.h"
+#include "app/refusal_hint.h"
+#include "link/reply_decoder.h"
+#include "app/wire_text.h"
 
 namespace tesmar::app {
 
@@ -45,8 +46,9 @@ bool CommandPath::judgeDecoded(const link::ReplyRecord& r, const QString& title,
   }
   const link::DecodedReply d = link::DecodeReplyError(r);
   if (!d.ok)
-    ctx_.prompt.showMessage(title.isEmpty() ? QString::fromStdString(d.text)
-                                            : TitledFailure(title, d.text));
+    ctx_.prompt.showRefusal(
+        title.isEmpty() ? QString::fromStdString(d.text) : TitledFailure(title, d.text),
+        RefusalHint(r));
   return d.ok;
 }
 
@@ -61,7 +63,7 @@ bool CommandPath::judgeDirect(const link::ReplyRecord& r, const QString& timeout
     case link::OutcomeKind::kRefused: text = errorText; break;
     default: text = QString::fromUtf8(link::OutcomeText(kind)); break;
   }
-  if (!text.isEmpty()) ctx_.prompt.showMessage(text);
+  if (!text.isEmpty()) ctx_.prompt.showRefusal(text, RefusalHint(r));
   return false;
 }
 

@@ -12,8 +12,8 @@
 #include <QString>
 #include <type_traits>
 
-#include "app_context.h"
-#include "reply_record.h"
+#include "app/app_context.h"
+#include "link/reply_record.h"
 
 class QLineEdit;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "command_test_dialog.h"
+#include "app/command_test_dialog.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "command_path.h"
-#include "status_bytes_dialog.h"
-#include "wire_text.h"
+#include "app/command_path.h"
+#include "app/status_bytes_dialog.h"
+#include "app/wire_text.h"
 
 namespace tesmar::app {
 

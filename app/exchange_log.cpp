@@ -1,11 +1,11 @@
-#include "exchange_log.h"
+#include "app/exchange_log.h"
 
 #include <QColor>
 #include <QRegularExpression>
 
-#include "command_table.h"
-#include "reply_decoder.h"
-#include "wire_text.h"
+#include "link/command_table.h"
+#include "link/reply_decoder.h"
+#include "app/wire_text.h"
 
 namespace tesmar::app {
 

@@ -10,7 +10,7 @@
 #include <deque>
 #include <vector>
 
-#include "exchange_observer.h"
+#include "link/exchange_observer.h"
 
 namespace tesmar::app {
 

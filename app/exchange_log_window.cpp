@@ -1,4 +1,4 @@
-#include "exchange_log_window.h"
+#include "app/exchange_log_window.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -8,12 +8,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "atomic_file.h"
-#include "command_test_dialog.h"
+#include "link/atomic_file.h"
+#include "app/command_test_dialog.h"
 
 namespace tesmar::app {
 
@@ -54,9 +55,11 @@ ExchangeLogWindow::ExchangeLogWindow(AppContext& ctx, ExchangeLogModel& model, Q
   connect(save, &QPushButton::clicked, this, &ExchangeLogWindow::save);
   connect(clear, &QPushButton::clicked, &model_, &ExchangeLogModel::clear);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  // New rows keep the newest in view unless the user has scrolled away.
+  // New rows keep the newest in view unless the user has scrolled up.
+  connect(&filter_, &QAbstractItemModel::rowsAboutToBeInserted, this,
+          [this] { following_ = atNewest(); });
   connect(&filter_, &QAbstractItemModel::rowsInserted, table_, [this] {
-    if (!table_->currentIndex().isValid()) table_->scrollToBottom();
+    if (following_) table_->scrollToBottom();
   });
   auto* bar = new QHBoxLayout;
   bar->addWidget(new QLabel(Tesmar::mark("Код:")));
@@ -74,6 +77,17 @@ ExchangeLogWindow::ExchangeLogWindow(AppContext& ctx, ExchangeLogModel& model, Q
   auto* root = new QVBoxLayout(this);
   root->addLayout(bar);
   root->addWidget(split);
+}
+
+bool ExchangeLogWindow::atNewest() const {
+  const QScrollBar* bar = table_->verticalScrollBar();
+  return bar->value() >= bar->maximum();
+}
+
+// The log opens at its newest row.
+void ExchangeLogWindow::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  table_->scrollToBottom();
 }
 
 void ExchangeLogWindow::applyCode() {
@@ -108,10 +122,13 @@ QString ExchangeLogWindow::csv() const {
 
 void ExchangeLogWindow::save() {
   model_.flush();  // what has happened until now, not what the next batch shows
-  const QString file = ctx_.prompt.saveFileName(Tesmar::mark("Сохранить журнал обмена"), "CSV (*.csv)");
+  QString file = ctx_.prompt.saveFileName(Tesmar::mark("Сохранить журнал обмена"), "CSV (*.csv)");
   if (file.isEmpty()) return;
+  file = WithDefaultExtension(file, "csv");
   if (!link::WriteFileAtomically(file.toStdString(), csv().toStdString()))
     ctx_.prompt.showMessage(Tesmar::mark("Журнал обмена не сохранен в ") + file + "!");
+  else
+    ctx_.showStatus(Tesmar::mark("Журнал обмена сохранен в ") + file);
 }
 
 }  // namespace tesmar::app

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "app_context.h"
-#include "exchange_log.h"
+#include "app/app_context.h"
+#include "app/exchange_log.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -28,6 +28,11 @@ class ExchangeLogWindow : public QDialog {
   QCheckBox* failuresOnly() const { return failures_; }
   QPlainTextEdit* frames() const { return frames_; }
   const ExchangeLogFilter& filter() const { return filter_; }
+  // Whether the table shows its last row (new rows then stay in view).
+  bool atNewest() const;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
 
  private:
   void applyCode();
@@ -40,6 +45,7 @@ class ExchangeLogWindow : public QDialog {
   QLineEdit* code_;
   QCheckBox* failures_;
   QPlainTextEdit* frames_;
+  bool following_ = true;
 };
 
 }  // namespace tesmar::app

@@ -1,4 +1,4 @@
-#include "indicator.h"
+#include "app/indicator.h"
 
 #include <QPainter>
 

@@ -1,8 +1,7 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,64 +11,26 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "command_path.h"
-#include "exchange_log.h"
-#include "formatters.h"
-#include "ini_profile.h"
-#include "model_rules.h"
-#include "program_confirm_dialog.h"
-#include "status_bytes_dialog.h"
-#include "translation.h"
-#include "usb_link.h"
-#include "variables_window.h"
+#include "app/command_path.h"
+#include "app/exchange_log.h"
+#include "link/formatters.h"
+#include "app/program_confirm_dialog.h"
+#include "app/status_bytes_dialog.h"
+#include "app/translation.h"
+#include "app/variables_window.h"
 
 namespace tesmar::app {
 
 namespace {
 
-constexpr int kPortScanWaitMs = 200;
-constexpr int kUsbProbeWaitMs = 100;
-constexpr int kAfterScanWaitMs = 1000;
-
-// The menus with their items, captions exact; an empty item is the menu's
-// own action (the About menu has no items).
-const std::pair<const char*, std::vector<const char*>> kMenus[] = {
-    {Tesmar::mark("Продажа"),
-     {Tesmar::mark("Программировать товары"), Tesmar::mark("Фискальный чек"), Tesmar::mark("Печать нефискального чека"),
-      Tesmar::mark("Служебное внесение и изъятие денег"), Tesmar::mark("Аннулирование и закрытие чека")}},
-    {Tesmar::mark("Команды"), {Tesmar::mark("Тест команд"), Tesmar::mark("Запуск скрипта")}},
-    {Tesmar::mark("Отчеты"),
-     {Tesmar::mark("Информация о свободных ресурсах и статусе"), Tesmar::mark("Печать дневных отчетов FKP101"),
-      Tesmar::mark("Печать дневных отчетов"), Tesmar::mark("Печать периодического отчета "), Tesmar::mark("Отчет по реализованным товарам"),
-      Tesmar::mark("Печать дополнительных дневных отчетов"), Tesmar::mark("Копия фискальных чеков по сквозным номерам")}},
-    {Tesmar::mark("Утилиты"),
-     {Tesmar::mark("Заголовок чека и рекламный текст"), Tesmar::mark("Параметры операторов"), Tesmar::mark("Параметры оплаты"), Tesmar::mark("Пароли"),
-      Tesmar::mark("Загрузка логотипа"), Tesmar::mark("Чтение внутреннего ПО"), Tesmar::mark("Фискальная память"), Tesmar::mark("Дата и время"),
-      Tesmar::mark("Техническое обслуживание"), Tesmar::mark("Служебные счетчики"), Tesmar::mark("Тест денежного ящика")}},
-    {Tesmar::mark("Фискальные параметры"),
-     {Tesmar::mark("Установить заводской номер"), Tesmar::mark("Чтение и программирование"), Tesmar::mark("Параметры регистратора"),
-      Tesmar::mark("Параметры удаленного доступа"), Tesmar::mark("Параметры настройки WiFi"), Tesmar::mark("Параметры связи с эквайером"),
-      Tesmar::mark("Позиция десятичной точки"), Tesmar::mark("Фискализация"), Tesmar::mark("Установить и прочитать ID_DEV"),
-      Tesmar::mark("Состояние модема"), Tesmar::mark("Последний сеанс связи с эквайером")}},
-};
-
-// The menus disabled until a connection. "Команды" stays open for the
-// exchange log; its registrar items follow the connection one by one.
-const QStringList kConnectedMenus = {Tesmar::mark("Продажа"), Tesmar::mark("Отчеты"), Tesmar::mark("Утилиты"), Tesmar::mark("Фискальные параметры")};
-const QStringList kConnectedItems = {Tesmar::mark("Тест команд"), Tesmar::mark("Запуск скрипта")};
-constexpr const char* kAbout = Tesmar::mark("О программе...");
 
 }  // namespace
 
-const QStringList& MainWindow::Speeds() {
-  static const QStringList s = {"110",  "300",   "600",   "1200",  "2400",  "4800",
-                                "9600", "19200", "38400", "57600", "115200"};
-  return s;
-}
-
 MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& windows,
                        QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), sources_(std::move(sources)) {
+    : QMainWindow(parent),
+      ctx_(ctx),
+      connection_(new ConnectionController(ctx, std::move(sources), this)) {
   setWindowTitle(Tesmar::mark("ПО Tesmar (вер. 5.89D3 12.04.2016)"));
   ctx_.showStatus = [this](const QString& t) { setStatus(t); };
   // The driver keeps one reply record: the last reply is always that one.
@@ -80,12 +41,13 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
   operationResult_ = new OperationResultDialog(this);
   exchangeLog_ = new ExchangeLogModel(100000, this);
   observers_.Add(exchangeLog_);
+  observers_.Add(connection_);  // the lamp follows every exchange
   ctx_.driver.SetExchangeObserver(&observers_);
   services_.reset(new WindowServices{ctx_, *statusDialog_, *variables_, *programConfirm_,
                                      *operationResult_, *exchangeLog_,
                                      [this] { return currentPort(); },
                                      [this](int baud) { selectSpeed(baud); }, this});
-  services_->closeSerialLink = [this] { disconnectSerial(); };
+  services_->closeSerialLink = [this] { connection_->disconnectSerial(); };
   buildConnectionGroups();
   buildMenus();
   addWindows(windows);
@@ -93,15 +55,7 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
   statusLabel_->setObjectName("statusText");
   statusBar()->addWidget(statusLabel_, 1);
   setFixedSize(600, 335 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-
-  // The USB library: present (yellow), or missing (red, and said so).
-  if (link::UsbDirectLink::LibraryAvailable()) {
-    usbLamp_->setColor(Indicator::Color::Yellow);
-  } else {
-    usbLamp_->setColor(Indicator::Color::Red);
-    usbLabel_->setText(Tesmar::mark("Библиотека USB ") + QString::fromStdString(link::UsbLibrary::FileName()) +
-                       Tesmar::mark(" не установлена!"));
-  }
+  bindConnection();
 }
 
 MainWindow::~MainWindow() {
@@ -182,33 +136,50 @@ void MainWindow::buildConnectionGroups() {
 }
 
 void MainWindow::buildMenus() {
-  for (const auto& [title, entries] : kMenus) {
-    QMenu* m = menuBar()->addMenu(title);
-    menus_[title] = m;
-    for (const char* caption : entries) items_[caption] = m->addAction(caption);
+  for (const MenuTitle& t : MenuTitles()) {
+    QMenu* m = menuBar()->addMenu(t.title);
+    menus_[t.title] = m;
+    menuOf_[t.menu] = m;
+    if (t.whileConnected) connectedMenus_ << m;
   }
-  QMenu* about = menuBar()->addMenu(kAbout);
-  menus_[kAbout] = about;
-  items_[kAbout] = about->addAction(kAbout);
-  about->addMenu(LanguageMenu(ctx_.state.configPath, ctx_.prompt, about));
   setConnectedMenus(false);
 }
 
 void MainWindow::addWindows(const WindowTable& windows) {
   for (const WindowRow& row : windows) {
-    // An item that the fixed menus do not have goes at the end of its menu.
-    if (!items_.contains(row.caption) && menus_.contains(row.menu))
-      items_[row.caption] = menus_[row.menu]->addAction(row.caption);
-    windows_.push_back({row.caption, row.enabled, row.make(*services_), row.modeless});
+    placeItem(row);
+    windows_.push_back({row.caption, row.enabled, row.visible, row.whileConnected,
+                        row.make(*services_), row.modeless});
     bindItem(row.caption);
   }
   refreshItems();
 }
 
-void MainWindow::registerDialog(const QString& caption, QDialog* dialog) {
-  windows_.push_back({caption, {}, dialog});
-  bindItem(caption);
-  refreshItems();
+// The item goes before the first of its menu with a later place; rows that
+// share a caption share the item.
+void MainWindow::placeItem(const WindowRow& row) {
+  if (items_.contains(row.caption)) return;
+  if (row.menu == Menu::About) {
+    // The about box first, then the interface language for the next start.
+    QMenu* about = menuBar()->addMenu(row.caption);
+    menus_[row.caption] = about;
+    QAction* a = about->addAction(row.caption);
+    about->addMenu(LanguageMenu(ctx_.state.configPath, ctx_.prompt, about));
+    items_[row.caption] = a;
+    barItems_ << a;
+    return;
+  }
+  QMenu* m = menuOf_.at(row.menu);
+  QAction* before = nullptr;
+  for (QAction* a : m->actions())
+    if (a->data().toInt() > row.order) {
+      before = a;
+      break;
+    }
+  auto* item = new QAction(row.caption, m);
+  item->setData(row.order);
+  m->insertAction(before, item);
+  items_[row.caption] = item;
 }
 
 void MainWindow::bindItem(const QString& caption) {
@@ -219,7 +190,6 @@ void MainWindow::bindItem(const QString& caption) {
 }
 
 QDialog* MainWindow::windowFor(const QString& caption) const {
-  if (!MenuItemAllowed(caption, ctx_.state)) return nullptr;
   for (const Entry& e : windows_)
     if (e.caption == caption && (!e.enabled || e.enabled(ctx_.state))) return e.window;
   return nullptr;
@@ -247,16 +217,21 @@ void MainWindow::openItem(const QString& caption) {
 
 void MainWindow::refreshItems() {
   for (auto it = items_.begin(); it != items_.end(); ++it) {
-    if (it.key() == kAbout) continue;  // activation owns it
-    const bool follows = kConnectedItems.contains(it.key());
-    it.value()->setEnabled(windowFor(it.key()) != nullptr && (!follows || menusEnabled_));
-    it.value()->setVisible(MenuItemVisible(it.key(), ctx_.state));
+    if (barItems_.contains(it.value())) continue;  // activation owns them
+    bool waits = false, shown = false;
+    for (const Entry& e : windows_) {
+      if (e.caption != it.key()) continue;
+      waits = waits || e.whileConnected;
+      shown = shown || !e.visible || e.visible(ctx_.state);
+    }
+    it.value()->setEnabled(windowFor(it.key()) != nullptr && (!waits || menusEnabled_));
+    it.value()->setVisible(shown);
   }
 }
 
 void MainWindow::setConnectedMenus(bool enabled) {
   menusEnabled_ = enabled;
-  for (const QString& m : kConnectedMenus) menus_[m]->setEnabled(enabled);
+  for (QMenu* m : connectedMenus_) m->setEnabled(enabled);
   refreshItems();
 }
 
@@ -281,104 +256,6 @@ QString MainWindow::statusText() const {
 void MainWindow::setStatus(const QString& text) {
   statusLabel_->setText(Shown(text));
   statusLabel_->repaint();
-}
-
-// --- activation ------------------------------------------------------------------
-
-void MainWindow::activate() {
-  closeButton_->setEnabled(false);
-  serialConnect_->setEnabled(false);
-  usbConnect_->setEnabled(false);
-  items_[Tesmar::mark("О программе...")]->setEnabled(false);
-  QLocale::setDefault(QLocale::c());  // "." as the decimal separator
-
-  scanPorts();
-  setStatus("");
-  findUsbVirtualPort();
-  setStatus("");
-  ctx_.sleeper.SleepMs(kAfterScanWaitMs);
-  terminalPorts_->setCurrentIndex(0);
-  if (!sources_.preferredTerminalPort.isEmpty())
-    terminalPorts_->setCurrentText(sources_.preferredTerminalPort);
-  readConfiguration();
-
-  closeButton_->setEnabled(true);
-  // One registrar link at a time: each stays unavailable while the other is open.
-  serialConnect_->setEnabled(!ctx_.driver.UsbActive());
-  usbConnect_->setEnabled(!ctx_.driver.SerialActive());
-  terminalSpeeds_->setCurrentText("115200");
-  items_[Tesmar::mark("О программе...")]->setEnabled(true);
-}
-
-void MainWindow::scanPorts() {
-  if (ctx_.driver.SerialActive()) return;  // the lists are locked while connected
-  portList_->clear();
-  terminalPorts_->clear();
-  QStringList names = sources_.extraPorts;
-  if (sources_.ports.BeginEnumeratePorts() == 0) {
-    for (std::string n = sources_.ports.EnumeratePorts(); !n.empty();
-         n = sources_.ports.EnumeratePorts())
-      names << QString::fromStdString(n);
-    sources_.ports.EndEnumeratePorts();
-  }
-  for (const QString& name : names) {
-    portList_->addItem(name);
-    terminalPorts_->addItem(name);
-    setStatus(Tesmar::mark("Проверка портов: ") + name);
-    portList_->setEditText(name);
-    ctx_.sleeper.SleepMs(kPortScanWaitMs);
-    QApplication::processEvents();
-  }
-}
-
-void MainWindow::findUsbVirtualPort() {
-  ctx_.state.usbVirtualPort.clear();
-  ctx_.state.usbVirtualPortFound = false;
-  for (int index = 0;; ++index) {
-    setStatus(Tesmar::mark("Тестирование USB устройств: Шаг ") + QString::number(index + 1));
-    ctx_.sleeper.SleepMs(kUsbProbeWaitMs);
-    QApplication::processEvents();
-    std::string port;
-    const int r = sources_.usbPorts.GetUSBPort(index, port);
-    if (r == -2) return;
-    if (r == 0) {
-      ctx_.state.usbVirtualPort = QString::fromStdString(port);
-      ctx_.state.usbVirtualPortFound = true;
-      return;
-    }
-  }
-}
-
-void MainWindow::readConfiguration() {
-  link::IniProfile ini(ctx_.state.configPath.toStdString());
-  if (!ini.Exists()) {
-    ctx_.prompt.showMessage(Tesmar::mark("Файл tsinit.ini отсутствует.\n Создание файла!"));
-    ini.WriteString("CountryMode", "Country code", "0");
-    ini.WriteString("Fiscal Printer", "ExtendedTax", "1");
-    ini.WriteString("LogFile", "Log", "0");
-    ini.WriteString("LogFile", "LogName", "Tesmar.log");
-  }
-  terminalGroup_->setVisible(!ini.GetString("Communication", "Terminal", "", 10).empty());
-  ctx_.state.headFootPar = ini.GetInt("Fiscal Printer", "HeadFootPar", 0);
-  // A device path does not fit the 10 bytes a port name had: read it whole.
-  const QString port = QString::fromStdString(ini.GetString("Communication", "Port", "", 300));
-  ctx_.state.logCommentsOff = ini.GetString("LogFile", "Comments", "Yes", 10) == "No";
-  const QString speed = QString::fromStdString(ini.GetString("Communication", "Speed", "", 10));
-
-  if (ctx_.driver.SerialActive()) return;  // the lists keep the connected port
-  int portIndex = -1;
-  for (int i = 0; i < portList_->count() && !port.isEmpty(); ++i)
-    if (portList_->itemText(i).compare(port, Qt::CaseInsensitive) == 0) {
-      portIndex = i;
-      break;
-    }
-  const int preferred = portList_->findText(sources_.preferredPort);
-  if (!sources_.preferredPort.isEmpty() && preferred >= 0) portIndex = preferred;
-  portList_->setCurrentIndex(portIndex >= 0 ? portIndex : 0);
-  if (portList_->count() > 0)
-    portList_->setEditText(portList_->itemText(portList_->currentIndex()));
-  const int speedIndex = speed.isEmpty() ? -1 : speedList_->findText(speed);
-  speedList_->setCurrentIndex(speedIndex >= 0 ? speedIndex : Speeds().indexOf("9600"));
 }
 
 // --- "Состояние регистратора" ---------------------------------------------------------

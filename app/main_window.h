@@ -3,15 +3,15 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <map>
 #include <memory>
 #include <vector>
 
-#include "app_context.h"
-#include "exchange_observer.h"
-#include "indicator.h"
-#include "port_control.h"
-#include "usb_port.h"
-#include "window_table.h"
+#include "app/app_context.h"
+#include "app/connection_controller.h"
+#include "link/exchange_observer.h"
+#include "app/indicator.h"
+#include "app/window_table.h"
 
 class QAction;
 class QComboBox;
@@ -27,15 +27,6 @@ class VariablesWindow;
 class ProgramConfirmDialog;
 class OperationResultDialog;
 
-// Where the port lists come from.
-struct PortSources {
-  link::TPortControl& ports;
-  link::UsbPortFinder& usbPorts;
-  QStringList extraPorts;  // listed first (the demo's emulator)
-  QString preferredPort;   // selected at every activation when listed
-  QString preferredTerminalPort;  // the bank terminal's, likewise (the demo's)
-};
-
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -49,7 +40,7 @@ class MainWindow : public QMainWindow {
   // modal dialog of the program closes.
   void activate();
 
-  // Connection buttons.
+  // Connection buttons, through the connection controller.
   void serialButton();
   void usbButton();
   void terminalButton();
@@ -59,8 +50,6 @@ class MainWindow : public QMainWindow {
 
   // More windows, from another subsystem's table.
   void addWindows(const WindowTable& windows);
-  // A window made elsewhere opens from its menu item, always allowed.
-  void registerDialog(const QString& caption, QDialog* dialog);
   // The window behind `caption` that a click would open now (nullptr when
   // none may open), and the first window of type T.
   QDialog* windowFor(const QString& caption) const;
@@ -105,37 +94,37 @@ class MainWindow : public QMainWindow {
   // Further observers of the driver's exchanges (the main window's log is one).
   link::ExchangeObservers& exchangeObservers() { return observers_; }
 
-  static const QStringList& Speeds();
+  ConnectionController& connection() { return *connection_; }
+
+  static const QStringList& Speeds() { return ConnectionController::Speeds(); }
 
  private:
   void buildConnectionGroups();
   void buildMenus();
   void setConnectedMenus(bool enabled);
-  void scanPorts();
-  void findUsbVirtualPort();
-  void readConfiguration();
-  void readConnectSettings();
-  void connectSerial();
-  void disconnectSerial();
-  void connectUsbDevice();
-  void disconnectUsbDevice();
-  void identify(const link::ReplyRecord& r, bool serial);
-  void setSerialUp(bool up);
+  void bindConnection();
+  void showConnection();
+  void showSavedConnection();
   void openDialog(QDialog& dialog);
   void openItem(const QString& caption);
   void bindItem(const QString& caption);
-  void saveConnectedPort();
+  void placeItem(const WindowRow& row);
 
   struct Entry {
     QString caption;
-    EnablingRule enabled;
+    StateRule enabled;
+    StateRule visible;
+    bool whileConnected = false;
     QDialog* window;
     bool modeless = false;
   };
   AppContext& ctx_;
-  PortSources sources_;
+  ConnectionController* connection_;
   QMap<QString, QAction*> items_;
   QMap<QString, QMenu*> menus_;
+  std::map<Menu, QMenu*> menuOf_;
+  QList<QMenu*> connectedMenus_;
+  QList<QAction*> barItems_;  // items of the bar itself (the about box)
   std::vector<Entry> windows_;
   QList<QString> boundItems_;
   bool menusEnabled_ = false;

@@ -1,57 +1,35 @@
-#include "model_rules.h"
-
-#include "registrar_models.h"
+#include "app/model_rules.h"
 
 namespace tesmar::app {
 
-namespace {
-
-link::ModelOptions Options(const QString& model) {
-  return link::OptionsForModel(model.toStdString());
+link::RegistrarProfile ProfileOf(const AppState& s) {
+  const std::string model = s.model.toStdString(), firmware = s.firmwareVersion.toStdString();
+  const std::string level = s.accessLevel.toStdString();
+  const std::string journal = s.electronicJournal.toStdString();
+  return link::ProfileFor({model, firmware, level, journal});
 }
 
-}  // namespace
-
-bool IsModemModel(const QString& m) {
-  return Options(m).modem;
+void TakeProfile(AppState& s) {
+  s.profile = ProfileOf(s);
+  s.tapeWidthChoice = TapeWidthFor(s.profile);
+  s.tapeWidth = s.tapeWidthChoice.width;
+  s.registrarParams = RegistrarOptionsFor(s.profile, s.registrarParams);
 }
 
-bool IsFkpModel(const QString& m) {
-  return Options(m).fkp;
-}
-
-bool HasWifi(const QString& m) {
-  return Options(m).wifi;
-}
-
-TapeWidthChoice TapeWidthFor(const QString& m) {
-  const link::ModelOptions o = Options(m);
+TapeWidthChoice TapeWidthFor(const link::RegistrarProfile& p) {
   TapeWidthChoice c;
-  c.width = o.tapeWidth;
-  c.listShown = !o.tapeWidthChoices.empty();
-  c.listItems = QList<int>(o.tapeWidthChoices.begin(), o.tapeWidthChoices.end());
+  c.width = p.tapeWidth;
+  c.listShown = !p.tapeWidthChoices.empty();
+  c.listItems = QList<int>(p.tapeWidthChoices.begin(), p.tapeWidthChoices.end());
   return c;
 }
 
-RegistrarParamOptions RegistrarOptionsFor(const QString& m, RegistrarParamOptions o) {
-  const link::ModelOptions model = Options(m);
-  if (model.controlTapeSmallFont) o.smallFontControlVisible = true;
-  if (model.paper57) o.smallFontControlVisible = false;
-  o.paper57Visible = model.paper57;
+RegistrarParamOptions RegistrarOptionsFor(const link::RegistrarProfile& p,
+                                          RegistrarParamOptions o) {
+  if (p.controlTapeSmallFont) o.smallFontControlVisible = true;
+  if (p.paper57) o.smallFontControlVisible = false;
+  o.paper57Visible = p.paper57;
   return o;
-}
-
-bool MenuItemAllowed(const QString& caption, const AppState& s) {
-  if (caption == Tesmar::mark("Параметры настройки WiFi")) return HasWifi(s.model);
-  if (caption == Tesmar::mark("Печать дневных отчетов FKP101")) return s.fkpModel;
-  if (caption == Tesmar::mark("Печать дневных отчетов")) return !s.fkpModel;
-  return true;
-}
-
-bool MenuItemVisible(const QString& caption, const AppState& s) {
-  if (caption == Tesmar::mark("Параметры связи с эквайером") || caption == Tesmar::mark("Установить и прочитать ID_DEV"))
-    return !s.modemModel;
-  return true;
 }
 
 QString FirmwareVersionFor(int forced, const QString& reported, const QString& previous) {

@@ -1,4 +1,4 @@
-#include "program_confirm_dialog.h"
+#include "app/program_confirm_dialog.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "resources_status_dialog.h"
+#include "app/resources_status_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "command_dialog.h"
-#include "command_path.h"
-#include "formatters.h"
-#include "status_bytes_dialog.h"
-#include "wire_text.h"
+#include "app/command_dialog.h"
+#include "app/command_path.h"
+#include "link/formatters.h"
+#include "app/status_bytes_dialog.h"
+#include "app/wire_text.h"
 
 namespace tesmar::app {
 
@@ -84,7 +84,7 @@ void ResourcesStatusDialog::makeReport() {
   const link::ReplyRecord& r = *sent.reply;
   for (int i = 0; i < 6; ++i) permissions_[i]->setChecked(FieldNumber(r, i + 1) == 1);
   for (int i = 0; i < 6; ++i) values_[i]->setText(FromWire(r.Field(6 + i)));
-  ctx_.prompt.showMessage(Tesmar::mark("Информация о свободных ресурсах и статусе - Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Информация о свободных ресурсах и статусе - Успешно!"));
 }
 
 }  // namespace tesmar::app

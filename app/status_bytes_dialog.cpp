@@ -1,4 +1,4 @@
-#include "status_bytes_dialog.h"
+#include "app/status_bytes_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "command_path.h"
-#include "formatters.h"
-#include "wire_text.h"
+#include "app/command_path.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::app {
 

@@ -1,4 +1,4 @@
-#include "tape_window.h"
+#include "app/tape_window.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -10,8 +10,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "atomic_file.h"
-#include "window_table.h"
+#include "link/atomic_file.h"
+#include "app/window_table.h"
 
 namespace tesmar::app {
 
@@ -153,22 +153,23 @@ void TapeWindow::append(const QString& line) {
 }
 
 void TapeWindow::savePng() {
-  const QString file = ctx_.prompt.saveFileName(Tesmar::mark("Сохранить ленту"), "PNG (*.png)");
+  QString file = ctx_.prompt.saveFileName(Tesmar::mark("Сохранить ленту"), "PNG (*.png)");
   if (file.isEmpty()) return;
+  file = WithDefaultExtension(file, "png");
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   if (!view_->render().save(&buffer, "PNG") ||
       !link::WriteFileAtomically(file.toStdString(), png.toStdString()))
     ctx_.prompt.showMessage(Tesmar::mark("Лента не сохранена в ") + file + "!");
+  else
+    ctx_.showStatus(Tesmar::mark("Лента сохранена в ") + file);
 }
 
 WindowRow TapeWindowRow() {
-  return {Tesmar::mark("Лента"),
-          [](WindowServices& w) { return new TapeWindow(w.ctx, w.parent); },
-          {},
-          Tesmar::mark("Команды"),
-          true};
+  return Row(Menu::Commands, 4, Tesmar::mark("Лента"),
+             [](WindowServices& w) { return new TapeWindow(w.ctx, w.parent); })
+      .besideOthers();
 }
 
 }  // namespace tesmar::app

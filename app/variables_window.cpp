@@ -1,4 +1,4 @@
-#include "variables_window.h"
+#include "app/variables_window.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -1,14 +1,16 @@
-// Windows as rows of a table: each subsystem lists its windows (the menu
-// item's caption, how to make the window, when the item is enabled) and the
-// main window builds its menus from the rows. Adding a window is its file
-// pair and one row.
+// Windows as rows of a table: each subsystem lists its windows, and a row
+// carries all the main menu knows of its window: the menu and the place in
+// it, the item's caption, how the window is made, when the item is enabled
+// and when it is shown. The main window builds its menu bar from the rows
+// alone, so adding a window is its file pair and one row in its subsystem's
+// table; app/ does not change.
 #pragma once
 
 #include <QString>
 #include <functional>
 #include <vector>
 
-#include "app_context.h"
+#include "app/app_context.h"
 
 class QDialog;
 class QWidget;
@@ -41,28 +43,85 @@ struct WindowServices {
   std::function<void()> closeSerialLink = [] {};
 };
 
+// The menus of the main menu, left to right. `About` is an item of the bar
+// itself, not a menu.
+enum class Menu { Sales, Commands, Reports, Utilities, FiscalParameters, About };
+
+struct MenuTitle {
+  Menu menu;
+  const char* title;
+  // Disabled until a connection and again on disconnect.
+  bool whileConnected;
+};
+// The bar's menus in their order.
+const std::vector<MenuTitle>& MenuTitles();
+
 using WindowFactory = std::function<QDialog*(WindowServices&)>;
-using EnablingRule = std::function<bool(const AppState&)>;
+using StateRule = std::function<bool(const AppState&)>;
+using EnablingRule = StateRule;
 
 struct WindowRow {
+  Menu menu = Menu::Commands;
+  // The item's place in its menu: items are listed by it, lowest first.
+  int order = 0;
   QString caption;  // the menu item, exactly as it reads
   WindowFactory make;
-  // Empty: enabled whenever its menu is. Several rows may share a caption;
-  // a click opens the first whose rule holds at that moment.
-  EnablingRule enabled;
-  // For an item the main menu does not list: the menu it is added to.
-  QString menu;
+  // Empty: enabled whenever its menu is. Several rows may share a caption
+  // (and then one item); a click opens the first whose rule holds at that
+  // moment.
+  StateRule enabled = {};
+  // Empty: always shown. An item shared by several rows is shown while one
+  // of them is.
+  StateRule visible = {};
+  // An item of a menu that stays open without a connection whose window
+  // needs one (the command test, the script).
+  bool whileConnected = false;
   // Shown beside the other windows instead of modally (logs, the tape).
   bool modeless = false;
+
+  WindowRow&& enabledWhen(StateRule rule) && {
+    enabled = std::move(rule);
+    return std::move(*this);
+  }
+  WindowRow&& shownWhen(StateRule rule) && {
+    visible = std::move(rule);
+    return std::move(*this);
+  }
+  WindowRow&& needsConnection() && {
+    whileConnected = true;
+    return std::move(*this);
+  }
+  WindowRow&& besideOthers() && {
+    modeless = true;
+    return std::move(*this);
+  }
 };
 
 using WindowTable = std::vector<WindowRow>;
 
-// Rules shared by several rows.
-bool FirmwareContainsAny(const AppState& s, const QStringList& parts);
+// The usual window: made from the context and the status dialog.
+template <class Window>
+WindowFactory Make() {
+  return [](WindowServices& w) { return new Window(w.ctx, w.status, w.parent); };
+}
+
+// A row of `menu` at `order`; the rules follow as `.enabledWhen(...)` and the like.
+inline WindowRow Row(Menu menu, int order, const QString& caption, WindowFactory make) {
+  WindowRow row;
+  row.menu = menu;
+  row.order = order;
+  row.caption = caption;
+  row.make = std::move(make);
+  return row;
+}
+
+template <class Window>
+WindowRow Row(Menu menu, int order, const QString& caption) {
+  return Row(menu, order, caption, Make<Window>());
+}
 
 // The windows of the application shell: the command console, the free
-// resources dialog, the about box.
+// resources dialog, the exchange log, the about box.
 WindowTable AppWindows();
 
 }  // namespace tesmar::app

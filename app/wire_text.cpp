@@ -1,9 +1,9 @@
-#include "wire_text.h"
+#include "app/wire_text.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include "prompt.h"
+#include "app/prompt.h"
 
 namespace tesmar::app {
 

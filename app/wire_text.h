@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "encoding.h"
+#include "link/encoding.h"
 
 namespace tesmar::app {
 

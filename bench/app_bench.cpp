@@ -8,15 +8,16 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app_context.h"
-#include "command_path.h"
-#include "exchange_log.h"
-#include "exchange_log_window.h"
-#include "formatters.h"
-#include "frame.h"
-#include "instant_registrar.h"
-#include "main_window.h"
-#include "memory_transport.h"
+#include "app/app_context.h"
+#include "app/command_path.h"
+#include "app/exchange_log.h"
+#include "app/exchange_log_window.h"
+#include "app/exchange_wait.h"
+#include "link/formatters.h"
+#include "link/frame.h"
+#include "bench/instant_registrar.h"
+#include "app/main_window.h"
+#include "link/memory_transport.h"
 
 using namespace tesmar;
 
@@ -31,6 +32,10 @@ class CountingSleeper : public link::Sleeper {
 class SilentPrompt : public app::Prompt {
  public:
   void showMessage(const QString&, const QString& = QString()) override { ++messages; }
+  void showSuccess(const QString&, const QString& = QString()) override { ++messages; }
+  void showRefusal(const QString&, const QString&, const QString& = QString()) override {
+    ++messages;
+  }
   bool askYesNo(const QString&, const QString&) override { return true; }
   bool askOkCancel(const QString&, const QString&) override { return true; }
   QString openFileName(const QString&, const QString&) override { return {}; }
@@ -54,7 +59,7 @@ void BM_StartupToShownMainWindow(benchmark::State& st) {
   Rig rig;
   long waits = 0;
   for (auto _ : st) {
-    app::MainWindow w(rig.ctx, {rig.ports, rig.usb, {"/dev/pts/none"}, {}});
+    app::MainWindow w(rig.ctx, {rig.ports, rig.usb, {"/dev/pts/none"}, {}, {}});
     w.show();
     w.activate();
     QApplication::processEvents();
@@ -68,7 +73,8 @@ BENCHMARK(BM_StartupToShownMainWindow)->Unit(benchmark::kMillisecond);
 void BM_ConnectAgainstAnInstantRegistrar(benchmark::State& st) {
   bench::InstantRegistrar registrar;
   Rig rig;
-  app::MainWindow w(rig.ctx, {rig.ports, rig.usb, {QString::fromStdString(registrar.Path())}, {}});
+  app::MainWindow w(rig.ctx,
+                    {rig.ports, rig.usb, {QString::fromStdString(registrar.Path())}, {}, {}});
   w.activate();
   long waits = 0;
   for (auto _ : st) {
@@ -86,7 +92,9 @@ BENCHMARK(BM_ConnectAgainstAnInstantRegistrar)->Unit(benchmark::kMillisecond);
 
 // One in-memory exchange of 21h: the bare driver (0), through a window's
 // command path (1), with the exchange log keeping every row (2), and with
-// the log's window open on those rows (3).
+// the log's window open on those rows (3); and kinds 1 and 2 again with the
+// exchange on the worker thread while the caller waits in an event loop
+// (4 and 5).
 void BM_ExchangeWithTheLogAndTheCommandPath(benchmark::State& st) {
   Rig rig;
   rig.driver.AttachSerialLink(
@@ -97,7 +105,10 @@ void BM_ExchangeWithTheLogAndTheCommandPath(benchmark::State& st) {
             link::BuildReplyFrame(req[2], req[3], "0000", "081226;1530;", status, reply);
         return std::vector<uint8_t>(reply, reply + len);
       }));
-  const int kind = static_cast<int>(st.range(0));
+  const int offThread = st.range(0) >= 4;
+  const int kind = static_cast<int>(st.range(0)) - 3 * offThread;
+  app::ExchangeWait wait;
+  if (offThread) wait.attach(rig.driver);
   app::ExchangeLogModel log(100000);
   std::unique_ptr<app::ExchangeLogWindow> window;
   if (kind >= 2) rig.driver.SetExchangeObserver(&log);
@@ -123,6 +134,8 @@ BENCHMARK(BM_ExchangeWithTheLogAndTheCommandPath)
     ->Arg(1)
     ->Arg(2)
     ->Arg(3)
+    ->Arg(4)
+    ->Arg(5)
     ->Iterations(50000)
     ->Unit(benchmark::kMicrosecond);
 

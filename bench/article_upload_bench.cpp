@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "article_upload.h"
-#include "document_formatters.h"
-#include "exchange_observer.h"
-#include "paced_line.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "serial_port.h"
-#include "session.h"
+#include "sales/article_upload.h"
+#include "link/document_formatters.h"
+#include "link/exchange_observer.h"
+#include "bench/paced_line.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "link/serial_port.h"
+#include "emulator/session.h"
 
 using namespace tesmar;
 

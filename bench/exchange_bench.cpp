@@ -12,10 +12,10 @@
 #include <string>
 #include <thread>
 
-#include "driver.h"
-#include "exchange_observer.h"
-#include "frame.h"
-#include "memory_transport.h"
+#include "link/driver.h"
+#include "link/exchange_observer.h"
+#include "link/frame.h"
+#include "link/memory_transport.h"
 
 using namespace tesmar::link;
 

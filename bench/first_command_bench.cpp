@@ -7,10 +7,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "driver.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "session.h"
+#include "link/driver.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
 
 using namespace tesmar;
 
@@ -22,7 +22,9 @@ void BM_FirstCommandOnANewLink(benchmark::State& st) {
   const int baud = static_cast<int>(st.range(1));
   emu::Registrar registrar;
   emu::Session session(registrar);
-  emu::PtyServer server(session, {.baud = baud});
+  emu::LineOptions paced;
+  paced.baud = baud;
+  emu::PtyServer server(session, paced);
   std::string error;
   if (!server.Open(&error)) throw std::runtime_error(error);
   server.Start();

@@ -10,13 +10,13 @@
 #include <memory>
 #include <stdexcept>
 
-#include "driver_transfer_host.h"
-#include "flash_transfer.h"
-#include "paced_line.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "serial_port.h"
-#include "session.h"
+#include "service/core/driver_transfer_host.h"
+#include "service/core/flash_transfer.h"
+#include "bench/paced_line.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "link/serial_port.h"
+#include "emulator/session.h"
 
 using namespace tesmar;
 using Clock = std::chrono::steady_clock;

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "pty_server.h"
-#include "registrar.h"
-#include "session.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
 
 namespace tesmar::bench {
 

@@ -1,13 +1,13 @@
-#include "paced_line.h"
+#include "bench/paced_line.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
-#include "encoding.h"
-#include "line_clock.h"
-#include "serial_port.h"
+#include "link/encoding.h"
+#include "emulator/line_clock.h"
+#include "link/serial_port.h"
 
 namespace tesmar::bench {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
-#include "exchange_observer.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "session.h"
+#include "link/driver.h"
+#include "link/exchange_observer.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
 
 namespace tesmar::bench {
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "driver.h"
-#include "instant_registrar.h"
-#include "script_runner.h"
+#include "link/driver.h"
+#include "bench/instant_registrar.h"
+#include "script/script_runner.h"
 
 using namespace tesmar;
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "gost.h"
+#include "random/gost.h"
 
 namespace {
 

@@ -19,18 +19,18 @@
 #include <string>
 #include <vector>
 
-#include "article_upload.h"
-#include "driver_transfer_host.h"
-#include "firmware_read.h"
-#include "flash_transfer.h"
-#include "formatters.h"
-#include "frame.h"
-#include "logo_stream.h"
-#include "outcome.h"
-#include "paced_line.h"
-#include "receipt_formatters.h"
-#include "script_runner.h"
-#include "service_formatters.h"
+#include "sales/article_upload.h"
+#include "service/core/driver_transfer_host.h"
+#include "service/core/firmware_read.h"
+#include "service/core/flash_transfer.h"
+#include "link/formatters.h"
+#include "link/frame.h"
+#include "service/core/logo_stream.h"
+#include "link/outcome.h"
+#include "bench/paced_line.h"
+#include "link/receipt_formatters.h"
+#include "script/script_runner.h"
+#include "link/service_formatters.h"
 
 using namespace tesmar;
 

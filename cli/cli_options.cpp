@@ -1,4 +1,4 @@
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 #include <sys/stat.h>
 
@@ -6,12 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "conform.h"
-#include "encoding.h"
-#include "frame.h"
-#include "serial_port.h"
-#include "text_catalog.h"
-#include "transfer_command.h"
+#include "cli/conform.h"
+#include "link/encoding.h"
+#include "link/frame.h"
+#include "link/hex.h"
+#include "link/serial_port.h"
+#include "cli/transfer_command.h"
+#include "link/text_catalog.h"
 
 namespace tesmar::cli {
 
@@ -108,21 +109,8 @@ then: tesmar-cli -p /tmp/registrar send 80 "731942;"
 )";
 
 int ParseCommandCode(const std::string& text) {
-  if (text.size() != 2) return -1;
-  int v = 0;
-  for (char c : text) {
-    int d;
-    if (c >= '0' && c <= '9')
-      d = c - '0';
-    else if (c >= 'a' && c <= 'f')
-      d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-      d = c - 'A' + 10;
-    else
-      return -1;
-    v = v * 16 + d;
-  }
-  return v;
+  const auto v = link::ParseHex(text, link::HexCase::kAny);
+  return text.size() == 2 && v ? static_cast<int>(*v) : -1;
 }
 
 namespace {

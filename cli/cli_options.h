@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ini_profile.h"
+#include "link/ini_profile.h"
 
 namespace tesmar::cli {
 

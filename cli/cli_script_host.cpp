@@ -1,8 +1,8 @@
-#include "cli_script_host.h"
+#include "cli/cli_script_host.h"
 
-#include "encoding.h"
-#include "serial_port.h"
-#include "stop_signal.h"
+#include "cli/connection.h"
+#include "link/encoding.h"
+#include "cli/stop_signal.h"
 
 namespace tesmar::cli {
 
@@ -21,10 +21,7 @@ bool CliScriptHost::ReopenSerial(int baud, std::string& port) {
   if (port_.empty()) return false;  // the direct USB link has no speed
   driver_.CloseSerialLink();
   std::string error;
-  auto serial = link::SerialPort::Open(port_, baud, &error);
-  if (!serial) return false;
-  driver_.AttachSerialLink(std::move(serial));
-  return true;
+  return AttachSerialPort(driver_, port_, baud, error);
 }
 
 }  // namespace tesmar::cli

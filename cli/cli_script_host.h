@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <string>
 
-#include "driver.h"
-#include "script_host.h"
-#include "script_runner.h"
-#include "text_catalog.h"
+#include "link/driver.h"
+#include "script/script_host.h"
+#include "script/script_runner.h"
+#include "link/text_catalog.h"
 
 namespace tesmar::cli {
 

@@ -1,11 +1,11 @@
-#include "conform.h"
+#include "cli/conform.h"
 
 #include <algorithm>
 #include <fstream>
 
-#include "encoding.h"
-#include "reply_decoder.h"
-#include "reply_output.h"
+#include "link/encoding.h"
+#include "link/reply_decoder.h"
+#include "cli/reply_output.h"
 
 namespace tesmar::cli {
 

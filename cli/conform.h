@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "contract.h"
-#include "driver.h"
+#include "cli/contract.h"
+#include "link/driver.h"
 
 namespace tesmar::cli {
 

@@ -1,8 +1,9 @@
-#include "contract.h"
+#include "cli/contract.h"
 
 #include <sstream>
 
-#include "cli_options.h"
+#include "cli/cli_options.h"
+#include "link/hex.h"
 
 namespace tesmar::cli {
 
@@ -21,7 +22,7 @@ bool IsErrorPattern(const std::string& p) {
   if (p == "any") return true;
   if (p.size() != 4) return false;
   for (char c : p)
-    if (!(c == '?' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
+    if (c != '?' && link::HexDigit(c, link::HexCase::kUpperOnly) < 0) return false;
   return true;
 }
 

@@ -5,28 +5,26 @@
 #include <sstream>
 #include <string>
 
-#include "cli_language.h"
-#include "cli_options.h"
-#include "cli_script_host.h"
-#include "conform.h"
-#include "driver.h"
-#include "driver_settings.h"
-#include "encoding.h"
-#include "ini_profile.h"
-#include "port_control.h"
-#include "reply_output.h"
-#include "script_runner.h"
-#include "sequence_store.h"
-#include "serial_port.h"
-#include "stop_signal.h"
-#include "transfer_command.h"
+#include "cli/cli_options.h"
+#include "cli/cli_script_host.h"
+#include "cli/conform.h"
+#include "cli/connection.h"
+#include "link/driver.h"
+#include "link/encoding.h"
+#include "link/port_control.h"
+#include "cli/reply_output.h"
+#include "script/script_runner.h"
+#include "cli/stop_signal.h"
+#include "cli/transfer_command.h"
+#include "cli/cli_language.h"
 
 using namespace tesmar;
 
 namespace {
 
-constexpr int kBadUsage = 64;
-constexpr int kNoLink = 2;
+using cli::kBadUsage;
+using cli::kNoLink;
+using cli::WithRegistrar;
 
 int Usage(const std::string& problem) {
   std::fprintf(stderr, "tesmar-cli: %s\n", problem.c_str());
@@ -43,83 +41,6 @@ int ListPorts() {
     std::printf("%s\n", n.c_str());
   ports.EndEnumeratePorts();
   return 0;
-}
-
-std::string PortOf(const cli::Options& o, const link::IniProfile& ini) {
-  if (o.usb) return {};
-  return o.port.empty() ? ini.GetString("Communication", "Port", "") : o.port;
-}
-
-bool ConnectUsb(link::Driver& driver, int& status) {
-  if (driver.ConnectUsb() == 1) return true;
-  std::fprintf(stderr, "tesmar-cli: no registrar on the USB bus (%s)\n",
-               link::UsbDirectLink::LibraryAvailable()
-                   ? "vendor 0483, product 5740 not found or busy"
-                   : ("cannot load " + link::UsbLibrary::FileName()).c_str());
-  status = kNoLink;
-  return false;
-}
-
-bool ConnectSerial(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver,
-                   int& status) {
-  const std::string port = PortOf(o, ini);
-  if (port.empty()) {
-    std::fprintf(stderr, "tesmar-cli: no port given (-p PORT) and none saved in %s\n",
-                 ini.Path().c_str());
-    status = kBadUsage;
-    return false;
-  }
-  int baud = 0;
-  if (const std::string problem = cli::LineSpeed(o.baud, ini, baud); !problem.empty()) {
-    std::fprintf(stderr, "tesmar-cli: %s\n", problem.c_str());
-    status = kBadUsage;
-    return false;
-  }
-  std::string error;
-  auto serial = link::SerialPort::Open(port, baud, &error);
-  if (!serial) {
-    // The reason names the path itself when it is about the path.
-    const bool named = error.compare(0, port.size(), port) == 0;
-    std::fprintf(stderr, "tesmar-cli: cannot open %s%s\n", named ? "" : (port + ": ").c_str(),
-                 error.c_str());
-    status = kNoLink;
-    return false;
-  }
-  driver.AttachSerialLink(std::move(serial));
-  return true;
-}
-
-// Opens the link the options name, with the settings a connect reads;
-// false (after saying why) when it cannot. Whoever talked to the registrar
-// last is not known: the first command waits for an answered read.
-bool Connect(const cli::Options& o, const link::IniProfile& ini, link::Driver& driver,
-             int& status) {
-  link::ApplyDriverSettings(link::ReadDriverSettings(ini), driver);
-  driver.SetSequenceGuard(true);
-  return o.usb ? ConnectUsb(driver, status) : ConnectSerial(o, ini, driver, status);
-}
-
-void Disconnect(const cli::Options& o, link::Driver& driver) {
-  if (o.usb)
-    driver.DisconnectUsb();
-  else
-    driver.CloseSerialLink();
-}
-
-// Opens the link the options name, keeps the sequence counter, runs `work`
-// with the driver and the tsinit.ini read, and closes the link again; the
-// status of a connect that failed otherwise.
-template <class Work>
-int WithRegistrar(const cli::Options& o, Work work) {
-  const link::IniProfile ini(o.configDir + "/tsinit.ini");
-  link::Driver driver;
-  int status = 0;
-  if (!Connect(o, ini, driver, status)) return status;
-  cli::SequenceStore sequence(o.configDir + "/" + cli::kSequenceFileName, driver);
-  sequence.Begin();
-  status = work(driver, ini);
-  Disconnect(o, driver);
-  return status;
 }
 
 // The texts for a person in the language chosen; set once in main.
@@ -147,7 +68,7 @@ int RunScript(const cli::Options& o) {
   // The link is closed before a stop is reported, so the session log gets
   // its end line whatever ended the run.
   const int status = WithRegistrar(o, [&](link::Driver& driver, const link::IniProfile& ini) {
-    cli::CliScriptHost host(driver, PortOf(o, ini));
+    cli::CliScriptHost host(driver, cli::PortOf(o, ini));
     cli::InterruptibleSleeper sleeper;
     script::ScriptRunner runner(driver, host, sleeper);
     host.StopOnSignal(&runner);

@@ -1,9 +1,9 @@
-#include "reply_output.h"
+#include "cli/reply_output.h"
 
 #include <cstdio>
 
-#include "encoding.h"
-#include "reply_decoder.h"
+#include "link/encoding.h"
+#include "link/reply_decoder.h"
 
 namespace tesmar::cli {
 

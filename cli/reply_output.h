@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "reply_record.h"
-#include "script_runner.h"
-#include "text_catalog.h"
+#include "link/reply_record.h"
+#include "script/script_runner.h"
+#include "link/text_catalog.h"
 
 namespace tesmar::cli {
 

@@ -1,11 +1,11 @@
-#include "sequence_store.h"
+#include "cli/sequence_store.h"
 
 #include <fstream>
 #include <random>
 #include <sstream>
 
-#include "atomic_file.h"
-#include "ini_profile.h"
+#include "link/atomic_file.h"
+#include "link/ini_profile.h"
 
 namespace tesmar::cli {
 

@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <string>
 
-#include "driver.h"
-#include "exchange_observer.h"
+#include "link/driver.h"
+#include "link/exchange_observer.h"
 
 namespace tesmar::cli {
 

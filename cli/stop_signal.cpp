@@ -1,37 +1,29 @@
-#include "stop_signal.h"
-
-#include <unistd.h>
+// What the stop signal means on every platform: the signal kept until the
+// run looks at it, its name, and sleeps that end once it came. The
+// platform files install the handler that records it.
+#include "cli/stop_signal.h"
 
 #include <algorithm>
-#include <chrono>
+#include <atomic>
 #include <csignal>
-#include <thread>
+
+#include "link/platform.h"
 
 namespace tesmar::cli {
 
 namespace {
 
-volatile std::sig_atomic_t pendingSignal = 0;
-
-extern "C" void OnStopSignal(int signal) {
-  pendingSignal = signal;
-  static const char kNote[] =
-      "\ntesmar-cli: stopping after the current line (again to quit at once)\n";
-  const ssize_t ignored = write(STDERR_FILENO, kNote, sizeof kNote - 1);
-  (void)ignored;
-}
+// Set by a signal handler (POSIX) or the console's handler thread
+// (Windows): lock-free, so safe in both.
+std::atomic<int> pendingSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 constexpr int kSliceMs = 50;
 
 }  // namespace
 
-void InstallStopHandler() {
-  struct sigaction sa {};
-  sa.sa_handler = OnStopSignal;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESETHAND | SA_RESTART;  // the second signal takes the default way
-  sigaction(SIGINT, &sa, nullptr);
-  sigaction(SIGTERM, &sa, nullptr);
+int RecordStopSignal(int signal) {
+  return pendingSignal.exchange(signal);
 }
 
 int PendingStopSignal() {
@@ -50,7 +42,7 @@ std::string SignalName(int signal) {
 
 void InterruptibleSleeper::SleepMs(int ms) {
   for (int left = ms; left > 0 && !PendingStopSignal(); left -= kSliceMs)
-    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(left, kSliceMs)));
+    link::platform::SleepMs(std::min(left, kSliceMs));
 }
 
 }  // namespace tesmar::cli

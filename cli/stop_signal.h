@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "transport.h"
+#include "link/transport.h"
 
 namespace tesmar::cli {
 
@@ -16,6 +16,13 @@ int PendingStopSignal();
 void ClearStopSignal();
 // "SIGINT", "SIGTERM", or the number.
 std::string SignalName(int signal);
+
+// For the platform handlers: keeps `signal` as the pending one and returns
+// the one pending before (0: none). Safe inside a signal handler.
+int RecordStopSignal(int signal);
+// What a handler writes to stderr when it takes a stop.
+inline constexpr char kStopNote[] =
+    "\ntesmar-cli: stopping after the current line (again to quit at once)\n";
 
 // Sleeps in short slices and ends early once a stop is pending, so a long
 // script Delay does not hold Ctrl-C back.

@@ -3,26 +3,19 @@
 // handler. They are reported as SIGINT.
 #include <windows.h>
 
-#include <algorithm>
-#include <atomic>
 #include <csignal>
 
-#include "stop_signal.h"
+#include "cli/stop_signal.h"
 
 namespace tesmar::cli {
 
 namespace {
 
-std::atomic<int> pendingSignal{0};
-constexpr int kSliceMs = 50;
-
 BOOL WINAPI OnConsoleStop(DWORD event) {
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
-  if (pendingSignal.exchange(SIGINT) != 0) return FALSE;  // the second one: default way
-  static const char kNote[] =
-      "\ntesmar-cli: stopping after the current line (again to quit at once)\n";
+  if (RecordStopSignal(SIGINT) != 0) return FALSE;  // the second one: default way
   DWORD written = 0;
-  WriteFile(GetStdHandle(STD_ERROR_HANDLE), kNote, sizeof kNote - 1, &written, nullptr);
+  WriteFile(GetStdHandle(STD_ERROR_HANDLE), kStopNote, sizeof kStopNote - 1, &written, nullptr);
   return TRUE;
 }
 
@@ -30,25 +23,6 @@ BOOL WINAPI OnConsoleStop(DWORD event) {
 
 void InstallStopHandler() {
   SetConsoleCtrlHandler(OnConsoleStop, TRUE);
-}
-
-int PendingStopSignal() {
-  return pendingSignal;
-}
-
-void ClearStopSignal() {
-  pendingSignal = 0;
-}
-
-std::string SignalName(int signal) {
-  if (signal == SIGINT) return "SIGINT";
-  if (signal == SIGTERM) return "SIGTERM";
-  return "signal " + std::to_string(signal);
-}
-
-void InterruptibleSleeper::SleepMs(int ms) {
-  for (int left = ms; left > 0 && !PendingStopSignal(); left -= kSliceMs)
-    Sleep(static_cast<DWORD>(std::min(left, kSliceMs)));
 }
 
 }  // namespace tesmar::cli

@@ -1,14 +1,14 @@
-#include "transfer_command.h"
+#include "cli/transfer_command.h"
 
 #include <unistd.h>
 
 #include <cstdio>
 #include <optional>
 
-#include "driver_transfer_host.h"
-#include "firmware_read.h"
-#include "flash_transfer.h"
-#include "stop_signal.h"
+#include "service/core/driver_transfer_host.h"
+#include "service/core/firmware_read.h"
+#include "service/core/flash_transfer.h"
+#include "cli/stop_signal.h"
 
 namespace tesmar::cli {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include "link/driver.h"
 
 namespace tesmar::cli {
 

@@ -1,6 +1,6 @@
-#include "arg_reader.h"
+#include "emulator/arg_reader.h"
 
-#include "registrar.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu {
 
@@ -64,7 +64,7 @@ std::string_view ArgReader::Raw(int n) const {
   return fields_[static_cast<size_t>(n)];
 }
 
-void ArgReader::Refuse(ErrorCode code) {
+void ArgReader::Refuse(link::err::Code code) {
   if (!refusal_) refusal_ = code;
 }
 
@@ -78,16 +78,16 @@ long long ArgReader::Scaled(int n, std::string_view text, int decimals, long lon
   long long v = 0;
   switch (ParseScaled(text, decimals, v)) {
     case NumberParse::kFormat:
-      Refuse(err::FieldFormat(n));
+      Refuse(link::err::FieldFormat(n));
       return lo;
     case NumberParse::kRange:
-      Refuse(err::FieldRange(n));
+      Refuse(link::err::FieldRange(n));
       return lo;
     case NumberParse::kOk:
       break;
   }
   if (v < lo || v > hi) {
-    Refuse(err::FieldRange(n));
+    Refuse(link::err::FieldRange(n));
     return lo;
   }
   return v;
@@ -123,8 +123,8 @@ long long ArgReader::Quantity(int n, long long lo, long long hi) {
 std::string ArgReader::Text(int n, size_t maxBytes) {
   if (refusal_) return {};
   const std::string_view t = Raw(n);
-  if (t.empty()) Refuse(err::FieldFormat(n));
-  if (t.size() > maxBytes) Refuse(err::FieldRange(n));
+  if (t.empty()) Refuse(link::err::FieldFormat(n));
+  if (t.size() > maxBytes) Refuse(link::err::FieldRange(n));
   return refusal_ ? std::string() : std::string(t);
 }
 
@@ -135,7 +135,7 @@ int ArgReader::Date(int n) {
   for (char c : t) digits = digits && IsDigit(c);
   const auto two = [&](size_t at) { return (t[at] - '0') * 10 + (t[at + 1] - '0'); };
   if (!digits || !IsCalendarDay(2000 + two(4), two(2), two(0))) {
-    Refuse(err::kDateFormat);
+    Refuse(link::err::kDateFormat);
     return 0;
   }
   return (2000 + two(4)) * 10000 + two(2) * 100 + two(0);

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "refusals.h"
+#include "link/error_codes.h"
 
 namespace tesmar::emu {
 
@@ -67,14 +67,14 @@ class ArgReader {
   // The first refusal recorded (a refusal of "no error" when there is none).
   Answer Refusal() const;
   // Records a refusal of the handler's own, unless one is recorded already.
-  void Refuse(ErrorCode code);
+  void Refuse(link::err::Code code);
 
  private:
   long long Scaled(int n, std::string_view text, int decimals, long long lo, long long hi);
 
   std::vector<std::string> fields_;
   int moneyDecimals_;
-  std::optional<ErrorCode> refusal_;
+  std::optional<link::err::Code> refusal_;
 };
 
 }  // namespace tesmar::emu

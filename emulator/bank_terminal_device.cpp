@@ -1,4 +1,4 @@
-#include "bank_terminal_device.h"
+#include "emulator/bank_terminal_device.h"
 
 #include <cstdio>
 #include <set>
@@ -20,10 +20,6 @@ void Send(std::vector<TerminalOutput>& out, const std::vector<uint8_t>& bytes, i
 bool IsKopecks(const std::string& amount) {
   if (amount.empty() || amount.size() > kMaxAmountDigits || amount[0] == '0') return false;
   return amount.find_first_not_of("0123456789") == std::string::npos;
-}
-
-std::string Field(const std::string& tag, const std::string& value) {
-  return tag + "=" + value;
 }
 
 }  // namespace
@@ -92,10 +88,10 @@ void VirtualTerminal::AnswerRequest(std::vector<TerminalOutput>& out) {
   std::snprintf(session, sizeof session, "%06d", ++sessions_);
   session_ = session;
   Send(out,
-       t::Frame(Field(t::kTagSession, session_) + t::kSeparator +
-                Field(t::kTagCardNumber, kCardNumber) + t::kSeparator +
-                Field(t::kTagAuthorisation, kAuthorisation) + t::kSeparator +
-                Field(t::kTagCardKind, kCardKind)),
+       t::Frame(t::TaggedField(t::kTagSession, session_) + t::kSeparator +
+                t::TaggedField(t::kTagCardNumber, kCardNumber) + t::kSeparator +
+                t::TaggedField(t::kTagAuthorisation, kAuthorisation) + t::kSeparator +
+                t::TaggedField(t::kTagCardKind, kCardKind)),
        faults_.delayMs);
   wait_ = Wait::kDetailsAck;
 }
@@ -141,10 +137,10 @@ void VirtualTerminal::Answer(const std::string& amount, const char* response,
     std::snprintf(id, sizeof id, "RRN%012d", payments_ + 1);
     transaction = id;
   }
-  std::string message = Field(t::kTagSession, session_) + t::kSeparator +
-                        Field(t::kTagAmount, amount) + t::kSeparator +
-                        Field(t::kTagResponse, response);
-  if (approved) message += t::kSeparator + Field(t::kTagTransaction, transaction);
+  std::string message = t::TaggedField(t::kTagSession, session_) + t::kSeparator +
+                        t::TaggedField(t::kTagAmount, amount) + t::kSeparator +
+                        t::TaggedField(t::kTagResponse, response);
+  if (approved) message += t::kSeparator + t::TaggedField(t::kTagTransaction, transaction);
   std::vector<uint8_t> frame = t::Frame(message);
   wait_ = Wait::kApprovalAck;
   if (approved && Draw(faults_.cutShort)) {

@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "terminal_codec.h"
+#include "link/terminal_codec.h"
 
 namespace tesmar::emu {
 

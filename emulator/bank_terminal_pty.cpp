@@ -1,4 +1,4 @@
-#include "bank_terminal_pty.h"
+#include "emulator/bank_terminal_pty.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "raw_pty.h"
+#include "emulator/raw_pty.h"
 
 namespace tesmar::emu {
 

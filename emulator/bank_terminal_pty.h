@@ -6,7 +6,7 @@
 #include <string>
 #include <thread>
 
-#include "bank_terminal_device.h"
+#include "emulator/bank_terminal_device.h"
 
 namespace tesmar::emu {
 

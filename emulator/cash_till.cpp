@@ -3,10 +3,10 @@
 // out is refused when the till holds less; both answer the cash in the till
 // in field 1. Each is a numbered service receipt, kept on the electronic
 // tape as the fiscal receipts are.
-#include "document_ops.h"
-#include "printing.h"
-#include "receipt_frame.h"
-#include "reports.h"
+#include "emulator/document_ops.h"
+#include "emulator/printing.h"
+#include "emulator/receipt_frame.h"
+#include "emulator/reports.h"
 
 namespace tesmar::emu::docs {
 
@@ -31,7 +31,7 @@ bool TillAfter(const RegistrarState& s, long long amount, long long& till) {
 }
 
 Answer NotEnough(long long amount) {
-  return Refused(amount < 0 ? err::kNotEnoughCash : err::kArithmeticOverflow);
+  return Refused(amount < 0 ? link::err::kNotEnoughCash : link::err::kArithmeticOverflow);
 }
 
 }  // namespace
@@ -42,8 +42,8 @@ Answer CashInOut(Registrar& r, ArgReader& args) {
   const long long amount = args.Amount(2, -kMaxAmount, kMaxAmount);
   if (!args) return args.Refusal();
   RegistrarState& s = r.state;
-  if (s.document != Document::kClosed) return Refused(err::kWrongDocumentState);
-  if (amount == 0) return Refused(err::FieldRange(2));
+  if (s.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
+  if (amount == 0) return Refused(link::err::FieldRange(2));
   long long till = 0;
   if (!TillAfter(s, amount, till)) return NotEnough(amount);
   OpenShiftIfClosed(r);
@@ -82,8 +82,8 @@ Answer ServiceAmount(Registrar& r, ArgReader& args) {
   if (!args) return args.Refusal();
   RegistrarState& s = r.state;
   if (!s.receipt.service || s.document != Document::kReceiptOpened || s.receipt.serviceAmountSet)
-    return Refused(err::kWrongDocumentState);
-  if (amount == 0) return Refused(err::FieldRange(2));
+    return Refused(link::err::kWrongDocumentState);
+  if (amount == 0) return Refused(link::err::FieldRange(2));
   long long till = 0;
   if (!TillAfter(s, amount, till)) return NotEnough(amount);
   s.receipt.serviceAmount = amount;

@@ -2,14 +2,15 @@
 // with it, its payment forms and tax groups, its fiscal identity, its
 // working parameters. The service counters (88h, 89h) are the maintenance
 // domain's.
-#include "configuration.h"
+#include "emulator/configuration.h"
 
 #include <cstdio>
 
-#include "domain.h"
-#include "emu_codes.h"
-#include "encoding.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 
@@ -24,7 +25,6 @@ constexpr int kTaxTypes = 10;
 constexpr long long kMaxRate = 9999;  // 99.99 %
 // What a fiscalized registrar says to a second fiscalization or a new
 // factory number: not in this mode.
-constexpr ErrorCode kAlreadyFiscal = Shared(link::err::kWrongMode);
 constexpr int kSpeeds[] = {110, 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
 
 ConfigurationState& Config(Registrar& r) {
@@ -33,30 +33,21 @@ ConfigurationState& Config(Registrar& r) {
 
 // Exactly `digits` hexadecimal digits; -1 when the text is not that.
 int ReadHex(std::string_view text, size_t digits) {
-  if (text.size() != digits) return -1;
-  int v = 0;
-  for (char c : text) {
-    const int d = c >= '0' && c <= '9'   ? c - '0'
-                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                         : -1;
-    if (d < 0) return -1;
-    v = v * 16 + d;
-  }
-  return v;
+  const auto v = link::ParseHex(text, link::HexCase::kAny);
+  return text.size() == digits && v ? static_cast<int>(*v) : -1;
 }
 
 int HexField(ArgReader& args, int n, size_t digits, int max) {
   const int v = ReadHex(args.Raw(n), digits);
-  if (v < 0) args.Refuse(err::FieldFormat(n));
-  if (v > max) args.Refuse(err::FieldRange(n));
+  if (v < 0) args.Refuse(link::err::FieldFormat(n));
+  if (v > max) args.Refuse(link::err::FieldRange(n));
   return v < 0 ? 0 : v;
 }
 
 // A text that may be empty, of at most `maxBytes` bytes.
 std::string OptionalText(ArgReader& args, int n, size_t maxBytes) {
   const std::string_view t = args.Raw(n);
-  if (t.size() > maxBytes) args.Refuse(err::FieldRange(n));
+  if (t.size() > maxBytes) args.Refuse(link::err::FieldRange(n));
   return std::string(t);
 }
 
@@ -119,8 +110,8 @@ Answer ReadOperator(Registrar& r, ArgReader& args) {
 Answer DeleteOperator(Registrar& r, ArgReader& args) {
   const long long number = args.Integer(1, kAllOperators, kMaxOperator);
   if (!args) return args.Refusal();
-  if (number == 0) return Refused(err::FieldRange(1));
-  if (r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (number == 0) return Refused(link::err::FieldRange(1));
+  if (r.state.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   if (number == kAllOperators)
     Config(r).operators.clear();
   else
@@ -132,7 +123,7 @@ Answer DeleteOperator(Registrar& r, ArgReader& args) {
 
 Answer SetModePasswords(Registrar& r, ArgReader& args) {
   for (int n = 1; n <= 3; ++n)
-    if (!SixDigits(args.Raw(n))) return Refused(err::FieldFormat(n));
+    if (!SixDigits(args.Raw(n))) return Refused(link::err::FieldFormat(n));
   ConfigurationState& c = Config(r);
   c.programmingPassword = args.Raw(1);
   c.reportsPassword = args.Raw(2);
@@ -147,7 +138,7 @@ Answer SetPaymentForm(Registrar& r, ArgReader& args) {
   const int mask = HexField(args, 2, 2, 0xFF);
   std::string name = args.Text(3, kNameBytes);
   if (!args) return args.Refusal();
-  if (r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (r.state.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   Config(r).paymentForms[static_cast<int>(number)] = {mask, std::move(name)};
   return {};
 }
@@ -166,7 +157,7 @@ Answer ReadPaymentForm(Registrar& r, ArgReader& args) {
 Answer ProgramFactoryNumber(Registrar& r, ArgReader& args) {
   std::string number = args.Text(1, kFactoryNumberBytes);
   if (!args) return args.Refusal();
-  if (r.state.fiscalized) return Refused(kAlreadyFiscal);
+  if (r.state.fiscalized) return Refused(link::err::kWrongMode);
   r.state.serialNumber = std::move(number);
   return {};
 }
@@ -205,8 +196,8 @@ Answer SetTaxGroup(Registrar& r, ArgReader& args) {
   std::string name = OptionalText(args, 4, kNameBytes);
   const long long linked = args.Integer(5, kNoLinkedGroup, groups - 1);
   if (!args) return args.Refusal();
-  if (linked == n) return Refused(err::FieldRange(5));
-  if (r.state.shiftOpen) return Refused(err::kWrongShiftState);
+  if (linked == n) return Refused(link::err::FieldRange(5));
+  if (r.state.shiftOpen) return Refused(link::err::kWrongShiftState);
   Config(r).taxGroups[static_cast<size_t>(n)] = {type, rate, std::move(name),
                                                  static_cast<int>(linked)};
   return {};
@@ -225,12 +216,12 @@ Answer ReadTaxGroup(Registrar& r, ArgReader& args) {
 Answer Fiscalize(Registrar& r, ArgReader& args) {
   const std::string number = args.Text(1, kFactoryNumberBytes);
   if (!args) return args.Refusal();
-  if (!SixDigits(args.Raw(2))) return Refused(err::FieldFormat(2));
+  if (!SixDigits(args.Raw(2))) return Refused(link::err::FieldFormat(2));
   RegistrarState& s = r.state;
-  if (s.fiscalized) return Refused(kAlreadyFiscal);
-  if (s.serialNumber.empty()) return Refused(err::kSerialNumberNotSet);
-  if (number != s.serialNumber) return Refused(err::FieldRange(1));
-  if (s.document != Document::kClosed || s.shiftOpen) return Refused(err::kWrongShiftState);
+  if (s.fiscalized) return Refused(link::err::kWrongMode);
+  if (s.serialNumber.empty()) return Refused(link::err::kSerialNumberNotSet);
+  if (number != s.serialNumber) return Refused(link::err::FieldRange(1));
+  if (s.document != Document::kClosed || s.shiftOpen) return Refused(link::err::kWrongShiftState);
   s.fiscalized = true;
   return {};
 }
@@ -247,8 +238,8 @@ Answer ProgramParameters(Registrar& r, ArgReader& args) {
   p.closePulse = HexField(args, 6, 2, 0xFF);
   p.nameLineLength = static_cast<int>(args.Integer(7, 1, 99));
   if (!args) return args.Refusal();
-  if (speed != 0 && !IsLineSpeed(static_cast<int>(speed))) return Refused(err::FieldRange(1));
-  if (r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (speed != 0 && !IsLineSpeed(static_cast<int>(speed))) return Refused(link::err::FieldRange(1));
+  if (r.state.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   Config(r).parameters = p;
   if (speed != 0) Config(r).lineSpeed = static_cast<int>(speed);
   return {};
@@ -267,7 +258,7 @@ Answer SetDecimalPoint(Registrar& r, ArgReader& args) {
   const long long position = args.Integer(1, 0, 3);
   if (!args) return args.Refusal();
   if (r.state.shiftOpen || r.state.document != Document::kClosed)
-    return Refused(err::kWrongShiftState);
+    return Refused(link::err::kWrongShiftState);
   Config(r).decimalPoint = static_cast<int>(position);
   return {};
 }
@@ -282,27 +273,27 @@ Answer Restart(Registrar& r, ArgReader&) {
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kProgramHeaderLine, ProgramTextLine},
-    {cmd::kReadHeaderLine, ReadTextLine},
-    {cmd::kSetOperator, SetOperator},
-    {cmd::kReadOperator, ReadOperator},
-    {cmd::kResetOperatorPassword, DeleteOperator},
-    {cmd::kSetModePasswords, SetModePasswords},
-    {cmd::kSetPaymentType, SetPaymentForm},
-    {cmd::kReadPaymentType, ReadPaymentForm},
-    {cmd::kProgramSerialNumber, ProgramFactoryNumber},
-    {cmd::kProgramFiscalNumber, ProgramFiscalNumber},
-    {cmd::kReadFiscalNumber, ReadFiscalNumber},
-    {cmd::kProgramTaxNumber, ProgramTaxIdNumbers},
-    {cmd::kReadTaxNumber, ReadTaxIdNumbers},
-    {cmd::kSetTaxRate, SetTaxGroup},
-    {cmd::kReadTaxRate, ReadTaxGroup},
-    {cmd::kFiscalize, Fiscalize},
-    {cmd::kProgramRegistrarParameters, ProgramParameters},
-    {cmd::kReadRegistrarParameters, ReadParameters},
-    {cmd::kSetDecimalPoint, SetDecimalPoint},
-    {cmd::kReadDecimalPoint, ReadDecimalPoint},
-    {cmd::kRestartRegistrar, Restart},
+    {link::cmd::kProgramHeaderLine, ProgramTextLine},
+    {link::cmd::kReadHeaderLine, ReadTextLine},
+    {link::cmd::kSetOperator, SetOperator},
+    {link::cmd::kReadOperator, ReadOperator},
+    {link::cmd::kResetOperatorPassword, DeleteOperator},
+    {link::cmd::kSetModePasswords, SetModePasswords},
+    {link::cmd::kSetPaymentType, SetPaymentForm},
+    {link::cmd::kReadPaymentType, ReadPaymentForm},
+    {link::cmd::kProgramSerialNumber, ProgramFactoryNumber},
+    {link::cmd::kProgramFiscalNumber, ProgramFiscalNumber},
+    {link::cmd::kReadFiscalNumber, ReadFiscalNumber},
+    {link::cmd::kProgramTaxNumber, ProgramTaxIdNumbers},
+    {link::cmd::kReadTaxNumber, ReadTaxIdNumbers},
+    {link::cmd::kSetTaxRate, SetTaxGroup},
+    {link::cmd::kReadTaxRate, ReadTaxGroup},
+    {link::cmd::kFiscalize, Fiscalize},
+    {link::cmd::kProgramRegistrarParameters, ProgramParameters},
+    {link::cmd::kReadRegistrarParameters, ReadParameters},
+    {link::cmd::kSetDecimalPoint, SetDecimalPoint},
+    {link::cmd::kReadDecimalPoint, ReadDecimalPoint},
+    {link::cmd::kRestartRegistrar, Restart},
 };
 
 // --- the state file --------------------------------------------------------
@@ -337,20 +328,6 @@ void SaveTexts(const ConfigurationState& c, StateWriter& w) {
   }
 }
 
-void Save(const RegistrarState& s, StateWriter& w) {
-  SaveTexts(s, w);
-  w.Put("programming_password", link::HexBytes(s.programmingPassword));
-  w.Put("reports_password", link::HexBytes(s.reportsPassword));
-  w.Put("admin_password", link::HexBytes(s.adminPassword));
-  w.Put("fiscal_number", link::HexBytes(s.fiscalNumber));
-  w.Put("tax_id_number", link::HexBytes(s.taxIdNumber));
-  w.Put("tax_number", link::HexBytes(s.taxNumber));
-  const RegistrarParameters& p = s.parameters;
-  w.Put("parameters", JoinNumbers({p.contrast, p.documentFlags, p.printFlags, p.openPulse,
-                                   p.closePulse, p.nameLineLength}));
-  w.Put("line_speed", s.lineSpeed);
-  w.Put("decimal_point", s.decimalPoint);
-}
 
 // "a,b,..." split at commas into exactly `count` parts.
 bool SplitParts(std::string_view value, std::vector<std::string>& parts, size_t count) {
@@ -434,9 +411,6 @@ KeyLoad LoadParameters(ConfigurationState& c, const std::string& value) {
   return KeyLoad::kTaken;
 }
 
-KeyLoad LoadHex(const std::string& value, std::string& out) {
-  return ReadHexText(value, out) ? KeyLoad::kTaken : KeyLoad::kBad;
-}
 
 KeyLoad LoadNumbered(RegistrarState& s, const std::string& key, const std::string& value) {
   long long n = 0;
@@ -449,27 +423,59 @@ KeyLoad LoadNumbered(RegistrarState& s, const std::string& key, const std::strin
   return KeyLoad::kNotMine;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  if (key == "programming_password") return LoadHex(value, s.programmingPassword);
-  if (key == "reports_password") return LoadHex(value, s.reportsPassword);
-  if (key == "admin_password") return LoadHex(value, s.adminPassword);
-  if (key == "fiscal_number") return LoadHex(value, s.fiscalNumber);
-  if (key == "tax_id_number") return LoadHex(value, s.taxIdNumber);
-  if (key == "tax_number") return LoadHex(value, s.taxNumber);
-  if (key == "parameters") return LoadParameters(s, value);
+KeyLoad LoadLineSpeed(RegistrarState& s, const std::string& value, std::string&) {
   long long v = 0;
-  if (key == "line_speed") {
-    if (!Number(value, 0, 115200, v) || (v != 0 && !IsLineSpeed(static_cast<int>(v))))
-      return KeyLoad::kBad;
-    s.lineSpeed = static_cast<int>(v);
-    return KeyLoad::kTaken;
-  }
-  if (key == "decimal_point") {
-    if (!Number(value, 0, 3, v)) return KeyLoad::kBad;
-    s.decimalPoint = static_cast<int>(v);
-    return KeyLoad::kTaken;
-  }
-  return LoadNumbered(s, key, value);
+  if (!Number(value, 0, 115200, v) || (v != 0 && !IsLineSpeed(static_cast<int>(v))))
+    return KeyLoad::kBad;
+  s.lineSpeed = static_cast<int>(v);
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadDecimalPoint(RegistrarState& s, const std::string& value, std::string&) {
+  long long v = 0;
+  if (!Number(value, 0, 3, v)) return KeyLoad::kBad;
+  s.decimalPoint = static_cast<int>(v);
+  return KeyLoad::kTaken;
+}
+
+// A text of the configuration kept as hexadecimal.
+template <std::string ConfigurationState::*text>
+constexpr StateKey HexTextKey(const char* name) {
+  return {name, [](const RegistrarState& s) { return link::HexBytes(s.*text); },
+          [](RegistrarState& s, const std::string& v, std::string&) {
+            return LoadHexText(v, s.*text);
+          }};
+}
+
+constexpr StateKey kKeys[] = {
+    HexTextKey<&ConfigurationState::programmingPassword>("programming_password"),
+    HexTextKey<&ConfigurationState::reportsPassword>("reports_password"),
+    HexTextKey<&ConfigurationState::adminPassword>("admin_password"),
+    HexTextKey<&ConfigurationState::fiscalNumber>("fiscal_number"),
+    HexTextKey<&ConfigurationState::taxIdNumber>("tax_id_number"),
+    HexTextKey<&ConfigurationState::taxNumber>("tax_number"),
+    {"parameters",
+     [](const RegistrarState& s) {
+       const RegistrarParameters& p = s.parameters;
+       return JoinNumbers({p.contrast, p.documentFlags, p.printFlags, p.openPulse, p.closePulse,
+                           p.nameLineLength});
+     },
+     [](RegistrarState& s, const std::string& v, std::string&) { return LoadParameters(s, v); }},
+    {"line_speed", [](const RegistrarState& s) { return std::to_string(s.lineSpeed); },
+     LoadLineSpeed},
+    {"decimal_point", [](const RegistrarState& s) { return std::to_string(s.decimalPoint); },
+     LoadDecimalPoint},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  SaveTexts(s, w);
+  SaveKeys(kKeys, s, w);
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
+  const KeyLoad scalar = LoadKey(kKeys, s, key, value, why);
+  return scalar != KeyLoad::kNotMine ? scalar : LoadNumbered(s, key, value);
 }
 
 }  // namespace

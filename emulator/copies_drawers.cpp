@@ -1,13 +1,13 @@
 // Copies and drawers: the cash drawers, receipt copies and the electronic
 // tape.
-#include "copies_drawers.h"
+#include "emulator/copies_drawers.h"
 
 #include <algorithm>
 
-#include "domain.h"
-#include "emu_codes.h"
-#include "encoding.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 
@@ -16,7 +16,6 @@ namespace {
 constexpr long long kMaxDocumentNumber = 999999999;
 constexpr long long kMaxSolenoidMs = 9999;
 // No document of the asked numbers or times is kept.
-constexpr ErrorCode kNoSuchDocument = Shared(link::err::kCopyUnavailable);
 
 bool IsClosingRule(const std::string& line) {
   return !line.empty() && std::all_of(line.begin(), line.end(), [](char c) { return c == '='; });
@@ -54,7 +53,7 @@ std::vector<const TapeDocument*> ByNumbers(const Registrar& r, long long first, 
 bool ReadNumberRange(ArgReader& args, int n, long long& first, long long& last) {
   first = args.Integer(n, 1, kMaxDocumentNumber);
   last = args.Integer(n + 1, 1, kMaxDocumentNumber);
-  if (args && last < first) args.Refuse(err::FieldRange(n + 1));
+  if (args && last < first) args.Refuse(link::err::FieldRange(n + 1));
   return static_cast<bool>(args);
 }
 
@@ -63,9 +62,9 @@ bool ReadNumberRange(ArgReader& args, int n, long long& first, long long& last) 
 Answer PrintCopies(Registrar& r, ArgReader& args) {
   long long first = 0, last = 0;
   if (!ReadNumberRange(args, 1, first, last)) return args.Refusal();
-  if (r.state.document != Document::kNonFiscal) return Refused(err::kWrongDocumentState);
+  if (r.state.document != Document::kNonFiscal) return Refused(link::err::kWrongDocumentState);
   const auto found = ByNumbers(r, first, last);
-  if (found.empty()) return Refused(kNoSuchDocument);
+  if (found.empty()) return Refused(link::err::kCopyUnavailable);
   for (const TapeDocument* d : found) PrintDocument(r, *d);
   return {};
 }
@@ -81,9 +80,9 @@ void PrintTapeDocuments(Registrar& r, const std::vector<const TapeDocument*>& do
 Answer PrintTapeByNumbers(Registrar& r, ArgReader& args) {
   long long first = 0, last = 0;
   if (!ReadNumberRange(args, 1, first, last)) return args.Refusal();
-  if (r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (r.state.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   const auto found = ByNumbers(r, first, last);
-  if (found.empty()) return Refused(kNoSuchDocument);
+  if (found.empty()) return Refused(link::err::kCopyUnavailable);
   PrintTapeDocuments(r, found);
   return {};
 }
@@ -92,7 +91,7 @@ Answer PrintTapeByNumbers(Registrar& r, ArgReader& args) {
 // error.
 int ReadTime(ArgReader& args, int n) {
   const long long hhmm = args.Integer(n, 0, 2359);
-  if (args && hhmm % 100 > 59) args.Refuse(err::kTimeFormat);
+  if (args && hhmm % 100 > 59) args.Refuse(link::err::kTimeFormat);
   return static_cast<int>(hhmm);
 }
 
@@ -111,23 +110,26 @@ Answer PrintTapeByDates(Registrar& r, ArgReader& args) {
   const bool print = args.Integer(5, 0, 1) == 1;
   if (!args) return args.Refusal();
   const long long from = Moment(startDate, startTime), to = Moment(endDate, endTime);
-  if (to < from) return Refused(err::FieldRange(3));
-  if (print && r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (to < from) return Refused(link::err::FieldRange(3));
+  if (print && r.state.document != Document::kClosed)
+    return Refused(link::err::kWrongDocumentState);
   std::vector<const TapeDocument*> found;
   for (const TapeDocument& d : r.state.electronicTape) {
     const long long at = Moment(LocalDate(d.time), LocalTime(d.time));
     if (at >= from && at <= to) found.push_back(&d);
   }
-  if (found.empty()) return Refused(kNoSuchDocument);
+  if (found.empty()) return Refused(link::err::kCopyUnavailable);
   if (print) PrintTapeDocuments(r, found);
   return {"0000",
           std::to_string(found.front()->number) + ";" + std::to_string(found.back()->number) + ";"};
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kOpenCashDrawer, OpenDrawer},         {cmd::kOpenSecondCashDrawer, OpenSecondDrawer},
-    {cmd::kPrintReceiptCopies, PrintCopies},    {cmd::kPrintTapeByNumbers, PrintTapeByNumbers},
-    {cmd::kPrintTapeByDates, PrintTapeByDates},
+    {link::cmd::kOpenCashDrawer, OpenDrawer},
+    {link::cmd::kOpenSecondCashDrawer, OpenSecondDrawer},
+    {link::cmd::kPrintReceiptCopies, PrintCopies},
+    {link::cmd::kPrintTapeByNumbers, PrintTapeByNumbers},
+    {link::cmd::kPrintTapeByDates, PrintTapeByDates},
 };
 
 // State file: one key per tape document, "tape.N=number,time,hex lines"
@@ -135,8 +137,24 @@ constexpr HandlerRow kRows[] = {
 
 constexpr std::string_view kTapeKey = "tape.";
 
+KeyLoad LoadDrawerOpenings(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  if (!ReadNumbers(value, n, 2) || n[0] < 0 || n[1] < 0) return KeyLoad::kBad;
+  s.drawerOpenings = n[0];
+  s.secondDrawerOpenings = n[1];
+  return KeyLoad::kTaken;
+}
+
+constexpr StateKey kKeys[] = {
+    {"drawer_openings",
+     [](const RegistrarState& s) {
+       return JoinNumbers({s.drawerOpenings, s.secondDrawerOpenings});
+     },
+     LoadDrawerOpenings},
+};
+
 void Save(const RegistrarState& s, StateWriter& w) {
-  w.Put("drawer_openings", JoinNumbers({s.drawerOpenings, s.secondDrawerOpenings}));
+  SaveKeys(kKeys, s, w);
   for (size_t i = 0; i < s.electronicTape.size(); ++i) {
     const TapeDocument& d = s.electronicTape[i];
     std::string text;
@@ -167,16 +185,10 @@ KeyLoad LoadTapeDocument(RegistrarState& s, const std::string& key, const std::s
   return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  if (key == "drawer_openings") {
-    std::vector<long long> n;
-    if (!ReadNumbers(value, n, 2) || n[0] < 0 || n[1] < 0) return KeyLoad::kBad;
-    s.drawerOpenings = n[0];
-    s.secondDrawerOpenings = n[1];
-    return KeyLoad::kTaken;
-  }
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
   if (key.starts_with(kTapeKey)) return LoadTapeDocument(s, key, value);
-  return KeyLoad::kNotMine;
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

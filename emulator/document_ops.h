@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "registrar.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu::docs {
 

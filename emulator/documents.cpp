@@ -1,17 +1,17 @@
 // Documents: the goods base, fiscal receipts and non-fiscal documents.
-#include "documents.h"
+#include "emulator/documents.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "document_ops.h"
-#include "domain.h"
-#include "emu_codes.h"
-#include "encoding.h"
-#include "formatted_line.h"
-#include "printing.h"
-#include "receipt_frame.h"
-#include "taxes.h"
+#include "link/command_codes.h"
+#include "emulator/document_ops.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "emulator/formatted_line.h"
+#include "emulator/printing.h"
+#include "emulator/receipt_frame.h"
+#include "emulator/taxes.h"
 
 namespace tesmar::emu {
 
@@ -54,17 +54,18 @@ Answer AddArticle(Registrar& r, ArgReader& args) {
   auto it = base.find(code);
   if (it != base.end()) {
     if (it->second == a) return {};
-    if (HasSales(r, code)) return Refused(err::kArticleExists);
+    if (HasSales(r, code)) return Refused(link::err::kArticleExists);
     it->second = a;
     return {};
   }
-  if (static_cast<int>(base.size()) >= kGoodsBaseArticles) return Refused(err::kGoodsBaseFull);
+  if (static_cast<int>(base.size()) >= kGoodsBaseArticles)
+    return Refused(link::err::kGoodsBaseFull);
   base.emplace(code, a);
   return {};
 }
 
 Answer OpenNonFiscal(Registrar& r, ArgReader&) {
-  if (r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (r.state.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   r.state.document = Document::kNonFiscal;
   PrintUtf8(r, "------ СЛУЖБОВИЙ ДОКУМЕНТ ------");
   return {};
@@ -87,7 +88,7 @@ Answer PrintText(Registrar& r, ArgReader& args) {
     r.Print(text);
     return {};
   }
-  if (!r.state.FiscalReceiptOpen()) return Refused(err::kWrongDocumentState);
+  if (!r.state.FiscalReceiptOpen()) return Refused(link::err::kWrongDocumentState);
   PrintReceiptLine(r, text);
   return {};
 }
@@ -98,7 +99,7 @@ void CloseNonFiscalDocument(Registrar& r) {
 }
 
 Answer CloseNonFiscal(Registrar& r, ArgReader&) {
-  if (r.state.document != Document::kNonFiscal) return Refused(err::kWrongDocumentState);
+  if (r.state.document != Document::kNonFiscal) return Refused(link::err::kWrongDocumentState);
   CloseNonFiscalDocument(r);
   return {};
 }
@@ -112,9 +113,10 @@ Answer OpenFiscal(Registrar& r, ArgReader& args) {
   const long long kind = args.Integer(3, 0, 2);
   if (!args) return args.Refusal();
   RegistrarState& s = r.state;
-  if (s.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (s.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   if (kind == 2) return docs::OpenServiceReceipt(r, receipt.operatorNumber, receipt.till);
-  if (s.controlTapeReceipts >= kControlTapeReceipts) return Refused(err::kControlTapeFull);
+  if (s.controlTapeReceipts >= kControlTapeReceipts)
+    return Refused(link::err::kControlTapeMustBeUnloaded);
   OpenShiftIfClosed(r);
   receipt.refund = kind == 1;
   receipt.number = ++s.lastReceiptNumber;
@@ -139,17 +141,17 @@ Answer Sell(Registrar& r, ArgReader& args) {
   RegistrarState& s = r.state;
   if (s.receipt.service ||
       (s.document != Document::kReceiptOpened && s.document != Document::kSaleDone))
-    return Refused(err::kWrongDocumentState);
-  if (quantity <= 0) return Refused(err::kSaleQuantity);
-  if (price < 0) return Refused(err::kSalePrice);
+    return Refused(link::err::kWrongDocumentState);
+  if (quantity <= 0) return Refused(link::err::kQuantityError);
+  if (price < 0) return Refused(link::err::kPriceError);
   if (s.voiding) return docs::VoidItem(r, code, quantity, pricedHere ? price : -1);
   auto it = s.articles.find(code);
-  if (it == s.articles.end()) return Refused(err::kArticleNotFound);
+  if (it == s.articles.end()) return Refused(link::err::kArticleNotFound);
   const Article& a = it->second;
   if (const auto refusal = GroupRefusal(r, a.taxGroup)) return Refused(*refusal);
   ReceiptItem item{code, quantity, pricedHere ? price : a.price, 0, a.taxGroup, a.department};
   item.sum = (item.quantity * item.price + 500) / 1000;  // both bounded: no overflow
-  if (s.receipt.Total() + item.sum > kMaxAmount) return Refused(err::kReceiptTotalOverflow);
+  if (s.receipt.Total() + item.sum > kMaxAmount) return Refused(link::err::kReceiptTotalOverflow);
   s.receipt.items.push_back(item);
   s.document = Document::kSaleDone;
   PrintReceiptLine(r, a.name);
@@ -174,8 +176,8 @@ Answer PrintTotal(Registrar& r, ArgReader& args) {
   const Document d = r.state.document;
   if (r.state.receipt.service ||
       (d != Document::kSaleDone && d != Document::kPaying && d != Document::kCompleted))
-    return Refused(err::kWrongDocumentState);
-  if (r.state.voiding) return Refused(err::kVoidSequenceIncomplete);
+    return Refused(link::err::kWrongDocumentState);
+  if (r.state.voiding) return Refused(link::err::kVoidSequenceIncomplete);
   const std::string total = FormatMoney(r, r.state.receipt.Total());
   PrintReceiptLine(r, ReportRow(r, "СУМА", total));
   if (shown) r.state.display[1] = link::Utf8ToCp1251("СУМА ") + total;
@@ -191,16 +193,16 @@ Answer Close(Registrar& r, ArgReader& args) {
     CloseNonFiscalDocument(r);
     return {};
   }
-  if (!s.FiscalReceiptOpen()) return Refused(err::kWrongDocumentState);
-  if (s.voiding) return Refused(err::kVoidSequenceIncomplete);
+  if (!s.FiscalReceiptOpen()) return Refused(link::err::kWrongDocumentState);
+  if (s.voiding) return Refused(link::err::kVoidSequenceIncomplete);
   if (s.receipt.service) {
-    if (!s.receipt.serviceAmountSet) return Refused(err::kWrongDocumentState);
+    if (!s.receipt.serviceAmountSet) return Refused(link::err::kWrongDocumentState);
     docs::CloseServiceReceipt(r);
     return {};
   }
   if (s.receipt.items.empty() || s.receipt.Paid() < s.receipt.Total())
-    return Refused(err::kWrongDocumentState);
-  if (!docs::TillTakesReceipt(s, s.receipt)) return Refused(err::kNotEnoughCash);
+    return Refused(link::err::kWrongDocumentState);
+  if (!docs::TillTakesReceipt(s, s.receipt)) return Refused(link::err::kNotEnoughCash);
   PrintReceiptLine(r, ReportRow(r, "СУМА", FormatMoney(r, s.receipt.Total())));
   PrintReceiptTaxes(r, s.receipt.ByTaxGroup());
   PrintReceiptFoot(r);
@@ -212,27 +214,27 @@ Answer Close(Registrar& r, ArgReader& args) {
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kAddArticle, AddArticle},
-    {cmd::kOpenNonFiscalReceipt, OpenNonFiscal},
-    {cmd::kPrintText, PrintText},
-    {cmd::kCloseNonFiscalReceipt, CloseNonFiscal},
-    {cmd::kOpenFiscalReceipt, OpenFiscal},
-    {cmd::kSellArticle, Sell},
-    {cmd::kPayment, Pay},
-    {cmd::kPrintTotal, PrintTotal},
-    {cmd::kCloseFiscalReceipt, Close},
-    {cmd::kVoidOperation, docs::Void},
-    {cmd::kPercentDiscount, docs::ItemPercent},
-    {cmd::kAbsoluteDiscount, docs::ItemAbsolute},
-    {cmd::kSubtotalPercentDiscount, docs::SubtotalPercent},
-    {cmd::kSubtotalAbsoluteDiscount, docs::SubtotalAbsolute},
-    {cmd::kTaxGroupPercentDiscount, docs::TaxGroupPercent},
-    {cmd::kTaxGroupAbsoluteDiscount, docs::TaxGroupAbsolute},
-    {cmd::kPrintBarcode, docs::PrintBarcode},
-    {cmd::kCardPayment, docs::CardPayment},
-    {cmd::kShowOnDisplay, docs::ShowOnDisplay},
-    {cmd::kCashInOut, docs::CashInOut},
-    {cmd::kServiceCashIn, docs::ServiceAmount},
+    {link::cmd::kAddArticle, AddArticle},
+    {link::cmd::kOpenNonFiscalReceipt, OpenNonFiscal},
+    {link::cmd::kPrintText, PrintText},
+    {link::cmd::kCloseNonFiscalReceipt, CloseNonFiscal},
+    {link::cmd::kOpenFiscalReceipt, OpenFiscal},
+    {link::cmd::kSellArticle, Sell},
+    {link::cmd::kPayment, Pay},
+    {link::cmd::kPrintTotal, PrintTotal},
+    {link::cmd::kCloseFiscalReceipt, Close},
+    {link::cmd::kVoidOperation, docs::Void},
+    {link::cmd::kPercentDiscount, docs::ItemPercent},
+    {link::cmd::kAbsoluteDiscount, docs::ItemAbsolute},
+    {link::cmd::kSubtotalPercentDiscount, docs::SubtotalPercent},
+    {link::cmd::kSubtotalAbsoluteDiscount, docs::SubtotalAbsolute},
+    {link::cmd::kTaxGroupPercentDiscount, docs::TaxGroupPercent},
+    {link::cmd::kTaxGroupAbsoluteDiscount, docs::TaxGroupAbsolute},
+    {link::cmd::kPrintBarcode, docs::PrintBarcode},
+    {link::cmd::kCardPayment, docs::CardPayment},
+    {link::cmd::kShowOnDisplay, docs::ShowOnDisplay},
+    {link::cmd::kCashInOut, docs::CashInOut},
+    {link::cmd::kServiceCashIn, docs::ServiceAmount},
 };
 
 // State file: the document in progress, the receipt counter and the goods
@@ -241,30 +243,6 @@ constexpr HandlerRow kRows[] = {
 constexpr std::string_view kArticle = "article.";
 constexpr std::string_view kItem = "receipt.item.";
 constexpr std::string_view kPayment = "receipt.payment.";
-
-void Save(const RegistrarState& s, StateWriter& w) {
-  w.Put("receipt_number", s.lastReceiptNumber);
-  w.Put("cash", s.cash);
-  for (const auto& [code, a] : s.articles)
-    w.Put(std::string(kArticle) + std::to_string(code),
-          JoinNumbers({a.price, a.taxGroup, a.department}) + "," + link::HexBytes(a.name));
-  w.Put("document", static_cast<int>(s.document));
-  if (!s.FiscalReceiptOpen()) return;
-  // A void sequence in progress does not survive a restart: the receipt is
-  // kept as it was when the sequence began.
-  const OpenReceipt& rc = s.voiding ? s.beforeVoid : s.receipt;
-  w.Put("receipt", JoinNumbers({rc.number, rc.operatorNumber, rc.till, rc.refund ? 1 : 0}));
-  if (rc.service)
-    w.Put("receipt.service", JoinNumbers({rc.serviceAmountSet ? 1 : 0, rc.serviceAmount}));
-  for (size_t i = 0; i < rc.items.size(); ++i) {
-    const ReceiptItem& it = rc.items[i];
-    w.Put(std::string(kItem) + std::to_string(i),
-          JoinNumbers({it.code, it.quantity, it.price, it.sum, it.taxGroup, it.department}));
-  }
-  for (const auto& [type, amount] : rc.payments)
-    w.Put(std::string(kPayment) + std::to_string(type), amount);
-  if (rc.Change() > 0) w.Put("receipt.change_from", rc.changeFrom);
-}
 
 bool InRange(long long v, long long lo, long long hi) {
   return v >= lo && v <= hi;
@@ -291,30 +269,6 @@ KeyLoad LoadReceiptPart(RegistrarState& s, const std::string& key, const std::st
   OpenReceipt& rc = s.receipt;
   std::vector<long long> n;
   long long index = 0;
-  if (key == "receipt") {
-    if (!ReadNumbers(value, n, 4) || !InRange(n[1], 0, kMaxOperator) ||
-        !InRange(n[2], 0, kMaxTill) || !InRange(n[3], 0, 1))
-      return KeyLoad::kBad;
-    rc.number = static_cast<int>(n[0]);
-    rc.operatorNumber = static_cast<int>(n[1]);
-    rc.till = static_cast<int>(n[2]);
-    rc.refund = n[3] == 1;
-    return KeyLoad::kTaken;
-  }
-  if (key == "receipt.service") {
-    if (!ReadNumbers(value, n, 2) || !InRange(n[0], 0, 1) ||
-        !InRange(n[1], -kMaxAmount, kMaxAmount))
-      return KeyLoad::kBad;
-    rc.service = true;
-    rc.serviceAmountSet = n[0] == 1;
-    rc.serviceAmount = n[1];
-    return KeyLoad::kTaken;
-  }
-  if (key == "receipt.change_from") {
-    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, kMaxPaymentTypes - 1)) return KeyLoad::kBad;
-    rc.changeFrom = static_cast<int>(n[0]);
-    return KeyLoad::kTaken;
-  }
   if (key.starts_with(kItem)) {
     if (!KeyNumber(key, kItem, index) || index != static_cast<long long>(rc.items.size()) ||
         !ReadNumbers(value, n, 6) || !InRange(n[1], 1, kMaxQuantity) ||
@@ -331,27 +285,106 @@ KeyLoad LoadReceiptPart(RegistrarState& s, const std::string& key, const std::st
   return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
+// A fiscal receipt open at the save. A void sequence in progress does not
+// survive a restart: the receipt is kept as it was when the sequence began.
+const OpenReceipt& SavedReceipt(const RegistrarState& s) {
+  return s.voiding ? s.beforeVoid : s.receipt;
+}
+
+bool ReceiptKept(const RegistrarState& s) {
+  return s.FiscalReceiptOpen();
+}
+
+// One number from `lo` to `hi` into `out`.
+template <class T>
+KeyLoad LoadOne(const std::string& value, long long lo, long long hi, T& out) {
   std::vector<long long> n;
-  if (key == "receipt_number") {
-    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, 999999999)) return KeyLoad::kBad;
-    s.lastReceiptNumber = static_cast<int>(n[0]);
-    return KeyLoad::kTaken;
+  if (!ReadNumbers(value, n, 1) || !InRange(n[0], lo, hi)) return KeyLoad::kBad;
+  out = static_cast<T>(n[0]);
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadReceiptHead(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  OpenReceipt& rc = s.receipt;
+  if (!ReadNumbers(value, n, 4) || !InRange(n[1], 0, kMaxOperator) || !InRange(n[2], 0, kMaxTill) ||
+      !InRange(n[3], 0, 1))
+    return KeyLoad::kBad;
+  rc.number = static_cast<int>(n[0]);
+  rc.operatorNumber = static_cast<int>(n[1]);
+  rc.till = static_cast<int>(n[2]);
+  rc.refund = n[3] == 1;
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadReceiptService(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  OpenReceipt& rc = s.receipt;
+  if (!ReadNumbers(value, n, 2) || !InRange(n[0], 0, 1) || !InRange(n[1], -kMaxAmount, kMaxAmount))
+    return KeyLoad::kBad;
+  rc.service = true;
+  rc.serviceAmountSet = n[0] == 1;
+  rc.serviceAmount = n[1];
+  return KeyLoad::kTaken;
+}
+
+constexpr StateKey kKeys[] = {
+    {"receipt_number", [](const RegistrarState& s) { return std::to_string(s.lastReceiptNumber); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadOne(v, 0, 999999999, s.lastReceiptNumber);
+     }},
+    {"cash", [](const RegistrarState& s) { return std::to_string(s.cash); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadOne(v, 0, kMaxAmount, s.cash);
+     }},
+    {"document",
+     [](const RegistrarState& s) { return std::to_string(static_cast<int>(s.document)); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadOne(v, 0, 5, s.document);
+     }},
+    {"receipt",
+     [](const RegistrarState& s) {
+       const OpenReceipt& rc = SavedReceipt(s);
+       return JoinNumbers({rc.number, rc.operatorNumber, rc.till, rc.refund ? 1 : 0});
+     },
+     LoadReceiptHead, ReceiptKept},
+    {"receipt.service",
+     [](const RegistrarState& s) {
+       const OpenReceipt& rc = SavedReceipt(s);
+       return JoinNumbers({rc.serviceAmountSet ? 1 : 0, rc.serviceAmount});
+     },
+     LoadReceiptService,
+     [](const RegistrarState& s) { return ReceiptKept(s) && SavedReceipt(s).service; }},
+    {"receipt.change_from",
+     [](const RegistrarState& s) { return std::to_string(SavedReceipt(s).changeFrom); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadOne(v, 0, kMaxPaymentTypes - 1, s.receipt.changeFrom);
+     },
+     [](const RegistrarState& s) { return ReceiptKept(s) && SavedReceipt(s).Change() > 0; }},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  SaveKeys(kKeys, s, w);
+  for (const auto& [code, a] : s.articles)
+    w.Put(std::string(kArticle) + std::to_string(code),
+          JoinNumbers({a.price, a.taxGroup, a.department}) + "," + link::HexBytes(a.name));
+  if (!ReceiptKept(s)) return;
+  const OpenReceipt& rc = SavedReceipt(s);
+  for (size_t i = 0; i < rc.items.size(); ++i) {
+    const ReceiptItem& it = rc.items[i];
+    w.Put(std::string(kItem) + std::to_string(i),
+          JoinNumbers({it.code, it.quantity, it.price, it.sum, it.taxGroup, it.department}));
   }
-  if (key == "cash") {
-    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, kMaxAmount)) return KeyLoad::kBad;
-    s.cash = n[0];
-    return KeyLoad::kTaken;
-  }
-  if (key == "document") {
-    if (!ReadNumbers(value, n, 1) || !InRange(n[0], 0, 5)) return KeyLoad::kBad;
-    s.document = static_cast<Document>(n[0]);
-    return KeyLoad::kTaken;
-  }
+  for (const auto& [type, amount] : rc.payments)
+    w.Put(std::string(kPayment) + std::to_string(type), amount);
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
+  if (const KeyLoad scalar = LoadKey(kKeys, s, key, value, why); scalar != KeyLoad::kNotMine)
+    return scalar;
   if (key.starts_with(kArticle)) return LoadArticle(s, key, value);
-  if (key == "receipt" || key == "receipt.service" || key == "receipt.change_from" ||
-      key.starts_with(kItem) || key.starts_with(kPayment))
-    return LoadReceiptPart(s, key, value);
+  if (key.starts_with(kItem) || key.starts_with(kPayment)) return LoadReceiptPart(s, key, value);
   return KeyLoad::kNotMine;
 }
 

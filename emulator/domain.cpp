@@ -1,7 +1,10 @@
-#include "domain.h"
+#include "emulator/domain.h"
 
 #include <array>
 #include <cstdio>
+
+#include "link/command_table.h"
+#include "link/hex.h"
 
 namespace tesmar::emu {
 
@@ -14,14 +17,13 @@ std::span<const Domain* const> Domains() {
   return kDomains;
 }
 
-std::span<const int> NotEmulatedYet() {
-  static constexpr int kCodes[] = {
-      // goods base look-ups
-      0x25, 0x26,
-      // receipt copies, extra tax, sum discount
-      0x66, 0x6A, 0x6C,
-      // sound
-      0x82};
+const std::vector<int>& NotEmulatedYet() {
+  static const std::vector<int> kCodes = [] {
+    std::vector<int> codes;
+    for (const link::CommandDescriptor& c : link::Commands())
+      if (c.emulation == link::Emulation::kNotEmulated) codes.push_back(c.code);
+    return codes;
+  }();
   return kCodes;
 }
 
@@ -30,6 +32,18 @@ void StateWriter::Put(std::string_view key, std::string_view value) {
   text_ += '=';
   text_.append(value);
   text_ += '\n';
+}
+
+void SaveKeys(std::span<const StateKey> keys, const RegistrarState& s, StateWriter& w) {
+  for (const StateKey& k : keys)
+    if (!k.kept || k.kept(s)) w.Put(k.name, k.save(s));
+}
+
+KeyLoad LoadKey(std::span<const StateKey> keys, RegistrarState& s, const std::string& key,
+                const std::string& value, std::string& why) {
+  for (const StateKey& k : keys)
+    if (key == k.name) return k.load(s, value, why);
+  return KeyLoad::kNotMine;
 }
 
 bool ReadNumbers(std::string_view value, std::vector<long long>& out, size_t count) {
@@ -59,19 +73,14 @@ std::string JoinNumbers(const std::vector<long long>& values) {
 }
 
 bool ReadHexText(std::string_view hex, std::string& out) {
-  if (hex.size() % 2) return false;
-  std::string bytes;
-  for (size_t i = 0; i < hex.size(); i += 2) {
-    int v = 0;
-    for (char c : hex.substr(i, 2)) {
-      const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-      if (d < 0) return false;
-      v = v * 16 + d;
-    }
-    bytes += static_cast<char>(v);
-  }
-  out = std::move(bytes);
+  auto bytes = link::ParseHexBytes(hex, link::HexCase::kUpperOnly);
+  if (!bytes) return false;
+  out = std::move(*bytes);
   return true;
+}
+
+KeyLoad LoadHexText(const std::string& value, std::string& out) {
+  return ReadHexText(value, out) ? KeyLoad::kTaken : KeyLoad::kBad;
 }
 
 bool KeyNumber(const std::string& key, std::string_view prefix, long long& number) {

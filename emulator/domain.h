@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "registrar.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu {
 
@@ -31,6 +31,23 @@ class StateWriter {
 // What a domain says of a key offered to it.
 enum class KeyLoad { kTaken, kNotMine, kBad };
 
+// One key of a domain's part of the state file, its name spelled once: how
+// its value is written and how a value read for it is taken (on kBad the
+// load may say why in `why`).
+struct StateKey {
+  const char* name;
+  std::string (*save)(const RegistrarState&);
+  KeyLoad (*load)(RegistrarState&, const std::string& value, std::string& why);
+  // Whether the key is written at all; nullptr: always.
+  bool (*kept)(const RegistrarState&) = nullptr;
+};
+
+// Writes every key of `keys` in order.
+void SaveKeys(std::span<const StateKey> keys, const RegistrarState& s, StateWriter& w);
+// Loads `key` by its row of `keys`; kNotMine when it has none.
+KeyLoad LoadKey(std::span<const StateKey> keys, RegistrarState& s, const std::string& key,
+                const std::string& value, std::string& why);
+
 struct Domain {
   const char* name;
   std::span<const HandlerRow> rows;
@@ -43,9 +60,9 @@ struct Domain {
 // Every domain, in the order their keys are written.
 std::span<const Domain* const> Domains();
 
-// Codes the program sends that no domain answers yet: the registrar refuses
-// them as unknown commands.
-std::span<const int> NotEmulatedYet();
+// Codes the program knows that no domain answers yet (the command rows marked
+// not emulated): the registrar refuses them as unknown commands.
+const std::vector<int>& NotEmulatedYet();
 
 // Helpers for state values: numbers strictly in decimal, separated by ','
 // (false when the count differs or a number is malformed), and texts as
@@ -57,6 +74,8 @@ inline std::string JoinNumbers(std::initializer_list<long long> values) {
   return JoinNumbers(std::vector<long long>(values));
 }
 bool ReadHexText(std::string_view hex, std::string& out);
+// A text kept as hexadecimal (ReadHexText), as a key's load.
+KeyLoad LoadHexText(const std::string& value, std::string& out);
 
 // The number after `prefix` in a key that starts with it ("service.20");
 // false when the rest is not a decimal number.

@@ -19,7 +19,7 @@
 #include <string>
 #include <string_view>
 
-#include "refusals.h"
+#include "link/error_codes.h"
 
 namespace tesmar::emu {
 
@@ -28,7 +28,7 @@ inline constexpr char kFormattedLineMark = '%';
 // The line as the tape shows it (Windows-1251 in and out), or the refusal.
 struct LaidOutLine {
   std::string text;
-  std::optional<ErrorCode> refusal;
+  std::optional<link::err::Code> refusal;
 };
 LaidOutLine LayOutFormattedLine(std::string_view line, size_t width);
 

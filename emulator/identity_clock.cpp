@@ -1,11 +1,11 @@
 // Identification (80h, 42h) and the clock (20h, 21h).
-#include "identity_clock.h"
+#include "emulator/identity_clock.h"
 
 #include <cstdio>
 
-#include "domain.h"
-#include "emu_codes.h"
-#include "encoding.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
 
 namespace tesmar::emu {
 
@@ -48,8 +48,8 @@ Answer SetClock(Registrar& r, ArgReader& args) {
   const int date = args.Date(1);
   if (!args) return args.Refusal();
   int hour = 0, minute = 0;
-  if (!ReadTime(args.Raw(2), hour, minute)) return Refused(err::kTimeFormat);
-  if (r.state.shiftOpen) return Refused(err::kWrongShiftState);  // not inside a shift
+  if (!ReadTime(args.Raw(2), hour, minute)) return Refused(link::err::kTimeFormat);
+  if (r.state.shiftOpen) return Refused(link::err::kWrongShiftState);  // not inside a shift
   std::tm tm{};
   tm.tm_mday = date % 100;
   tm.tm_mon = date / 100 % 100 - 1;
@@ -64,21 +64,27 @@ Answer SetClock(Registrar& r, ArgReader& args) {
 }
 
 Answer ReadSerial(Registrar& r, ArgReader&) {
-  if (r.state.serialNumber.empty()) return Refused(err::kSerialNumberNotSet);
+  if (r.state.serialNumber.empty()) return Refused(link::err::kSerialNumberNotSet);
   return {"0000", r.state.serialNumber + ";"};
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kIdentify, Identify},
-    {cmd::kReadDateTime, ReadClock},
-    {cmd::kSetDateTime, SetClock},
-    {cmd::kReadSerialNumber, ReadSerial},
+    {link::cmd::kIdentify, Identify},
+    {link::cmd::kReadDateTime, ReadClock},
+    {link::cmd::kSetDateTime, SetClock},
+    {link::cmd::kReadSerialNumber, ReadSerial},
 };
 
-void Save(const RegistrarState& s, StateWriter& w) {
-  w.Put("clock_offset", s.clockOffsetSeconds);
-  w.Put("serial", link::HexBytes(s.serialNumber));
-  w.Put("fiscalized", s.fiscalized ? 1 : 0);
+KeyLoad LoadClockOffset(RegistrarState& s, const std::string& value, std::string& why) {
+  long long v = 0;
+  if (ParseScaled(value, 0, v) != NumberParse::kOk) return KeyLoad::kBad;
+  if (v < -kMaxClockOffsetSeconds || v > kMaxClockOffsetSeconds) {
+    why = "the clock offset is out of range (at most " + std::to_string(kMaxClockOffsetSeconds) +
+          " seconds either way)";
+    return KeyLoad::kBad;
+  }
+  s.clockOffsetSeconds = v;
+  return KeyLoad::kTaken;
 }
 
 KeyLoad ReadFlag(const std::string& value, bool& flag) {
@@ -87,22 +93,26 @@ KeyLoad ReadFlag(const std::string& value, bool& flag) {
   return KeyLoad::kTaken;
 }
 
+constexpr StateKey kKeys[] = {
+    {"clock_offset", [](const RegistrarState& s) { return std::to_string(s.clockOffsetSeconds); },
+     LoadClockOffset},
+    {"serial", [](const RegistrarState& s) { return link::HexBytes(s.serialNumber); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadHexText(v, s.serialNumber);
+     }},
+    {"fiscalized", [](const RegistrarState& s) { return std::string(s.fiscalized ? "1" : "0"); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return ReadFlag(v, s.fiscalized);
+     }},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  SaveKeys(kKeys, s, w);
+}
+
 KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
              std::string& why) {
-  if (key == "clock_offset") {
-    long long v = 0;
-    if (ParseScaled(value, 0, v) != NumberParse::kOk) return KeyLoad::kBad;
-    if (v < -kMaxClockOffsetSeconds || v > kMaxClockOffsetSeconds) {
-      why = "the clock offset is out of range (at most " + std::to_string(kMaxClockOffsetSeconds) +
-            " seconds either way)";
-      return KeyLoad::kBad;
-    }
-    s.clockOffsetSeconds = v;
-    return KeyLoad::kTaken;
-  }
-  if (key == "serial") return ReadHexText(value, s.serialNumber) ? KeyLoad::kTaken : KeyLoad::kBad;
-  if (key == "fiscalized") return ReadFlag(value, s.fiscalized);
-  return KeyLoad::kNotMine;
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "line_clock.h"
+#include "emulator/line_clock.h"
 
 #include <time.h>
 

@@ -1,9 +1,9 @@
 // The user logo store.
-#include "logo.h"
+#include "emulator/logo.h"
 
-#include "domain.h"
-#include "emu_codes.h"
-#include "encoding.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
 
 namespace tesmar::emu {
 
@@ -17,7 +17,7 @@ Answer SetLogoLine(Registrar& r, ArgReader& args) {
   std::string bytes;
   const std::string_view hex = args.Raw(2);
   if (hex.size() != 2 * kLogoLineBytes || !ReadHexText(hex, bytes))
-    return Refused(err::FieldFormat(2));
+    return Refused(link::err::FieldFormat(2));
   auto& logo = r.state.logo;
   logo.resize(kLogoStoreBytes, 0);
   std::copy(bytes.begin(), bytes.end(), logo.begin() + line * kLogoLineBytes);
@@ -28,7 +28,7 @@ Answer FinishLogo(Registrar& r, ArgReader& args) {
   const long long width = args.Integer(1, 1, kLogoMaxWidth);
   const long long height = args.Integer(2, 1, kMaxLogoHeight);
   if (!args) return args.Refusal();
-  if ((width + 7) / 8 * height > kLogoStoreBytes) return Refused(err::FieldRange(2));
+  if ((width + 7) / 8 * height > kLogoStoreBytes) return Refused(link::err::FieldRange(2));
   r.state.logo.resize(kLogoStoreBytes, 0);
   r.state.logoWidth = static_cast<int>(width);
   r.state.logoHeight = static_cast<int>(height);
@@ -36,31 +36,52 @@ Answer FinishLogo(Registrar& r, ArgReader& args) {
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kSetLogoLine, SetLogoLine},
-    {cmd::kFinishLogo, FinishLogo},
+    {link::cmd::kSetLogoLine, SetLogoLine},
+    {link::cmd::kFinishLogo, FinishLogo},
 };
 
-void Save(const RegistrarState& s, StateWriter& w) {
-  if (s.logo.empty()) return;
-  w.Put("logo_size", JoinNumbers({s.logoWidth, s.logoHeight}));
-  w.Put("logo", link::HexBytes(std::string(s.logo.begin(), s.logo.end())));
+KeyLoad LoadLogoSize(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> v;
+  if (!ReadNumbers(value, v, 2) || v[0] < 0 || v[0] > kLogoMaxWidth || v[1] < 0 ||
+      v[1] > kMaxLogoHeight)
+    return KeyLoad::kBad;
+  s.logoWidth = static_cast<int>(v[0]);
+  s.logoHeight = static_cast<int>(v[1]);
+  return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  if (key == "logo_size") {
-    std::vector<long long> v;
-    if (!ReadNumbers(value, v, 2) || v[0] < 0 || v[0] > kLogoMaxWidth || v[1] < 0 ||
-        v[1] > kMaxLogoHeight)
-      return KeyLoad::kBad;
-    s.logoWidth = static_cast<int>(v[0]);
-    s.logoHeight = static_cast<int>(v[1]);
-    return KeyLoad::kTaken;
-  }
-  if (key != "logo") return KeyLoad::kNotMine;
+KeyLoad LoadLogo(RegistrarState& s, const std::string& value, std::string&) {
   std::string bytes;
   if (!ReadHexText(value, bytes) || bytes.size() != kLogoStoreBytes) return KeyLoad::kBad;
   s.logo.assign(bytes.begin(), bytes.end());
   return KeyLoad::kTaken;
+}
+
+// A registrar that never stored a logo writes none.
+bool HasLogo(const RegistrarState& s) {
+  return !s.logo.empty();
+}
+
+constexpr StateKey kKeys[] = {
+    {"logo_size",
+     [](const RegistrarState& s) {
+       return JoinNumbers({s.logoWidth, s.logoHeight});
+     },
+     LoadLogoSize, HasLogo},
+    {"logo",
+     [](const RegistrarState& s) {
+       return link::HexBytes(std::string(s.logo.begin(), s.logo.end()));
+     },
+     LoadLogo, HasLogo},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  SaveKeys(kKeys, s, w);
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

@@ -9,12 +9,12 @@
 #include <iostream>
 #include <string>
 
-#include "bank_terminal_pty.h"
-#include "encoding.h"
-#include "pty_server.h"
-#include "registrar_models.h"
-#include "state_file.h"
-#include "tape_form.h"
+#include "emulator/bank_terminal_pty.h"
+#include "link/encoding.h"
+#include "emulator/pty_server.h"
+#include "link/registrar_models.h"
+#include "emulator/state_file.h"
+#include "emulator/tape_form.h"
 
 using namespace tesmar::emu;
 

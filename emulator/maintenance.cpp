@@ -1,13 +1,14 @@
 // Maintenance: the reminder and its message, the service counters.
-#include "maintenance.h"
+#include "emulator/maintenance.h"
 
 #include <cstdio>
 #include <optional>
 
-#include "domain.h"
-#include "emu_codes.h"
-#include "encoding.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 
@@ -20,7 +21,6 @@ constexpr size_t kMaxMessageLine = 48;
 constexpr size_t kMaxMessageLines = 10;
 constexpr int kFiscalizationReport = 1;
 constexpr int kReminderReport = 3;
-constexpr ErrorCode kFiscalModeOnly = Shared(link::err::kFiscalModeOnly);
 constexpr int kReadOnlyCounter = 0;  // the battery voltage
 constexpr int kMtuCounter = 16;
 
@@ -41,23 +41,19 @@ Answer AddMessageLine(Registrar& r, ArgReader& args) {
   const long long more = args.Integer(1, 0, 1);
   if (!args) return args.Refusal();
   const std::string line(args.Raw(2));
-  if (line.size() > kMaxMessageLine) return Refused(err::FieldRange(2));
+  if (line.size() > kMaxMessageLine) return Refused(link::err::FieldRange(2));
   auto& buffer = r.state.messageBuffer;
   if (more == 0) buffer.clear();
-  if (buffer.size() >= kMaxMessageLines) return Refused(err::FieldRange(1));
+  if (buffer.size() >= kMaxMessageLines) return Refused(link::err::FieldRange(1));
   buffer.push_back(line);
   return {};
 }
 
 // Two upper-case hexadecimal digits of a mask up to 1Fh.
 bool ReadMask(std::string_view text, int& mask) {
-  if (text.size() != 2) return false;
-  mask = 0;
-  for (char c : text) {
-    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    if (d < 0) return false;
-    mask = mask * 16 + d;
-  }
+  const auto v = link::ParseHex(text, link::HexCase::kUpperOnly);
+  if (text.size() != 2 || !v) return false;
+  mask = static_cast<int>(*v);
   return true;
 }
 
@@ -67,11 +63,11 @@ Answer SetReminder(Registrar& r, ArgReader& args) {
   const long long days = args.Integer(3, 0, 999);
   if (!args) return args.Refusal();
   int mask = 0;
-  if (!ReadMask(args.Raw(4), mask)) return Refused(err::FieldFormat(4));
-  if (mask > 0x1F) return Refused(err::FieldRange(4));
+  if (!ReadMask(args.Raw(4), mask)) return Refused(link::err::FieldFormat(4));
+  if (mask > 0x1F) return Refused(link::err::FieldRange(4));
   auto& s = r.state;
   if (!s.reminderPassword.empty() && args.Raw(0) != s.reminderPassword)
-    return Refused(err::kWrongPassword);
+    return Refused(link::err::kWrongPassword);
   s.reminderPassword = std::string(args.Raw(1));
   s.reminderDate = date;
   s.reminderDays = static_cast<int>(days);
@@ -119,10 +115,11 @@ void PrintFiscalizationReport(Registrar& r) {
 Answer ServiceReport(Registrar& r, ArgReader& args) {
   const long long kind = args.Integer(1, 0, 9);
   if (!args) return args.Refusal();
-  if (kind != kFiscalizationReport && kind != kReminderReport) return Refused(err::kNotSupported);
-  if (r.state.document != Document::kNonFiscal) return Refused(err::kWrongDocumentState);
+  if (kind != kFiscalizationReport && kind != kReminderReport)
+    return Refused(link::err::kNotSupported);
+  if (r.state.document != Document::kNonFiscal) return Refused(link::err::kWrongDocumentState);
   if (kind == kFiscalizationReport) {
-    if (!r.state.fiscalized) return Refused(kFiscalModeOnly);
+    if (!r.state.fiscalized) return Refused(link::err::kFiscalModeOnly);
     PrintFiscalizationReport(r);
     return {};
   }
@@ -135,7 +132,7 @@ Answer SetCounter(Registrar& r, ArgReader& args) {
   const long long value =
       number == kMtuCounter ? args.Integer(2, 500, 1460) : args.Integer(2, -kMaxValue, kMaxValue);
   if (!args) return args.Refusal();
-  if (number == kReadOnlyCounter) return Refused(err::kNotSupported);
+  if (number == kReadOnlyCounter) return Refused(link::err::kNotSupported);
   r.state.serviceParameters[static_cast<int>(number)] = value;
   if (number == kUsbStorageCounter && value != 0) r.state.usbStorageMode = true;
   return {};
@@ -150,20 +147,53 @@ Answer ReadCounter(Registrar& r, ArgReader& args) {
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kAddMessageLine, AddMessageLine},        {cmd::kSetMaintenanceReminder, SetReminder},
-    {cmd::kReadMaintenanceReminder, ReadReminder}, {cmd::kPrintServiceReport, ServiceReport},
-    {cmd::kSetServiceParameter, SetCounter},       {cmd::kReadServiceParameter, ReadCounter},
+    {link::cmd::kAddMessageLine, AddMessageLine},
+    {link::cmd::kSetMaintenanceReminder, SetReminder},
+    {link::cmd::kReadMaintenanceReminder, ReadReminder},
+    {link::cmd::kPrintServiceReport, ServiceReport},
+    {link::cmd::kSetServiceParameter, SetCounter},
+    {link::cmd::kReadServiceParameter, ReadCounter},
 };
 
 constexpr std::string_view kServicePrefix = "service.";
 
+KeyLoad LoadReminder(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> v;
+  if (!ReadNumbers(value, v, 3) || v[2] < 0 || v[2] > 0x1F) return KeyLoad::kBad;
+  s.reminderDate = static_cast<int>(v[0]);
+  s.reminderDays = static_cast<int>(v[1]);
+  s.reminderMask = static_cast<int>(v[2]);
+  return KeyLoad::kTaken;
+}
+
+// A reminder is kept only once 35h set its date.
+bool HasReminder(const RegistrarState& s) {
+  return s.reminderDate != 0;
+}
+
+constexpr StateKey kKeys[] = {
+    {"reminder",
+     [](const RegistrarState& s) {
+       return JoinNumbers({s.reminderDate, s.reminderDays, s.reminderMask});
+     },
+     LoadReminder, HasReminder},
+    {"reminder_password",
+     [](const RegistrarState& s) { return link::HexBytes(s.reminderPassword); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadHexText(v, s.reminderPassword);
+     },
+     HasReminder},
+};
+
+// The reminder's message, one key a line in order.
+constexpr std::string_view kReminderLine = "reminder_line";
+
 void Save(const RegistrarState& s, StateWriter& w) {
   for (const auto& [number, value] : s.serviceParameters)
     w.Put(std::string(kServicePrefix) + std::to_string(number), value);
-  if (s.reminderDate == 0) return;
-  w.Put("reminder", JoinNumbers({s.reminderDate, s.reminderDays, s.reminderMask}));
-  w.Put("reminder_password", link::HexBytes(s.reminderPassword));
-  for (const std::string& line : s.reminderMessage) w.Put("reminder_line", link::HexBytes(line));
+  SaveKeys(kKeys, s, w);
+  if (!HasReminder(s)) return;
+  for (const std::string& line : s.reminderMessage) w.Put(kReminderLine, link::HexBytes(line));
 }
 
 KeyLoad LoadCounter(RegistrarState& s, const std::string& key, const std::string& value) {
@@ -175,26 +205,16 @@ KeyLoad LoadCounter(RegistrarState& s, const std::string& key, const std::string
   return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
   if (key.starts_with(kServicePrefix)) return LoadCounter(s, key, value);
-  std::string text;
-  if (key == "reminder") {
-    std::vector<long long> v;
-    if (!ReadNumbers(value, v, 3) || v[2] < 0 || v[2] > 0x1F) return KeyLoad::kBad;
-    s.reminderDate = static_cast<int>(v[0]);
-    s.reminderDays = static_cast<int>(v[1]);
-    s.reminderMask = static_cast<int>(v[2]);
-    return KeyLoad::kTaken;
-  }
-  if (key == "reminder_password" || key == "reminder_line") {
+  if (key == kReminderLine) {
+    std::string text;
     if (!ReadHexText(value, text)) return KeyLoad::kBad;
-    if (key == "reminder_password")
-      s.reminderPassword = text;
-    else
-      s.reminderMessage.push_back(text);
+    s.reminderMessage.push_back(text);
     return KeyLoad::kTaken;
   }
-  return KeyLoad::kNotMine;
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 // Memory and firmware: A0h reports what room is left and the counters; the
 // fiscal memory image (F0h, F1h, F2h) and the firmware read-out (E7h, E8h).
-#include "memory_firmware.h"
+#include "emulator/memory_firmware.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
-#include "domain.h"
-#include "emu_codes.h"
-#include "encoding.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 
@@ -40,7 +40,6 @@ Answer Resources(Registrar& r, ArgReader&) {
 
 constexpr long long kMaxAddress = 9999999999;
 // Erasing the memory of a fiscalized registrar: not in this mode.
-constexpr ErrorCode kFiscalized = Shared(link::err::kWrongMode);
 
 std::string& Flash(Registrar& r) {
   if (r.state.flash.empty()) r.state.flash = InitialFlashImage(r.options.flashSize);
@@ -56,9 +55,9 @@ size_t FlashSize(const Registrar& r) {
 // shifts, with no document open.
 Answer ClearFlash(Registrar& r, ArgReader&) {
   const RegistrarState& s = r.state;
-  if (s.fiscalized) return Refused(kFiscalized);
-  if (s.document != Document::kClosed) return Refused(err::kWrongDocumentState);
-  if (s.shiftOpen) return Refused(err::kWrongShiftState);
+  if (s.fiscalized) return Refused(link::err::kWrongMode);
+  if (s.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
+  if (s.shiftOpen) return Refused(link::err::kWrongShiftState);
   std::string& flash = Flash(r);
   flash.assign(flash.size(), '\xFF');
   return {};
@@ -83,8 +82,8 @@ Answer WriteFlash(Registrar& r, ArgReader& args) {
   std::string bytes;
   const std::string_view hex = args.Raw(3);
   if (hex.size() != static_cast<size_t>(2 * count) || !ReadHexText(hex, bytes))
-    return Refused(err::FieldFormat(3));
-  if (static_cast<size_t>(address + count) > FlashSize(r)) return Refused(err::FieldRange(1));
+    return Refused(link::err::FieldFormat(3));
+  if (static_cast<size_t>(address + count) > FlashSize(r)) return Refused(link::err::FieldRange(1));
   Flash(r).replace(static_cast<size_t>(address), bytes.size(), bytes);
   return {};
 }
@@ -92,7 +91,7 @@ Answer WriteFlash(Registrar& r, ArgReader& args) {
 Answer SelectSource(Registrar& r, ArgReader& args) {
   const long long kind = args.Integer(1, 0, 5);
   if (!args) return args.Refusal();
-  if (kind == 4) return Refused(err::FieldRange(1));
+  if (kind == 4) return Refused(link::err::FieldRange(1));
   auto& s = r.state;
   s.source = kind == 5 ? DataSource::kFirmware : DataSource::kEmpty;
   s.sourceOffset = 0;
@@ -102,7 +101,7 @@ Answer SelectSource(Registrar& r, ArgReader& args) {
 
 Answer ReadPacket(Registrar& r, ArgReader&) {
   auto& s = r.state;
-  if (s.source == DataSource::kNone) return Refused(err::kWrongDocumentState);
+  if (s.source == DataSource::kNone) return Refused(link::err::kWrongDocumentState);
   const size_t size = s.source == DataSource::kFirmware ? r.options.firmwareSize : 0;
   const size_t from = std::min(s.sourceOffset, size);
   const std::string bytes = FirmwareBytes(from, std::min(kFirmwarePacketBytes, size - from));
@@ -116,9 +115,9 @@ Answer ReadPacket(Registrar& r, ArgReader&) {
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kReadResources, Resources},       {cmd::kClearFlash, ClearFlash},
-    {cmd::kReadFlash, ReadFlash},           {cmd::kWriteFlash, WriteFlash},
-    {cmd::kSelectDataSource, SelectSource}, {cmd::kReadDataPacket, ReadPacket},
+    {link::cmd::kReadResources, Resources},       {link::cmd::kClearFlash, ClearFlash},
+    {link::cmd::kReadFlash, ReadFlash},           {link::cmd::kWriteFlash, WriteFlash},
+    {link::cmd::kSelectDataSource, SelectSource}, {link::cmd::kReadDataPacket, ReadPacket},
 };
 
 // State file: the counters, and the fiscal memory image once it is made:
@@ -127,6 +126,8 @@ constexpr HandlerRow kRows[] = {
 // "flash.A=XX*N" (N bytes of the value XX), in the order of the addresses.
 
 constexpr std::string_view kFlashRun = "flash.";
+// The image's size, written before its stretches when it was ever used.
+constexpr std::string_view kFlashSize = "flash_size";
 constexpr size_t kFillBytes = 64;    // this many equal bytes are written as a fill
 constexpr size_t kRunGap = 16;       // stretches closer than this are written as one
 constexpr size_t kLineBytes = 4096;  // the most bytes a line of hexadecimal holds
@@ -179,7 +180,7 @@ void PutStretch(std::string_view flash, size_t at, size_t end, StateWriter& w) {
 
 void SaveFlash(const std::string& flash, StateWriter& w) {
   if (flash.empty()) return;  // never used: the image it came with
-  w.Put("flash_size", static_cast<long long>(flash.size()));
+  w.Put(kFlashSize, static_cast<long long>(flash.size()));
   const std::string_view factory = FactoryImage(flash.size());
   for (size_t at = NextDifference(flash, factory, 0); at < flash.size();) {
     const size_t end = StretchEnd(flash, factory, at);
@@ -204,7 +205,7 @@ bool ReadStretch(std::string_view value, std::string& bytes) {
 
 KeyLoad LoadFlash(RegistrarState& s, const std::string& key, const std::string& value) {
   long long n = 0;
-  if (key == "flash_size") {
+  if (key == kFlashSize) {
     if (ParseScaled(value, 0, n) != NumberParse::kOk || n < 1 ||
         n > static_cast<long long>(kMaxFlashSize))
       return KeyLoad::kBad;
@@ -220,18 +221,27 @@ KeyLoad LoadFlash(RegistrarState& s, const std::string& key, const std::string& 
   return KeyLoad::kTaken;
 }
 
-void Save(const RegistrarState& s, StateWriter& w) {
-  w.Put("emergency_resets", s.emergencyResets);
-  SaveFlash(s.flash, w);
-}
-
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  if (key == "flash_size" || key.starts_with(kFlashRun)) return LoadFlash(s, key, value);
-  if (key != "emergency_resets") return KeyLoad::kNotMine;
+KeyLoad LoadEmergencyResets(RegistrarState& s, const std::string& value, std::string&) {
   long long v = 0;
   if (ParseScaled(value, 0, v) != NumberParse::kOk || v < 0 || v > 65535) return KeyLoad::kBad;
   s.emergencyResets = static_cast<int>(v);
   return KeyLoad::kTaken;
+}
+
+constexpr StateKey kKeys[] = {
+    {"emergency_resets", [](const RegistrarState& s) { return std::to_string(s.emergencyResets); },
+     LoadEmergencyResets},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  SaveKeys(kKeys, s, w);
+  SaveFlash(s.flash, w);
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
+  if (key == kFlashSize || key.starts_with(kFlashRun)) return LoadFlash(s, key, value);
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

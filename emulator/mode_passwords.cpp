@@ -1,7 +1,7 @@
-#include "mode_passwords.h"
+#include "emulator/mode_passwords.h"
 
-#include "emu_codes.h"
-#include "registrar.h"
+#include "link/command_table.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu {
 
@@ -22,6 +22,7 @@ const std::string& PasswordOf(const Registrar& r, Mode mode) {
     case Mode::kAdministrator:
       return Chosen(r, c.adminPassword);
     case Mode::kWorking:
+    case Mode::kOwn:
       break;
   }
   return r.options.password;
@@ -30,17 +31,13 @@ const std::string& PasswordOf(const Registrar& r, Mode mode) {
 }  // namespace
 
 Mode ModeOf(int code) {
-  if (code == cmd::kSetModePasswords) return Mode::kAdministrator;
-  if (code >= cmd::kReadResources && code <= cmd::kPrintAdditionalReport) return Mode::kReports;
-  const bool articles = code >= cmd::kAddArticle && code <= cmd::kReadArticle;
-  if ((code >= cmd::kProgramHeaderLine && code <= cmd::kFinishLogo && !articles) ||
-      (code >= cmd::kProgramSerialNumber && code <= cmd::kReadDecimalPoint))
-    return Mode::kProgramming;
-  return Mode::kWorking;
+  const link::CommandDescriptor* command = link::FindCommand(code);
+  return command ? command->passwordMode : Mode::kWorking;
 }
 
 bool PasswordOpens(const Registrar& r, int code, std::string_view password) {
   const Mode mode = ModeOf(code);
+  if (mode == Mode::kOwn) return true;  // the handler checks the command's own password
   if (mode != Mode::kWorking) return password == PasswordOf(r, mode);
   for (Mode m : {Mode::kWorking, Mode::kProgramming, Mode::kReports, Mode::kAdministrator})
     if (password == PasswordOf(r, m)) return true;

@@ -6,7 +6,9 @@
 //   reports        reports and the resources (A0h-A6h)
 //   administrator  the mode passwords themselves (2Bh)
 //   working        everything else: receipts, documents, reading the state
+//   own            35h, which carries the maintenance reminder's password
 //
+// Each command's mode is in its row of the link's command descriptors.
 // A command of the programming, reports or administrator mode takes that
 // mode's password (the registrar's own until 2Bh sets one). A command of
 // the working mode takes the registrar's own password or the password of
@@ -16,11 +18,13 @@
 
 #include <string_view>
 
+#include "link/command_table.h"
+
 namespace tesmar::emu {
 
 class Registrar;
 
-enum class Mode { kWorking, kProgramming, kReports, kAdministrator };
+using Mode = link::PasswordMode;
 
 Mode ModeOf(int code);
 bool PasswordOpens(const Registrar& r, int code, std::string_view password);

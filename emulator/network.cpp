@@ -1,12 +1,13 @@
 // Network: settings, ID_DEV, the modem's report and Wi-Fi (see network.h).
-#include "network.h"
+#include "emulator/network.h"
 
 #include <cstdio>
 
-#include "domain.h"
-#include "emu_codes.h"
-#include "encoding.h"
-#include "printing.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu {
 
@@ -17,20 +18,11 @@ constexpr size_t kMaxSsid = 32;
 constexpr size_t kMaxWifiPassword = 63;
 constexpr size_t kMinWpaPassword = 8;
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-bool ParseHex(std::string_view text, size_t digits, uint32_t& out) {
-  if (text.size() != digits) return false;
-  uint32_t v = 0;
-  for (char c : text) {
-    if (HexDigit(c) < 0) return false;
-    v = v * 16 + static_cast<uint32_t>(HexDigit(c));
-  }
-  out = v;
+// Exactly `digits` upper-case hexadecimal digits.
+bool ReadHexDigits(std::string_view text, size_t digits, uint32_t& out) {
+  const auto v = link::ParseHex(text, link::HexCase::kUpperOnly);
+  if (text.size() != digits || !v) return false;
+  out = static_cast<uint32_t>(*v);
   return true;
 }
 
@@ -47,13 +39,13 @@ std::string Word(uint16_t v) {
 
 uint32_t ReadAddress(ArgReader& args, int n) {
   uint32_t v = 0;
-  if (!ParseHex(args.Raw(n), 8, v)) args.Refuse(err::FieldFormat(n));
+  if (!ReadHexDigits(args.Raw(n), 8, v)) args.Refuse(link::err::FieldFormat(n));
   return v;
 }
 
 uint16_t ReadWord(ArgReader& args, int n) {
   uint32_t v = 0;
-  if (!ParseHex(args.Raw(n), 4, v)) args.Refuse(err::FieldFormat(n));
+  if (!ReadHexDigits(args.Raw(n), 4, v)) args.Refuse(link::err::FieldFormat(n));
   return static_cast<uint16_t>(((v & 0xFF) << 8) | (v >> 8));
 }
 
@@ -112,7 +104,7 @@ Answer SetIdDev(Registrar& r, ArgReader& args) {
 }
 
 Answer IdDevAnswer(long long id) {
-  if (id < 0) return Refused(Shared(link::err::kNoData));
+  if (id < 0) return Refused(link::err::kNoData);
   return {"0000", std::to_string(id) + ";"};
 }
 
@@ -216,7 +208,7 @@ Answer Modem(Registrar& r, ArgReader& args) {
 Answer LastSession(Registrar& r, ArgReader&) {
   SendPendingDocuments(r);
   const long long t = r.state.modem.lastSessionAt;
-  if (t == 0) return Refused(Shared(link::err::kNoData));
+  if (t == 0) return Refused(link::err::kNoData);
   return {"0000", DateOf(t) + ";" + TimeOf(t) + ";"};
 }
 
@@ -229,7 +221,7 @@ Answer WriteWifi(Registrar& r, ArgReader& args) {
   if (!args) return args.Refusal();
   // The WPA modes take a pass phrase of 8 to 63 characters.
   if (w.password.size() > kMaxWifiPassword || (w.auth >= 2 && w.password.size() < kMinWpaPassword))
-    return Refused(err::FieldRange(4));
+    return Refused(link::err::FieldRange(4));
   r.state.wifi = w;
   return {};
 }
@@ -247,36 +239,19 @@ Answer RouterLink(Registrar& r, ArgReader&) {
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kReadNetworkSettings, ReadNetwork},
-    {cmd::kSetRemoteAccess, SetRemoteAccess},
-    {cmd::kReadAcquirerLink, ReadAcquirerLink},
-    {cmd::kSetAcquirerLink, SetAcquirerLink},
-    {cmd::kSetIdDev, SetIdDev},
-    {cmd::kReadIdDevFromFiscalMemory, ReadIdDevMemory},
-    {cmd::kReadIdDevFromCard, ReadIdDevCard},
-    {cmd::kModemReport, Modem},
-    {cmd::kLastAcquirerSession, LastSession},
-    {cmd::kWriteWifi, WriteWifi},
-    {cmd::kReadWifi, ReadWifi},
-    {cmd::kRouterLink, RouterLink},
+    {link::cmd::kReadNetworkSettings, ReadNetwork},
+    {link::cmd::kSetRemoteAccess, SetRemoteAccess},
+    {link::cmd::kReadAcquirerLink, ReadAcquirerLink},
+    {link::cmd::kSetAcquirerLink, SetAcquirerLink},
+    {link::cmd::kSetIdDev, SetIdDev},
+    {link::cmd::kReadIdDevFromFiscalMemory, ReadIdDevMemory},
+    {link::cmd::kReadIdDevFromCard, ReadIdDevCard},
+    {link::cmd::kModemReport, Modem},
+    {link::cmd::kLastAcquirerSession, LastSession},
+    {link::cmd::kWriteWifi, WriteWifi},
+    {link::cmd::kReadWifi, ReadWifi},
+    {link::cmd::kRouterLink, RouterLink},
 };
-
-void Save(const RegistrarState& s, StateWriter& w) {
-  const NetworkLink& l = s.link;
-  w.Put("network.link", JoinNumbers({l.dhcp ? 1 : 0, l.ip, l.mask, l.gateway, l.destination, l.port,
-                                     l.period, l.retry}));
-  w.Put("network.remote", JoinNumbers({s.remoteServer, s.remotePort}));
-  w.Put("network.id_dev", JoinNumbers({s.idDevMemory, s.idDevCard}));
-  const ModemState& m = s.modem;
-  w.Put("network.modem",
-        JoinNumbers({m.samFaulty ? 1 : 0, m.cardFaulty ? 1 : 0, m.technicalRegistration ? 1 : 0,
-                     m.ethernet ? 1 : 0, m.personalisedAt, m.unsent, m.firstUnsentAt,
-                     m.lastSessionAt}));
-  const WifiState& wf = s.wifi;
-  w.Put("network.wifi", JoinNumbers({wf.auth, wf.encryption, wf.routerInRange ? 1 : 0}));
-  w.Put("network.wifi_ssid", link::HexBytes(wf.ssid));
-  w.Put("network.wifi_password", link::HexBytes(wf.password));
-}
 
 bool In(long long v, long long lo, long long hi) {
   return v >= lo && v <= hi;
@@ -307,22 +282,38 @@ bool LoadModem(ModemState& m, const std::vector<long long>& n) {
   return true;
 }
 
-bool LoadNumbers(RegistrarState& s, const std::string& key, const std::vector<long long>& n) {
-  if (key == "network.link") return n.size() == 8 && LoadLink(s, n);
-  if (key == "network.modem") return n.size() == 8 && LoadModem(s.modem, n);
-  if (key == "network.remote") {
-    if (n.size() != 2 || !In(n[0], 0, 0xFFFFFFFFLL) || !In(n[1], 0, 0xFFFF)) return false;
-    s.remoteServer = static_cast<uint32_t>(n[0]);
-    s.remotePort = static_cast<uint16_t>(n[1]);
-    return true;
-  }
-  if (key == "network.id_dev") {
-    if (n.size() != 2 || !In(n[0], -1, kMaxIdDev) || !In(n[1], -1, kMaxIdDev)) return false;
-    s.idDevMemory = n[0];
-    s.idDevCard = n[1];
-    return true;
-  }
-  // network.wifi
+// A key whose value is numbers separated by ",", read whole before `take`
+// checks them.
+template <bool (*take)(RegistrarState&, const std::vector<long long>&)>
+KeyLoad LoadNumbers(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  if (!ReadNumberList(value, n)) return KeyLoad::kBad;
+  return take(s, n) ? KeyLoad::kTaken : KeyLoad::kBad;
+}
+
+bool TakeLink(RegistrarState& s, const std::vector<long long>& n) {
+  return n.size() == 8 && LoadLink(s, n);
+}
+
+bool TakeModem(RegistrarState& s, const std::vector<long long>& n) {
+  return n.size() == 8 && LoadModem(s.modem, n);
+}
+
+bool TakeRemote(RegistrarState& s, const std::vector<long long>& n) {
+  if (n.size() != 2 || !In(n[0], 0, 0xFFFFFFFFLL) || !In(n[1], 0, 0xFFFF)) return false;
+  s.remoteServer = static_cast<uint32_t>(n[0]);
+  s.remotePort = static_cast<uint16_t>(n[1]);
+  return true;
+}
+
+bool TakeIdDev(RegistrarState& s, const std::vector<long long>& n) {
+  if (n.size() != 2 || !In(n[0], -1, kMaxIdDev) || !In(n[1], -1, kMaxIdDev)) return false;
+  s.idDevMemory = n[0];
+  s.idDevCard = n[1];
+  return true;
+}
+
+bool TakeWifi(RegistrarState& s, const std::vector<long long>& n) {
   if (n.size() != 3 || !In(n[0], 0, 3) || !In(n[1], 0, 4) || !In(n[2], 0, 1)) return false;
   s.wifi.auth = static_cast<int>(n[0]);
   s.wifi.encryption = static_cast<int>(n[1]);
@@ -330,18 +321,51 @@ bool LoadNumbers(RegistrarState& s, const std::string& key, const std::vector<lo
   return true;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  if (!key.starts_with("network.")) return KeyLoad::kNotMine;
-  if (key == "network.wifi_ssid")
-    return ReadHexText(value, s.wifi.ssid) ? KeyLoad::kTaken : KeyLoad::kBad;
-  if (key == "network.wifi_password")
-    return ReadHexText(value, s.wifi.password) ? KeyLoad::kTaken : KeyLoad::kBad;
-  if (key != "network.link" && key != "network.modem" && key != "network.remote" &&
-      key != "network.id_dev" && key != "network.wifi")
-    return KeyLoad::kNotMine;
-  std::vector<long long> n;
-  if (!ReadNumberList(value, n)) return KeyLoad::kBad;
-  return LoadNumbers(s, key, n) ? KeyLoad::kTaken : KeyLoad::kBad;
+std::string SaveLink(const RegistrarState& s) {
+  const NetworkLink& l = s.link;
+  return JoinNumbers(
+      {l.dhcp ? 1 : 0, l.ip, l.mask, l.gateway, l.destination, l.port, l.period, l.retry});
+}
+
+std::string SaveModem(const RegistrarState& s) {
+  const ModemState& m = s.modem;
+  return JoinNumbers({m.samFaulty ? 1 : 0, m.cardFaulty ? 1 : 0, m.technicalRegistration ? 1 : 0,
+                      m.ethernet ? 1 : 0, m.personalisedAt, m.unsent, m.firstUnsentAt,
+                      m.lastSessionAt});
+}
+
+constexpr StateKey kKeys[] = {
+    {"network.link", SaveLink, LoadNumbers<TakeLink>},
+    {"network.remote",
+     [](const RegistrarState& s) { return JoinNumbers({s.remoteServer, s.remotePort}); },
+     LoadNumbers<TakeRemote>},
+    {"network.id_dev",
+     [](const RegistrarState& s) { return JoinNumbers({s.idDevMemory, s.idDevCard}); },
+     LoadNumbers<TakeIdDev>},
+    {"network.modem", SaveModem, LoadNumbers<TakeModem>},
+    {"network.wifi",
+     [](const RegistrarState& s) {
+       return JoinNumbers({s.wifi.auth, s.wifi.encryption, s.wifi.routerInRange ? 1 : 0});
+     },
+     LoadNumbers<TakeWifi>},
+    {"network.wifi_ssid", [](const RegistrarState& s) { return link::HexBytes(s.wifi.ssid); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadHexText(v, s.wifi.ssid);
+     }},
+    {"network.wifi_password",
+     [](const RegistrarState& s) { return link::HexBytes(s.wifi.password); },
+     [](RegistrarState& s, const std::string& v, std::string&) {
+       return LoadHexText(v, s.wifi.password);
+     }},
+};
+
+void Save(const RegistrarState& s, StateWriter& w) {
+  SaveKeys(kKeys, s, w);
+}
+
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
+  return LoadKey(kKeys, s, key, value, why);
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-#include "printing.h"
+#include "emulator/printing.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 
-#include "encoding.h"
-#include "registrar.h"
-#include "registrar_models.h"
+#include "link/encoding.h"
+#include "emulator/registrar.h"
+#include "link/registrar_models.h"
 
 namespace tesmar::emu {
 

@@ -1,4 +1,4 @@
-#include "pty_server.h"
+#include "emulator/pty_server.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "frame.h"
-#include "raw_pty.h"
+#include "link/frame.h"
+#include "emulator/raw_pty.h"
 
 namespace tesmar::emu {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "line_clock.h"
-#include "session.h"
+#include "emulator/line_clock.h"
+#include "emulator/session.h"
 
 namespace tesmar::emu {
 

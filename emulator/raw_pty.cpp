@@ -1,4 +1,4 @@
-#include "raw_pty.h"
+#include "emulator/raw_pty.h"
 
 #include <fcntl.h>
 #include <termios.h>

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "document_ops.h"
-#include "printing.h"
+#include "emulator/document_ops.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu::docs {
 
@@ -76,9 +76,9 @@ std::vector<size_t> GroupItems(const OpenReceipt& rc, int group) {
 
 Answer OnItem(Registrar& r, long long adjust, const std::string& what) {
   RegistrarState& s = r.state;
-  if (!Adjustable(s)) return Refused(err::kWrongDocumentState);
+  if (!Adjustable(s)) return Refused(link::err::kWrongDocumentState);
   if (!Spread(s.receipt, {s.receipt.items.size() - 1}, adjust))
-    return Refused(err::kDiscountOutOfRange);
+    return Refused(link::err::kDiscountOutOfRange);
   PrintAdjustment(r, adjust, what);
   return {};
 }
@@ -89,7 +89,8 @@ Answer OnItems(Registrar& r, const std::vector<size_t>& chosen, long long adjust
                const std::string& what, bool subtotal = false) {
   RegistrarState& s = r.state;
   OpenReceipt adjusted = s.receipt;
-  if (chosen.empty() || !Spread(adjusted, chosen, adjust)) return Refused(err::kDiscountOutOfRange);
+  if (chosen.empty() || !Spread(adjusted, chosen, adjust))
+    return Refused(link::err::kDiscountOutOfRange);
   if (subtotal) PrintReceiptLine(r, ReportRow(r, "ПІДСУМОК", FormatMoney(r, s.receipt.Total())));
   s.receipt = std::move(adjusted);
   PrintAdjustment(r, adjust, what);
@@ -121,7 +122,7 @@ Answer ItemAbsolute(Registrar& r, ArgReader& args) {
 Answer SubtotalPercent(Registrar& r, ArgReader& args) {
   const long long pct = args.Hundredths(1, -kMaxPercent, kMaxPercent);
   if (!args) return args.Refusal();
-  if (!Adjustable(r.state)) return Refused(err::kWrongDocumentState);
+  if (!Adjustable(r.state)) return Refused(link::err::kWrongDocumentState);
   return OnItems(r, AllItems(r.state.receipt), PercentOf(r.state.receipt.Total(), pct),
                  PercentText(pct), true);
 }
@@ -129,7 +130,7 @@ Answer SubtotalPercent(Registrar& r, ArgReader& args) {
 Answer SubtotalAbsolute(Registrar& r, ArgReader& args) {
   const long long value = args.Amount(1, -kMaxAmount, kMaxAmount);
   if (!args) return args.Refusal();
-  if (!Adjustable(r.state)) return Refused(err::kWrongDocumentState);
+  if (!Adjustable(r.state)) return Refused(link::err::kWrongDocumentState);
   return OnItems(r, AllItems(r.state.receipt), value, "", true);
 }
 
@@ -137,7 +138,7 @@ Answer TaxGroupPercent(Registrar& r, ArgReader& args) {
   const long long pct = args.Hundredths(1, -kMaxPercent, kMaxPercent);
   const int group = TaxGroupArg(r, args);
   if (!args) return args.Refusal();
-  if (!Adjustable(r.state)) return Refused(err::kWrongDocumentState);
+  if (!Adjustable(r.state)) return Refused(link::err::kWrongDocumentState);
   const auto chosen = GroupItems(r.state.receipt, group);
   long long base = 0;
   for (size_t i : chosen) base += r.state.receipt.items[i].sum;
@@ -149,7 +150,7 @@ Answer TaxGroupAbsolute(Registrar& r, ArgReader& args) {
   const long long value = args.Amount(1, -kMaxAmount, kMaxAmount);
   const int group = TaxGroupArg(r, args);
   if (!args) return args.Refusal();
-  if (!Adjustable(r.state)) return Refused(err::kWrongDocumentState);
+  if (!Adjustable(r.state)) return Refused(link::err::kWrongDocumentState);
   return OnItems(r, GroupItems(r.state.receipt, group), value, "ГР." + std::to_string(group));
 }
 

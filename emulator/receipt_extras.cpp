@@ -1,11 +1,11 @@
 // What a receipt prints or shows besides its sums: the EAN-13 bar code
 // (6Fh: one 128-pixel line repeated for its height) and the customer
 // display (81h).
-#include <cctype>
 
-#include "document_ops.h"
-#include "encoding.h"
-#include "tape_form.h"
+#include "emulator/document_ops.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "emulator/tape_form.h"
 
 namespace tesmar::emu::docs {
 
@@ -19,9 +19,8 @@ bool HexPixels(std::string_view hex, std::string& pixels) {
   if (hex.size() != kLineHexDigits) return false;
   pixels.clear();
   for (char c : hex) {
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
-    const int v =
-        std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10;
+    const int v = link::HexDigit(c, link::HexCase::kAny);
+    if (v < 0) return false;
     for (int bit = 3; bit >= 0; --bit) pixels += (v >> bit) & 1 ? '1' : '0';
   }
   return true;
@@ -34,10 +33,10 @@ bool HexPixels(std::string_view hex, std::string& pixels) {
 Answer PrintBarcode(Registrar& r, ArgReader& args) {
   const long long height = args.Integer(1, 1, kMaxBarHeight);
   std::string pixels;
-  if (args && !HexPixels(args.Raw(2), pixels)) args.Refuse(err::FieldFormat(2));
+  if (args && !HexPixels(args.Raw(2), pixels)) args.Refuse(link::err::FieldFormat(2));
   if (!args) return args.Refusal();
   if (r.state.document == Document::kClosed || r.state.receipt.service)
-    return Refused(err::kWrongDocumentState);
+    return Refused(link::err::kWrongDocumentState);
   for (long long i = 0; i < height; ++i) PrintPixelRow(r, pixels);
   return {};
 }

@@ -1,7 +1,7 @@
-#include "receipt_frame.h"
+#include "emulator/receipt_frame.h"
 
-#include "printing.h"
-#include "registrar.h"
+#include "emulator/printing.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu {
 

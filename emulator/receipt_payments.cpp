@@ -3,9 +3,9 @@
 // cash when the receipt closes.
 #include <algorithm>
 
-#include "document_ops.h"
-#include "encoding.h"
-#include "printing.h"
+#include "emulator/document_ops.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu::docs {
 
@@ -48,21 +48,21 @@ bool TillAfter(long long cash, const OpenReceipt& receipt, long long& till) {
 Answer TakePayment(Registrar& r, int type, long long amount, std::string_view label) {
   RegistrarState& s = r.state;
   if (s.receipt.service || (s.document != Document::kSaleDone && s.document != Document::kPaying))
-    return Refused(err::kWrongDocumentState);
-  if (s.voiding) return Refused(err::kVoidSequenceIncomplete);
+    return Refused(link::err::kWrongDocumentState);
+  if (s.voiding) return Refused(link::err::kVoidSequenceIncomplete);
   const PaymentForm& form = FormOf(r, type);
   if (!(form.mask & (s.receipt.refund ? kPayInRefund : kPayInSale)))
-    return Refused(err::kPaymentTypeForbidden);
+    return Refused(link::err::kPaymentTypeForbidden);
   const long long due = s.receipt.Total() - s.receipt.Paid();
-  if (amount > due && !(form.mask & kPayChangeInCash)) return Refused(err::kChangeForbidden);
-  if (s.receipt.Paid() + amount > kMaxAmount) return Refused(err::kPaymentsOverflow);
+  if (amount > due && !(form.mask & kPayChangeInCash)) return Refused(link::err::kChangeForbidden);
+  if (s.receipt.Paid() + amount > kMaxAmount) return Refused(link::err::kPaymentsOverflow);
   OpenReceipt paid = s.receipt;
   paid.payments[type] += amount;
   if (amount > due) paid.changeFrom = type;
   // The till pays a refund, and the change of any receipt, in cash.
   long long till = 0;
   if (!TillAfter(s.cash, paid, till))
-    return Refused(till < 0 ? err::kNotEnoughCash : err::kArithmeticOverflow);
+    return Refused(till < 0 ? link::err::kNotEnoughCash : link::err::kArithmeticOverflow);
   s.receipt = std::move(paid);
   const std::string name = form.name.empty() ? link::Utf8ToCp1251(label) : form.name;
   PrintReceiptLine(r, ReportRowCp1251(r, name, FormatMoney(r, amount)));
@@ -83,7 +83,7 @@ Answer CardPayment(Registrar& r, ArgReader& args) {
   const std::string id = args.Text(3, kMaxTransactionId);
   if (!args) return args.Refusal();
   if (type == 0 || !(FormOf(r, type).mask & kPayWithTerminal))
-    return Refused(err::kPaymentTypeForbidden);
+    return Refused(link::err::kPaymentTypeForbidden);
   Answer a = TakePayment(r, type, amount, "КАРТКА " + std::to_string(type));
   if (a.error != "0000") return a;
   r.state.lastCardTransaction = id;

@@ -5,8 +5,8 @@
 // start once something is sold and nothing is paid yet.
 #include <algorithm>
 
-#include "document_ops.h"
-#include "printing.h"
+#include "emulator/document_ops.h"
+#include "emulator/printing.h"
 
 namespace tesmar::emu::docs {
 
@@ -16,7 +16,7 @@ enum Kind { kWhole = 0, kBegin = 1, kEnd = 2, kCancel = 3 };
 
 Answer VoidWhole(Registrar& r) {
   RegistrarState& s = r.state;
-  if (!s.FiscalReceiptOpen()) return Refused(err::kNothingToVoid);
+  if (!s.FiscalReceiptOpen()) return Refused(link::err::kNothingToVoid);
   ReceiptLineUtf8(r, "ЧЕК АНУЛЬОВАНО");
   PrintReceiptLine(r, Ruler(r, '='));
   s.receipt = {};
@@ -28,10 +28,10 @@ Answer VoidWhole(Registrar& r) {
 
 Answer Begin(Registrar& r) {
   RegistrarState& s = r.state;
-  if (!s.FiscalReceiptOpen() || s.receipt.items.empty()) return Refused(err::kNothingToVoid);
-  if (s.voiding) return Refused(err::kVoidSequenceLocked);
+  if (!s.FiscalReceiptOpen() || s.receipt.items.empty()) return Refused(link::err::kNothingToVoid);
+  if (s.voiding) return Refused(link::err::kVoidSequenceLocked);
   if (s.receipt.service || s.document != Document::kSaleDone)
-    return Refused(err::kVoidCannotStartHere);
+    return Refused(link::err::kVoidCannotStartHere);
   s.voiding = true;
   s.beforeVoid = s.receipt;
   ReceiptLineUtf8(r, "АНУЛЮВАННЯ");
@@ -40,7 +40,7 @@ Answer Begin(Registrar& r) {
 
 Answer Finish(Registrar& r, bool keep) {
   RegistrarState& s = r.state;
-  if (!s.voiding) return Refused(err::kVoidSequenceIncomplete);
+  if (!s.voiding) return Refused(link::err::kVoidSequenceIncomplete);
   if (!keep) s.receipt = s.beforeVoid;
   s.voiding = false;
   s.beforeVoid = {};
@@ -76,7 +76,7 @@ Answer VoidItem(Registrar& r, long long code, long long quantity, long long pric
   auto it = std::find_if(items.rbegin(), items.rend(), [&](const ReceiptItem& i) {
     return i.code == code && i.quantity == quantity && (price < 0 || i.price == price);
   });
-  if (it == items.rend()) return Refused(err::kVoidOperationNotFound);
+  if (it == items.rend()) return Refused(link::err::kVoidOperationNotFound);
   PrintReceiptLine(r, ReportRow(r, "АНУЛЬОВАНО " + std::to_string(code), FormatMoney(r, -it->sum)));
   items.erase(std::next(it).base());
   return {};

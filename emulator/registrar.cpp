@@ -1,18 +1,16 @@
-#include "registrar.h"
+#include "emulator/registrar.h"
 
 #include <cstdio>
 
-#include "command_codes.h"
-#include "domain.h"
-#include "mode_passwords.h"
-#include "registrar_models.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "emulator/mode_passwords.h"
+#include "link/registrar_models.h"
 
 namespace tesmar::emu {
 
-Answer Refused(ErrorCode code) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02X%02X", code.item, code.group);
-  return {text, {}};
+Answer Refused(link::err::Code code) {
+  return {code.Text().data(), {}};
 }
 
 void TakeModelDefaults(RegistrarOptions& o, const GivenOptions& given) {
@@ -36,13 +34,10 @@ bool Registrar::Register(int code, Handler handler) {
 
 Answer Registrar::Execute(int code, const std::string& params) {
   auto it = handlers_.find(code);
-  if (it == handlers_.end()) return Refused(err::kNoSuchCommand);
+  if (it == handlers_.end()) return Refused(link::err::kNoSuchCommand);
   Fields fields = SplitFields(params);
-  // 35h carries the maintenance reminder's own password first; its handler
-  // checks it.
-  const bool ownPassword = code == link::cmd::kSetMaintenanceReminder;
-  if (fields.empty() || (!ownPassword && !PasswordOpens(*this, code, fields[0])))
-    return Refused(err::kWrongPassword);
+  if (fields.empty() || !PasswordOpens(*this, code, fields[0]))
+    return Refused(link::err::kWrongPassword);
   ArgReader args(std::move(fields), state.decimalPoint);
   ++executed_[code];
   return it->second(*this, args);

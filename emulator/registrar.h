@@ -17,17 +17,17 @@
 #include <utility>
 #include <vector>
 
-#include "arg_reader.h"
-#include "configuration.h"
-#include "copies_drawers.h"
-#include "documents.h"
-#include "identity_clock.h"
-#include "logo.h"
-#include "maintenance.h"
-#include "memory_firmware.h"
-#include "network.h"
-#include "refusals.h"
-#include "reports.h"
+#include "emulator/arg_reader.h"
+#include "emulator/configuration.h"
+#include "emulator/copies_drawers.h"
+#include "emulator/documents.h"
+#include "link/error_codes.h"
+#include "emulator/identity_clock.h"
+#include "emulator/logo.h"
+#include "emulator/maintenance.h"
+#include "emulator/memory_firmware.h"
+#include "emulator/network.h"
+#include "emulator/reports.h"
 
 namespace tesmar::emu {
 
@@ -62,10 +62,7 @@ struct Answer {
   std::string data;
 };
 
-Answer Refused(ErrorCode code);
-inline Answer Refused(int group, int item) {
-  return Refused(ErrorCode{static_cast<uint8_t>(group), static_cast<uint8_t>(item)});
-}
+Answer Refused(link::err::Code code);
 
 // The whole memory of the registrar: each domain's part, and the state-file
 // lines no domain knows, kept so that saving writes them back.

@@ -1,14 +1,14 @@
 // Reports: the shift, X and Z reports, the fiscal memory records and the
 // reports printed over them, the control tape and the goods base zeroing.
-#include "reports.h"
+#include "emulator/reports.h"
 
 #include <algorithm>
 
-#include "domain.h"
-#include "emu_codes.h"
-#include "encoding.h"
-#include "printing.h"
-#include "taxes.h"
+#include "link/command_codes.h"
+#include "emulator/domain.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
+#include "emulator/taxes.h"
 
 namespace tesmar::emu {
 
@@ -76,14 +76,14 @@ void PrintXReport(Registrar& r) {
 Answer PrintZReport(Registrar& r) {
   RegistrarState& s = r.state;
   if (static_cast<int>(s.fiscalRecords.size()) >= kFiscalMemoryReports)
-    return Refused(err::kFiscalMemoryFull);
+    return Refused(link::err::kFiscalMemoryFull);
   FiscalRecord rec;
   rec.date = LocalDate(r.Now());
   rec.time = LocalTime(r.Now());
   if (!s.fiscalRecords.empty()) {
     const FiscalRecord& last = s.fiscalRecords.back();
     if (rec.date * 10000LL + rec.time < last.date * 10000LL + last.time)
-      return Refused(err::kDateEarlierThanLastRecord);
+      return Refused(link::err::kDateBeforePreviousRecord);
   }
   rec.number = s.fiscalRecords.empty() ? 1 : s.fiscalRecords.back().number + 1;
   rec.receipts = s.shift.saleReceipts + s.shift.refundReceipts;
@@ -119,8 +119,8 @@ void UnloadControlTape(Registrar& r) {
 Answer DailyReport(Registrar& r, ArgReader& args) {
   const long long kind = args.Integer(1, 0, 5);
   if (!args) return args.Refusal();
-  if (kind == 3 || kind == 4) return Refused(err::kNotSupported);
-  if (r.state.document != Document::kClosed) return Refused(err::kWrongDocumentState);
+  if (kind == 3 || kind == 4) return Refused(link::err::kNotSupported);
+  if (r.state.document != Document::kClosed) return Refused(link::err::kWrongDocumentState);
   switch (kind) {
     case 0:
       return PrintZReport(r);
@@ -177,12 +177,12 @@ bool ReceiptOpen(const Registrar& r) {
 template <class Key>
 Answer PeriodicOver(Registrar& r, long long first, long long last, bool full,
                     Key FiscalRecord::*key, const std::string& heading) {
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
-  if (first > last) return Refused(err::FieldRange(2));
+  if (ReceiptOpen(r)) return Refused(link::err::kWrongDocumentState);
+  if (first > last) return Refused(link::err::FieldRange(2));
   std::vector<FiscalRecord> found;
   for (const FiscalRecord& rec : r.state.fiscalRecords)
     if (rec.*key >= first && rec.*key <= last) found.push_back(rec);
-  if (found.empty()) return Refused(err::FieldRange(1));
+  if (found.empty()) return Refused(link::err::FieldRange(1));
   PrintPeriodic(r, heading, found, full);
   return {};
 }
@@ -213,8 +213,8 @@ Answer GoodsReport(Registrar& r, ArgReader& args) {
   const long long first = args.Integer(1, 0, kMaxArticleCode);
   const long long last = args.Integer(2, 0, kMaxArticleCode);
   if (!args) return args.Refusal();
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
-  if (first > last) return Refused(err::FieldRange(2));
+  if (ReceiptOpen(r)) return Refused(link::err::kWrongDocumentState);
+  if (first > last) return Refused(link::err::FieldRange(2));
   Heading(r, "ЗВІТ ПО ТОВАРАХ");
   PrintUtf8(r, "КОДИ " + std::to_string(first) + " - " + std::to_string(last));
   Turnover total;
@@ -247,7 +247,7 @@ void PrintControlTape(Registrar& r) {
 Answer AdditionalReport(Registrar& r, ArgReader& args) {
   const long long type = args.Integer(1, 0, 3);
   if (!args) return args.Refusal();
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
+  if (ReceiptOpen(r)) return Refused(link::err::kWrongDocumentState);
   if (type == 3) return PrintNetworkSettings(r);
   if (type == 2) {
     PrintControlTape(r);
@@ -264,25 +264,26 @@ Answer AdditionalReport(Registrar& r, ArgReader& args) {
 // 3Bh: empties the goods base, unless a receipt is open or the shift has
 // sold goods the goods report has yet to show (a Z report first).
 Answer ZeroGoodsBase(Registrar& r, ArgReader&) {
-  if (ReceiptOpen(r)) return Refused(err::kWrongDocumentState);
-  if (!r.state.shift.byArticle.empty()) return Refused(err::kWrongShiftState);
+  if (ReceiptOpen(r)) return Refused(link::err::kWrongDocumentState);
+  if (!r.state.shift.byArticle.empty()) return Refused(link::err::kWrongShiftState);
   r.state.articles.clear();
   PrintUtf8(r, "БАЗУ ТОВАРІВ ОБНУЛЕНО");
   return {};
 }
 
 constexpr HandlerRow kRows[] = {
-    {cmd::kPrintReport, DailyReport},
-    {cmd::kPeriodicReportByDate, PeriodicByDate},
-    {cmd::kPeriodicReportByNumber, PeriodicByNumber},
-    {cmd::kGoodsReport, GoodsReport},
-    {cmd::kAdditionalReport, AdditionalReport},
-    {cmd::kZeroGoodsBase, ZeroGoodsBase},
+    {link::cmd::kPrintReport, DailyReport},
+    {link::cmd::kFindReportByDate, PeriodicByDate},
+    {link::cmd::kPrintPeriodicReport, PeriodicByNumber},
+    {link::cmd::kPrintGoodsReport, GoodsReport},
+    {link::cmd::kPrintAdditionalReport, AdditionalReport},
+    {link::cmd::kClearGoodsBase, ZeroGoodsBase},
 };
 
 // State file: the shift's totals, the fiscal memory records and the control
 // tape (its lines as hexadecimal).
 
+constexpr std::string_view kShiftReceipts = "shift.receipts";  // sale and refund receipts
 constexpr std::string_view kShiftTax = "shift.tax.";
 constexpr std::string_view kShiftDepartment = "shift.department.";
 constexpr std::string_view kShiftOperator = "shift.operator.";
@@ -297,7 +298,7 @@ void PutTurnovers(StateWriter& w, std::string_view prefix, const std::map<int, T
 }
 
 void SaveShift(const Shift& sh, StateWriter& w) {
-  w.Put("shift.receipts", JoinNumbers({sh.saleReceipts, sh.refundReceipts}));
+  w.Put(kShiftReceipts, JoinNumbers({sh.saleReceipts, sh.refundReceipts}));
   PutTurnovers(w, kShiftTax, sh.byTaxGroup);
   PutTurnovers(w, kShiftDepartment, sh.byDepartment);
   PutTurnovers(w, kShiftOperator, sh.byOperator);
@@ -307,16 +308,44 @@ void SaveShift(const Shift& sh, StateWriter& w) {
           JoinNumbers({a.sum.sales, a.sum.refunds, a.quantity.sales, a.quantity.refunds}));
 }
 
+KeyLoad LoadShiftOpen(RegistrarState& s, const std::string& value, std::string&) {
+  if (value != "0" && value != "1") return KeyLoad::kBad;
+  s.shiftOpen = value == "1";
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadShiftOpenedAt(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  if (!ReadNumbers(value, n, 1) || n[0] < 0) return KeyLoad::kBad;
+  s.shiftOpenedAt = n[0];
+  return KeyLoad::kTaken;
+}
+
+KeyLoad LoadControlTapeReceipts(RegistrarState& s, const std::string& value, std::string&) {
+  std::vector<long long> n;
+  if (!ReadNumbers(value, n, 1) || n[0] < 0 || n[0] > kControlTapeReceipts) return KeyLoad::kBad;
+  s.controlTapeReceipts = static_cast<int>(n[0]);
+  return KeyLoad::kTaken;
+}
+
+constexpr StateKey kKeys[] = {
+    {"shift_open", [](const RegistrarState& s) { return std::string(s.shiftOpen ? "1" : "0"); },
+     LoadShiftOpen},
+    {"shift_opened_at", [](const RegistrarState& s) { return std::to_string(s.shiftOpenedAt); },
+     LoadShiftOpenedAt},
+    {"control_tape_receipts",
+     [](const RegistrarState& s) { return std::to_string(s.controlTapeReceipts); },
+     LoadControlTapeReceipts},
+};
+
 void Save(const RegistrarState& s, StateWriter& w) {
-  w.Put("shift_open", s.shiftOpen ? 1 : 0);
-  w.Put("shift_opened_at", s.shiftOpenedAt);
+  SaveKeys(kKeys, s, w);
   SaveShift(s.shift, w);
   for (const FiscalRecord& rec : s.fiscalRecords) {
     std::vector<long long> n = {rec.date, rec.time, rec.receipts};
     for (const auto& [group, t] : rec.byTaxGroup) n.insert(n.end(), {group, t.sales, t.refunds});
     w.Put(std::string(kRecord) + std::to_string(rec.number), JoinNumbers(n));
   }
-  w.Put("control_tape_receipts", s.controlTapeReceipts);
   for (size_t i = 0; i < s.controlTape.size(); ++i)
     w.Put(std::string(kTapeLine) + std::to_string(i), link::HexBytes(s.controlTape[i]));
 }
@@ -341,7 +370,7 @@ KeyLoad LoadTurnover(std::map<int, Turnover>& m, std::string_view prefix, const 
 KeyLoad LoadShift(Shift& sh, const std::string& key, const std::string& value) {
   std::vector<long long> n;
   long long code = 0;
-  if (key == "shift.receipts") {
+  if (key == kShiftReceipts) {
     if (!ReadNumbers(value, n, 2) || !InRange(n[0], 0, 999999) || !InRange(n[1], 0, 999999))
       return KeyLoad::kBad;
     sh.saleReceipts = static_cast<int>(n[0]);
@@ -388,23 +417,11 @@ KeyLoad LoadRecord(RegistrarState& s, const std::string& key, const std::string&
   return KeyLoad::kTaken;
 }
 
-KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value, std::string&) {
-  std::vector<long long> n;
+KeyLoad Load(RegistrarState& s, const std::string& key, const std::string& value,
+             std::string& why) {
   long long index = 0;
-  if (key == "shift_open") {
-    if (value != "0" && value != "1") return KeyLoad::kBad;
-    s.shiftOpen = value == "1";
-    return KeyLoad::kTaken;
-  }
-  if (key == "shift_opened_at" || key == "control_tape_receipts") {
-    if (!ReadNumbers(value, n, 1) || n[0] < 0) return KeyLoad::kBad;
-    if (key == "shift_opened_at") s.shiftOpenedAt = n[0];
-    if (key == "control_tape_receipts") {
-      if (n[0] > kControlTapeReceipts) return KeyLoad::kBad;
-      s.controlTapeReceipts = static_cast<int>(n[0]);
-    }
-    return KeyLoad::kTaken;
-  }
+  if (const KeyLoad scalar = LoadKey(kKeys, s, key, value, why); scalar != KeyLoad::kNotMine)
+    return scalar;
   if (key.starts_with("shift.")) return LoadShift(s.shift, key, value);
   if (key.starts_with(kRecord)) return LoadRecord(s, key, value);
   if (!key.starts_with(kTapeLine)) return KeyLoad::kNotMine;

@@ -1,8 +1,8 @@
-#include "request_parser.h"
+#include "emulator/request_parser.h"
 
 #include <algorithm>
 
-#include "frame.h"
+#include "link/frame.h"
 
 namespace tesmar::emu {
 

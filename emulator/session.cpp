@@ -1,6 +1,6 @@
-#include "session.h"
+#include "emulator/session.h"
 
-#include "frame.h"
+#include "link/frame.h"
 
 namespace tesmar::emu {
 
@@ -57,7 +57,7 @@ void Session::Answer(const Request& req, SessionOutput& out) {
   } else {
     ++counters_.executed;
     emu::Answer answer = registrar_.Execute(req.code, req.params);
-    if (onExecuted_ && !onExecuted_()) answer = Refused(Shared(link::err::kFlashError));
+    if (onExecuted_ && !onExecuted_()) answer = Refused(link::err::kFlashError);
     reply = BuildReply(req, answer);
     haveLast_ = true;
     lastSeq_ = req.seqByte;

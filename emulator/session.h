@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "registrar.h"
-#include "request_parser.h"
+#include "emulator/registrar.h"
+#include "emulator/request_parser.h"
 
 namespace tesmar::emu {
 

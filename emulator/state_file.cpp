@@ -1,11 +1,11 @@
-#include "state_file.h"
+#include "emulator/state_file.h"
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "atomic_file.h"
-#include "domain.h"
+#include "link/atomic_file.h"
+#include "emulator/domain.h"
 
 namespace tesmar::emu {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "registrar.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu {
 

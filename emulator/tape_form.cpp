@@ -1,7 +1,7 @@
-#include "tape_form.h"
+#include "emulator/tape_form.h"
 
-#include "encoding.h"
-#include "registrar.h"
+#include "link/encoding.h"
+#include "emulator/registrar.h"
 
 namespace tesmar::emu {
 

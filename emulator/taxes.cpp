@@ -1,10 +1,10 @@
-#include "taxes.h"
+#include "emulator/taxes.h"
 
-#include "configuration.h"
-#include "encoding.h"
-#include "printing.h"
-#include "registrar.h"
-#include "reports.h"
+#include "emulator/configuration.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
+#include "emulator/registrar.h"
+#include "emulator/reports.h"
 
 namespace tesmar::emu {
 
@@ -23,11 +23,11 @@ std::string TaxLetter(int group) {
   return group >= 0 && group < kMaxTaxGroups ? kTaxLetters[group] : "?";
 }
 
-std::optional<ErrorCode> GroupRefusal(const Registrar& r, int group) {
-  if (group < 0 || group >= kMaxTaxGroups) return err::kTaxForbidden;
+std::optional<link::err::Code> GroupRefusal(const Registrar& r, int group) {
+  if (group < 0 || group >= kMaxTaxGroups) return link::err::kTaxForbidden;
   const int type = r.state.taxGroups[static_cast<size_t>(group)].type;
-  if (type == kTaxForbidden) return err::kTaxForbidden;
-  if (TaxAddedOnTop(type)) return err::kNotSupported;
+  if (type == kTaxForbidden) return link::err::kTaxForbidden;
+  if (TaxAddedOnTop(type)) return link::err::kNotSupported;
   return std::nullopt;
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "refusals.h"
+#include "link/error_codes.h"
 
 namespace tesmar::emu {
 
@@ -22,7 +22,7 @@ std::string TaxLetter(int group);
 // Why the registrar refuses goods in `group`: a group whose tax is
 // forbidden, or one whose tax is added on top of the price (this registrar
 // keeps only taxes included in the price). None when it takes them.
-std::optional<ErrorCode> GroupRefusal(const Registrar& r, int group);
+std::optional<link::err::Code> GroupRefusal(const Registrar& r, int group);
 
 // The tax included in `turnover` of a group: turnover x rate / (100 % +
 // rate); none for a group not subject to tax.

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "article_upload.h"
-#include "document_formatters.h"
-#include "driver.h"
-#include "memory_transport.h"
-#include "registrar.h"
-#include "session.h"
+#include "sales/article_upload.h"
+#include "link/document_formatters.h"
+#include "link/driver.h"
+#include "link/memory_transport.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
 
 using namespace tesmar;
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "logo_bmp.h"
-#include "logo_stream.h"
+#include "service/core/logo_bmp.h"
+#include "service/core/logo_stream.h"
 
 using namespace tesmar::service;
 

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "frame.h"
-#include "receiver.h"
-#include "reply_record.h"
+#include "link/frame.h"
+#include "link/receiver.h"
+#include "link/reply_record.h"
 
 using namespace tesmar::link;
 

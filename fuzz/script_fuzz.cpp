@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "driver.h"
-#include "memory_transport.h"
-#include "script_runner.h"
-#include "session.h"
+#include "link/driver.h"
+#include "link/memory_transport.h"
+#include "script/script_runner.h"
+#include "emulator/session.h"
 
 using namespace tesmar;
 

@@ -4,22 +4,15 @@
 
 #include <string>
 
-#include "atomic_file.h"
+#include "link/atomic_file.h"
+#include "link/system_error_win.h"
 
 namespace tesmar::link {
 
 namespace {
 
 bool Fail(std::string* error, const std::string& path, DWORD code) {
-  if (error) {
-    char text[256] = {};
-    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, text, sizeof text, nullptr);
-    std::string words(text, n);
-    while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == ' '))
-      words.pop_back();
-    *error = path + ": " + (words.empty() ? "error " + std::to_string(code) : words);
-  }
+  if (error) *error = path + ": " + SystemErrorText(code);
   return false;
 }
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "device_classes_win.h"
+#include "link/device_classes_win.h"
 
 namespace tesmar::link {
 

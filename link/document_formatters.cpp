@@ -1,6 +1,6 @@
-#include "document_formatters.h"
+#include "link/document_formatters.h"
 
-#include "command_codes.h"
+#include "link/command_codes.h"
 
 namespace tesmar::link {
 

@@ -3,8 +3,8 @@
 // receipt_formatters.h, shared with the receipt window.
 #pragma once
 
-#include "formatters.h"
-#include "receipt_formatters.h"
+#include "link/formatters.h"
+#include "link/receipt_formatters.h"
 
 namespace tesmar::link {
 

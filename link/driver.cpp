@@ -1,15 +1,14 @@
-#include "driver.h"
+#include "link/driver.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
-#include "command_codes.h"
-#include "command_table.h"
-#include "encoding.h"
-#include "frame.h"
-#include "platform.h"
-#include "serial_port.h"
+#include "link/command_codes.h"
+#include "link/command_table.h"
+#include "link/encoding.h"
+#include "link/frame.h"
+#include "link/platform.h"
+#include "link/serial_port.h"
 
 namespace tesmar::link {
 
@@ -19,10 +18,6 @@ constexpr int kIdleReadsBeforeTimeout = 50;
 constexpr int kMalformedReplyWaitMs = 2000;
 constexpr int kUsbVirtualComWaitMs = 3000;
 constexpr int kRemoteAccessWaitMs = 200;
-constexpr int kUsbTimeoutMs = 5000;
-constexpr int kUsbWriteRetryWaitMs = 2000;
-constexpr int kUsbReopenWaitMs = 1000;
-constexpr int kUsbRetries = 10;
 constexpr const char* kDisableRemoteAccessParams = "731942;20;0;";
 // The request that proves the sequence: a read with no effect.
 constexpr const char* kSequenceProofParams = "731942;";
@@ -34,6 +29,9 @@ constexpr int kLastCommandCode = 0xFF;
 // How many bytes may come between two looks at the clock: a registrar that
 // never stops sending is noticed within this many bytes of the bound.
 constexpr int kBytesPerClockCheck = 64;
+// The longest step of a fixed wait under a runner: an abort request ends
+// the wait within it, as it ends a read within the link's 100 ms time-out.
+constexpr int kAbortCheckMs = 100;
 
 class ThreadSleeper : public Sleeper {
  public:
@@ -104,7 +102,7 @@ void Driver::CloseSerialLink() {
 
 int Driver::ConnectUsb() {
   if (usbDevice_.OpenDevice()) {
-    usb_ = &usbDevice_;
+    usb_ = std::make_unique<UsbTransport>(usbDevice_, pauser_, &abort_);
     linkReady_ = true;
     sequenceKnown_ = listening_ = false;
     return 1;
@@ -115,9 +113,14 @@ int Driver::ConnectUsb() {
 
 int Driver::DisconnectUsb() {
   usbDevice_.ResetAndClose();
-  if (usb_ == &usbDevice_) usb_ = nullptr;
+  if (usb_ && &usb_->Bulk() == &usbDevice_) usb_.reset();
   sequenceKnown_ = listening_ = false;
   return 1;
+}
+
+void Driver::AttachUsbLink(UsbBulkLink* usb) {
+  usb_ = usb ? std::make_unique<UsbTransport>(*usb, pauser_, &abort_) : nullptr;
+  sequenceKnown_ = listening_ = false;
 }
 
 // --- one exchange ------------------------------------------------------------
@@ -158,6 +161,27 @@ int Driver::BuildAndLog(int code, std::string_view params) {
   frameLength_ = BuildRequestFrame(seq, static_cast<uint8_t>(code), params, frame_);
   record_.sentFrame.Assign(frame_, frameLength_);
   return 0;
+}
+
+// --- where exchanges run ------------------------------------------------------
+
+template <class Work>
+void Driver::RunExchange(int code, Work& work) {
+  abort_.store(false, std::memory_order_relaxed);
+  aborted_ = false;
+  if (runner_)
+    runner_->Run(code, ExchangeWork(work));
+  else
+    work();
+}
+
+void Driver::Pause(int ms) {
+  if (!runner_) {
+    sleeper_.SleepMs(ms);
+    return;
+  }
+  for (int left = ms; left > 0 && !AbortRequested(); left -= kAbortCheckMs)
+    sleeper_.SleepMs(std::min(left, kAbortCheckMs));
 }
 
 // --- time and observers --------------------------------------------------------
@@ -207,14 +231,22 @@ void Driver::Report(const Transaction& t, bool replyAwaited) {
   r.started = t.wallStart;
   r.duration = time_.Steady() - t.steadyStart;
   r.record = &record_;
-  t.observer->ExchangeFinished(r);
+  if (runner_)
+    runner_->Deliver(*t.observer, r);
+  else
+    t.observer->ExchangeFinished(r);
 }
 
 // --- one exchange ------------------------------------------------------------
 
 int Driver::ExchangeFrame(int code, std::string_view params) {
-  BeginTransaction();
-  return SendAndReceive(code, params);
+  int result = -1;
+  auto work = [&] {
+    BeginTransaction();
+    result = SendAndReceive(code, params);
+  };
+  RunExchange(code, work);
+  return result;
 }
 
 void Driver::MarkNotSent(int code, std::string_view params, uint32_t flags, OutcomeKind kind) {
@@ -244,14 +276,18 @@ int Driver::SendAndReceive(int code, std::string_view params) {
   if (!Sendable(code, params)) return -1;
   BuildAndLog(code, params);
 
-  if (serial_) {
-    serial_->Flush();
-    serial_->DiscardInput();
-    serial_->Write(frame_, frameLength_);
-    ReceiveSerial();
+  if (Transport* link = ActiveLink()) {
+    if (!link->SendRequest(frame_, frameLength_)) {
+      // The request could not go out (the direct USB link gave up).
+      record_.flags = kFlagNoAnswer;
+      record_.fieldCount = 0;
+      record_.outcome = OutcomeKind::kNoAnswer;
+      linkReady_ = true;
+      return -1;
+    }
+    Receive(*link);
     return 0;
   }
-  if (usb_) return ExchangeUsb();
 
   message_ = kNoLinkMessage;
   record_.flags = kFlagNoAnswer;  // nothing was sent: never read as success
@@ -260,24 +296,25 @@ int Driver::SendAndReceive(int code, std::string_view params) {
   return -1;
 }
 
-void Driver::ReceiveSerial() {
+void Driver::Receive(Transport& link) {
   int idle = 0;
   int sinceCheck = 0;
   bool hungUp = false;
   for (;;) {
     while (!receiver_.FrameComplete()) {
       uint8_t byte;
-      const ReadResult r = serial_->ReadByte(byte);
+      const ReadResult r = link.ReadByte(byte);
       if (r == ReadResult::kByte) {
         idle = 0;
         receiver_.Feed(byte);
+        if (AbortRequested()) break;
         if (++sinceCheck < kBytesPerClockCheck) continue;
         sinceCheck = 0;
         if (DeadlinePassed()) break;
         continue;
       }
       if (r == ReadResult::kError) {
-        serial_->ClearError();
+        link.ClearError();
         receiver_.Abandon();
       }
       if (r == ReadResult::kHangUp) hungUp = true;
@@ -289,7 +326,7 @@ void Driver::ReceiveSerial() {
       break;
     }
     // A line that is gone answers nothing: end the wait at once.
-    if (hungUp || ++idle >= kIdleReadsBeforeTimeout || DeadlinePassed()) break;
+    if (hungUp || AbortRequested() || ++idle >= kIdleReadsBeforeTimeout || DeadlinePassed()) break;
   }
   FinishReceive();
 }
@@ -333,78 +370,6 @@ void Driver::FinishReceive() {
   if (log_.Enabled()) log_.WriteReplyEntry(first, received);
 }
 
-// --- direct USB link ---------------------------------------------------------
-
-bool Driver::WriteUsbWithRecovery() {
-  for (int failures = 0;; ++failures) {
-    const int n = usb_->BulkWrite(frame_, static_cast<int>(frameLength_), kUsbTimeoutMs);
-    if (n == static_cast<int>(frameLength_)) return true;
-    if (failures == kUsbRetries) return false;
-    sleeper_.SleepMs(kUsbWriteRetryWaitMs);
-    usb_->ResetAndClose();
-    sleeper_.SleepMs(kUsbReopenWaitMs);
-    usb_->Reopen();
-  }
-}
-
-// Fills the 500-byte buffer by bulk reads until ETX ends it or a read gives
-// nothing. Returns false when a read failed.
-bool Driver::ReadUsbReply() {
-  usbLength_ = 0;
-  std::memset(usbBuffer_, 0, sizeof usbBuffer_);
-  while (usbLength_ < sizeof usbBuffer_) {
-    const int room = static_cast<int>(sizeof usbBuffer_ - usbLength_);
-    const int n = usb_->BulkRead(usbBuffer_ + usbLength_, room, kUsbTimeoutMs);
-    if (n < 0) return false;
-    if (n == 0) break;
-    usbLength_ += static_cast<size_t>(std::min(n, room));
-    if (usbBuffer_[usbLength_ - 1] == kEtx) break;
-  }
-  return true;
-}
-
-int Driver::ExchangeUsb() {
-  for (int readFailures = 0;; ++readFailures) {
-    const bool written = WriteUsbWithRecovery();
-    if (written && ReadUsbReply()) break;
-    if (!written || readFailures == kUsbRetries) {
-      record_.flags = kFlagNoAnswer;
-      record_.fieldCount = 0;
-      record_.outcome = OutcomeKind::kNoAnswer;
-      linkReady_ = true;
-      return -1;
-    }
-    usb_->ResetAndClose();
-    sleeper_.SleepMs(kUsbReopenWaitMs);
-    usb_->Reopen();
-  }
-  ReceiveFromBuffer();
-  return 0;
-}
-
-void Driver::ReceiveFromBuffer() {
-  size_t pos = 0;
-  int idle = 0;
-  for (;;) {
-    while (!receiver_.FrameComplete()) {
-      // A NUL or the end of the buffer means that no byte came.
-      if (pos < usbLength_ && usbBuffer_[pos] != 0) {
-        idle = 0;
-        receiver_.Feed(usbBuffer_[pos++]);
-        continue;
-      }
-      receiver_.Abandon();
-      break;
-    }
-    if (receiver_.AnswerComplete()) {
-      if (DroppedAsStale()) continue;
-      break;
-    }
-    if (++idle >= kIdleReadsBeforeTimeout) break;
-  }
-  FinishReceive();
-}
-
 // --- the transaction ---------------------------------------------------------
 
 void Driver::Resend() {
@@ -414,6 +379,12 @@ void Driver::Resend() {
 }
 
 const ReplyRecord& Driver::ExecuteCommand(int code, std::string_view params) {
+  auto work = [&] { Execute(code, params); };
+  RunExchange(code, work);
+  return record_;
+}
+
+const ReplyRecord& Driver::Execute(int code, std::string_view params) {
   message_.clear();
   if (!sequenceGuard_ || sequenceKnown_) return Transact(code, params);
   if (!Sendable(code, params)) return record_;
@@ -430,7 +401,7 @@ bool Driver::ProveSequence(int code, std::string_view params) {
   for (int i = 0; i < kSequenceProofTries; ++i) {
     last = Transact(cmd::kReadDateTime, kSequenceProofParams).outcome;
     if (sequenceKnown_) return true;
-    if (limitReached_ || !heard_) break;
+    if (limitReached_ || aborted_ || !heard_) break;
   }
   // The command itself did not go out: a registrar that NAKed the proof
   // refused it, one that gave no readable answer did not answer it.
@@ -451,7 +422,7 @@ const ReplyRecord& Driver::Transact(int code, std::string_view params) {
   if (SendAndReceive(code, params) < 0) return record_;
 
   bool answerLost = false;
-  for (int attempt = 1; attempt <= retryCount_ && !limitReached_; ++attempt) {
+  for (int attempt = 1; attempt <= retryCount_ && !limitReached_ && !AbortRequested(); ++attempt) {
     const bool shapeOk = ReplyShapeIsValid(record_.rawReply.Bytes(), record_.rawReply.Size());
     const OutcomeKind kind = record_.outcome;
     if (shapeOk && Outcome{kind}.answered()) break;
@@ -459,12 +430,12 @@ const ReplyRecord& Driver::Transact(int code, std::string_view params) {
       // A silence after an earlier good reply (whose bytes the shape test
       // still sees) over the USB virtual COM port, which drops replies while
       // it re-enumerates: the port's own wait.
-      sleeper_.SleepMs(kUsbVirtualComWaitMs);
+      Pause(kUsbVirtualComWaitMs);
     } else {
-      sleeper_.SleepMs(kMalformedReplyWaitMs);
+      Pause(kMalformedReplyWaitMs);
       ++errorCount_;
     }
-    if (DeadlinePassed()) break;
+    if (DeadlinePassed() || AbortRequested()) break;
     // Any attempt but a NAK may have reached the registrar and run.
     if (kind != OutcomeKind::kNak) answerLost = true;
     Resend();
@@ -473,7 +444,17 @@ const ReplyRecord& Driver::Transact(int code, std::string_view params) {
   record_.outcome = FinalOutcome(record_.outcome, answerLost, heard_ || listening);
   listening_ = heard_;
   if (record_.Answered()) sequenceKnown_ = true;
-  if (limitReached_) message_ = LimitMessage(exchangeLimitMs_);
+  if (AbortRequested() && !record_.Answered()) {
+    // The user stopped waiting: whatever the last attempt came to, the
+    // command is reported as not answered.
+    aborted_ = true;
+    record_.flags = kFlagNoAnswer;
+    record_.fieldCount = 0;
+    record_.outcome = OutcomeKind::kNoAnswer;
+    message_ = kAbortedMessage;
+  } else if (limitReached_) {
+    message_ = LimitMessage(exchangeLimitMs_);
+  }
   if (t.observer) Report(t, true);
   return record_;
 }
@@ -489,13 +470,16 @@ const ReplyRecord* Driver::RepeatPreviousCommand(bool newSequence) {
 // so a late answer is left for the next command to recognise and drop.
 void Driver::DisableRemoteAccess() {
   if (usb_) return;
+  auto work = [&] { SendRemoteAccessOff(); };
+  RunExchange(cmd::kSetServiceParameter, work);
+}
+
+void Driver::SendRemoteAccessOff() {
   Transaction t = BeginTransaction();
   BuildAndLog(cmd::kSetServiceParameter, kDisableRemoteAccessParams);
   if (serial_) {
-    serial_->Flush();
-    serial_->DiscardInput();
-    serial_->Write(frame_, frameLength_);
-    sleeper_.SleepMs(kRemoteAccessWaitMs);
+    serial_->SendRequest(frame_, frameLength_);
+    Pause(kRemoteAccessWaitMs);
     serial_->Flush();
     serial_->DiscardInput();
   }

@@ -5,19 +5,22 @@
 // message: what the caller should tell the user is left in Message().
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "exchange_observer.h"
-#include "frame.h"
-#include "receiver.h"
-#include "reply_record.h"
-#include "session_log.h"
-#include "transport.h"
-#include "usb_link.h"
+#include "link/exchange_observer.h"
+#include "link/exchange_runner.h"
+#include "link/frame.h"
+#include "link/receiver.h"
+#include "link/reply_record.h"
+#include "link/session_log.h"
+#include "link/transport.h"
+#include "link/usb_link.h"
+#include "link/usb_transport.h"
 
 namespace tesmar::link {
 
@@ -41,6 +44,9 @@ inline constexpr int kDefaultExchangeLimitMs = 60 * 60 * 1000;
 // reply was a late answer to an earlier request and was dropped (UTF-8; the
 // log gets it in Windows-1251).
 inline constexpr const char* kStaleReplyLogText = Tesmar::mark(" устаревший ответ отброшен");
+// The user stopped waiting for the registrar (RequestAbort).
+inline constexpr const char* kAbortedMessage =
+    Tesmar::mark("Ожидание прервано пользователем: ответ регистратора не получен!");
 
 class Driver {
  public:
@@ -67,10 +73,7 @@ class Driver {
   // Resets and closes the device; returns 1.
   int DisconnectUsb();
   // Uses another bulk link (tests); nullptr detaches it.
-  void AttachUsbLink(UsbBulkLink* usb) {
-    usb_ = usb;
-    sequenceKnown_ = listening_ = false;
-  }
+  void AttachUsbLink(UsbBulkLink* usb);
   bool UsbActive() const { return usb_ != nullptr; }
 
   // --- commands ----------------------------------------------------------
@@ -96,6 +99,16 @@ class Driver {
   // The one observer of finished exchanges (nullptr: none). Several are
   // served through an ExchangeObservers.
   void SetExchangeObserver(ExchangeObserver* observer) { observer_ = observer; }
+
+  // Where each transaction runs (nullptr: on the caller's thread).
+  void SetExchangeRunner(ExchangeRunner* runner) { runner_ = runner; }
+  // Stops waiting: the running transaction ends unanswered (kNoAnswer, with
+  // kAbortedMessage) within one bounded read or wait, at most 100 ms, and
+  // sends nothing more. Any thread may call it while a runner runs the
+  // transaction; each new transaction starts with the request cleared.
+  void RequestAbort() { abort_.store(true, std::memory_order_relaxed); }
+  // Whether the last transaction was ended that way.
+  bool Aborted() const { return aborted_; }
 
   // The registrar answers a request with the same SEQ, code and parameters
   // as its last one from memory, without running it. With the guard on,
@@ -142,6 +155,23 @@ class Driver {
     int resends = 0;
   };
   Transaction BeginTransaction();
+  // Runs `work` through the runner, or at once without one.
+  template <class Work>
+  void RunExchange(int code, Work& work);
+  bool AbortRequested() const { return abort_.load(std::memory_order_relaxed); }
+  // A fixed wait; under a runner in steps that an abort request ends.
+  void Pause(int ms);
+  // The driver's pauses as a Sleeper, for the USB link's recovery waits.
+  class Pauser : public Sleeper {
+   public:
+    explicit Pauser(Driver& driver) : driver_(driver) {}
+    void SleepMs(int ms) override { driver_.Pause(ms); }
+
+   private:
+    Driver& driver_;
+  };
+  const ReplyRecord& Execute(int code, std::string_view params);
+  void SendRemoteAccessOff();
   // ExecuteCommand without the sequence guard.
   const ReplyRecord& Transact(int code, std::string_view params);
   bool ProveSequence(int code, std::string_view params);
@@ -153,20 +183,18 @@ class Driver {
   int SendAndReceive(int code, std::string_view params);
   void LogRequest(uint8_t seq, int code, std::string_view params);
   int BuildAndLog(int code, std::string_view params);
-  void ReceiveSerial();
+  // The link an exchange goes over: the serial link while one is open.
+  Transport* ActiveLink() { return serial_ ? serial_.get() : usb_.get(); }
+  void Receive(Transport& link);
   bool DroppedAsStale();
-  int ExchangeUsb();
-  bool WriteUsbWithRecovery();
-  bool ReadUsbReply();
-  void ReceiveFromBuffer();
   void FinishReceive();
   void Resend();
 
   Sleeper& sleeper_;
   TimeSource& time_;
-  std::unique_ptr<Transport> serial_;
-  UsbBulkLink* usb_ = nullptr;
   UsbDirectLink usbDevice_;
+  std::unique_ptr<Transport> serial_;
+  std::unique_ptr<UsbTransport> usb_;
   SessionLog log_;
   Receiver receiver_;
   ReplyRecord record_;
@@ -189,6 +217,10 @@ class Driver {
   std::chrono::steady_clock::time_point deadline_;
 
   ExchangeObserver* observer_ = nullptr;
+  ExchangeRunner* runner_ = nullptr;
+  std::atomic<bool> abort_{false};
+  Pauser pauser_{*this};
+  bool aborted_ = false;
   uint32_t transactionSyn_ = 0;
   int staleReplies_ = 0;
   size_t lastReceived_ = 0;
@@ -199,8 +231,6 @@ class Driver {
 
   uint8_t frame_[kMaxRequestFrame + 1] = {};
   size_t frameLength_ = 0;
-  uint8_t usbBuffer_[500] = {};
-  size_t usbLength_ = 0;
 };
 
 }  // namespace tesmar::link

@@ -1,4 +1,4 @@
-#include "driver_settings.h"
+#include "link/driver_settings.h"
 
 namespace tesmar::link {
 

@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "driver.h"
-#include "ini_profile.h"
+#include "link/driver.h"
+#include "link/ini_profile.h"
 
 namespace tesmar::link {
 

@@ -1,4 +1,4 @@
-#include "ean13.h"
+#include "link/ean13.h"
 
 namespace tesmar::link {
 

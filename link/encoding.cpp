@@ -1,6 +1,6 @@
-#include "encoding.h"
+#include "link/encoding.h"
 
-#include "encoding_convert.h"
+#include "link/encoding_convert.h"
 
 namespace tesmar::link {
 

@@ -2,8 +2,8 @@
 
 #include <cerrno>
 
-#include "encoding.h"
-#include "encoding_convert.h"
+#include "link/encoding.h"
+#include "link/encoding_convert.h"
 
 namespace tesmar::link {
 

@@ -1,7 +1,7 @@
 // Windows-1251 by its table: the program's conversions then do not depend on
 // the code pages a Windows installation (or Wine) happens to carry.
-#include "encoding.h"
-#include "encoding_convert.h"
+#include "link/encoding.h"
+#include "link/encoding_convert.h"
 
 namespace tesmar::link {
 

@@ -38,8 +38,9 @@ struct Code {
 
 inline constexpr Code kNone{0, 0};
 
-// Field N of the parameter string (counting the password as field 1) is
-// malformed, or out of range.
+// Field N of the parameter string is malformed, or out of range; the
+// password is field 0, the first field after it field 1 (so the software
+// registrar numbers them, and the decoder shows the number as it comes).
 constexpr Code FieldFormat(int field) {
   return {kGroupFieldFormat, field};
 }

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reply_record.h"
+#include "link/reply_record.h"
 
 namespace tesmar::link {
 

@@ -1,7 +1,7 @@
-#include "formatters.h"
+#include "link/formatters.h"
 
-#include "command_codes.h"
-#include "ean13.h"
+#include "link/command_codes.h"
+#include "link/ean13.h"
 
 namespace tesmar::link {
 

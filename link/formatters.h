@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "driver.h"
-#include "params.h"
+#include "link/driver.h"
+#include "link/params.h"
 
 namespace tesmar::link {
 

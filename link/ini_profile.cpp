@@ -1,4 +1,4 @@
-#include "ini_profile.h"
+#include "link/ini_profile.h"
 
 #include <cctype>
 #include <cstdio>
@@ -6,9 +6,9 @@
 #include <sstream>
 #include <vector>
 
-#include "atomic_file.h"
-#include "encoding.h"
-#include "platform.h"
+#include "link/atomic_file.h"
+#include "link/encoding.h"
+#include "link/platform.h"
 
 namespace tesmar::link {
 

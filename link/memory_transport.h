@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "transport.h"
+#include "link/transport.h"
 
 namespace tesmar::link {
 

@@ -1,4 +1,4 @@
-#include "money.h"
+#include "link/money.h"
 
 namespace tesmar::link {
 

@@ -1,7 +1,8 @@
-#include "network_formatters.h"
+#include "link/network_formatters.h"
 
-#include "command_codes.h"
-#include "params.h"
+#include "link/command_codes.h"
+#include "link/hex.h"
+#include "link/params.h"
 
 namespace tesmar::link {
 
@@ -9,22 +10,11 @@ namespace {
 
 constexpr char kDigits[] = "0123456789ABCDEF";
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// Pairs of digits, each one byte, most significant pair first.
+// Pairs of upper-case digits, each one byte, most significant pair first.
 bool ParsePairs(std::string_view text, size_t digits, uint32_t& out) {
-  if (text.size() != digits) return false;
-  uint32_t v = 0;
-  for (char c : text) {
-    const int d = HexDigit(c);
-    if (d < 0) return false;
-    v = v * 16 + static_cast<uint32_t>(d);
-  }
-  out = v;
+  const auto v = ParseHex(text, HexCase::kUpperOnly);
+  if (text.size() != digits || !v) return false;
+  out = static_cast<uint32_t>(*v);
   return true;
 }
 

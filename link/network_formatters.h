@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver.h"
+#include "link/driver.h"
 
 namespace tesmar::link {
 

@@ -1,6 +1,6 @@
-#include "outcome.h"
+#include "link/outcome.h"
 
-#include "reply_record.h"
+#include "link/reply_record.h"
 
 namespace tesmar::link {
 

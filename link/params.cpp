@@ -1,4 +1,4 @@
-#include "params.h"
+#include "link/params.h"
 
 #include <charconv>
 #include <cmath>

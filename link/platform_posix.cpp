@@ -4,7 +4,7 @@
 #include <chrono>
 #include <thread>
 
-#include "platform.h"
+#include "link/platform.h"
 
 namespace tesmar::link::platform {
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "platform.h"
+#include "link/platform.h"
 
 namespace tesmar::link::platform {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #ifdef _WIN32
-#include "device_classes_win.h"
+#include "link/device_classes_win.h"
 #endif
 
 namespace tesmar::link {

@@ -3,7 +3,7 @@
 // not begin with "COM" (a printer port such as LPT1), is passed over.
 #include <cctype>
 
-#include "port_control.h"
+#include "link/port_control.h"
 
 namespace tesmar::link {
 

@@ -1,10 +1,10 @@
-#include "receipt_formatters.h"
+#include "link/receipt_formatters.h"
 
 #include <string>
 
-#include "command_codes.h"
-#include "money.h"
-#include "params.h"
+#include "link/command_codes.h"
+#include "link/money.h"
+#include "link/params.h"
 
 namespace tesmar::link {
 

@@ -1,10 +1,9 @@
-#include "receiver.h"
+#include "link/receiver.h"
 
 #include <cstring>
 
-#include "command_codes.h"
-#include "command_table.h"
-#include "frame.h"
+#include "link/command_table.h"
+#include "link/frame.h"
 
 namespace tesmar::link {
 
@@ -20,25 +19,25 @@ constexpr int kStatusMap[6][6] = {
     {18, 21, 19, 22, 23, 14},  // S5
 };
 
-// Per-command patches of the data area, applied before it is split.
+// The command's patch of the data area, applied before it is split.
 void PatchData(int code, char* data, size_t& n, size_t capacity) {
   if (n <= 1) return;
-  switch (code) {
-    case cmd::kPatched32:
-    case cmd::kSetMaintenanceReminder:
+  const CommandDescriptor* command = FindCommand(code);
+  switch (command ? command->replyPatch : ReplyPatch::kNone) {
+    case ReplyPatch::kCommaAfterFirst:
       if (n + 1 > capacity) n = capacity - 1;  // keep room for the inserted ','
       std::memmove(data + 2, data + 1, n - 1);
       data[1] = ',';
       ++n;
       break;
-    case cmd::kPatched3E:
+    case ReplyPatch::kNinthComma:
       if (n >= 9) data[8] = ',';
       break;
-    case cmd::kPatched5A:
+    case ReplyPatch::kBlanksToCommas:
       for (size_t i = 0; i < n && i < 20; ++i)
         if (data[i] == ' ') data[i] = ',';
       break;
-    default:
+    case ReplyPatch::kNone:
       break;
   }
 }

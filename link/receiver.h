@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fixed_buffer.h"
-#include "reply_record.h"
+#include "link/fixed_buffer.h"
+#include "link/reply_record.h"
 
 namespace tesmar::link {
 

@@ -1,4 +1,4 @@
-#include "registrar_models.h"
+#include "link/registrar_models.h"
 
 #include <algorithm>
 #include <array>
@@ -33,10 +33,79 @@ constexpr WidthListRule kWidthLists[] = {
     {"Datecs FP-T88", {40, 42}, 40}, {"Datecs FP-320", {40, 42}, 40},
 };
 
-constexpr std::string_view kPaper57[] = {"Datecs FP-T1",  "Datecs FP-T88",  "Datecs FP-510",
-                                         "Datecs FP-320", "Datecs FP-7197", "CMP-10M"};
+// The facts a rule looks at, and how.
+enum class Fact { Model, Firmware, AccessLevel, ElectronicJournal };
+enum class Test { Contains, Is };
 
-void ApplyWidths(std::string_view model, ModelOptions& o) {
+struct Clause {
+  Fact fact;
+  Test test;
+  std::span<const std::string_view> any;  // empty: never holds
+};
+
+// A flag is set when `when` holds for one of its texts and `unless` for
+// none; several rows of one flag are alternatives.
+struct Rule {
+  bool RegistrarProfile::*flag;
+  Clause when;
+  Clause unless;
+};
+
+using V = std::string_view;
+constexpr V k101[] = {"101"}, k3141[] = {"3141"}, kCmp10[] = {"CMP-10"}, kCmp10M[] = {"CMP-10M"};
+constexpr V kCmp10Exact[] = {"Datecs CMP-10"}, kFkp[] = {"FKP"}, kFp320[] = {"Datecs FP-320"};
+constexpr V kPaper57[] = {"Datecs FP-T1",  "Datecs FP-T88",  "Datecs FP-510",
+                          "Datecs FP-320", "Datecs FP-7197", "CMP-10M"};
+constexpr V kTapeFirmware[] = {"5.00", "4.00", "4.01", "4.02", "MP-01 1.00"};
+constexpr V kTerminalFirmware[] = {"4.00", "5.00"}, kKsef[] = {"КСЕФ"}, kHigh[] = {"high"};
+constexpr V kOldCashIn[] = {"2.01", "2.02", "2.03", "2.04"},
+            kOldCashOut[] = {"2.01", "2.02", "2.03"};
+constexpr V kLongCodes[] = {"2.02", "2.03", "3.00"}, kUnloadFirmware[] = {"3.02"};
+constexpr Clause kNever{Fact::Model, Test::Is, {}};
+
+using P = RegistrarProfile;
+// In the order identification applies them, then the rules of the windows.
+const Rule kRules[] = {
+    {&P::wifi, {Fact::Model, Test::Contains, k101}, kNever},
+    {&P::modem, {Fact::Model, Test::Contains, k3141}, kNever},
+    {&P::modem, {Fact::Model, Test::Contains, kCmp10}, {Fact::Model, Test::Contains, kCmp10M}},
+    {&P::controlTapeSmallFont, {Fact::Model, Test::Is, kCmp10Exact}, kNever},
+    {&P::paper57, {Fact::Model, Test::Is, kPaper57}, kNever},
+    {&P::fkp, {Fact::Model, Test::Contains, kFkp}, kNever},
+    {&P::electronicTapeCopies, {Fact::Firmware, Test::Contains, kTapeFirmware}, kNever},
+    {&P::terminalPayments, {Fact::Firmware, Test::Contains, kTerminalFirmware}, kNever},
+    {&P::terminalPayments, {Fact::ElectronicJournal, Test::Is, kKsef}, kNever},
+    {&P::oldCashIn, {Fact::Firmware, Test::Is, kOldCashIn}, {Fact::AccessLevel, Test::Is, kHigh}},
+    {&P::oldCashOut, {Fact::Firmware, Test::Is, kOldCashOut}, {Fact::AccessLevel, Test::Is, kHigh}},
+    {&P::longGoodsCodes, {Fact::Firmware, Test::Is, kLongCodes}, kNever},
+    {&P::longGoodsCodes, {Fact::AccessLevel, Test::Is, kHigh}, kNever},
+    {&P::controlTapeUnload, {Fact::Firmware, Test::Is, kUnloadFirmware}, kNever},
+    {&P::controlTapeUnload, {Fact::AccessLevel, Test::Is, kHigh}, kNever},
+    {&P::paymentTerminal, {Fact::Model, Test::Contains, kFp320}, kNever},
+};
+
+std::string_view TextOf(const RegistrarIdentity& id, Fact fact) {
+  switch (fact) {
+    case Fact::Model:
+      return id.model;
+    case Fact::Firmware:
+      return id.firmware;
+    case Fact::AccessLevel:
+      return id.accessLevel;
+    case Fact::ElectronicJournal:
+      return id.electronicJournal;
+  }
+  return {};
+}
+
+bool Holds(const Clause& c, const RegistrarIdentity& id) {
+  const std::string_view text = TextOf(id, c.fact);
+  return std::any_of(c.any.begin(), c.any.end(), [&](std::string_view part) {
+    return c.test == Test::Is ? text == part : Has(text, part);
+  });
+}
+
+void ApplyWidths(std::string_view model, RegistrarProfile& o) {
   for (const WidthRule& rule : kWidths)
     if (Has(model, rule.part)) o.tapeWidth = rule.width;
   for (const WidthListRule& rule : kWidthLists) {
@@ -60,16 +129,16 @@ constexpr RegistrarModel kModels[] = {
 
 }  // namespace
 
-ModelOptions OptionsForModel(std::string_view model) {
-  ModelOptions o;
-  ApplyWidths(model, o);
-  o.modem = Has(model, "3141") || (Has(model, "CMP-10") && !Has(model, "CMP-10M"));
-  o.fkp = Has(model, "FKP");
-  o.wifi = Has(model, "101");
-  o.paymentTerminal = Has(model, "Datecs FP-320");
-  o.controlTapeSmallFont = model == "Datecs CMP-10";
-  o.paper57 = std::find(std::begin(kPaper57), std::end(kPaper57), model) != std::end(kPaper57);
-  return o;
+RegistrarProfile ProfileFor(const RegistrarIdentity& identity) {
+  RegistrarProfile p;
+  ApplyWidths(identity.model, p);
+  for (const Rule& rule : kRules)
+    if (Holds(rule.when, identity) && !Holds(rule.unless, identity)) p.*rule.flag = true;
+  return p;
+}
+
+RegistrarProfile OptionsForModel(std::string_view model) {
+  return ProfileFor({model, {}, {}, {}});
 }
 
 std::span<const RegistrarModel> RegistrarModels() {

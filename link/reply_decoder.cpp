@@ -1,9 +1,10 @@
-#include "reply_decoder.h"
+#include "link/reply_decoder.h"
 
 #include <iterator>
 #include <string_view>
 
-#include "error_codes.h"
+#include "link/error_codes.h"
+#include "link/hex.h"
 
 namespace tesmar::link {
 
@@ -105,12 +106,6 @@ constexpr Group kGroups[] = {
 
 #undef ITEMS
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 std::string GroupText(const Group& g, int item) {
   if (g.fixedText) return g.fixedText;
   if (g.number == err::kGroupFieldFormat)
@@ -146,7 +141,7 @@ DecodedReply DecodeReplyError(const ReplyRecord& reply) {
   const std::string_view code = reply.errorCode.View();
   int v[4];
   for (size_t i = 0; i < 4; ++i) {
-    v[i] = i < code.size() ? HexValue(code[i]) : -1;
+    v[i] = i < code.size() ? HexDigit(code[i], HexCase::kUpperOnly) : -1;
     if (v[i] < 0) return {false, kMalformedCodeText};
   }
   const int item = v[0] * 16 + v[1];

@@ -1,4 +1,4 @@
-#include "reply_record.h"
+#include "link/reply_record.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fixed_buffer.h"
-#include "outcome.h"
+#include "link/fixed_buffer.h"
+#include "link/outcome.h"
 
 namespace tesmar::link {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "transport.h"
+#include "link/transport.h"
 
 namespace tesmar::link {
 
@@ -46,6 +46,10 @@ class SerialPort : public Transport {
 
   int fd_;
 #endif
+  // Opens the device at a speed BaudToSpeed gave (the platform's file).
+  static std::unique_ptr<SerialPort> OpenDevice(const std::string& name, unsigned speed,
+                                                std::string* error);
+
   bool hungUp_ = false;
   // Bytes already read from the port and not yet handed out: one read call
   // takes what has arrived, the driver still sees one byte at a time.
@@ -54,7 +58,17 @@ class SerialPort : public Transport {
   size_t pendingLen_ = 0;
 };
 
-// The termios speed constant for a baud rate; false for a rate the system lacks.
+// The line speeds a port opens at, in rising order: X(rate) for each.
+// clang-format off
+#define TESMAR_BAUD_RATES(X) \
+  X(110) X(300) X(600) X(1200) X(2400) X(4800) X(9600) X(19200) X(38400) X(57600) X(115200) \
+  X(230400) X(460800) X(921600)
+// clang-format on
+
+// The system's constant for a baud rate (the termios speed, or the rate
+// itself on Windows); false for a rate the ports do not open at.
 bool BaudToSpeed(int baud, unsigned& speed);
+// The constant for one of the rates above (the platform's file).
+unsigned SystemSpeed(int baud);
 
 }  // namespace tesmar::link

@@ -5,7 +5,8 @@
 
 #include <cstdio>
 
-#include "serial_port.h"
+#include "link/serial_port.h"
+#include "link/system_error_win.h"
 
 namespace tesmar::link {
 
@@ -15,15 +16,7 @@ constexpr DWORD kQueueBytes = 1024;
 
 // The system's words for the last error, after `what`.
 std::string Reason(const std::string& what) {
-  const DWORD code = GetLastError();
-  char text[256] = {};
-  const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 nullptr, code, 0, text, sizeof text, nullptr);
-  std::string words(text, n);
-  while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == ' '))
-    words.pop_back();
-  if (words.empty()) words = "error " + std::to_string(code);
-  return what + ": " + words;
+  return what + ": " + SystemErrorText(GetLastError());
 }
 
 // What a port name becomes: "COM10" -> "\\.\COM10"; a path already in the
@@ -72,26 +65,14 @@ bool IsHangUp(DWORD code) {
 
 }  // namespace
 
-bool BaudToSpeed(int baud, unsigned& speed) {
-  static constexpr int kBauds[] = {110,   300,   600,   1200,   2400,   4800,   9600,
-                                   19200, 38400, 57600, 115200, 230400, 460800, 921600};
-  for (int b : kBauds)
-    if (b == baud) {
-      speed = static_cast<unsigned>(baud);
-      return true;
-    }
-  return false;
+// The DCB takes the rate itself.
+unsigned SystemSpeed(int baud) {
+  return static_cast<unsigned>(baud);
 }
 
-std::unique_ptr<SerialPort> SerialPort::Open(const std::string& name, int baud,
-                                             std::string* error) {
-  std::string scratch;
-  if (!error) error = &scratch;
-  unsigned speed = 0;
-  if (!BaudToSpeed(baud, speed)) {
-    *error = "unsupported baud rate " + std::to_string(baud);
-    return nullptr;
-  }
+std::unique_ptr<SerialPort> SerialPort::OpenDevice(const std::string& name, unsigned speed,
+                                                   std::string* error) {
+  const int baud = static_cast<int>(speed);
   const std::string path = DevicePath(name);
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
                          nullptr);

@@ -1,7 +1,7 @@
-#include "service_formatters.h"
+#include "link/service_formatters.h"
 
-#include "command_codes.h"
-#include "params.h"
+#include "link/command_codes.h"
+#include "link/params.h"
 
 namespace tesmar::link {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "driver.h"
+#include "link/driver.h"
 
 namespace tesmar::link {
 

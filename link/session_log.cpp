@@ -1,9 +1,9 @@
-#include "session_log.h"
+#include "link/session_log.h"
 
 #include <cstdio>
 
-#include "encoding.h"
-#include "platform.h"
+#include "link/encoding.h"
+#include "link/platform.h"
 
 namespace tesmar::link {
 

@@ -1,4 +1,4 @@
-#include "terminal_codec.h"
+#include "link/terminal_codec.h"
 
 namespace tesmar::link::terminal {
 
@@ -90,17 +90,21 @@ std::string Field(std::string_view message, std::string_view tag) {
   return value;
 }
 
+std::string TaggedField(std::string_view tag, std::string_view value) {
+  std::string field(tag);
+  field += '=';
+  field += value;
+  return field;
+}
+
 std::string PaymentRequest(std::string_view session, int64_t kopecks) {
-  const auto field = [](const char* tag, std::string_view value) {
-    return std::string(tag) + "=" + std::string(value);
-  };
   std::string p(1, static_cast<char>(kPaymentLead));
-  p += field(kTagSession, session) + kSeparator;
-  p += field(kTagOperation, kSale) + kSeparator;
-  p += field(kTagAmount, std::to_string(kopecks)) + kSeparator;
-  p += field(kTagCurrencyCode, kHryvniaCode) + kSeparator;
-  p += field(kTagCurrency, kHryvnia) + kSeparator;
-  p += field(kTagReceipt, kOneReceipt);
+  p += TaggedField(kTagSession, session) + kSeparator;
+  p += TaggedField(kTagOperation, kSale) + kSeparator;
+  p += TaggedField(kTagAmount, std::to_string(kopecks)) + kSeparator;
+  p += TaggedField(kTagCurrencyCode, kHryvniaCode) + kSeparator;
+  p += TaggedField(kTagCurrency, kHryvnia) + kSeparator;
+  p += TaggedField(kTagReceipt, kOneReceipt);
   return p;
 }
 

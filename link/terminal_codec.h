@@ -72,6 +72,9 @@ bool ParseMessage(std::string_view payload, Message& out);
 // that are not "tag=value" are passed over.
 std::string Field(std::string_view message, std::string_view tag);
 
+// One field of a message: the tag, "=" and the value.
+std::string TaggedField(std::string_view tag, std::string_view value);
+
 // The payment request: the lead byte, the session the terminal gave (field
 // 00), a sale, the amount in kopecks, the hryvnia, one receipt.
 std::string PaymentRequest(std::string_view session, int64_t kopecks);

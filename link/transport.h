@@ -1,5 +1,6 @@
-// The byte link under the driver: a serial port, a pseudo-terminal or an
-// in-memory peer. The driver and the receiver see nothing but this.
+// The byte link under the driver: a serial port, a pseudo-terminal, the
+// direct USB link or an in-memory peer. The driver and the receiver see
+// nothing but this.
 #pragma once
 
 #include <chrono>
@@ -34,6 +35,17 @@ class Transport {
   virtual void DiscardInput() { Purge(); }
   // Clears a line error after a failed read (ClearCommError).
   virtual void ClearError() {}
+  // Sends a request frame. A line is cleared first (the output drained,
+  // unread input dropped) and the frame written as it stands; the write's
+  // result is not looked at, the wait for the reply tells. False only when
+  // the request could not go out at all and no reply can come (the direct
+  // USB link after its retries).
+  virtual bool SendRequest(const uint8_t* frame, size_t n) {
+    Flush();
+    DiscardInput();
+    Write(frame, n);
+    return true;
+  }
 
   // Marks the link as the registrar's USB virtual COM port, whose time-outs
   // are resent after 3000 ms.
@@ -42,19 +54,6 @@ class Transport {
 
  private:
   bool usbVirtualCom_ = false;
-};
-
-// The direct USB link's bulk endpoints (out 01h, in 81h). Results follow the
-// USB library: the byte count, or a negative error.
-class UsbBulkLink {
- public:
-  virtual ~UsbBulkLink() = default;
-  virtual int BulkWrite(const uint8_t* data, int n, int timeoutMs) = 0;
-  virtual int BulkRead(uint8_t* data, int n, int timeoutMs) = 0;
-  // Resets the device and closes it.
-  virtual void ResetAndClose() = 0;
-  // Opens the device again; returns false when it is not there.
-  virtual bool Reopen() = 0;
 };
 
 // Every fixed wait of the driver goes through one of these.

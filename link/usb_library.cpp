@@ -1,8 +1,8 @@
-#include "usb_library.h"
+#include "link/usb_library.h"
 
 #include <cstdlib>
 
-#include "platform.h"
+#include "link/platform.h"
 
 namespace tesmar::link {
 

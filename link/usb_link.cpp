@@ -1,4 +1,4 @@
-#include "usb_link.h"
+#include "link/usb_link.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // configuration 1, interface 0, bulk OUT 01h and bulk IN 81h.
 #pragma once
 
-#include "transport.h"
-#include "usb_library.h"
+#include "link/usb_library.h"
+#include "link/usb_transport.h"
 
 namespace tesmar::link {
 

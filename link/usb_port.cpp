@@ -1,4 +1,4 @@
-#include "usb_port.h"
+#include "link/usb_port.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "driver.h"
-#include "port_control.h"
-#include "usb_link.h"
+#include "link/driver.h"
+#include "link/port_control.h"
+#include "link/usb_link.h"
 
 namespace tesmar::link {
 

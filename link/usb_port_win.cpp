@@ -1,7 +1,7 @@
 // The registrar's USB virtual COM port on Windows: found by its friendly name
 // in SetupAPI's "Ports" class, restarted by disabling and enabling it.
-#include "driver.h"
-#include "usb_port.h"
+#include "link/driver.h"
+#include "link/usb_port.h"
 
 namespace tesmar::link {
 

@@ -1,4 +1,4 @@
-#include "daily_reports_dialog.h"
+#include "reports/daily_reports_dialog.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "report_kinds.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "reports/report_kinds.h"
+#include "app/wire_text.h"
 
 namespace tesmar::reports {
 
@@ -59,6 +59,7 @@ void DailyReportsDialog::xReport() {
 }
 
 void DailyReportsDialog::zReport() {
+  if (!app::ConfirmIrreversible(ctx_.prompt, kZReportQuestion)) return;
   statusButton_->setEnabled(true);
   setConnected();
   dailyReport(kZReport);
@@ -67,6 +68,7 @@ void DailyReportsDialog::zReport() {
 void DailyReportsDialog::zeroTape() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
+  if (!app::ConfirmIrreversible(ctx_.prompt, "Контрольная лента будет обнулена.")) return;
   if (path_.decoded(
           Tesmar::mark("Обнуление контрольной ленты"), [&](link::Driver & d) -> auto& {
             return link::PrintReport(d, pwd, kControlTapeZeroing);

@@ -2,7 +2,7 @@
 // a service document, and its zeroing.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 namespace tesmar::reports {
 

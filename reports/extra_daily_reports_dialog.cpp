@@ -1,4 +1,4 @@
-#include "extra_daily_reports_dialog.h"
+#include "reports/extra_daily_reports_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "service_document.h"
+#include "link/formatters.h"
+#include "reports/service_document.h"
 
 namespace tesmar::reports {
 

@@ -1,4 +1,4 @@
-#include "fkp101_daily_reports_dialog.h"
+#include "reports/fkp101_daily_reports_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "reply_decoder.h"
-#include "report_kinds.h"
+#include "link/formatters.h"
+#include "link/reply_decoder.h"
+#include "reports/report_kinds.h"
 
 namespace tesmar::reports {
 
@@ -69,6 +69,7 @@ void Fkp101DailyReportsDialog::xReport() {
 }
 
 void Fkp101DailyReportsDialog::zReport() {
+  if (!app::ConfirmIrreversible(ctx_.prompt, kZReportQuestion)) return;
   statusButton_->setEnabled(true);
   setConnected();
   dailyReport(kZReport);
@@ -77,6 +78,11 @@ void Fkp101DailyReportsDialog::zReport() {
 void Fkp101DailyReportsDialog::unloadTape() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
+  if (!app::ConfirmIrreversible(ctx_.prompt, zeroGoods_->isChecked()
+                                                 ? "Контрольная лента будет выгружена и обнулена, "
+                                                   "база товаров - обнулена."
+                                                 : "Контрольная лента будет выгружена и обнулена."))
+    return;
   markConnected();
   clearError();
   for (int kind : {kControlTapeUnload, kControlTapeZeroing})
@@ -96,7 +102,7 @@ void Fkp101DailyReportsDialog::unloadTape() {
 void Fkp101DailyReportsDialog::checkAccess() {
   statusButton_->setEnabled(false);
   clearError();
-  unload_->setVisible(ctx_.state.firmwareVersion == "3.02" || ctx_.state.accessLevel == "high");
+  unload_->setVisible(ctx_.state.profile.controlTapeUnload);
 }
 
 void Fkp101DailyReportsDialog::closeWindow() {

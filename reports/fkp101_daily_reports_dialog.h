@@ -2,7 +2,7 @@
 // and zeroed, optionally with the goods base.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QCheckBox;
 

@@ -1,4 +1,4 @@
-#include "goods_report_dialog.h"
+#include "reports/goods_report_dialog.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "service_document.h"
-#include "status_bytes_dialog.h"
+#include "link/formatters.h"
+#include "reports/service_document.h"
+#include "app/status_bytes_dialog.h"
 
 namespace tesmar::reports {
 
@@ -19,9 +19,7 @@ constexpr const char* kLastCaption = Tesmar::mark("Код последнего �
 }  // namespace
 
 QString DefaultLastGoodsCode(const app::AppState& s) {
-  const bool longCodes = s.firmwareVersion == "2.02" || s.firmwareVersion == "2.03" ||
-                         s.firmwareVersion == "3.00" || s.accessLevel == "high";
-  return longCodes ? "99999999999999" : "999999999";
+  return s.profile.longGoodsCodes ? "99999999999999" : "999999999";
 }
 
 GoodsReportDialog::GoodsReportDialog(app::AppContext& ctx, app::StatusBytesDialog& status,

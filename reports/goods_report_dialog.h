@@ -2,7 +2,7 @@
 // printed inside a service document.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 namespace tesmar::reports {
 

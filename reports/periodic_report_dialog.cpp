@@ -1,4 +1,4 @@
-#include "periodic_report_dialog.h"
+#include "reports/periodic_report_dialog.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "service_document.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "reports/service_document.h"
+#include "app/wire_text.h"
 
 namespace tesmar::reports {
 

@@ -2,7 +2,7 @@
 // of dates or of report numbers, short or full.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QComboBox;
 class QDateEdit;

@@ -1,29 +1,26 @@
-#include "report_windows.h"
+#include "reports/report_windows.h"
 
-#include "daily_reports_dialog.h"
-#include "extra_daily_reports_dialog.h"
-#include "fkp101_daily_reports_dialog.h"
-#include "goods_report_dialog.h"
-#include "periodic_report_dialog.h"
+#include "reports/daily_reports_dialog.h"
+#include "reports/extra_daily_reports_dialog.h"
+#include "reports/fkp101_daily_reports_dialog.h"
+#include "reports/goods_report_dialog.h"
+#include "reports/periodic_report_dialog.h"
 
 namespace tesmar::reports {
 
-namespace {
-template <class Window>
-app::WindowFactory Make() {
-  return [](app::WindowServices& w) { return new Window(w.ctx, w.status, w.parent); };
-}
-}  // namespace
+using app::Menu;
+using app::Row;
 
-// The FKP and the ordinary daily reports are chosen by the model's rules of
-// the main menu.
+// The FKP and the ordinary daily reports: one of the two, as the model says.
 app::WindowTable ReportWindows() {
   return {
-      {Tesmar::mark("Печать дневных отчетов FKP101"), Make<Fkp101DailyReportsDialog>(), {}},
-      {Tesmar::mark("Печать дневных отчетов"), Make<DailyReportsDialog>(), {}},
-      {Tesmar::mark("Печать периодического отчета "), Make<PeriodicReportDialog>(), {}},
-      {Tesmar::mark("Отчет по реализованным товарам"), Make<GoodsReportDialog>(), {}},
-      {Tesmar::mark("Печать дополнительных дневных отчетов"), Make<ExtraDailyReportsDialog>(), {}},
+      Row<Fkp101DailyReportsDialog>(Menu::Reports, 2, Tesmar::mark("Печать дневных отчетов FKP101"))
+          .enabledWhen([](const app::AppState& s) { return s.profile.fkp; }),
+      Row<DailyReportsDialog>(Menu::Reports, 3, Tesmar::mark("Печать дневных отчетов"))
+          .enabledWhen([](const app::AppState& s) { return !s.profile.fkp; }),
+      Row<PeriodicReportDialog>(Menu::Reports, 4, Tesmar::mark("Печать периодического отчета ")),
+      Row<GoodsReportDialog>(Menu::Reports, 5, Tesmar::mark("Отчет по реализованным товарам")),
+      Row<ExtraDailyReportsDialog>(Menu::Reports, 6, Tesmar::mark("Печать дополнительных дневных отчетов")),
   };
 }
 

@@ -1,7 +1,7 @@
 // The reports menu's windows.
 #pragma once
 
-#include "window_table.h"
+#include "app/window_table.h"
 
 namespace tesmar::reports {
 

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "command_path.h"
-#include "formatters.h"
+#include "app/command_path.h"
+#include "link/formatters.h"
 
 namespace tesmar::reports {
 

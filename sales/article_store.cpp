@@ -1,9 +1,9 @@
-#include "article_store.h"
+#include "sales/article_store.h"
 
 #include <QFile>
 #include <QStringDecoder>
 
-#include "article_upload.h"
+#include "sales/article_upload.h"
 
 namespace tesmar::sales {
 

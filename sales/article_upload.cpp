@@ -1,4 +1,4 @@
-#include "article_upload.h"
+#include "sales/article_upload.h"
 
 #include <algorithm>
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reply_record.h"
+#include "link/reply_record.h"
 
 namespace tesmar::sales {
 

@@ -1,4 +1,4 @@
-#include "article_upload_dialog.h"
+#include "sales/article_upload_dialog.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "article_store.h"
-#include "article_upload.h"
-#include "document_formatters.h"
-#include "non_fiscal_receipt_dialog.h"
-#include "wire_text.h"
+#include "sales/article_store.h"
+#include "sales/article_upload.h"
+#include "link/document_formatters.h"
+#include "sales/non_fiscal_receipt_dialog.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 

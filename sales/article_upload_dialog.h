@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QLabel;
 class QPlainTextEdit;

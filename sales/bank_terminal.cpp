@@ -1,6 +1,6 @@
-#include "bank_terminal.h"
+#include "sales/bank_terminal.h"
 
-#include "transport.h"
+#include "link/transport.h"
 
 namespace tesmar::sales {
 

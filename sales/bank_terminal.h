@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "terminal_codec.h"
+#include "link/terminal_codec.h"
 
 namespace tesmar::link {
 class Transport;

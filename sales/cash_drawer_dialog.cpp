@@ -1,4 +1,4 @@
-#include "cash_drawer_dialog.h"
+#include "sales/cash_drawer_dialog.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "document_formatters.h"
-#include "wire_text.h"
+#include "link/document_formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 

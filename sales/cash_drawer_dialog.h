@@ -2,7 +2,7 @@
 // with the solenoid's times (87h).
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 namespace tesmar::sales {
 

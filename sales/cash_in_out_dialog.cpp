@@ -1,4 +1,4 @@
-#include "cash_in_out_dialog.h"
+#include "sales/cash_in_out_dialog.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 
@@ -20,9 +20,7 @@ constexpr int kServiceReceipt = 2;
 }  // namespace
 
 bool UsesOldCashMethod(const app::AppState& s, bool cashIn) {
-  const QString& v = s.firmwareVersion;
-  const bool old = v == "2.01" || v == "2.02" || v == "2.03" || (cashIn && v == "2.04");
-  return old && s.accessLevel != "high";
+  return cashIn ? s.profile.oldCashIn : s.profile.oldCashOut;
 }
 
 std::optional<double> TypedAmount(const QString& text) {
@@ -88,7 +86,7 @@ void CashInOutDialog::move(bool cashIn) {
   clearError();
   const bool done = UsesOldCashMethod(ctx_.state, cashIn) ? byOldMethod(pwd, op, amount, title)
                                                           : byReceipt(pwd, op, amount, title);
-  if (done) ctx_.prompt.showMessage(title + Tesmar::mark(" - Успешно!"));
+  if (done) ctx_.prompt.showSuccess(title + Tesmar::mark(" - Успешно!"));
 }
 
 bool CashInOutDialog::byOldMethod(const std::string& pwd, int op, double amount,

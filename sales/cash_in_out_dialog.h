@@ -5,12 +5,12 @@
 
 #include <optional>
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 namespace tesmar::sales {
 
-// Whether the old 6Eh method serves: firmware exactly "2.01" to "2.03"
-// ("2.04" too for cash in) and an access level other than "high".
+// Whether the old 6Eh method serves, as the registrar's profile says
+// (firmware and access level).
 bool UsesOldCashMethod(const app::AppState& s, bool cashIn);
 // An amount typed with "." as the separator: a finite number above 0 with
 // at most two decimals; nothing when it is not one.

@@ -1,4 +1,4 @@
-#include "fiscal_receipt_dialog.h"
+#include "sales/fiscal_receipt_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,12 +14,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "article_store.h"
-#include "command_codes.h"
-#include "formatters.h"
-#include "receipt_formatters.h"
-#include "status_bytes_dialog.h"
-#include "wire_text.h"
+#include "sales/article_store.h"
+#include "link/command_codes.h"
+#include "link/formatters.h"
+#include "link/receipt_formatters.h"
+#include "app/status_bytes_dialog.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 
@@ -218,8 +218,16 @@ void FiscalReceiptDialog::enterGoods() {
   goods_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
+// The article's line goes to the line field, its price (the third field of
+// "code;name;price;...") to the price field.
 void FiscalReceiptDialog::pickArticle(int row) {
-  if (row >= 0 && row < goods_->count()) goodsLine_->setText(goods_->item(row)->text());
+  if (row < 0 || row >= goods_->count()) return;
+  const QString line = goods_->item(row)->text();
+  goodsLine_->setText(line);
+  const QString price = line.section(';', 2, 2).trimmed();
+  bool number = false;
+  price.toDouble(&number);
+  if (number) price_->setText(price);
 }
 
 void FiscalReceiptDialog::sumClicked() {
@@ -281,10 +289,10 @@ void FiscalReceiptDialog::sell() {
     ctx_.prompt.showMessage(Tesmar::mark("Цена не может быть отрицательной. Продажа не выполнена."));
     return;
   }
-  if (!ctx_.state.fkpModel && !Direct(
-                                  path_, kProgram, [&](link::Driver & d) -> auto& {
-                                    return link::AddArticleLine(d, pwd, wireLine);
-                                  }))
+  if (!ctx_.state.profile.fkp && !Direct(
+                                     path_, kProgram, [&](link::Driver & d) -> auto& {
+                                       return link::AddArticleLine(d, pwd, wireLine);
+                                     }))
     return;
   const app::Sent sent = Direct(
       path_, kSale, [&](link::Driver & d, int& r) -> auto& {

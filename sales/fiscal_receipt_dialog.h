@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "bank_terminal.h"
-#include "command_dialog.h"
-#include "reply_record.h"
+#include "sales/bank_terminal.h"
+#include "app/command_dialog.h"
+#include "link/reply_record.h"
 
 class QCheckBox;
 class QComboBox;

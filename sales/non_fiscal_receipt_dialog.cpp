@@ -1,4 +1,4 @@
-#include "non_fiscal_receipt_dialog.h"
+#include "sales/non_fiscal_receipt_dialog.h"
 
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 

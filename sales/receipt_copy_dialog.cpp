@@ -1,11 +1,11 @@
-#include "receipt_copy_dialog.h"
+#include "sales/receipt_copy_dialog.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
+#include "link/formatters.h"
 
 namespace tesmar::sales {
 

@@ -2,7 +2,7 @@
 // inside a non-fiscal receipt (60h, A5h, 65h).
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 namespace tesmar::sales {
 

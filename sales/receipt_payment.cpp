@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "bank_terminal.h"
-#include "fiscal_receipt_dialog.h"
-#include "formatters.h"
-#include "money.h"
-#include "receipt_formatters.h"
-#include "serial_port.h"
-#include "wire_text.h"
+#include "sales/bank_terminal.h"
+#include "sales/fiscal_receipt_dialog.h"
+#include "link/formatters.h"
+#include "link/money.h"
+#include "link/receipt_formatters.h"
+#include "link/serial_port.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 
@@ -47,9 +47,7 @@ bool ReceiptTakesPayment(uint8_t statusByte2) {
 }  // namespace
 
 bool FiscalReceiptDialog::usesTerminal(int type) const {
-  const QString& v = ctx_.state.firmwareVersion;
-  return type != 0 &&
-         (v.contains("4.00") || v.contains("5.00") || ctx_.state.electronicJournal == "КСЕФ");
+  return type != 0 && ctx_.state.profile.terminalPayments;
 }
 
 void FiscalReceiptDialog::pay() {

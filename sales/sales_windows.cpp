@@ -1,8 +1,8 @@
-#include "sales_windows.h"
+#include "sales/sales_windows.h"
 
 #include <memory>
 
-#include "article_store.h"
+#include "sales/article_store.h"
 
 namespace tesmar::sales {
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "window_table.h"
+#include "app/window_table.h"
 
 namespace tesmar::sales {
 

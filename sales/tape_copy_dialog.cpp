@@ -1,4 +1,4 @@
-#include "tape_copy_dialog.h"
+#include "sales/tape_copy_dialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -10,8 +10,8 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::sales {
 

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QCheckBox;
 class QDateEdit;

@@ -1,4 +1,4 @@
-#include "void_close_dialog.h"
+#include "sales/void_close_dialog.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
+#include "link/formatters.h"
 
 namespace tesmar::sales {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QLabel;
 

@@ -1,6 +1,6 @@
 // If and While blocks: each block's record is found again by the position
 // of its line, and the jumps are seeks to the positions it remembers.
-#include "script_runner.h"
+#include "script/script_runner.h"
 
 namespace tesmar::script {
 

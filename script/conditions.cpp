@@ -1,4 +1,4 @@
-#include "conditions.h"
+#include "script/conditions.h"
 
 #include <cstring>
 #include <utility>

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "values.h"
+#include "script/values.h"
 
 namespace tesmar::script {
 

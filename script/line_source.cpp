@@ -1,10 +1,10 @@
-#include "line_source.h"
+#include "script/line_source.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
-#include "values.h"
+#include "script/values.h"
 
 namespace tesmar::script {
 

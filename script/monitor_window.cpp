@@ -1,4 +1,4 @@
-#include "monitor_window.h"
+#include "script/monitor_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,13 +17,13 @@
 #include <QVBoxLayout>
 #include <ctime>
 
-#include "command_path.h"
-#include "encoding.h"
-#include "ini_profile.h"
-#include "reply_decoder.h"
-#include "status_bytes_dialog.h"
-#include "variables_window.h"
-#include "wire_text.h"
+#include "app/command_path.h"
+#include "link/encoding.h"
+#include "link/ini_profile.h"
+#include "link/reply_decoder.h"
+#include "app/status_bytes_dialog.h"
+#include "app/variables_window.h"
+#include "app/wire_text.h"
 
 namespace tesmar::script {
 

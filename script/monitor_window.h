@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "app_context.h"
-#include "script_host.h"
-#include "script_runner.h"
+#include "app/app_context.h"
+#include "script/script_host.h"
+#include "script/script_runner.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "operations.h"
+#include "script/operations.h"
 
 #include <algorithm>
 #include <charconv>

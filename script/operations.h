@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "values.h"
+#include "script/values.h"
 
 namespace tesmar::script {
 

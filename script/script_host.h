@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "reply_record.h"
+#include "link/reply_record.h"
 
 namespace tesmar::script {
 

@@ -1,10 +1,11 @@
-#include "script_runner.h"
+#include "script/script_runner.h"
 
 #include <cstdio>
 #include <ctime>
 
-#include "encoding.h"
-#include "reply_decoder.h"
+#include "link/encoding.h"
+#include "link/hex.h"
+#include "link/reply_decoder.h"
 
 namespace tesmar::script {
 
@@ -16,13 +17,6 @@ constexpr const char* kAlreadyRunning = Tesmar::mark("Скрипт уже вып
 constexpr const char* kTimeout = Tesmar::mark("Ошибка выполнения команды. Таймаут");
 constexpr const char* kCommandFailed = Tesmar::mark("Ошибка выполнения команды");
 constexpr const char* kChecksum = Tesmar::mark("Неверная контрольная сумма");
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 std::string StatusText(const link::ReplyRecord& r) {
   std::string s;
@@ -253,7 +247,8 @@ void ScriptRunner::ShowReplyBoxes(const link::ReplyRecord& r) {
 
 void ScriptRunner::RunCommandLine(const std::string& line) {
   if (line.size() < 9) Fail(Tesmar::mark("Ошибка - строка команды короче 9 символов!"), line);
-  const int hi = HexDigit(line[0]), lo = HexDigit(line[1]);
+  const int hi = link::HexDigit(line[0], link::HexCase::kAny);
+  const int lo = link::HexDigit(line[1], link::HexCase::kAny);
   if (hi < 0 || lo < 0) Fail(Tesmar::mark("Неверный код команды!"), line);  // refused, not sent
   host_.ShowCommand(line.substr(0, 2), line.substr(2, 6), line.size() > 9 ? line.substr(9) : "");
   host_.ProcessEvents();

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "conditions.h"
-#include "driver.h"
-#include "line_source.h"
-#include "script_host.h"
-#include "values.h"
+#include "script/conditions.h"
+#include "link/driver.h"
+#include "script/line_source.h"
+#include "script/script_host.h"
+#include "script/values.h"
 
 namespace tesmar::script {
 

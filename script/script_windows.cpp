@@ -1,17 +1,17 @@
-#include "script_windows.h"
+#include "script/script_windows.h"
 
-#include "monitor_window.h"
+#include "script/monitor_window.h"
 
 namespace tesmar::script {
 
 app::WindowTable ScriptWindows() {
   return {
-      {Tesmar::mark("Запуск скрипта"),
-       [](app::WindowServices& w) {
-         return new MonitorWindow(w.ctx, w.status, w.variables, {w.currentPort, w.selectSpeed},
-                                  w.parent);
-       },
-       {}},
+      app::Row(app::Menu::Commands, 2, Tesmar::mark("Запуск скрипта"),
+               [](app::WindowServices& w) {
+                 return new MonitorWindow(w.ctx, w.status, w.variables,
+                                          {w.currentPort, w.selectSpeed}, w.parent);
+               })
+          .needsConnection(),
   };
 }
 

@@ -1,7 +1,7 @@
 // The script subsystem's window in the main menu.
 #pragma once
 
-#include "window_table.h"
+#include "app/window_table.h"
 
 namespace tesmar::script {
 

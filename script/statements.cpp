@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <climits>
 
-#include "encoding.h"
-#include "operations.h"
-#include "script_runner.h"
+#include "link/encoding.h"
+#include "script/operations.h"
+#include "script/script_runner.h"
 
 namespace tesmar::script {
 

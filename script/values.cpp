@@ -1,9 +1,9 @@
-#include "values.h"
+#include "script/values.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "encoding.h"
+#include "link/encoding.h"
 
 namespace tesmar::script {
 

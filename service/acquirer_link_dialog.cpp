@@ -1,4 +1,4 @@
-#include "acquirer_link_dialog.h"
+#include "service/acquirer_link_dialog.h"
 
 #include <QFile>
 #include <QFormLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "atomic_file.h"
-#include "formatters.h"
+#include "link/atomic_file.h"
+#include "link/formatters.h"
 
 namespace tesmar::service {
 
@@ -65,7 +65,7 @@ void AcquirerLinkDialog::setSettings() {
   const app::Sent s = path_.send([&](link::Driver & d) -> auto& {
     return link::SetAcquirerLink(d, pwd, settings);
   });
-  if (judged(s)) ctx_.prompt.showMessage(kSuccessMessage);
+  if (judged(s)) ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 // The settings are printed inside a service document, which is closed
@@ -85,7 +85,7 @@ void AcquirerLinkDialog::printSettings() {
   const app::Sent close =
       path_.send([&](link::Driver & d) -> auto& { return link::CloseFiscalReceipt(d, pwd); });
   const bool closed = opened ? judged(close) : close.outcome.ok();
-  if (printed && closed) ctx_.prompt.showMessage(kSuccessMessage);
+  if (printed && closed) ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 void AcquirerLinkDialog::loadFromFile() {
@@ -138,7 +138,7 @@ void AcquirerLinkDialog::saveToFile() {
                             QString::fromStdString(error));
     return;
   }
-  ctx_.prompt.showMessage(kSuccessMessage);
+  ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 }  // namespace tesmar::service

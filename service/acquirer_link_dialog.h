@@ -3,8 +3,8 @@
 // text file of one value a line.
 #pragma once
 
-#include "command_dialog.h"
-#include "network_fields.h"
+#include "app/command_dialog.h"
+#include "service/network_fields.h"
 
 namespace tesmar::service {
 

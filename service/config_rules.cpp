@@ -1,4 +1,4 @@
-#include "config_rules.h"
+#include "service/config_rules.h"
 
 namespace tesmar::service {
 

@@ -1,18 +1,20 @@
-#include "config_support.h"
+#include "service/config_support.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
 
-#include "prompt.h"
-#include "reply_decoder.h"
-#include "wire_text.h"
+#include "app/prompt.h"
+#include "app/refusal_hint.h"
+#include "link/reply_decoder.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
 bool JudgePrefixed(app::AppContext& ctx, const app::Sent& sent, const QString& prefix) {
   if (!sent.reply) return false;
   const link::DecodedReply d = link::DecodeReplyError(*sent.reply);
-  if (!d.ok) ctx.prompt.showMessage(prefix + QString::fromStdString(d.text));
+  if (!d.ok)
+    ctx.prompt.showRefusal(prefix + QString::fromStdString(d.text), app::RefusalHint(*sent.reply));
   return d.ok;
 }
 

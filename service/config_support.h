@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "command_path.h"
+#include "app/command_path.h"
 
 class QTableWidget;
 

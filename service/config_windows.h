@@ -2,7 +2,7 @@
 // payment forms, fiscal parameters, registrar parameters, clock.
 #pragma once
 
-#include "window_table.h"
+#include "app/window_table.h"
 
 namespace tesmar::service {
 

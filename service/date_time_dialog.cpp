@@ -1,4 +1,4 @@
-#include "date_time_dialog.h"
+#include "service/date_time_dialog.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config_rules.h"
-#include "config_support.h"
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_rules.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -65,7 +65,7 @@ void DateTimeDialog::setClock() {
       });
   if (!sent) return;
   statusButton_->setEnabled(true);
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void DateTimeDialog::readClock() {
@@ -90,7 +90,7 @@ void DateTimeDialog::readClock() {
   // "yy" reads as 19yy; the registrar's years are this century's.
   date_->setDate(shown.year() < 2000 ? shown.addYears(100) : shown);
   time_->setText(ResultField(*sent.reply, 2));
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 }  // namespace tesmar::service

@@ -1,7 +1,7 @@
 // "Дата и время": sets and reads the registrar's clock.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QDateEdit;
 

@@ -1,14 +1,14 @@
-#include "decimal_point_dialog.h"
+#include "service/decimal_point_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config_support.h"
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

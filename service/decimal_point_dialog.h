@@ -2,7 +2,7 @@
 // amounts have on the registrar.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QComboBox;
 

@@ -1,4 +1,4 @@
-#include "factory_number_dialog.h"
+#include "service/factory_number_dialog.h"
 
 #include <QDateTime>
 #include <QFormLayout>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -87,7 +87,7 @@ void FactoryNumberDialog::setFactoryNumber() {
       kTimeout, Tesmar::mark("Заводской номер не установлен!"), [&](link::Driver & d) -> auto& {
         return link::ProgramSerialNumber(d, pwd, number);
       });
-  if (sent) ctx_.prompt.showMessage(Tesmar::mark("Успешно. Заводской номер установлен!"));
+  if (sent) ctx_.prompt.showSuccess(Tesmar::mark("Успешно. Заводской номер установлен!"));
 }
 
 }  // namespace tesmar::service

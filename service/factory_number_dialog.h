@@ -2,7 +2,7 @@
 // then programs its factory number.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "firmware_read_dialog.h"
+#include "service/firmware_read_dialog.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "firmware_read.h"
-#include "transfer_window_host.h"
+#include "service/core/firmware_read.h"
+#include "service/transfer_window_host.h"
 
 namespace tesmar::service {
 
@@ -56,7 +56,8 @@ void FirmwareReadDialog::readFirmware() {
   setTransferring(false);
   read_->setEnabled(true);
   exit_->setEnabled(true);
-  if (!out.message.empty()) ctx_.prompt.showMessage(QString::fromStdString(out.message));
+  const QString text = QString::fromStdString(out.message);
+  if (!text.isEmpty()) out.ok ? ctx_.prompt.showSuccess(text) : ctx_.prompt.showMessage(text);
 }
 
 }  // namespace tesmar::service

@@ -1,7 +1,7 @@
 // "Чтение ПО": saves the registrar's internal software to a file.
 #pragma once
 
-#include "transfer_window_host.h"
+#include "service/transfer_window_host.h"
 
 class QProgressBar;
 

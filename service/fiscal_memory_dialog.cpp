@@ -1,4 +1,4 @@
-#include "fiscal_memory_dialog.h"
+#include "service/fiscal_memory_dialog.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -10,9 +10,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "flash_transfer.h"
-#include "transfer_window_host.h"
-#include "wire_text.h"
+#include "service/core/flash_transfer.h"
+#include "service/transfer_window_host.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -33,11 +33,6 @@ QLineEdit* LimitedField(const char* name, int maxLength, const QString& text = {
   f->setObjectName(name);
   f->setMaxLength(maxLength);
   return f;
-}
-
-// A name without an extension gets the default one.
-QString WithDefaultExtension(const QString& file, const QString& extension) {
-  return QFileInfo(file).suffix().isEmpty() ? file + "." + extension : file;
 }
 
 }  // namespace
@@ -98,8 +93,8 @@ void FiscalMemoryDialog::showEvent(QShowEvent* e) {
 }
 
 void FiscalMemoryDialog::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) {
-    stop();  // Escape stops a transfer; it does not close the window
+  if (e->key() == Qt::Key_Escape && transferring()) {
+    stop();  // Escape stops a transfer; without one it closes the window
     return;
   }
   TransferDialog::keyPressEvent(e);
@@ -171,21 +166,24 @@ void FiscalMemoryDialog::setBusy(bool busy) {
   write_->setEnabled(!busy && writeWas_);
 }
 
-void FiscalMemoryDialog::say(const std::string& message) {
-  if (!message.empty()) ctx_.prompt.showMessage(QString::fromStdString(message));
+void FiscalMemoryDialog::say(const TransferOutcome& out) {
+  if (out.message.empty()) return;
+  const QString text = QString::fromStdString(out.message);
+  out.ok ? ctx_.prompt.showSuccess(text) : ctx_.prompt.showMessage(text);
 }
 
 void FiscalMemoryDialog::clearFlash() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
-  if (!ctx_.prompt.askOkCancel("", Tesmar::mark("Флеш-память регистратора будет обнулена. Продолжать?"))) {
+  // Yes/No with "Нет" first: the clearing cannot be undone.
+  if (!ctx_.prompt.askYesNo("", Tesmar::mark("Флеш-память регистратора будет обнулена. Продолжать?"))) {
     ctx_.prompt.showMessage(Tesmar::mark("Обнуление флеш-памяти отменено!"));
     return;
   }
   bool noStop = false;
   WindowTransferHost host(path_, noStop);
   wireHost(host);
-  say(ClearFlashMemory(host, pwd).message);
+  say(ClearFlashMemory(host, pwd));
 }
 
 void FiscalMemoryDialog::readFlash() {
@@ -195,9 +193,9 @@ void FiscalMemoryDialog::readFlash() {
   if (!typedPassword(pwd) || !typedRange(start, count) ||
       !typedNumber(Tesmar::mark("Количество повторов при ошибке:"), retries_, retries, 0, 100))
     return;
-  QString file = ctx_.prompt.saveFileName(Tesmar::mark("Запись данных в регистратор"), kFilter);
+  QString file = ctx_.prompt.saveFileName(Tesmar::mark("Чтение данных из флеш-памяти в файл"), kFilter);
   if (file.isEmpty()) return;
-  file = WithDefaultExtension(file, "bin");
+  file = app::WithDefaultExtension(file, "bin");
   if (!ctx_.prompt.askOkCancel("", Tesmar::mark("Данные будут записаны в выбранный файл. Продолжать?"))) {
     ctx_.prompt.showMessage(Tesmar::mark("Чтение данных из флеш-памяти отменено!"));
     return;
@@ -208,7 +206,7 @@ void FiscalMemoryDialog::readFlash() {
   const TransferOutcome out =
       ReadFlashToFile(host, pwd, {start, count}, retries, file.toStdString());
   setBusy(false);
-  say(out.message);
+  say(out);
 }
 
 void FiscalMemoryDialog::writeFlash() {
@@ -233,7 +231,7 @@ void FiscalMemoryDialog::writeFlash() {
   setBusy(true);
   const TransferOutcome out = WriteFlashFromFile(host, pwd, {start, count}, file.toStdString());
   setBusy(false);
-  say(out.message);
+  say(out);
 }
 
 }  // namespace tesmar::service

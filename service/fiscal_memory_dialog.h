@@ -2,7 +2,7 @@
 // registrar's flash memory into a file, writes a file back, clears it.
 #pragma once
 
-#include "transfer_window_host.h"
+#include "service/transfer_window_host.h"
 
 class QProgressBar;
 
@@ -39,7 +39,7 @@ class FiscalMemoryDialog : public TransferDialog {
   bool takeNamedRange(const QString& file);
   void wireHost(WindowTransferHost& host);
   void setBusy(bool busy);
-  void say(const std::string& message);
+  void say(const TransferOutcome& out);
 
   QLineEdit* status_;
   QLineEdit* start_;

@@ -1,6 +1,7 @@
-#include "fiscal_params_dialog.h"
+#include "service/fiscal_params_dialog.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -9,17 +10,19 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "config_rules.h"
-#include "config_support.h"
-#include "formatters.h"
-#include "program_confirm_dialog.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_rules.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/program_confirm_dialog.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
 namespace {
 constexpr int kTypedTaxNumber = 12;
+constexpr const char* kRatesNotRead =
+    Tesmar::mark("Ставки налогов не прочитаны из регистратора: в таблице значения по умолчанию.");
 
 QLineEdit* Limited(int length) {
   auto* e = new QLineEdit;
@@ -78,11 +81,20 @@ FiscalParamsDialog::FiscalParamsDialog(app::AppContext& ctx, app::StatusBytesDia
   connect(readButton, &QPushButton::clicked, this, &FiscalParamsDialog::read);
   connect(programButton, &QPushButton::clicked, this, &FiscalParamsDialog::program);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  ratesNote_ = new QLabel(QString(kRatesNotRead) + Tesmar::mark(" Нажмите \"Прочитать\"."));
+  ratesNote_->setObjectName("ratesNotRead");
+  ratesNote_->setWordWrap(true);
   auto* root = new QVBoxLayout(this);
   root->addLayout(form);
   root->addWidget(grid_);
+  root->addWidget(ratesNote_);
   root->addLayout(pf);
   root->addLayout(app::ButtonRow({readButton, programButton}, close));
+}
+
+void FiscalParamsDialog::showRatesRead(bool read) {
+  ratesRead_ = read;
+  ratesNote_->setVisible(!read);
 }
 
 QString FiscalParamsDialog::cell(int row, int column) const {
@@ -98,6 +110,7 @@ void FiscalParamsDialog::setCell(int row, int column, const QString& text) {
 
 void FiscalParamsDialog::rebuildGrid(int groups) {
   builtFor_ = groups;
+  showRatesRead(false);
   grid_->clearContents();
   grid_->setRowCount(groups + 1);
   FitGridToContents(grid_);
@@ -189,7 +202,8 @@ void FiscalParamsDialog::read() {
   taxNumber_->setText(tax);
   for (int n = 0; n < builtFor_; ++n)
     if (!readGroup(n, pwd)) return;
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  showRatesRead(true);
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 // --- program ----------------------------------------------------------------
@@ -257,6 +271,13 @@ void FiscalParamsDialog::program() {
   if (!confirm_.continued()) return;
   std::string pwd;
   if (!typedPassword(pwd)) return;
+  if (confirm_.taxes() &&
+      !app::ConfirmIrreversible(
+          ctx_.prompt, ratesRead_ ? Tesmar::mark("Ставки налогов будут записаны в фискальную память регистратора.")
+                                  : QString(Tesmar::mark("Ставки налогов будут записаны в фискальную память "
+                                            "регистратора.\n")) +
+                                        kRatesNotRead))
+    return;
   int taxes = -1, fiscal = -1, ids = -1;
   if (confirm_.taxes()) taxes = programTaxes(pwd);
   if (confirm_.fiscalNumber() && !programFiscalNumber(pwd, fiscal)) return;

@@ -2,8 +2,9 @@
 // number, the identification and tax numbers, and the tax groups.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
+class QLabel;
 class QMenu;
 class QTableWidget;
 
@@ -53,6 +54,11 @@ class FiscalParamsDialog : public app::CommandDialog {
   app::OperationResultDialog& result_;
   QTableWidget* grid_;
   QLineEdit *factory_, *taxId_, *taxNumber_, *fiscal_;
+  // Whether the grid holds the registrar's rates (a read went through) or
+  // the defaults it was built with; the note under the grid says which.
+  void showRatesRead(bool read);
+  bool ratesRead_ = false;
+  QLabel* ratesNote_ = nullptr;
   int builtFor_ = -1;  // the group count of the last rebuild
   QMenu* menu_ = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "fiscalization_dialog.h"
+#include "service/fiscalization_dialog.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -114,7 +114,7 @@ void FiscalizationDialog::printReceipt() {
   if (!step(
           kTitle, [&](link::Driver & d) -> auto& { return link::CloseFiscalReceipt(d, pwd, 0); }))
     return;
-  ctx_.prompt.showMessage(Tesmar::mark("Фіскаліз. реєстратора - Успішно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Фіскаліз. реєстратора - Успішно!"));
 }
 
 void FiscalizationDialog::fiscalize() {
@@ -130,6 +130,10 @@ void FiscalizationDialog::fiscalize() {
   if (!typedPassword(pwd) ||
       !app::WireField(ctx_.prompt, Tesmar::mark("Заводской номер ККМ:"), number_->text(), number) ||
       !app::WireField(ctx_.prompt, Tesmar::mark("Пароль налогового инспектора:"), inspector_->text(), inspector))
+    return;
+  if (!app::ConfirmIrreversible(
+          ctx_.prompt, Tesmar::mark("Регистратор будет фискализирован с заводским номером ") + number_->text() +
+                           Tesmar::mark(": он привязывается к номеру и паролю налогового инспектора навсегда.")))
     return;
   if (!path_.decoded(
           kTitle, [&](link::Driver & d) -> auto& {

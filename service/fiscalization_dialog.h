@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "command_dialog.h"
-#include "config_rules.h"
+#include "app/command_dialog.h"
+#include "service/config_rules.h"
 
 namespace tesmar::service {
 

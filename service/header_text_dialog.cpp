@@ -1,4 +1,4 @@
-#include "header_text_dialog.h"
+#include "service/header_text_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "config_rules.h"
-#include "config_support.h"
-#include "formatters.h"
-#include "wire_text.h"
+#include "service/config_rules.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -260,7 +260,7 @@ void HeaderTextDialog::execute() {
                     (!is({kResetAll, kResetAdvertising}) || reset(ad, pwd)) &&
                     (!is({kReadAll, kReadHeader}) || read(head, pwd)) &&
                     (!is({kReadAll, kReadAdvertising}) || read(ad, pwd));
-  if (done) ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  if (done) ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 }  // namespace tesmar::service

@@ -5,7 +5,7 @@
 
 #include <QList>
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "id_dev_dialog.h"
+#include "service/id_dev_dialog.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "network_fields.h"
-#include "network_formatters.h"
-#include "wire_text.h"
+#include "service/network_fields.h"
+#include "link/network_formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -49,7 +49,7 @@ void IdDevDialog::setIdDev() {
       path_.send([&](link::Driver & d) -> auto& { return link::SetIdDev(d, pwd, id); });
   if (JudgeReply(path_, s, Tesmar::mark("Ошибка выполнения команды установка ID_DEV. Таймаут"),
                  kRegistrarStateTitle))
-    ctx_.prompt.showMessage(kSuccessMessage);
+    ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 void IdDevDialog::readIdDev() {
@@ -70,7 +70,7 @@ void IdDevDialog::readIdDev() {
   }
   idDev_->setText(value);
   hex_->setText(kIdDevLabel + hex);
-  ctx_.prompt.showMessage(kSuccessMessage);
+  ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 }  // namespace tesmar::service

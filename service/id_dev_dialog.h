@@ -2,7 +2,7 @@
 // reads it from the fiscal memory (4Ch) or from the card (4Dh).
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QLabel;
 class QRadioButton;

@@ -1,14 +1,14 @@
-#include "last_acquirer_session_dialog.h"
+#include "service/last_acquirer_session_dialog.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "modem_report_dialog.h"
-#include "network_fields.h"
-#include "network_formatters.h"
-#include "wire_text.h"
+#include "service/modem_report_dialog.h"
+#include "service/network_fields.h"
+#include "link/network_formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

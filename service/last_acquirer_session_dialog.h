@@ -2,7 +2,7 @@
 // modem's last successful session with the acquirer (FCh).
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "logo_dialog.h"
+#include "service/logo_dialog.h"
 
 #include <QFile>
 #include <QFormLayout>
@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "logo_bmp.h"
-#include "logo_stream.h"
-#include "service_formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "service/core/logo_bmp.h"
+#include "service/core/logo_stream.h"
+#include "link/service_formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -201,7 +201,7 @@ void LogoDialog::program() {
           kTimeout,
           kWriteError, [&](link::Driver & d) -> auto& { return link::FinishLogo(d, pwd, w, h); }))
     return;
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
   progress_->setValue(0);
 }
 

@@ -1,4 +1,4 @@
-#include "maintenance_dialog.h"
+#include "service/maintenance_dialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -157,7 +157,7 @@ void MaintenanceDialog::program() {
           Tesmar::mark("Установить информацию о сервисном обслуживании"), [&](link::Driver & d) -> auto& {
             return link::SetMaintenanceReminder(d, oldPwd, newPwd, date, days, ReminderMask(boxes));
           }))
-    ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+    ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void MaintenanceDialog::read() {
@@ -171,7 +171,7 @@ void MaintenanceDialog::read() {
   days_->setText(app::FromWire(r.Field(1)));
   const int mask = app::FromWire(r.Field(2)).toInt(nullptr, 16);
   for (int bit = 0; bit < 5; ++bit) mask_[bit]->setChecked(mask & (1 << bit));
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void MaintenanceDialog::report() {

@@ -1,14 +1,14 @@
-#include "modem_report_dialog.h"
+#include "service/modem_report_dialog.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "network_fields.h"
-#include "network_formatters.h"
-#include "network_text.h"
-#include "wire_text.h"
+#include "service/network_fields.h"
+#include "link/network_formatters.h"
+#include "service/network_text.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -3,7 +3,7 @@
 // receipt not sent, and how many receipts wait.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 namespace tesmar::service {
 

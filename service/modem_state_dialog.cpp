@@ -1,4 +1,4 @@
-#include "modem_state_dialog.h"
+#include "service/modem_state_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "modem_report_dialog.h"
-#include "network_fields.h"
-#include "network_formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "service/modem_report_dialog.h"
+#include "service/network_fields.h"
+#include "link/network_formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -1,11 +1,11 @@
-#include "network_fields.h"
+#include "service/network_fields.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLineEdit>
 
-#include "prompt.h"
-#include "wire_text.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "command_path.h"
-#include "network_text.h"
+#include "app/command_path.h"
+#include "service/network_text.h"
 
 class QCheckBox;
 class QFormLayout;

@@ -1,4 +1,4 @@
-#include "network_text.h"
+#include "service/network_text.h"
 
 #include <QStringList>
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "network_formatters.h"
+#include "link/network_formatters.h"
 
 namespace tesmar::service {
 

@@ -1,28 +1,24 @@
-#include "network_windows.h"
+#include "service/network_windows.h"
 
-#include "acquirer_link_dialog.h"
-#include "id_dev_dialog.h"
-#include "last_acquirer_session_dialog.h"
-#include "modem_report_dialog.h"
-#include "modem_state_dialog.h"
-#include "remote_access_dialog.h"
-#include "wifi_dialog.h"
+#include "service/acquirer_link_dialog.h"
+#include "service/id_dev_dialog.h"
+#include "service/last_acquirer_session_dialog.h"
+#include "service/modem_report_dialog.h"
+#include "service/modem_state_dialog.h"
+#include "service/remote_access_dialog.h"
+#include "service/wifi_dialog.h"
 
 namespace tesmar::service {
 
-namespace {
-template <class Window>
-app::WindowFactory Make() {
-  return [](app::WindowServices& w) { return new Window(w.ctx, w.status, w.parent); };
-}
+using app::Menu;
+using app::Row;
 
-template <class Window>
-app::WindowRow Row(const char* caption, app::EnablingRule rule = {}) {
-  app::WindowRow row;
-  row.caption = caption;
-  row.make = Make<Window>();
-  row.enabled = std::move(rule);
-  return row;
+namespace {
+bool Modem(const app::AppState& s) {
+  return s.profile.modem;
+}
+bool NoModem(const app::AppState& s) {
+  return !s.profile.modem;
 }
 }  // namespace
 
@@ -30,15 +26,17 @@ app::WindowRow Row(const char* caption, app::EnablingRule rule = {}) {
 // and the state byte window for the others; the identification decides.
 app::WindowTable NetworkWindows() {
   return {
-      Row<RemoteAccessDialog>(Tesmar::mark("Параметры удаленного доступа")),
-      Row<AcquirerLinkDialog>(Tesmar::mark("Параметры связи с эквайером")),
-      Row<IdDevDialog>(Tesmar::mark("Установить и прочитать ID_DEV")),
-      Row<ModemReportDialog>(Tesmar::mark("Состояние модема"),
-                             [](const app::AppState& s) { return s.modemModel; }),
-      Row<ModemStateDialog>(Tesmar::mark("Состояние модема"),
-                            [](const app::AppState& s) { return !s.modemModel; }),
-      Row<LastAcquirerSessionDialog>(Tesmar::mark("Последний сеанс связи с эквайером")),
-      Row<WifiDialog>(Tesmar::mark("Параметры настройки WiFi")),
+      Row<RemoteAccessDialog>(Menu::FiscalParameters, 4, Tesmar::mark("Параметры удаленного доступа")),
+      Row<AcquirerLinkDialog>(Menu::FiscalParameters, 6, Tesmar::mark("Параметры связи с эквайером"))
+          .shownWhen(NoModem),
+      Row<IdDevDialog>(Menu::FiscalParameters, 9, Tesmar::mark("Установить и прочитать ID_DEV"))
+          .shownWhen(NoModem),
+      Row<ModemReportDialog>(Menu::FiscalParameters, 10, Tesmar::mark("Состояние модема")).enabledWhen(Modem),
+      Row<ModemStateDialog>(Menu::FiscalParameters, 10, Tesmar::mark("Состояние модема")).enabledWhen(NoModem),
+      Row<LastAcquirerSessionDialog>(Menu::FiscalParameters, 11,
+                                     Tesmar::mark("Последний сеанс связи с эквайером")),
+      Row<WifiDialog>(Menu::FiscalParameters, 5, Tesmar::mark("Параметры настройки WiFi"))
+          .enabledWhen([](const app::AppState& s) { return s.profile.wifi; }),
   };
 }
 

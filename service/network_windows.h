@@ -2,7 +2,7 @@
 // acquirer session, Wi-Fi.
 #pragma once
 
-#include "window_table.h"
+#include "app/window_table.h"
 
 namespace tesmar::service {
 

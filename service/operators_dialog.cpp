@@ -1,4 +1,4 @@
-#include "operators_dialog.h"
+#include "service/operators_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config_support.h"
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -79,7 +79,7 @@ bool OperatorsDialog::typedCommon(std::string& pwd, int& number) {
 
 void OperatorsDialog::report(const app::Sent& sent, int number) {
   if (JudgePrefixed(ctx_, sent, Tesmar::mark("Оператор ") + QString::number(number) + " \n  "))
-    ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+    ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void OperatorsDialog::setOperator() {
@@ -104,7 +104,7 @@ void OperatorsDialog::readOperator() {
   if (!JudgePrefixed(ctx_, sent, Tesmar::mark("Оператор ") + QString::number(number) + " \n  ")) return;
   readName_->setText(ResultField(*sent.reply, 2));
   hasSold_->setChecked(ResultField(*sent.reply, 1) == "1");
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void OperatorsDialog::deleteOperator() {

@@ -1,7 +1,7 @@
 // "Параметры операторов": sets, reads and deletes cashier operators.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QCheckBox;
 

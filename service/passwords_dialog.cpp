@@ -1,4 +1,4 @@
-#include "passwords_dialog.h"
+#include "service/passwords_dialog.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config_support.h"
-#include "formatters.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -59,7 +59,7 @@ void PasswordsDialog::execute() {
     return link::SetModePasswords(d, admin, programming, reports, newAdmin);
   });
   if (JudgePrefixed(ctx_, sent, Tesmar::mark("Ошибка установки паролей: \n  ")))
-    ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+    ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 }  // namespace tesmar::service

@@ -1,7 +1,7 @@
 // "Пароли": sets the passwords of the registrar's modes.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "payment_types_dialog.h"
+#include "service/payment_types_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -9,12 +9,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "config_rules.h"
-#include "config_support.h"
-#include "formatters.h"
-#include "prompt.h"
-#include "registrar_models.h"
-#include "wire_text.h"
+#include "service/config_rules.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -67,7 +66,7 @@ PaymentTypesDialog::PaymentTypesDialog(app::AppContext& ctx, app::StatusBytesDia
 }
 
 bool PaymentTypesDialog::terminalModel() const {
-  return link::OptionsForModel(ctx_.state.model.toStdString()).paymentTerminal;
+  return ctx_.state.profile.paymentTerminal;
 }
 
 void PaymentTypesDialog::updateAdd() {
@@ -108,7 +107,7 @@ void PaymentTypesDialog::add() {
     return link::SetPaymentType(d, app::kDefaultPassword, number, mask, name);
   });
   if (JudgePrefixed(ctx_, sent, Tesmar::mark("Добавление формы оплаты:\n  ")))
-    ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+    ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 bool PaymentTypesDialog::readForm(int i) {

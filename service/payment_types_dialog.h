@@ -1,7 +1,7 @@
 // "Параметры оплаты": reads the registrar's payment forms and adds one.
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QCheckBox;
 class QTableWidget;

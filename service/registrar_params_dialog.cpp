@@ -1,4 +1,4 @@
-#include "registrar_params_dialog.h"
+#include "service/registrar_params_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "config_rules.h"
-#include "config_support.h"
-#include "formatters.h"
-#include "ini_profile.h"
-#include "main_window.h"
-#include "prompt.h"
-#include "wire_text.h"
+#include "service/config_rules.h"
+#include "service/config_support.h"
+#include "link/formatters.h"
+#include "link/ini_profile.h"
+#include "app/main_window.h"
+#include "app/prompt.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -157,7 +157,7 @@ void RegistrarParamsDialog::read() {
   openPulse_->setText(ResultField(r, 5));
   closePulse_->setText(ResultField(r, 6));
   lineLength_->setText(ResultField(r, 7));
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 bool RegistrarParamsDialog::typedFields(int& open, int& close, int& length) {
@@ -218,7 +218,7 @@ void RegistrarParamsDialog::followSpeed() {
   // Over the direct USB link there is no serial link to move.
   const bool serial = ctx_.driver.SerialActive() && !speedText.isEmpty();
   if (serial) ctx_.driver.CloseSerialLink();
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
   if (!serial) return;
   const QString port = main_.currentPort();
   if (ctx_.driver.OpenSerialLink(port.toStdString(), speedText.toInt()) < 0) {

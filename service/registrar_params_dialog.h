@@ -6,7 +6,7 @@
 #include <QList>
 #include <functional>
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QCheckBox;
 class QComboBox;

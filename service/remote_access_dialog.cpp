@@ -1,4 +1,4 @@
-#include "remote_access_dialog.h"
+#include "service/remote_access_dialog.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -61,7 +61,7 @@ void RemoteAccessDialog::setSettings() {
     return link::SetRemoteAccess(d, pwd, server, port);
   });
   if (JudgeReply(path_, s, kTimeoutMessage, kRegistrarStateTitle))
-    ctx_.prompt.showMessage(kSuccessMessage);
+    ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 }  // namespace tesmar::service

@@ -2,8 +2,8 @@
 // and sets the remote access server and port (D0h).
 #pragma once
 
-#include "command_dialog.h"
-#include "network_fields.h"
+#include "app/command_dialog.h"
+#include "service/network_fields.h"
 
 namespace tesmar::service {
 

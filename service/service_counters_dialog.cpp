@@ -1,4 +1,4 @@
-#include "service_counters_dialog.h"
+#include "service/service_counters_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "formatters.h"
-#include "wire_text.h"
+#include "link/formatters.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -109,7 +109,7 @@ void ServiceCountersDialog::readCounter() {
   if (!s || !path_.requireFields(*s.reply, 1)) return;
   const bool shown = n == 2 || s.reply->fieldCount == 1;
   value_->setText(shown ? app::FromWire(s.reply->Field(0)) : QString());
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void ServiceCountersDialog::setCounter() {
@@ -125,7 +125,7 @@ void ServiceCountersDialog::setCounter() {
             return link::SetServiceParameter(d, pwd, n, value);
           }))
     return;
-  ctx_.prompt.showMessage(Tesmar::mark("Успешно!"));
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
   if (n != kUsbStorageCounter || !ctx_.driver.SerialActive()) return;
   closeSerialLink_();
   if (!ctx_.driver.SerialActive()) accept();

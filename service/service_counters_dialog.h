@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QComboBox;
 

@@ -2,7 +2,7 @@
 // firmware read-out, remote access, modem, acquirer and Wi-Fi.
 #pragma once
 
-#include "window_table.h"
+#include "app/window_table.h"
 
 namespace tesmar::service {
 

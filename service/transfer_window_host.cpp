@@ -1,4 +1,4 @@
-#include "transfer_window_host.h"
+#include "service/transfer_window_host.h"
 
 #include <QCoreApplication>
 

@@ -5,9 +5,9 @@
 
 #include <functional>
 
-#include "command_dialog.h"
-#include "command_path.h"
-#include "transfer.h"
+#include "app/command_dialog.h"
+#include "app/command_path.h"
+#include "service/core/transfer.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "wifi_dialog.h"
+#include "service/wifi_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "network_fields.h"
-#include "network_formatters.h"
-#include "network_text.h"
-#include "wire_text.h"
+#include "service/network_fields.h"
+#include "link/network_formatters.h"
+#include "service/network_text.h"
+#include "app/wire_text.h"
 
 namespace tesmar::service {
 
@@ -89,7 +89,7 @@ void WifiDialog::write() {
     return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::WriteWifi(d, pwd, line); });
-  if (judged(s, kSettingsTitle)) ctx_.prompt.showMessage(kSuccessMessage);
+  if (judged(s, kSettingsTitle)) ctx_.prompt.showSuccess(kSuccessMessage);
 }
 
 void WifiDialog::read() {

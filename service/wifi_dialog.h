@@ -3,7 +3,7 @@
 // the router link (BCh).
 #pragma once
 
-#include "command_dialog.h"
+#include "app/command_dialog.h"
 
 class QComboBox;
 class QLabel;

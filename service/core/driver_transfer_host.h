@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "transfer.h"
+#include "service/core/transfer.h"
 
 namespace tesmar::service {
 

@@ -1,8 +1,8 @@
-#include "firmware_read.h"
+#include "service/core/firmware_read.h"
 
-#include "formatters.h"
-#include "reply_decoder.h"
-#include "transfer_util.h"
+#include "link/formatters.h"
+#include "link/reply_decoder.h"
+#include "service/core/transfer_util.h"
 
 namespace tesmar::service {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "transfer.h"
+#include "service/core/transfer.h"
 
 namespace tesmar::service {
 

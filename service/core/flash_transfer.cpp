@@ -1,11 +1,12 @@
-#include "flash_transfer.h"
+#include "service/core/flash_transfer.h"
 
 #include <algorithm>
 
-#include "outcome.h"
-#include "reply_decoder.h"
-#include "service_formatters.h"
-#include "transfer_util.h"
+#include "link/hex.h"
+#include "link/outcome.h"
+#include "link/reply_decoder.h"
+#include "link/service_formatters.h"
+#include "service/core/transfer_util.h"
 
 namespace tesmar::service {
 
@@ -201,23 +202,8 @@ std::optional<uint64_t> DecimalField(const std::string& text) {
   return v;
 }
 
-namespace {
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-}  // namespace
-
 std::optional<std::string> BytesFromHex(std::string_view hex) {
-  if (hex.size() % 2) return std::nullopt;
-  std::string out(hex.size() / 2, '\0');
-  for (size_t i = 0; i < out.size(); ++i) {
-    const int hi = HexDigit(hex[2 * i]), lo = HexDigit(hex[2 * i + 1]);
-    if (hi < 0 || lo < 0) return std::nullopt;
-    out[i] = static_cast<char>(hi * 16 + lo);
-  }
-  return out;
+  return link::ParseHexBytes(hex, link::HexCase::kUpperOnly);
 }
 
 std::string HexFromBytes(std::string_view bytes) {

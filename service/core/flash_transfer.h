@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "transfer.h"
+#include "service/core/transfer.h"
 
 namespace tesmar::service {
 

@@ -1,4 +1,4 @@
-#include "logo_bmp.h"
+#include "service/core/logo_bmp.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "logo_stream.h"
+#include "service/core/logo_stream.h"
 
 namespace tesmar::service {
 

@@ -1,10 +1,10 @@
-#include "part_file.h"
+#include "service/core/part_file.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
-#include "atomic_file.h"
+#include "link/atomic_file.h"
 
 namespace tesmar::service {
 

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "driver.h"
+#include "link/driver.h"
 
 namespace tesmar::service {
 

@@ -1,12 +1,12 @@
-#include "transfer_util.h"
+#include "service/core/transfer_util.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "driver.h"
-#include "outcome.h"
+#include "link/driver.h"
+#include "link/outcome.h"
 
 namespace tesmar::service::detail {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "part_file.h"
-#include "reply_record.h"
-#include "transfer.h"
+#include "service/core/part_file.h"
+#include "link/reply_record.h"
+#include "service/core/transfer.h"
 
 namespace tesmar::service::detail {
 

@@ -10,12 +10,12 @@
 #include <memory>
 #include <ostream>
 
-#include "app_context.h"
-#include "main_window.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "session.h"
-#include "test_support.h"
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
+#include "tests/support/test_support.h"
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -30,8 +30,17 @@ class RecordingPrompt : public app::Prompt {
     messages << text;
     titled.push_back({text, title});
   }
+  void showSuccess(const QString& text, const QString& title = QString()) override {
+    showMessage(text, title);
+    successes << text;
+  }
+  void showRefusal(const QString& text, const QString& advice,
+                   const QString& title = QString()) override {
+    showMessage(text, title);
+    if (!advice.isEmpty()) advices << advice;
+  }
   bool askYesNo(const QString&, const QString& text) override {
-    messages << text;
+    questions << text;
     return yes;
   }
   bool askOkCancel(const QString&, const QString& text) override {
@@ -44,6 +53,12 @@ class RecordingPrompt : public app::Prompt {
   QStringList messages;
   // Every message shown, with its title (empty: the program's name).
   QList<std::pair<QString, QString>> titled;
+  // The messages shown as a step that went well (also in `messages`).
+  QStringList successes;
+  // The advice shown under refusals (the refusals are in `messages`).
+  QStringList advices;
+  // The Yes/No questions asked (not in `messages`), each answered `yes`.
+  QStringList questions;
   bool yes = true;
   QString file;
   // When set, chooses the file for each dialog by its filter instead of `file`.
@@ -89,6 +104,13 @@ struct AppHarness {
     registrar = std::make_unique<EmulatedRegistrar>(std::move(o), faults);
     window = std::make_unique<app::MainWindow>(
         ctx, app::PortSources{ports, usbPorts, {registrar->Path()}, {}, {}});
+  }
+  // The main window again, made from `windows` (the old one goes first: it
+  // hands the driver's exchanges back when it closes).
+  void Rebuild(const app::WindowTable& windows) {
+    window.reset();
+    window = std::make_unique<app::MainWindow>(
+        ctx, app::PortSources{ports, usbPorts, {registrar->Path()}, {}, {}}, windows);
   }
   ~AppHarness() {
     window.reset();

@@ -1,6 +1,6 @@
 // The one command path of the windows, the window tables, and what the
 // program sets on its application.
-#include "command_path.h"
+#include "app/command_path.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +13,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "about_box.h"
-#include "app_harness.h"
-#include "application_setup.h"
-#include "command_test_dialog.h"
-#include "formatters.h"
-#include "status_bytes_dialog.h"
-#include "wire_text.h"
+#include "app/about_box.h"
+#include "tests/app/app_harness.h"
+#include "app/application_setup.h"
+#include "app/command_test_dialog.h"
+#include "link/formatters.h"
+#include "app/status_bytes_dialog.h"
+#include "app/wire_text.h"
 
 using namespace tesmar;
 
@@ -154,11 +154,9 @@ TEST(WindowTable, windowsAreMadeOnceAndTheRuleAtTheClickPicksOne) {
   };
   const QString copies = "Копия фискальных чеков по сквозным номерам";
   h.window->addWindows({
-      {copies, maker("tape"),
-       [](const app::AppState& s) {
-         return app::FirmwareContainsAny(s, {"5.00", "4.01"});
-       }},
-      {copies, maker("receipts"), {}},
+      app::Row(app::Menu::Reports, 7, copies, maker("tape"))
+          .enabledWhen([](const app::AppState& s) { return s.firmwareVersion == "4.01"; }),
+      app::Row(app::Menu::Reports, 7, copies, maker("receipts")),
   });
   EXPECT_EQ(made, 2);
   h.state.firmwareVersion = "4.01";
@@ -167,13 +165,13 @@ TEST(WindowTable, windowsAreMadeOnceAndTheRuleAtTheClickPicksOne) {
   EXPECT_EQ(h.window->windowFor(copies)->objectName(), "receipts");
   EXPECT_EQ(made, 2);  // never made again
 
-  // An item without a window stays disabled whatever the connection.
+  // The menus are built from the rows alone: without a row there is no item.
   h.Connect();
   EXPECT_TRUE(h.window->menuItem(copies)->isEnabled());
-  EXPECT_FALSE(h.window->menuItem("Фискальный чек")->isEnabled());
+  EXPECT_EQ(h.window->menuItem("Фискальный чек"), nullptr);
   // A rule that says no disables the item; a click then opens nothing.
-  h.window->addWindows(
-      {{"Фискальный чек", maker("never"), [](const app::AppState&) { return false; }}});
+  h.window->addWindows({app::Row(app::Menu::Sales, 2, "Фискальный чек", maker("never"))
+                            .enabledWhen([](const app::AppState&) { return false; })});
   EXPECT_FALSE(h.window->menuItem("Фискальный чек")->isEnabled());
   EXPECT_EQ(h.window->windowFor("Фискальный чек"), nullptr);
 }

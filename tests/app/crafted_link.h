@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "app_harness.h"
-#include "memory_transport.h"
+#include "tests/app/app_harness.h"
+#include "link/memory_transport.h"
 
 namespace tesmar::test {
 

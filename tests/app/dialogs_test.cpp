@@ -7,15 +7,15 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "app_harness.h"
-#include "command_path.h"
-#include "command_test_dialog.h"
-#include "crafted_link.h"
-#include "encoding.h"
-#include "model_rules.h"
-#include "program_confirm_dialog.h"
-#include "resources_status_dialog.h"
-#include "status_bytes_dialog.h"
+#include "tests/app/app_harness.h"
+#include "app/command_path.h"
+#include "app/command_test_dialog.h"
+#include "tests/app/crafted_link.h"
+#include "link/encoding.h"
+#include "app/model_rules.h"
+#include "app/program_confirm_dialog.h"
+#include "app/resources_status_dialog.h"
+#include "app/status_bytes_dialog.h"
 
 using namespace tesmar;
 
@@ -186,12 +186,12 @@ TEST(ProgramConfirmDialog, closingByTheFrameKeepsTheLastButton) {
 }
 
 TEST(ModelRules, tapeWidthTable) {
-  EXPECT_EQ(app::TapeWidthFor("ЭКР 3530").width, 36);
-  EXPECT_EQ(app::TapeWidthFor("MP-01").width, 32);
-  const auto fp510 = app::TapeWidthFor("Datecs FP-510");
+  EXPECT_EQ(app::TapeWidthFor(link::OptionsForModel("ЭКР 3530")).width, 36);
+  EXPECT_EQ(app::TapeWidthFor(link::OptionsForModel("MP-01")).width, 32);
+  const auto fp510 = app::TapeWidthFor(link::OptionsForModel("Datecs FP-510"));
   EXPECT_TRUE(fp510.listShown);
   EXPECT_EQ(fp510.listItems, (QList<int>{42, 48}));
-  EXPECT_EQ(app::TapeWidthFor("3141 260").width, 40);  // later rule wins
+  EXPECT_EQ(app::TapeWidthFor(link::OptionsForModel("3141 260")).width, 40);  // later rule wins
   EXPECT_EQ(app::FirmwareVersionFor(7, "1.0", "prev"), "prev");
   EXPECT_EQ(app::FirmwareVersionFor(-1, "1.0", "prev"), "1.0");
 }

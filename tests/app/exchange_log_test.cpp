@@ -1,6 +1,6 @@
 // The exchange log: every exchange of the program in order, whoever sent it,
 // with the decoder's texts, resends, the filter, CSV and the row cap.
-#include "exchange_log.h"
+#include "app/exchange_log.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,15 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 
-#include "app_harness.h"
-#include "command_table.h"
-#include "command_test_dialog.h"
-#include "encoding.h"
-#include "exchange_log_window.h"
-#include "formatters.h"
-#include "monitor_window.h"
-#include "reply_decoder.h"
-#include "resources_status_dialog.h"
+#include "tests/app/app_harness.h"
+#include "link/command_table.h"
+#include "app/command_test_dialog.h"
+#include "link/encoding.h"
+#include "app/exchange_log_window.h"
+#include "link/formatters.h"
+#include "script/monitor_window.h"
+#include "link/reply_decoder.h"
+#include "app/resources_status_dialog.h"
 
 using namespace tesmar;
 

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <cstdlib>
 
-#include "app_harness.h"
+#include "tests/app/app_harness.h"
 
 using namespace tesmar;
 using app::Indicator;
@@ -35,7 +35,7 @@ TEST(UsbConnect, identifiesOverTheDirectLinkAndDisconnects) {
   test::AppHarness h;
   FakeUsbEnvironment usb(h.registrar->Path());
   h.window = std::make_unique<app::MainWindow>(
-      h.ctx, app::PortSources{h.ports, h.usbPorts, {h.registrar->Path()}, {}});
+      h.ctx, app::PortSources{h.ports, h.usbPorts, {h.registrar->Path()}, {}, {}});
   EXPECT_EQ(h.window->usbLamp()->color(), Indicator::Color::Yellow);  // library present
   h.window->activate();
   h.window->usbButton();
@@ -75,6 +75,27 @@ TEST(UsbConnect, errorAnswerLeavesTheLampYellowAndSaysWhy) {
   EXPECT_TRUE(h.window->menu("Утилиты")->isEnabled());
 }
 
+// A registrar that never answers over the direct link: the link closes
+// again and the window does not look connected.
+TEST(UsbConnect, aSilentRegistrarLeavesTheLinkClosed) {
+  emu::FaultPlan silent;
+  silent.silence = 1;
+  test::AppHarness h({}, silent, "[Fiscal Printer]\r\nReply=0\r\nExchangeLimit=600\r\n");
+  FakeUsbEnvironment usb(h.registrar->Path());
+  h.window->activate();
+  h.window->usbButton();
+  EXPECT_EQ(h.prompt.messages.last(),
+            "Cостояния регистратора (ошибка выполнения команды):\n  Таймаут устройства! Ошибка!");
+  EXPECT_FALSE(h.driver.UsbActive());
+  EXPECT_EQ(h.window->usbLamp()->color(), Indicator::Color::Yellow);  // library present, no link
+  EXPECT_EQ(h.window->usbConnect()->text(), "Подключить");
+  EXPECT_FALSE(h.window->menu("Утилиты")->isEnabled());
+  EXPECT_FALSE(h.window->statusButton()->isEnabled());
+  EXPECT_TRUE(h.window->serialConnect()->isEnabled());
+  EXPECT_TRUE(h.window->portList()->isEnabled());
+  EXPECT_FALSE(h.state.connected);
+}
+
 TEST(UsbConnect, missingLibraryIsShownBesideTheButton) {
   test::AppHarness h;
   EXPECT_EQ(h.window->usbLamp()->color(), Indicator::Color::Red);
@@ -102,7 +123,7 @@ TEST(UsbVirtualPort, connectOverItShowsRestoreAndRestoreCyclesTheDevice) {
               root.filePath("sys/class/tty/" + pts + "/device"));
   link::TPortControl ports(root.filePath("sys").toStdString(), "/dev/pts");
   link::UsbPortFinder finder(root.filePath("sys").toStdString(), "/dev/pts");
-  h.window = std::make_unique<app::MainWindow>(h.ctx, app::PortSources{ports, finder, {}, {}});
+  h.window = std::make_unique<app::MainWindow>(h.ctx, app::PortSources{ports, finder, {}, {}, {}});
   h.window->activate();
   EXPECT_TRUE(h.state.usbVirtualPortFound);
   EXPECT_EQ(h.state.usbVirtualPort, h.registrar->Path());

@@ -9,8 +9,12 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app_harness.h"
-#include "status_bytes_dialog.h"
+#include "tests/app/app_harness.h"
+#include "app/command_path.h"
+#include "link/formatters.h"
+#include "service/network_windows.h"
+#include "reports/report_windows.h"
+#include "app/status_bytes_dialog.h"
 
 using namespace tesmar;
 using app::Indicator;
@@ -60,7 +64,7 @@ TEST(Activation, savedPortAndSpeedRules) {
 TEST(Activation, noSerialPortsLeavesTheListsEmptyAndConnectEnabled) {
   test::AppHarness h;
   h.window =
-      std::make_unique<app::MainWindow>(h.ctx, app::PortSources{h.ports, h.usbPorts, {}, {}});
+      std::make_unique<app::MainWindow>(h.ctx, app::PortSources{h.ports, h.usbPorts, {}, {}, {}});
   h.window->activate();
   EXPECT_EQ(h.window->portList()->count(), 0);
   EXPECT_EQ(h.window->terminalPorts()->count(), 0);
@@ -76,8 +80,10 @@ TEST(Activation, menusWaitForAConnectionAndUnbuiltWindowsStayDisabled) {
   // "Команды" stays open for the exchange log; its registrar items wait.
   EXPECT_TRUE(h.window->menu("Команды")->isEnabled());
   EXPECT_FALSE(h.window->menuItem("Тест команд")->isEnabled());
-  EXPECT_FALSE(h.window->menuItem("Фискальный чек")->isEnabled());
-  EXPECT_NE(h.window->menuItem("Печать периодического отчета "), nullptr);  // trailing blank
+  // A window no table has made has no item (the whole menu with its
+  // captions, the trailing blank of "Печать периодического отчета " among
+  // them, is checked by the program's menu test, tests/layout).
+  EXPECT_EQ(h.window->menuItem("Фискальный чек"), nullptr);
   EXPECT_TRUE(h.window->menuItem("О программе...")->isEnabled());
   EXPECT_EQ(h.window->windowTitle(), "ПО Tesmar (вер. 5.89D3 12.04.2016)");
 }
@@ -148,18 +154,18 @@ TEST(Connect, modelRulesReachTheOtherWindows) {
     emu::RegistrarOptions o;
     o.model = c.model;
     test::AppHarness h(o);
-    // The rules hold for whatever window the items open.
-    app::WindowTable later;
-    for (const char* caption :
-         {"Параметры настройки WiFi", "Печать дневных отчетов FKP101", "Печать дневных отчетов"})
-      later.push_back({caption, [](app::WindowServices& w) { return new QDialog(w.parent); }, {}});
+    // The rules are the rows' and hold for whatever window the rows make.
+    app::WindowTable later = service::NetworkWindows();
+    for (app::WindowRow& row : reports::ReportWindows()) later.push_back(std::move(row));
+    for (app::WindowRow& row : later)
+      row.make = [](app::WindowServices& w) { return new QDialog(w.parent); };
     h.window->addWindows(later);
     h.Connect();
     SCOPED_TRACE(c.model);
     EXPECT_EQ(h.state.tapeWidth, c.width);
     EXPECT_EQ(h.state.tapeWidthChoice.listShown, c.list);
-    EXPECT_EQ(h.state.modemModel, c.modem);
-    EXPECT_EQ(h.state.fkpModel, c.fkp);
+    EXPECT_EQ(h.state.profile.modem, c.modem);
+    EXPECT_EQ(h.state.profile.fkp, c.fkp);
     EXPECT_EQ(h.state.registrarParams.paper57Visible, c.paper57);
     EXPECT_EQ(h.window->menuItem("Параметры связи с эквайером")->isVisible(), !c.modem);
     EXPECT_EQ(h.window->menuItem("Установить и прочитать ID_DEV")->isVisible(), !c.modem);
@@ -298,4 +304,89 @@ TEST(Connect, sessionLogFollowsTsinit) {
   const QByteArray text = log.readAll();
   EXPECT_TRUE(text.contains("88731942;20;0;\r\n"));
   EXPECT_TRUE(text.contains("80731942;\r\n"));
+}
+
+// --- the connection's true state --------------------------------------------------------
+
+namespace {
+
+// What the main window showed while each message was up.
+struct WindowAtMessage {
+  Indicator::Color lamp;
+  QString caption;
+  bool salesMenu;
+};
+
+class WindowWatchingPrompt : public test::RecordingPrompt {
+ public:
+  void showMessage(const QString& text, const QString& title = QString()) override {
+    if (window)
+      seen.push_back({window->serialLamp()->color(), window->serialConnect()->text(),
+                      window->menu("Продажа")->isEnabled()});
+    RecordingPrompt::showMessage(text, title);
+  }
+  app::MainWindow* window = nullptr;
+  std::vector<WindowAtMessage> seen;
+};
+
+}  // namespace
+
+TEST(ConnectionState, aSilentRegistrarLeavesTheWindowDisconnectedEvenWhileTheMessageShows) {
+  emu::FaultPlan silent;
+  silent.silence = 1;
+  test::AppHarness h({}, silent, "[Fiscal Printer]\r\nReply=0\r\nExchangeLimit=600\r\n");
+  WindowWatchingPrompt prompt;
+  app::AppContext ctx{h.state, h.driver, prompt, h.sleeper};
+  h.window = std::make_unique<app::MainWindow>(
+      ctx, app::PortSources{h.ports, h.usbPorts, {h.registrar->Path()}, {}, {}});
+  prompt.window = h.window.get();
+  h.window->activate();
+  h.window->serialButton();
+  ASSERT_EQ(prompt.messages, QStringList{"Таймаут устройства! Ошибка!"});
+  ASSERT_EQ(prompt.seen.size(), 1u);
+  EXPECT_EQ(prompt.seen[0].lamp, Indicator::Color::Red);
+  EXPECT_EQ(prompt.seen[0].caption, "Подключить");
+  EXPECT_FALSE(prompt.seen[0].salesMenu);
+  // And after it: closed menus, nothing to ask the registrar about.
+  for (const char* m : {"Продажа", "Отчеты", "Утилиты", "Фискальные параметры"})
+    EXPECT_FALSE(h.window->menu(m)->isEnabled()) << m;
+  EXPECT_FALSE(h.window->menuItem("Тест команд")->isEnabled());
+  EXPECT_FALSE(h.window->statusButton()->isEnabled());
+  EXPECT_TRUE(h.window->serialConnect()->isEnabled());
+  EXPECT_FALSE(h.window->restoreUsbButton()->isVisibleTo(h.window.get()));
+  h.window.reset();  // before the context it was given
+}
+
+TEST(ConnectionState, anUnansweredExchangeOfAnyWindowTurnsTheLampYellowAndAnAnsweredOneGreen) {
+  test::AppHarness h({}, {}, "[Fiscal Printer]\r\nReply=0\r\nExchangeLimit=600\r\n");
+  h.Connect();
+  ASSERT_EQ(h.window->serialLamp()->color(), Indicator::Color::Green);
+  const QString modelLine = h.window->statusText();
+  auto silent = [&](bool on) {
+    h.registrar->server.Stop();
+    emu::FaultPlan f;
+    f.silence = on ? 1 : 0;
+    h.registrar->session.SetFaults(f);
+    h.registrar->server.Start();
+  };
+  // A window's command, judged as windows judge them.
+  auto send = [&] {
+    app::CommandPath path(h.ctx);
+    return path.decoded(
+        "Проверка",
+        [](link::Driver & d) -> auto& { return link::ReadDateTime(d, app::kDefaultPassword); });
+  };
+  silent(true);
+  h.prompt.messages.clear();
+  EXPECT_FALSE(send());
+  EXPECT_EQ(h.window->serialLamp()->color(), Indicator::Color::Yellow);
+  EXPECT_EQ(h.window->statusText(), "Регистратор не ответил на команду 21h!");
+  EXPECT_EQ(h.window->serialConnect()->text(), "Отключить");
+  EXPECT_TRUE(h.window->menu("Продажа")->isEnabled());
+  EXPECT_EQ(h.prompt.messages.size(), 1);  // the window's own message, nothing more
+
+  silent(false);
+  EXPECT_TRUE(send());
+  EXPECT_EQ(h.window->serialLamp()->color(), Indicator::Color::Green);
+  EXPECT_EQ(h.window->statusText(), modelLine);
 }

@@ -14,11 +14,12 @@
 #include <QtTest/QTest>
 #include <ctime>
 
-#include "app_harness.h"
-#include "encoding.h"
-#include "memory_transport.h"
-#include "monitor_window.h"
-#include "variables_window.h"
+#include "tests/app/app_harness.h"
+#include "link/encoding.h"
+#include "link/memory_transport.h"
+#include "script/monitor_window.h"
+#include "script/script_windows.h"
+#include "app/variables_window.h"
 
 using namespace tesmar;
 
@@ -283,7 +284,10 @@ TEST(Monitor, stopEndsALongRunAndTheWindowStaysResponsive) {
 
 TEST(Monitor, opensFromTheMainMenuOnceConnected) {
   MonitorRig m;
-  m.window->registerDialog("Запуск скрипта", m.monitor.get());
+  // The script's row, with the monitor the rig made.
+  app::WindowRow row = script::ScriptWindows().front();
+  row.make = [&m](app::WindowServices&) { return m.monitor.get(); };
+  m.window->addWindows({row});
   EXPECT_TRUE(m.window->menuItem("Запуск скрипта")->isEnabled());
   m.window->serialButton();  // disconnect
   EXPECT_FALSE(m.window->menuItem("Запуск скрипта")->isEnabled());

@@ -1,6 +1,6 @@
 // The demo's tape window: lines from the registrar's thread, pixel rows,
 // documents set apart, the picture saved whole.
-#include "tape_window.h"
+#include "app/tape_window.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <QImage>
 #include <thread>
 
-#include "app_harness.h"
-#include "encoding.h"
-#include "tape_form.h"
+#include "tests/app/app_harness.h"
+#include "link/encoding.h"
+#include "emulator/tape_form.h"
 
 using namespace tesmar;
 

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "app_harness.h"
-#include "serial_port.h"
-#include "wire_text.h"
+#include "tests/app/app_harness.h"
+#include "link/serial_port.h"
+#include "app/wire_text.h"
 
 namespace tesmar::test {
 

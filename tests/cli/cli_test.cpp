@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,17 +8,18 @@
 #include <fstream>
 #include <functional>
 
-#include "cli_options.h"
-#include "cli_script_host.h"
-#include "encoding.h"
-#include "frame.h"
-#include "memory_transport.h"
-#include "reply_decoder.h"
-#include "reply_output.h"
-#include "script_runner.h"
-#include "sequence_store.h"
-#include "stop_signal.h"
-#include "test_support.h"
+#include "cli/cli_options.h"
+#include "cli/cli_script_host.h"
+#include "cli/connection.h"
+#include "link/encoding.h"
+#include "link/frame.h"
+#include "link/memory_transport.h"
+#include "link/reply_decoder.h"
+#include "cli/reply_output.h"
+#include "script/script_runner.h"
+#include "cli/sequence_store.h"
+#include "cli/stop_signal.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar;
 
@@ -274,6 +276,45 @@ TEST(CliSpeed, configuredSpeedThatNoPortTakesIsNamedWithItsFileAndKey) {
   std::ofstream(path) << "[Communication]\r\nSpeed=115200\r\n";
   EXPECT_EQ(cli::LineSpeed(0, ini, baud), "");
   EXPECT_EQ(baud, 115200);
+  std::remove(path.c_str());
+  rmdir(dir);
+}
+
+// --- the link a command talks over -------------------------------------------------------
+
+TEST(CliConnection, portFromTheOptionsOrTsinitOpensWithTheSettingsAndCloses) {
+  char dir[] = "/tmp/tesmar-connect-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string path = std::string(dir) + "/tsinit.ini";
+  const link::IniProfile ini(path);
+  cli::Options o;
+  link::Driver driver;
+  int status = 0;
+  EXPECT_FALSE(cli::Connect(o, ini, driver, status));  // no -p, nothing saved
+  EXPECT_EQ(status, cli::kBadUsage);
+
+  o.port = std::string(dir) + "/missing";
+  EXPECT_FALSE(cli::Connect(o, ini, driver, status));
+  EXPECT_EQ(status, cli::kNoLink);
+  EXPECT_FALSE(driver.SerialActive());
+
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  std::ofstream(path) << "[Communication]\r\nPort=" << ptsname(master)
+                      << "\r\n[Fiscal Printer]\r\nReply=3\r\n";
+  o.port.clear();
+  EXPECT_EQ(cli::PortOf(o, ini), ptsname(master));
+  status = 0;
+  ASSERT_TRUE(cli::Connect(o, ini, driver, status));
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(driver.SerialActive());
+  EXPECT_TRUE(driver.SequenceGuard());
+  EXPECT_EQ(driver.RetryCount(), 3);
+  cli::Disconnect(o, driver);
+  EXPECT_FALSE(driver.SerialActive());
+  close(master);
   std::remove(path.c_str());
   rmdir(dir);
 }

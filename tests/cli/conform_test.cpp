@@ -1,23 +1,23 @@
 // tesmar-cli conform: the contract file's statements, and runs of the
 // shipped contract against the software registrar as it is, against one
 // that departs from a rule, and against one that stops answering.
-#include "conform.h"
+#include "cli/conform.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "contract.h"
-#include "driver.h"
-#include "encoding.h"
-#include "frame.h"
-#include "memory_transport.h"
-#include "registrar.h"
-#include "reply_decoder.h"
-#include "session.h"
-#include "tape_form.h"
-#include "test_support.h"
+#include "cli/contract.h"
+#include "link/driver.h"
+#include "link/encoding.h"
+#include "link/frame.h"
+#include "link/memory_transport.h"
+#include "emulator/registrar.h"
+#include "link/reply_decoder.h"
+#include "emulator/session.h"
+#include "emulator/tape_form.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar;
 using cli::ContractStep;

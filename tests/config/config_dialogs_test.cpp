@@ -10,12 +10,12 @@
 #include <QTableWidget>
 #include <cstdlib>
 
-#include "config_harness.h"
-#include "config_rules.h"
-#include "header_text_dialog.h"
-#include "operators_dialog.h"
-#include "passwords_dialog.h"
-#include "payment_types_dialog.h"
+#include "tests/config/config_harness.h"
+#include "service/config_rules.h"
+#include "service/header_text_dialog.h"
+#include "service/operators_dialog.h"
+#include "service/passwords_dialog.h"
+#include "service/payment_types_dialog.h"
 
 using namespace tesmar;
 using service::HeaderTextDialog;

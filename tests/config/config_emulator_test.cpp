@@ -5,20 +5,15 @@
 #include <algorithm>
 #include <tuple>
 
-#include "configuration.h"
-#include "emu_bench.h"
-#include "state_file.h"
+#include "emulator/configuration.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;
 using emu::test::Bench;
 
 namespace {
-
-bool TapeHas(const Bench& b, const std::string& line) {
-  const auto tape = b.Tape();
-  return std::find(tape.begin(), tape.end(), line) != tape.end();
-}
 
 void SellOne(Bench& b, int operatorNumber) {
   b.Run(0x24, "731942;101;Хліб;12.50;1;1;");
@@ -77,7 +72,7 @@ TEST(EmuOperators, aSaleMarksItsOperatorAndDeletingMinusOneRemovesAll) {
 TEST(EmuPasswords, newModePasswordsAreNeededByTheirModesAndTheOldOnesNoLonger) {
   Bench b;
   ASSERT_EQ(b.Error(0x2B, "731942;111111;222222;333333;"), "0000");
-  const std::string wrong = Refused(err::kWrongPassword).error;
+  const std::string wrong = Refused(link::err::kWrongPassword).error;
   EXPECT_EQ(b.Error(0x23, "731942;0;"), wrong);  // programming
   EXPECT_EQ(b.Error(0x23, "111111;0;"), "0000");
   EXPECT_EQ(b.Error(0xA0, "731942;"), wrong);  // reports

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "config_windows.h"
-#include "encoding.h"
-#include "wire_recorder.h"
+#include "service/config_windows.h"
+#include "link/encoding.h"
+#include "tests/app/wire_recorder.h"
 
 namespace tesmar::test {
 

@@ -1,9 +1,9 @@
 // The configuration windows' rules without their widgets.
-#include "config_rules.h"
+#include "service/config_rules.h"
 
 #include <gtest/gtest.h>
 
-#include "app_harness.h"
+#include "tests/app/app_harness.h"
 
 using namespace tesmar::service;
 

@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "config_harness.h"
-#include "config_rules.h"
-#include "crafted_link.h"
-#include "factory_number_dialog.h"
-#include "fiscal_params_dialog.h"
-#include "fiscalization_dialog.h"
-#include "formatters.h"
-#include "program_confirm_dialog.h"
+#include "tests/config/config_harness.h"
+#include "service/config_rules.h"
+#include "tests/app/crafted_link.h"
+#include "service/factory_number_dialog.h"
+#include "service/fiscal_params_dialog.h"
+#include "service/fiscalization_dialog.h"
+#include "link/formatters.h"
+#include "app/program_confirm_dialog.h"
 
 using namespace tesmar;
 using service::FiscalParamsDialog;

@@ -9,12 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "config_harness.h"
-#include "crafted_link.h"
-#include "date_time_dialog.h"
-#include "decimal_point_dialog.h"
-#include "formatters.h"
-#include "registrar_params_dialog.h"
+#include "tests/config/config_harness.h"
+#include "tests/app/crafted_link.h"
+#include "service/date_time_dialog.h"
+#include "service/decimal_point_dialog.h"
+#include "link/formatters.h"
+#include "service/registrar_params_dialog.h"
 
 using namespace tesmar;
 using service::RegistrarParamsDialog;

@@ -14,20 +14,21 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "article_store.h"
-#include "article_upload.h"
-#include "article_upload_dialog.h"
-#include "cash_drawer_dialog.h"
-#include "cash_in_out_dialog.h"
-#include "document_formatters.h"
-#include "memory_transport.h"
-#include "non_fiscal_receipt_dialog.h"
-#include "receipt_copy_dialog.h"
-#include "reply_decoder.h"
-#include "sales_windows.h"
-#include "tape_copy_dialog.h"
-#include "void_close_dialog.h"
-#include "wire_recorder.h"
+#include "sales/article_store.h"
+#include "sales/article_upload.h"
+#include "sales/article_upload_dialog.h"
+#include "sales/cash_drawer_dialog.h"
+#include "sales/cash_in_out_dialog.h"
+#include "link/document_formatters.h"
+#include "link/memory_transport.h"
+#include "app/model_rules.h"
+#include "sales/non_fiscal_receipt_dialog.h"
+#include "sales/receipt_copy_dialog.h"
+#include "link/reply_decoder.h"
+#include "sales/sales_windows.h"
+#include "sales/tape_copy_dialog.h"
+#include "sales/void_close_dialog.h"
+#include "tests/app/wire_recorder.h"
 
 using namespace tesmar;
 using test::Req;
@@ -243,6 +244,7 @@ TEST(CashInOut, theMethodFollowsTheVersionTheDirectionAndTheAccessLevel) {
   auto old = [&s](const char* version, bool in, const char* level = "medium") {
     s.firmwareVersion = version;
     s.accessLevel = level;
+    s.profile = app::ProfileOf(s);  // as identification computes it
     return sales::UsesOldCashMethod(s, in);
   };
   EXPECT_TRUE(old("2.01", true));
@@ -550,9 +552,11 @@ TEST(ReceiptCopy, theMenuPicksTheTapeWindowByFirmwareVersion) {
   const QString copies = "Копия фискальных чеков по сквозным номерам";
   for (const char* v : {"5.00", "4.00", "4.01", "4.02", "MP-01 1.00"}) {
     h.state.firmwareVersion = v;
+    h.state.profile = app::ProfileOf(h.state);
     EXPECT_NE(qobject_cast<sales::TapeCopyDialog*>(h.window->windowFor(copies)), nullptr) << v;
   }
   h.state.firmwareVersion = "3.01";
+  h.state.profile = app::ProfileOf(h.state);
   EXPECT_NE(qobject_cast<sales::ReceiptCopyDialog*>(h.window->windowFor(copies)), nullptr);
   EXPECT_TRUE(h.window->menuItem(copies)->isEnabled());
 }

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "emu_bench.h"
+#include "tests/emulator/emu_bench.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

@@ -1,39 +1,24 @@
 // The emulator's domains: every command the program sends has a handler or
-// is listed as not emulated yet, no code is claimed twice, and the argument
+// its row says it is not emulated yet, no code is claimed twice, and the argument
 // reader refuses fields as the registrar does.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <regex>
 #include <set>
-#include <sstream>
 
-#include "arg_reader.h"
-#include "command_table.h"
-#include "domain.h"
+#include "emulator/arg_reader.h"
+#include "link/command_table.h"
+#include "emulator/domain.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;
 
 namespace {
 
-// The codes the formatters send, as their declarations name them, in every
-// formatter header of the link (the general one and each area's own).
-std::set<int> FormatterCodes() {
+// The codes the program sends: every command row of the link. The
+// formatters and windows name their codes by the constants these rows give.
+std::set<int> DescribedCodes() {
   std::set<int> codes;
-  const std::regex code(R"(//\s*([0-9A-F]{2})h)");
-  for (const auto& entry : std::filesystem::directory_iterator(TESMAR_LINK_DIR)) {
-    const std::string name = entry.path().filename().string();
-    if (!name.ends_with("formatters.h")) continue;
-    std::ifstream in(entry.path());
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string s = text.str();
-    for (auto it = std::sregex_iterator(s.begin(), s.end(), code); it != std::sregex_iterator();
-         ++it)
-      codes.insert(std::stoi((*it)[1].str(), nullptr, 16));
-  }
+  for (const link::CommandDescriptor& c : link::Commands()) codes.insert(c.code);
   return codes;
 }
 
@@ -55,11 +40,11 @@ std::string Hex(int code) {
 }  // namespace
 
 TEST(Domains, everyCodeTheProgramSendsHasAHandlerOrIsListedAsNotEmulatedYet) {
-  const std::set<int> formatters = FormatterCodes();
-  ASSERT_GE(formatters.size(), 60u) << "the formatter declarations no longer name their codes";
+  const std::set<int> described = DescribedCodes();
+  ASSERT_GE(described.size(), 60u) << "the command rows no longer name the codes sent";
   std::set<int> sent = CommandTableCodes();
   ASSERT_GE(sent.size(), 40u);
-  sent.insert(formatters.begin(), formatters.end());
+  sent.insert(described.begin(), described.end());
   const auto notYet = NotEmulatedYet();
   const std::set<int> listed(notYet.begin(), notYet.end());
   ASSERT_EQ(listed.size(), notYet.size()) << "a code listed twice";
@@ -78,6 +63,16 @@ TEST(Domains, everyDomainRowIsRegisteredAndNoCodeIsClaimedTwice) {
     for (const HandlerRow& row : d->rows) EXPECT_TRUE(r.Handles(row.code)) << d->name;
   }
   EXPECT_GE(rows, 20u);
+}
+
+TEST(Domains, everyHandledCodeHasACommandRowThatSaysItIsEmulated) {
+  // A handler without a row would take the working mode's passwords unseen.
+  for (const Domain* d : Domains())
+    for (const HandlerRow& row : d->rows) {
+      const link::CommandDescriptor* c = link::FindCommand(row.code);
+      ASSERT_NE(c, nullptr) << Hex(row.code) << " of " << d->name << " has no command row";
+      EXPECT_EQ(c->emulation, link::Emulation::kEmulated) << Hex(row.code);
+    }
 }
 
 TEST(Domains, registeringACodeTwiceFailsAndKeepsTheFirstHandler) {

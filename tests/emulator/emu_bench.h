@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
-#include "encoding.h"
-#include "memory_transport.h"
-#include "registrar.h"
-#include "session.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/encoding.h"
+#include "link/memory_transport.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
+#include "tests/support/test_support.h"
 
 namespace tesmar::emu::test {
 

@@ -1,6 +1,6 @@
 // tesmar-emu's line options over a real pty: SYN bytes while busy, and bytes
 // paced at the chosen speed.
-#include "pty_server.h"
+#include "emulator/pty_server.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -14,8 +14,8 @@
 #include <sstream>
 #include <thread>
 
-#include "driver.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar;
 

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "emu_bench.h"
-#include "state_file.h"
-#include "tape_form.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/state_file.h"
+#include "emulator/tape_form.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

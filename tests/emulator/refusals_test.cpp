@@ -10,10 +10,10 @@
 #include <set>
 #include <vector>
 
-#include "encoding.h"
-#include "printing.h"
-#include "registrar.h"
-#include "state_file.h"
+#include "link/encoding.h"
+#include "emulator/printing.h"
+#include "emulator/registrar.h"
+#include "emulator/state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

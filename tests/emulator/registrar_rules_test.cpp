@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "emu_bench.h"
-#include "mode_passwords.h"
-#include "state_file.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/mode_passwords.h"
+#include "emulator/state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

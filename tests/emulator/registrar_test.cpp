@@ -1,12 +1,12 @@
-#include "registrar.h"
+#include "emulator/registrar.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "emu_bench.h"
-#include "state_file.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

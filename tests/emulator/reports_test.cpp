@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <ctime>
 
-#include "emu_bench.h"
-#include "printing.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/printing.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

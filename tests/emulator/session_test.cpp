@@ -1,11 +1,11 @@
-#include "session.h"
+#include "emulator/session.h"
 
 #include <gtest/gtest.h>
 
-#include "driver.h"
-#include "frame.h"
-#include "memory_transport.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/frame.h"
+#include "link/memory_transport.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

@@ -4,10 +4,10 @@
 
 #include <map>
 
-#include "driver.h"
-#include "memory_transport.h"
-#include "session.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/memory_transport.h"
+#include "emulator/session.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

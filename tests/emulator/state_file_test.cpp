@@ -1,12 +1,13 @@
 // The state file: each domain's keys survive a restart, keys of no domain
 // are kept, and a bad value is refused with its line, changing nothing.
-#include "state_file.h"
+#include "emulator/state_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "emu_bench.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/logo.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;
@@ -50,6 +51,62 @@ TEST(StateFile, shiftRecordsReceiptInProgressAndGoodsBaseSurviveARestart) {
   EXPECT_EQ(after.Run(0x89, "731942;20;").Field(0), "1");
   ASSERT_EQ(after.Error(0xA1, "731942;0;"), "0000");
   EXPECT_EQ(after.reg.state.fiscalRecords.back().number, 2);
+}
+
+// Every single key of every domain, as the emulator wrote them before each
+// domain listed its keys in one table (in that order): a file kept from then
+// loads, and each line is written back as it stood.
+TEST(StateFile, aFileOfTheEarlierLayoutLoadsAndEveryKeyIsWrittenBackAsItStood) {
+  const std::string logo = "logo=" + std::string(2 * kLogoStoreBytes, 'F');
+  const std::vector<std::string> lines = {
+      "clock_offset=-3600",
+      "serial=4142313233",
+      "fiscalized=1",
+      "receipt_number=7",
+      "cash=12345",
+      "document=4",
+      "receipt=8,1,1,0",
+      "receipt.item.0=101,2000,1250,2500,2,7",
+      "receipt.payment.0=3000",
+      "receipt.change_from=0",
+      "shift_open=1",
+      "shift_opened_at=1700000000",
+      "shift.receipts=3,1",
+      "control_tape_receipts=4",
+      "programming_password=313131313131",
+      "reports_password=323232323232",
+      "admin_password=",
+      "fiscal_number=31323334353637383930",
+      "tax_id_number=3132",
+      "tax_number=",
+      "parameters=1,0,0,10,10,32",
+      "line_speed=9600",
+      "decimal_point=2",
+      "emergency_resets=2",
+      "network.link=1,3232235521,4294967040,3232235777,3232235522,8080,10,30",
+      "network.remote=3232235523,5000",
+      "network.id_dev=-1,42",
+      "network.modem=0,0,1,1,1700000000,2,1700000100,1700000200",
+      "network.wifi=3,4,1",
+      "network.wifi_ssid=4E6574",
+      "network.wifi_password=3132333435363738",
+      "drawer_openings=5,1",
+      "service.20=1",
+      "reminder=20250101,30,31",
+      "reminder_password=313233",
+      "reminder_line=4C696E65",
+      "logo_size=8,2",
+      logo,
+  };
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  const RegistrarState s = Parsed(text);
+  EXPECT_EQ(s.clockOffsetSeconds, -3600);
+  EXPECT_EQ(s.receipt.changeFrom, 0);
+  EXPECT_EQ(s.reminderMessage, std::vector<std::string>{"Line"});
+  const std::string written = "\n" + StateText(s);
+  for (const std::string& line : lines)
+    EXPECT_NE(written.find("\n" + line + "\n"), std::string::npos) << line.substr(0, 60);
 }
 
 TEST(StateFile, keysNoDomainKnowsAreKeptAndWrittenBack) {

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <ctime>
 
-#include "emu_bench.h"
-#include "printing.h"
-#include "state_file.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/printing.h"
+#include "emulator/state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "emu_bench.h"
-#include "printing.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/printing.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

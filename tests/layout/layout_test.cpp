@@ -11,26 +11,16 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 
-#include "app_harness.h"
-#include "config_windows.h"
-#include "monitor_window.h"
-#include "network_windows.h"
-#include "report_windows.h"
-#include "sales_windows.h"
-#include "script_windows.h"
-#include "service_windows.h"
-#include "translation.h"
+#include "tests/app/app_harness.h"
+#include "script/monitor_window.h"
+#include "tests/support/program_harness.h"
+#include "app/translation.h"
 
 using namespace tesmar;
 
 namespace {
 
 constexpr int kScreenWidth = 1366, kScreenHeight = 768;
-
-std::vector<app::WindowTable> AllTables() {
-  return {script::ScriptWindows(),  reports::ReportWindows(),  sales::SalesWindows(),
-          service::ConfigWindows(), service::ServiceWindows(), service::NetworkWindows()};
-}
 
 // The children of `window` that a person reads and that are shown, each
 // narrower than it needs to be.
@@ -77,10 +67,9 @@ QStringList CyrillicTexts(QWidget& window) {
   return texts;
 }
 
-// Every window of every table in the interface language in use.
+// Every window of the program in the interface language in use.
 void ExpectEveryWindowFitsAndShowsItsTextsWhole(const QString& language) {
-  test::AppHarness h;
-  for (const app::WindowTable& table : AllTables()) h.window->addWindows(table);
+  test::ProgramHarness h;
   const auto windows = h.window->findChildren<QDialog*>();
   ASSERT_GE(windows.size(), 40);
   for (QDialog* w : windows) {
@@ -128,8 +117,7 @@ TEST(Layout, everyWindowFitsTheScreenInUkrainianAndEnglish) {
 // hidden or shown beside the monitor at that moment.
 TEST(Layout, theMainWindowClosesWithEveryWindowOfEveryTable) {
   for (bool variablesShown : {false, true}) {
-    test::AppHarness h;
-    for (const app::WindowTable& table : AllTables()) h.window->addWindows(table);
+    test::ProgramHarness h;
     auto* monitor = h.window->find<script::MonitorWindow>();
     ASSERT_NE(monitor, nullptr);
     monitor->show();

@@ -1,4 +1,4 @@
-#include "atomic_file.h"
+#include "link/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "ini_profile.h"
+#include "link/ini_profile.h"
 
 using namespace tesmar::link;
 namespace fs = std::filesystem;

@@ -1,15 +1,15 @@
-#include "driver.h"
+#include "link/driver.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
 
-#include "encoding.h"
-#include "frame.h"
-#include "memory_transport.h"
-#include "reply_decoder.h"
-#include "test_support.h"
+#include "link/encoding.h"
+#include "link/frame.h"
+#include "link/memory_transport.h"
+#include "link/reply_decoder.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 using tesmar::test::RecordingSleeper;
@@ -375,6 +375,78 @@ TEST(DriverUsb, remoteAccessIsNotSentOverTheDirectLink) {
   driver.DisableRemoteAccess();
   EXPECT_EQ(usb.writes, 0);
   EXPECT_EQ(driver.SequenceCounter(), 0);
+}
+
+// The reply of one bulk read goes through the same receive as a serial
+// line's bytes: a late answer to an earlier request ahead of it is dropped.
+TEST(DriverUsb, lateReplyAheadOfTheAnswerIsDroppedAsOnASerialLine) {
+  RecordingSleeper sleeper;
+  Driver driver(sleeper);
+  FakeUsb usb;
+  usb.answer = [](const Frame& req) {
+    Frame both = Reply(0x7E, req[3], "0;");
+    const Frame answer = Reply(SeqOf(req), req[3], "1;");
+    both.insert(both.end(), answer.begin(), answer.end());
+    return both;
+  };
+  driver.AttachUsbLink(&usb);
+  const ReplyRecord& r = driver.ExecuteCommand(0x21, "731942;");
+  EXPECT_TRUE(r.Succeeded());
+  EXPECT_EQ(r.Field(0), "1");
+  EXPECT_EQ(usb.writes, 1);
+  EXPECT_TRUE(sleeper.waits.empty());
+}
+
+// A NUL in the bulk reply means that nothing more came: the frame begun is
+// malformed and resent.
+TEST(DriverUsb, nulInTheBulkReplyEndsIt) {
+  RecordingSleeper sleeper;
+  Driver driver(sleeper);
+  FakeUsb usb;
+  int n = 0;
+  usb.answer = [&](const Frame& req) {
+    Frame f = Reply(SeqOf(req), req[3], "1;");
+    if (n++ == 0) f[6] = 0;
+    return f;
+  };
+  driver.AttachUsbLink(&usb);
+  EXPECT_TRUE(driver.ExecuteCommand(0x21, "731942;").Succeeded());
+  EXPECT_EQ(usb.writes, 2);
+  EXPECT_EQ(sleeper.waits, std::vector<int>{2000});
+
+  UsbTransport link(usb, sleeper);
+  usb.answer = [](const Frame&) { return Frame{'A', 'B', 0, 'C'}; };
+  const uint8_t request[] = {1, 2, 3};
+  ASSERT_TRUE(link.SendRequest(request, sizeof request));
+  uint8_t byte = 0;
+  EXPECT_EQ(link.ReadByte(byte), ReadResult::kByte);
+  EXPECT_EQ(byte, 'A');
+  EXPECT_EQ(link.ReadByte(byte), ReadResult::kByte);
+  EXPECT_EQ(byte, 'B');
+  EXPECT_EQ(link.ReadByte(byte), ReadResult::kError);
+  EXPECT_EQ(link.ReadByte(byte), ReadResult::kError);
+}
+
+// One link at a time carries the exchanges: the serial link while one is
+// open, else the direct USB link.
+TEST(DriverUsb, serialLinkOpenBesideTheDirectLinkCarriesTheExchanges) {
+  RecordingSleeper sleeper;
+  Driver driver(sleeper);
+  FakeUsb usb;
+  usb.answer = [](const Frame& req) { return Reply(SeqOf(req), req[3], "usb;"); };
+  driver.AttachUsbLink(&usb);
+  auto serial = std::make_unique<MemoryTransport>(
+      [](const Frame& req) { return Reply(SeqOf(req), req[3], "serial;"); });
+  driver.AttachSerialLink(std::move(serial));
+  EXPECT_TRUE(driver.SerialActive());
+  EXPECT_TRUE(driver.UsbActive());
+  EXPECT_EQ(driver.ExecuteCommand(0x21, "731942;").Field(0), "serial");
+  driver.CloseSerialLink();
+  EXPECT_EQ(driver.ExecuteCommand(0x21, "731942;").Field(0), "usb");
+  driver.AttachUsbLink(nullptr);
+  EXPECT_FALSE(driver.UsbActive());
+  EXPECT_EQ(driver.ExecuteCommand(0x21, "731942;").flags, kFlagNoAnswer);
+  EXPECT_EQ(driver.Message(), kNoLinkMessage);
 }
 
 // --- late replies -------------------------------------------------------------------

@@ -1,10 +1,10 @@
-#include "ean13.h"
+#include "link/ean13.h"
 
 #include <gtest/gtest.h>
 
-#include "formatters.h"
-#include "memory_transport.h"
-#include "test_support.h"
+#include "link/formatters.h"
+#include "link/memory_transport.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 

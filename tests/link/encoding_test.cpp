@@ -1,4 +1,4 @@
-#include "encoding.h"
+#include "link/encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "formatters.h"
+#include "link/formatters.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <functional>
 #include <limits>
 
-#include "command_table.h"
-#include "memory_transport.h"
-#include "test_support.h"
+#include "link/command_table.h"
+#include "link/memory_transport.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 

@@ -1,12 +1,12 @@
-#include "frame.h"
+#include "link/frame.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "driver.h"
-#include "memory_transport.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/memory_transport.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 using tesmar::test::Bytes;

@@ -1,4 +1,4 @@
-#include "ini_profile.h"
+#include "link/ini_profile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "port_control.h"
+#include "link/port_control.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "receiver.h"
+#include "link/receiver.h"
 
 #include <gtest/gtest.h>
 
-#include "frame.h"
-#include "test_support.h"
+#include "link/frame.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 using tesmar::test::Bytes;

@@ -1,4 +1,4 @@
-#include "reply_decoder.h"
+#include "link/reply_decoder.h"
 
 #include <gtest/gtest.h>
 

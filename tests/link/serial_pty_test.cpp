@@ -10,10 +10,10 @@
 #include <chrono>
 #include <thread>
 
-#include "driver.h"
-#include "frame.h"
-#include "serial_port.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/frame.h"
+#include "link/serial_port.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 using tesmar::test::RecordingSleeper;

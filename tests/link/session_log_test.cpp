@@ -1,4 +1,4 @@
-#include "session_log.h"
+#include "link/session_log.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver.h"
-#include "encoding.h"
-#include "memory_transport.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/encoding.h"
+#include "link/memory_transport.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 namespace fs = std::filesystem;

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "domain.h"
-#include "emu_bench.h"
-#include "printing.h"
-#include "state_file.h"
+#include "emulator/domain.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/printing.h"
+#include "emulator/state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;
@@ -16,10 +16,10 @@ using emu::test::Bench;
 
 namespace {
 
-std::string Code(ErrorCode c) {
+std::string Code(link::err::Code c) {
   return Refused(c).error;
 }
-const std::string kNoData = Code(Shared(link::err::kNoData));
+const std::string kNoData = Code(link::err::kNoData);
 
 std::vector<std::string> Fields(const link::ReplyRecord& r) {
   std::vector<std::string> out;
@@ -60,18 +60,18 @@ TEST(EmulatedNetwork, fieldsOutsideTheEncodingAreRefusedByNumberAndChangeNothing
   Bench b;
   const std::string before = std::string(b.Run(0xFA, "731942;").dataText.View());
   EXPECT_EQ(b.Error(0xFB, "731942;1;c0a80064;FFFFFF00;C0A80001;0A000001;901F;3C00;1E00;"),
-            Code(err::FieldFormat(2)));
+            Code(link::err::FieldFormat(2)));
   EXPECT_EQ(b.Error(0xFB, "731942;1;C0A80064;FFFFFF00;C0A80001;0A000001;901;3C00;1E00;"),
-            Code(err::FieldFormat(6)));
+            Code(link::err::FieldFormat(6)));
   EXPECT_EQ(b.Error(0xFB, "731942;2;C0A80064;FFFFFF00;C0A80001;0A000001;901F;3C00;1E00;"),
-            Code(err::FieldRange(1)));
+            Code(link::err::FieldRange(1)));
   EXPECT_EQ(b.Error(0xFB, "731942;1;C0A80064;FFFFFF00;C0A80001;0A000001;901F;3C00;"),
-            Code(err::FieldFormat(8)));
+            Code(link::err::FieldFormat(8)));
   EXPECT_EQ(std::string(b.Run(0xFA, "731942;").dataText.View()), before);
-  EXPECT_EQ(b.Error(0xD0, "731942;C0A80002;"), Code(err::FieldFormat(2)));
-  EXPECT_EQ(b.Error(0xD0, "731942;C0A8000;5000;"), Code(err::FieldFormat(1)));
+  EXPECT_EQ(b.Error(0xD0, "731942;C0A80002;"), Code(link::err::FieldFormat(2)));
+  EXPECT_EQ(b.Error(0xD0, "731942;C0A8000;5000;"), Code(link::err::FieldFormat(1)));
   EXPECT_EQ(b.reg.state.remoteServer, 0u);
-  EXPECT_EQ(b.Error(0xD1, "111111;"), Code(err::kWrongPassword));
+  EXPECT_EQ(b.Error(0xD1, "111111;"), Code(link::err::kWrongPassword));
 }
 
 TEST(EmulatedNetwork, idDevIsWrittenToMemoryAndCardAndRefusedWhenNotANumber) {
@@ -81,9 +81,9 @@ TEST(EmulatedNetwork, idDevIsWrittenToMemoryAndCardAndRefusedWhenNotANumber) {
   ASSERT_EQ(b.Error(0x4B, "731942;305419896;"), "0000");
   EXPECT_EQ(Fields(b.Run(0x4C, "731942;")), Strings{"305419896"});
   EXPECT_EQ(Fields(b.Run(0x4D, "731942;")), Strings{"305419896"});
-  EXPECT_EQ(b.Error(0x4B, "731942;abc;"), Code(err::FieldFormat(1)));
-  EXPECT_EQ(b.Error(0x4B, "731942;0;"), Code(err::FieldRange(1)));
-  EXPECT_EQ(b.Error(0x4B, "731942;4294967296;"), Code(err::FieldRange(1)));
+  EXPECT_EQ(b.Error(0x4B, "731942;abc;"), Code(link::err::FieldFormat(1)));
+  EXPECT_EQ(b.Error(0x4B, "731942;0;"), Code(link::err::FieldRange(1)));
+  EXPECT_EQ(b.Error(0x4B, "731942;4294967296;"), Code(link::err::FieldRange(1)));
   EXPECT_EQ(b.reg.state.idDevMemory, 305419896);
 }
 
@@ -120,8 +120,8 @@ TEST(EmulatedNetwork, theModemStateIsPrintedOnlyWhenAsked) {
   EXPECT_TRUE(b.Printed("СТАН МОДЕМА"));
   EXPECT_EQ(b.RowValue("СТАН"), "C0");
   EXPECT_EQ(b.RowValue("НЕ ПЕРЕДАНО"), "2");
-  EXPECT_EQ(b.Error(0xEA, "731942;2;"), Code(err::FieldRange(1)));
-  EXPECT_EQ(b.Error(0xEA, "731942;"), Code(err::FieldFormat(1)));
+  EXPECT_EQ(b.Error(0xEA, "731942;2;"), Code(link::err::FieldRange(1)));
+  EXPECT_EQ(b.Error(0xEA, "731942;"), Code(link::err::FieldFormat(1)));
 }
 
 TEST(EmulatedNetwork, theOlderModemsAnswerWithTheirReport) {
@@ -170,10 +170,10 @@ TEST(EmulatedNetwork, wifiSettingsAreKeptAndTheRouterLinkFollowsThem) {
   b.reg.state.wifi.routerInRange = false;
   EXPECT_EQ(b.Run(0xBC, "731942;").dataText.View(), ";");
   // A WPA pass phrase is 8 characters at least; the modes are numbered.
-  EXPECT_EQ(b.Error(0xBA, "731942;Shop;2;3;short;"), Code(err::FieldRange(4)));
-  EXPECT_EQ(b.Error(0xBA, "731942;Shop;4;3;secret12;"), Code(err::FieldRange(2)));
-  EXPECT_EQ(b.Error(0xBA, "731942;Shop;0;5;;"), Code(err::FieldRange(3)));
-  EXPECT_EQ(b.Error(0xBA, "731942;;0;0;;"), Code(err::FieldFormat(1)));
+  EXPECT_EQ(b.Error(0xBA, "731942;Shop;2;3;short;"), Code(link::err::FieldRange(4)));
+  EXPECT_EQ(b.Error(0xBA, "731942;Shop;4;3;secret12;"), Code(link::err::FieldRange(2)));
+  EXPECT_EQ(b.Error(0xBA, "731942;Shop;0;5;;"), Code(link::err::FieldRange(3)));
+  EXPECT_EQ(b.Error(0xBA, "731942;;0;0;;"), Code(link::err::FieldFormat(1)));
   EXPECT_EQ(b.reg.state.wifi.ssid, "Shop");
   ASSERT_EQ(b.Error(0xBA, "731942;Open;0;0;;"), "0000");  // an open network needs none
 }

@@ -1,11 +1,11 @@
 // The network windows' encodings and texts: addresses, ports and periods on
 // the wire, the acquirer settings file, the modem's dates, ID_DEV in
 // hexadecimal and the Wi-Fi command line.
-#include "network_text.h"
+#include "service/network_text.h"
 
 #include <gtest/gtest.h>
 
-#include "network_formatters.h"
+#include "link/network_formatters.h"
 
 using namespace tesmar;
 using namespace tesmar::service;

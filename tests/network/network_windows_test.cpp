@@ -1,6 +1,6 @@
 // The network windows against the software registrar: what each sends, what
 // it shows, and what each failure says.
-#include "network_windows.h"
+#include "service/network_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +11,18 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "acquirer_link_dialog.h"
-#include "crafted_link.h"
-#include "formatters.h"
-#include "id_dev_dialog.h"
-#include "last_acquirer_session_dialog.h"
-#include "modem_report_dialog.h"
-#include "modem_state_dialog.h"
-#include "printing.h"
-#include "unreadable_file.h"
-#include "remote_access_dialog.h"
-#include "wifi_dialog.h"
-#include "wire_recorder.h"
+#include "service/acquirer_link_dialog.h"
+#include "tests/app/crafted_link.h"
+#include "link/formatters.h"
+#include "service/id_dev_dialog.h"
+#include "service/last_acquirer_session_dialog.h"
+#include "service/modem_report_dialog.h"
+#include "service/modem_state_dialog.h"
+#include "emulator/printing.h"
+#include "tests/support/unreadable_file.h"
+#include "service/remote_access_dialog.h"
+#include "service/wifi_dialog.h"
+#include "tests/app/wire_recorder.h"
 
 using namespace tesmar;
 using test::Req;

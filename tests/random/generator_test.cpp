@@ -1,11 +1,11 @@
-#include "generator.h"
+#include "random/generator.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <random>
 
-#include "gcrypt_oracle.h"
+#include "tests/random/gcrypt_oracle.h"
 
 using namespace sorvil;
 

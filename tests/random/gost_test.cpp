@@ -1,11 +1,11 @@
-#include "gost.h"
+#include "random/gost.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include "gcrypt_oracle.h"
+#include "tests/random/gcrypt_oracle.h"
 
 using namespace sorvil;
 

@@ -9,14 +9,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "daily_reports_dialog.h"
-#include "extra_daily_reports_dialog.h"
-#include "fkp101_daily_reports_dialog.h"
-#include "formatters.h"
-#include "goods_report_dialog.h"
-#include "periodic_report_dialog.h"
-#include "report_windows.h"
-#include "wire_recorder.h"
+#include "reports/daily_reports_dialog.h"
+#include "reports/extra_daily_reports_dialog.h"
+#include "reports/fkp101_daily_reports_dialog.h"
+#include "link/formatters.h"
+#include "reports/goods_report_dialog.h"
+#include "app/model_rules.h"
+#include "reports/periodic_report_dialog.h"
+#include "reports/report_windows.h"
+#include "tests/app/wire_recorder.h"
 
 using namespace tesmar;
 using test::Req;
@@ -138,16 +139,19 @@ TEST(Fkp101DailyReports, statusButtonShowsTheUnloadOnlyFor302OrHighAccess) {
   EXPECT_TRUE(d.unloadButton()->isVisibleTo(&d));  // before the first press
   h.state.firmwareVersion = "3.01";
   h.state.accessLevel = "medium";
+  h.state.profile = app::ProfileOf(h.state);  // as identification computes it
   d.errorCode()->setText("0000");
   d.checkAccess();
   EXPECT_FALSE(d.unloadButton()->isVisibleTo(&d));
   EXPECT_FALSE(d.statusButton()->isEnabled());
   EXPECT_TRUE(d.errorCode()->text().isEmpty());
   h.state.accessLevel = "high";
+  h.state.profile = app::ProfileOf(h.state);
   d.checkAccess();
   EXPECT_TRUE(d.unloadButton()->isVisibleTo(&d));
   h.state.accessLevel = "medium";
   h.state.firmwareVersion = "3.02";
+  h.state.profile = app::ProfileOf(h.state);
   d.checkAccess();
   EXPECT_TRUE(d.unloadButton()->isVisibleTo(&d));
 }
@@ -168,6 +172,7 @@ TEST(GoodsReport, defaultsFollowTheVersionAndTheReportIsBracketedByTheDocument) 
   EXPECT_TRUE(h.prompt.messages.isEmpty());
   d.hide();
   h.state.firmwareVersion = "3.01";
+  h.state.profile = app::ProfileOf(h.state);
   d.show();
   EXPECT_EQ(d.lastCode()->text(), "999999999");
   d.hide();

@@ -1,17 +1,17 @@
 // The bank terminal exchange, bytes in and bytes out: the frames it sends,
 // the fields it takes, every fault that must end it, and its run over a link
 // against the emulator's virtual terminal.
-#include "bank_terminal.h"
+#include "sales/bank_terminal.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
 
-#include "bank_terminal_device.h"
-#include "memory_transport.h"
-#include "money.h"
-#include "terminal_codec.h"
+#include "emulator/bank_terminal_device.h"
+#include "link/memory_transport.h"
+#include "link/money.h"
+#include "link/terminal_codec.h"
 
 using namespace tesmar;
 using namespace tesmar::sales;

@@ -14,14 +14,14 @@
 #include <fstream>
 #include <tuple>
 
-#include "article_store.h"
-#include "bank_terminal_device.h"
-#include "bank_terminal_pty.h"
-#include "fiscal_receipt_dialog.h"
-#include "printing.h"
-#include "sales_windows.h"
-#include "tape_form.h"
-#include "wire_recorder.h"
+#include "sales/article_store.h"
+#include "emulator/bank_terminal_device.h"
+#include "emulator/bank_terminal_pty.h"
+#include "sales/fiscal_receipt_dialog.h"
+#include "emulator/printing.h"
+#include "sales/sales_windows.h"
+#include "emulator/tape_form.h"
+#include "tests/app/wire_recorder.h"
 
 using namespace tesmar;
 using test::Req;
@@ -365,7 +365,9 @@ TEST(FiscalReceiptInput, badInputSaysWhyAndSendsNothing) {
     c.act();
     EXPECT_TRUE(rec.requests.empty()) << c.what;
     ASSERT_EQ(h.prompt.messages.size(), 1) << c.what;
-    if (!c.message.isEmpty()) EXPECT_EQ(h.prompt.messages[0], c.message) << c.what;
+    if (!c.message.isEmpty()) {
+      EXPECT_EQ(h.prompt.messages[0], c.message) << c.what;
+    }
   }
 }
 

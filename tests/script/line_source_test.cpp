@@ -1,13 +1,13 @@
 // The line source at the edges of its positions: the 299-byte limit, the
 // line end after a full piece, seeks back to remembered line starts.
-#include "line_source.h"
+#include "script/line_source.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "unreadable_file.h"
+#include "tests/support/unreadable_file.h"
 
 using tesmar::script::CleanLine;
 using tesmar::script::LineSource;

@@ -1,11 +1,11 @@
 // Oper's operations and the date formats, without a file or a registrar.
-#include "operations.h"
+#include "script/operations.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "script_error.h"
+#include "tests/script/script_error.h"
 
 using namespace tesmar::script;
 using tesmar::test::ErrorOf;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "values.h"
+#include "script/values.h"
 
 namespace tesmar::test {
 

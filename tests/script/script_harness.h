@@ -8,12 +8,12 @@
 #include <fstream>
 #include <functional>
 
-#include "driver.h"
-#include "encoding.h"
-#include "memory_transport.h"
-#include "script_runner.h"
-#include "session.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/encoding.h"
+#include "link/memory_transport.h"
+#include "script/script_runner.h"
+#include "emulator/session.h"
+#include "tests/support/test_support.h"
 
 namespace tesmar::test {
 

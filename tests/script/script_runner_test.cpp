@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "script_harness.h"
-#include "unreadable_file.h"
+#include "tests/script/script_harness.h"
+#include "tests/support/unreadable_file.h"
 
 using tesmar::script::Outcome;
 using tesmar::test::ScriptRig;

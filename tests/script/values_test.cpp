@@ -1,10 +1,10 @@
 // Values and conditions without a file or a registrar.
-#include "values.h"
+#include "script/values.h"
 
 #include <gtest/gtest.h>
 
-#include "conditions.h"
-#include "script_error.h"
+#include "script/conditions.h"
+#include "tests/script/script_error.h"
 
 using namespace tesmar::script;
 using tesmar::test::ErrorOf;

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "emu_bench.h"
-#include "stop_signal.h"
-#include "transfer_command.h"
+#include "tests/emulator/emu_bench.h"
+#include "cli/stop_signal.h"
+#include "cli/transfer_command.h"
 
 using namespace tesmar;
 

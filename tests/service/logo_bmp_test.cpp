@@ -1,7 +1,7 @@
 // The BMP check of the logo window: files whose pixel data fall short of
 // what their header describes, or whose compressed body leaves the picture
 // or some of its pixels, are told apart from whole ones.
-#include "logo_bmp.h"
+#include "service/core/logo_bmp.h"
 
 #include <gtest/gtest.h>
 

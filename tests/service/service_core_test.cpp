@@ -6,11 +6,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "driver_transfer_host.h"
-#include "emu_bench.h"
-#include "firmware_read.h"
-#include "flash_transfer.h"
-#include "logo_stream.h"
+#include "service/core/driver_transfer_host.h"
+#include "tests/emulator/emu_bench.h"
+#include "service/core/firmware_read.h"
+#include "service/core/flash_transfer.h"
+#include "service/core/logo_stream.h"
 
 using namespace tesmar;
 using namespace tesmar::service;

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "emu_bench.h"
-#include "receipt_frame.h"
-#include "state_file.h"
+#include "tests/emulator/emu_bench.h"
+#include "emulator/receipt_frame.h"
+#include "emulator/state_file.h"
 
 using namespace tesmar;
 using namespace tesmar::emu;

@@ -1,6 +1,6 @@
 // The service windows against the software registrar on a pty: what each
 // sends, what the registrar keeps, and what each failure says.
-#include "service_windows.h"
+#include "service/service_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -19,16 +19,16 @@
 #include <QTimer>
 #include <set>
 
-#include "command_path.h"
-#include "crafted_link.h"
-#include "firmware_read_dialog.h"
-#include "fiscal_memory_dialog.h"
-#include "logo_dialog.h"
-#include "maintenance_dialog.h"
-#include "memory_firmware.h"
-#include "memory_transport.h"
-#include "service_counters_dialog.h"
-#include "wire_recorder.h"
+#include "app/command_path.h"
+#include "tests/app/crafted_link.h"
+#include "service/firmware_read_dialog.h"
+#include "service/fiscal_memory_dialog.h"
+#include "service/logo_dialog.h"
+#include "service/maintenance_dialog.h"
+#include "emulator/memory_firmware.h"
+#include "link/memory_transport.h"
+#include "service/service_counters_dialog.h"
+#include "tests/app/wire_recorder.h"
 
 using namespace tesmar;
 using test::Req;
@@ -627,8 +627,8 @@ TEST(FiscalMemory, clearingAsksFirstAndBadFilesAreRefusedBeforeAnythingIsSent) {
   d.show();
   h.prompt.yes = false;
   d.clearFlash();
-  EXPECT_EQ(h.prompt.messages, (QStringList{"Флеш-память регистратора будет обнулена. Продолжать?",
-                                            "Обнуление флеш-памяти отменено!"}));
+  EXPECT_EQ(h.prompt.questions, QStringList{"Флеш-память регистратора будет обнулена. Продолжать?"});
+  EXPECT_EQ(h.prompt.messages, QStringList{"Обнуление флеш-памяти отменено!"});
   h.prompt.yes = true;
 
   // A range in the name wider than the fields is refused, not cut.

@@ -10,11 +10,11 @@
 #include <iterator>
 #include <map>
 
-#include "driver_transfer_host.h"
-#include "emu_bench.h"
-#include "firmware_read.h"
-#include "flash_transfer.h"
-#include "unreadable_file.h"
+#include "service/core/driver_transfer_host.h"
+#include "tests/emulator/emu_bench.h"
+#include "service/core/firmware_read.h"
+#include "service/core/flash_transfer.h"
+#include "tests/support/unreadable_file.h"
 
 using namespace tesmar;
 using namespace tesmar::service;

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "frame.h"
-#include "transport.h"
+#include "link/frame.h"
+#include "link/transport.h"
 
 namespace tesmar::test {
 

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "driver.h"
-#include "encoding.h"
-#include "memory_transport.h"
-#include "session.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/encoding.h"
+#include "link/memory_transport.h"
+#include "emulator/session.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar;
 

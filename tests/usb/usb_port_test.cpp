@@ -1,14 +1,14 @@
 // Finding and restarting the USB virtual COM port in a fake sysfs tree.
-#include "usb_port.h"
+#include "link/usb_port.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "driver.h"
-#include "memory_transport.h"
-#include "test_support.h"
+#include "link/driver.h"
+#include "link/memory_transport.h"
+#include "tests/support/test_support.h"
 
 using namespace tesmar::link;
 namespace fs = std::filesystem;

@@ -24,21 +24,16 @@
 #include <map>
 #include <set>
 
-#include "app_harness.h"
-#include "bank_terminal_device.h"
-#include "bank_terminal_pty.h"
-#include "command_path.h"
-#include "config_windows.h"
-#include "encoding.h"
-#include "formatters.h"
-#include "network_windows.h"
-#include "program_confirm_dialog.h"
-#include "receipt_formatters.h"
-#include "report_windows.h"
-#include "sales_windows.h"
-#include "script_windows.h"
-#include "service_windows.h"
-#include "status_bytes_dialog.h"
+#include "tests/app/app_harness.h"
+#include "emulator/bank_terminal_device.h"
+#include "emulator/bank_terminal_pty.h"
+#include "app/command_path.h"
+#include "link/encoding.h"
+#include "link/formatters.h"
+#include "app/program_confirm_dialog.h"
+#include "program/program_windows.h"
+#include "link/receipt_formatters.h"
+#include "app/status_bytes_dialog.h"
 
 using namespace tesmar;
 
@@ -172,10 +167,7 @@ struct WalkHarness : test::AppHarness {
   WalkHarness()
       : AppHarness(WalkModel(), {},
                    "[Fiscal Printer]\r\nHeadFootPar=1\r\n[Priority]\r\nElJournal=КСЕФ\r\n") {
-    for (const app::WindowTable& t :
-         {script::ScriptWindows(), reports::ReportWindows(), sales::SalesWindows(),
-          service::ConfigWindows(), service::ServiceWindows(), service::NetworkWindows()})
-      window->addWindows(t);
+    Rebuild(program::ProgramWindows());
     std::string error;
     if (!terminalPty.Open(&error)) throw std::runtime_error(error);
     terminalPty.Start();
@@ -507,8 +499,9 @@ TEST(FailureWalk, noWindowStepSaysSuccessWhenEveryReplyIsDamagedOrRefused) {
     std::set<std::pair<QString, QString>> covered;
     for (const StepResult& s : bad.steps) {
       if (qEnvironmentVariableIsSet("WALK_STEPS")) std::cout << Name(line) << ": " << s << "\n";
-      if (s.frames > 0 || sending.count({s.window, s.step}))
+      if (s.frames > 0 || sending.count({s.window, s.step})) {
         EXPECT_TRUE(s.successes.isEmpty()) << Name(line) << ": " << s;
+      }
       if (s.frames > 0) covered.insert({s.window, s.step});
     }
     for (const auto& [window, step] : sending)

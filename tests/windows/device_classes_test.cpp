@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "device_classes_win.h"
-#include "driver.h"
-#include "port_control.h"
+#include "link/device_classes_win.h"
+#include "link/driver.h"
+#include "link/port_control.h"
 #include "support/test_support.h"
-#include "usb_port.h"
+#include "link/usb_port.h"
 
 using namespace tesmar;
 using link::DeviceClasses;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "gost.h"
+#include "random/gost.h"
 
 using namespace sorvil;
 

@@ -1,6 +1,6 @@
 // The Windows side of the link's file and path calls: whole-file writes, the
 // session log's path and the Windows-1251 table.
-#include "platform.h"
+#include "link/platform.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "atomic_file.h"
-#include "encoding.h"
+#include "link/atomic_file.h"
+#include "link/encoding.h"
 
 using namespace tesmar::link;
 

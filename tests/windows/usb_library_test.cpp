@@ -1,7 +1,7 @@
 // libusb-1.0's DLL loaded by name on Windows: absent, the direct USB link is
 // unavailable; present without the entry points, every call gives -2 and
 // nothing crashes.
-#include "usb_library.h"
+#include "link/usb_library.h"
 
 #include <gtest/gtest.h>
 

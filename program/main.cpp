@@ -5,23 +5,20 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app_context.h"
-#include "application_setup.h"
-#include "bank_terminal_pty.h"
-#include "config_windows.h"
-#include "main_window.h"
-#include "network_windows.h"
-#include "pty_server.h"
-#include "registrar.h"
-#include "report_windows.h"
-#include "sales_windows.h"
-#include "script_windows.h"
-#include "service_windows.h"
-#include "session.h"
-#include "tape_form.h"
-#include "tape_window.h"
-#include "translated_prompt.h"
-#include "translation.h"
+#include "app/app_context.h"
+#include "app/application_setup.h"
+#include "emulator/bank_terminal_pty.h"
+#include "app/exchange_wait.h"
+#include "app/main_window.h"
+#include "program/program_windows.h"
+#include "emulator/pty_server.h"
+#include "emulator/registrar.h"
+#include "emulator/session.h"
+#include "emulator/tape_form.h"
+#include "app/tape_window.h"
+#include "app/window_behaviour.h"
+#include "app/translated_prompt.h"
+#include "app/translation.h"
 
 using namespace tesmar;
 
@@ -137,18 +134,22 @@ int main(int argc, char** argv) {
   driver.SetSequenceGuard(true);
   app::QtPrompt qtPrompt;
   app::TranslatedPrompt prompt(qtPrompt);
-  app::AppContext ctx{state, driver, prompt, link::RealSleeper()};
+  // Exchanges and the windows' fixed waits run off the window thread.
+  app::ExchangeWait exchanges;
+  exchanges.attach(driver);
+  app::AppContext ctx{state, driver, prompt, exchanges.windowSleeper()};
   link::TPortControl ports;
   link::UsbPortFinder usbPorts;
-  app::WindowTable windows = app::AppWindows();
-  for (app::WindowTable more :
-       {script::ScriptWindows(), reports::ReportWindows(), sales::SalesWindows(),
-        service::ConfigWindows(), service::ServiceWindows(), service::NetworkWindows()})
-    windows.insert(windows.end(), more.begin(), more.end());
+  app::WindowTable windows = program::ProgramWindows();
   if (demo) windows.push_back(app::TapeWindowRow());
   if (demo) state.terminalPort = extra.value(1);  // the card payment finds it at once
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0), extra.value(1)}, windows);
   qtPrompt.setParent(&window);
+  // No hidden default buttons, Tab by the layout, access letters, windows
+  // centred and reopened where they were left.
+  app::WindowBehaviour behaviour(&window);
+  qapp.installEventFilter(&behaviour);
+  exchanges.setStatusBar(window.statusBar());
   if (emulator) {
     // The registrar prints from its own thread; the tape window takes the
     // lines through the event loop.
