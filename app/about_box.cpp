@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "translation.h"
+#include "app/translation.h"
 
 #ifndef TESMAR_VERSION
 #define TESMAR_VERSION "0.0"

@@ -2,8 +2,8 @@
 // interface language: passes every text through Shown() to another prompt.
 #pragma once
 
-#include "prompt.h"
-#include "translation.h"
+#include "app/prompt.h"
+#include "app/translation.h"
 
 namespace tesmar::app {
 
@@ -12,6 +12,13 @@ class TranslatedPrompt : public Prompt {
   explicit TranslatedPrompt(Prompt& shown) : shown_(shown) {}
   void showMessage(const QString& text, const QString& title = QString()) override {
     shown_.showMessage(Shown(text), Shown(title));
+  }
+  void showSuccess(const QString& text, const QString& title = QString()) override {
+    shown_.showSuccess(Shown(text), Shown(title));
+  }
+  void showRefusal(const QString& text, const QString& advice,
+                   const QString& title = QString()) override {
+    shown_.showRefusal(Shown(text), Shown(advice), Shown(title));
   }
   bool askYesNo(const QString& title, const QString& text) override {
     return shown_.askYesNo(Shown(title), Shown(text));

@@ -1,4 +1,4 @@
-#include "translation.h"
+#include "app/translation.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,9 +22,9 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "ini_profile.h"
-#include "prompt.h"
-#include "text_catalog.h"
+#include "link/ini_profile.h"
+#include "app/prompt.h"
+#include "link/text_catalog.h"
 
 #ifndef TESMAR_QM_BUILD_DIR
 #define TESMAR_QM_BUILD_DIR ""

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "ini_profile.h"
-#include "text_catalog.h"
+#include "link/ini_profile.h"
+#include "link/text_catalog.h"
 
 namespace tesmar::cli {
 

@@ -1,4 +1,4 @@
-#include "text_catalog.h"
+#include "link/text_catalog.h"
 
 #include <algorithm>
 #include <cctype>

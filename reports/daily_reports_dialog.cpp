@@ -68,7 +68,7 @@ void DailyReportsDialog::zReport() {
 void DailyReportsDialog::zeroTape() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
-  if (!app::ConfirmIrreversible(ctx_.prompt, "Контрольная лента будет обнулена.")) return;
+  if (!app::ConfirmIrreversible(ctx_.prompt, Tesmar::mark("Контрольная лента будет обнулена."))) return;
   if (path_.decoded(
           Tesmar::mark("Обнуление контрольной ленты"), [&](link::Driver & d) -> auto& {
             return link::PrintReport(d, pwd, kControlTapeZeroing);

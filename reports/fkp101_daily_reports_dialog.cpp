@@ -79,9 +79,9 @@ void Fkp101DailyReportsDialog::unloadTape() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
   if (!app::ConfirmIrreversible(ctx_.prompt, zeroGoods_->isChecked()
-                                                 ? "Контрольная лента будет выгружена и обнулена, "
-                                                   "база товаров - обнулена."
-                                                 : "Контрольная лента будет выгружена и обнулена."))
+                                                 ? Tesmar::mark("Контрольная лента будет выгружена и обнулена, "
+                                                   "база товаров - обнулена.")
+                                                 : Tesmar::mark("Контрольная лента будет выгружена и обнулена.")))
     return;
   markConnected();
   clearError();

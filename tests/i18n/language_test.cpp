@@ -10,12 +10,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "app_harness.h"
-#include "command_test_dialog.h"
-#include "reply_decoder.h"
-#include "status_bytes_dialog.h"
-#include "translated_prompt.h"
-#include "translation.h"
+#include "tests/app/app_harness.h"
+#include "tests/support/program_harness.h"
+#include "app/command_test_dialog.h"
+#include "link/reply_decoder.h"
+#include "app/status_bytes_dialog.h"
+#include "app/translated_prompt.h"
+#include "app/translation.h"
 
 using namespace tesmar;
 
@@ -85,7 +86,7 @@ TEST_F(Language, aMessageADecodedErrorAndAMenuInEachLanguage) {
     ASSERT_TRUE(translation.install(e.language));
     test::RecordingPrompt recorder;
     app::TranslatedPrompt prompt(recorder);
-    test::AppHarness h;
+    test::ProgramHarness h;
     app::AppContext ctx{h.state, h.driver, prompt, h.sleeper};
 
     // A message of a window: a bad command code in the command test.

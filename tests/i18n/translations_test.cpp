@@ -14,9 +14,9 @@
 #include <sstream>
 #include <string>
 
-#include "reply_decoder.h"
-#include "reply_output.h"
-#include "text_catalog.h"
+#include "link/reply_decoder.h"
+#include "cli/reply_output.h"
+#include "link/text_catalog.h"
 
 namespace {
 
