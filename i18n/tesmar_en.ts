@@ -2888,10 +2888,6 @@ The file </translation>
         <translation>Flash memory clear cancelled!</translation>
     </message>
     <message>
-        <source>Запись данных в регистратор</source>
-        <translation>Writing data to the registrar</translation>
-    </message>
-    <message>
         <source>Данные будут записаны в выбранный файл. Продолжать?</source>
         <translation>The data will be written to the chosen file. Continue?</translation>
     </message>
@@ -3940,6 +3936,130 @@ The file </translation>
     <message>
         <source>Статус: </source>
         <translation>Status: </translation>
+    </message>
+    <message>
+        <source>Регистратор не ответил на команду %1h!</source>
+        <translation>The registrar did not answer command %1h!</translation>
+    </message>
+    <message>
+        <source>Виртуальный порт USB регистратора будет отключен и включен снова.</source>
+        <translation>The registrar&apos;s virtual USB port will be switched off and on again.</translation>
+    </message>
+    <message>
+        <source>Журнал обмена сохранен в </source>
+        <translation>Exchange log saved to </translation>
+    </message>
+    <message>
+        <source>Ожидание %1 мс</source>
+        <translation>Waiting %1 ms</translation>
+    </message>
+    <message>
+        <source>Обмен с регистратором. %1</source>
+        <translation>Exchange with the registrar. %1</translation>
+    </message>
+    <message>
+        <source>Прервать</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>
+Это действие нельзя отменить. Продолжить?</source>
+        <translation>
+This cannot be undone. Continue?</translation>
+    </message>
+    <message>
+        <source>Если открыт чек, закройте или аннулируйте его: Продажа → Аннулирование и закрытие чека.</source>
+        <translation>If a receipt is open, close or void it: Sales → Void and close a receipt.</translation>
+    </message>
+    <message>
+        <source>Если открыт чек, закройте его (Продажа → Аннулирование и закрытие чека); если открыта смена, закройте ее Z-отчетом (Отчеты → Печать дневных отчетов).</source>
+        <translation>If a receipt is open, close it (Sales → Void and close a receipt); if a shift is open, close it with a Z report (Reports → Print daily reports).</translation>
+    </message>
+    <message>
+        <source>Закройте смену Z-отчетом: Отчеты → Печать дневных отчетов.</source>
+        <translation>Close the shift with a Z report: Reports → Print daily reports.</translation>
+    </message>
+    <message>
+        <source>Проверьте бумагу и крышку принтера регистратора и повторите команду; состояние принтера показывает кнопка &quot;Состояние регистратора&quot;.</source>
+        <translation>Check the paper and the printer cover of the registrar and repeat the command; the button &quot;Registrar status&quot; shows the printer&apos;s state.</translation>
+    </message>
+    <message>
+        <source>Проверьте поле &quot;Пароль:&quot; этого окна; пароли регистратора задаются в окне Утилиты → Пароли.</source>
+        <translation>Check the field &quot;Password:&quot; of this window; the registrar&apos;s passwords are set in Utilities → Passwords.</translation>
+    </message>
+    <message>
+        <source>Фискальная память заполнена: прочитайте ее (Утилиты → Фискальная память) и обратитесь в сервисный центр для ее замены.</source>
+        <translation>The fiscal memory is full: read it (Utilities → Fiscal memory) and contact a service centre to have it replaced.</translation>
+    </message>
+    <message>
+        <source>Лента сохранена в </source>
+        <translation>Tape saved to </translation>
+    </message>
+    <message>
+        <source>Ожидание прервано пользователем: ответ регистратора не получен!</source>
+        <translation>Wait aborted by the user: no answer from the registrar!</translation>
+    </message>
+    <message>
+        <source>Устройство не удалено (SetupDiSetClassInstallParams)!</source>
+        <translation>Device not removed (SetupDiSetClassInstallParams)!</translation>
+    </message>
+    <message>
+        <source>Устройство не удалено (SetupDiCallInstaller)!</source>
+        <translation>Device not removed (SetupDiCallInstaller)!</translation>
+    </message>
+    <message>
+        <source>Устройство не восстановлено (SetupDiSetClassInstallParams)!</source>
+        <translation>Device not restored (SetupDiSetClassInstallParams)!</translation>
+    </message>
+    <message>
+        <source>Устройство не восстановлено (SetupDiCallInstaller)!</source>
+        <translation>Device not restored (SetupDiCallInstaller)!</translation>
+    </message>
+    <message>
+        <source>Контрольная лента будет обнулена.</source>
+        <translation>The control tape will be cleared.</translation>
+    </message>
+    <message>
+        <source>Контрольная лента будет выгружена и обнулена, база товаров - обнулена.</source>
+        <translation>The control tape will be unloaded and cleared, the goods database cleared.</translation>
+    </message>
+    <message>
+        <source>Контрольная лента будет выгружена и обнулена.</source>
+        <translation>The control tape will be unloaded and cleared.</translation>
+    </message>
+    <message>
+        <source>Z-отчет закроет смену и запишет ее итоги в фискальную память.</source>
+        <translation>The Z report will close the shift and write its totals to the fiscal memory.</translation>
+    </message>
+    <message>
+        <source>Чтение данных из флеш-памяти в файл</source>
+        <translation>Reading flash memory data to a file</translation>
+    </message>
+    <message>
+        <source>Ставки налогов не прочитаны из регистратора: в таблице значения по умолчанию.</source>
+        <translation>Tax rates not read from the registrar: the table holds the default values.</translation>
+    </message>
+    <message>
+        <source> Нажмите &quot;Прочитать&quot;.</source>
+        <translation> Press &quot;Read&quot;.</translation>
+    </message>
+    <message>
+        <source>Ставки налогов будут записаны в фискальную память регистратора.</source>
+        <translation>The tax rates will be written to the registrar&apos;s fiscal memory.</translation>
+    </message>
+    <message>
+        <source>Ставки налогов будут записаны в фискальную память регистратора.
+</source>
+        <translation>The tax rates will be written to the registrar&apos;s fiscal memory.
+</translation>
+    </message>
+    <message>
+        <source>Регистратор будет фискализирован с заводским номером </source>
+        <translation>The registrar will be fiscalized with the factory number </translation>
+    </message>
+    <message>
+        <source>: он привязывается к номеру и паролю налогового инспектора навсегда.</source>
+        <translation>: it is bound to the tax inspector&apos;s number and password for good.</translation>
     </message>
 </context>
 </TS>

@@ -2888,10 +2888,6 @@
         <translation>Обнулення флеш-пам&apos;яті скасовано!</translation>
     </message>
     <message>
-        <source>Запись данных в регистратор</source>
-        <translation>Запис даних у реєстратор</translation>
-    </message>
-    <message>
         <source>Данные будут записаны в выбранный файл. Продолжать?</source>
         <translation>Дані буде записано у вибраний файл. Продовжувати?</translation>
     </message>
@@ -3940,6 +3936,130 @@
     <message>
         <source>Статус: </source>
         <translation>Статус: </translation>
+    </message>
+    <message>
+        <source>Регистратор не ответил на команду %1h!</source>
+        <translation>Реєстратор не відповів на команду %1h!</translation>
+    </message>
+    <message>
+        <source>Виртуальный порт USB регистратора будет отключен и включен снова.</source>
+        <translation>Віртуальний порт USB реєстратора буде вимкнено й увімкнено знову.</translation>
+    </message>
+    <message>
+        <source>Журнал обмена сохранен в </source>
+        <translation>Журнал обміну збережено в </translation>
+    </message>
+    <message>
+        <source>Ожидание %1 мс</source>
+        <translation>Очікування %1 мс</translation>
+    </message>
+    <message>
+        <source>Обмен с регистратором. %1</source>
+        <translation>Обмін з реєстратором. %1</translation>
+    </message>
+    <message>
+        <source>Прервать</source>
+        <translation>Перервати</translation>
+    </message>
+    <message>
+        <source>
+Это действие нельзя отменить. Продолжить?</source>
+        <translation>
+Цю дію не можна скасувати. Продовжити?</translation>
+    </message>
+    <message>
+        <source>Если открыт чек, закройте или аннулируйте его: Продажа → Аннулирование и закрытие чека.</source>
+        <translation>Якщо чек відкрито, закрийте або анулюйте його: Продаж → Анулювання та закриття чека.</translation>
+    </message>
+    <message>
+        <source>Если открыт чек, закройте его (Продажа → Аннулирование и закрытие чека); если открыта смена, закройте ее Z-отчетом (Отчеты → Печать дневных отчетов).</source>
+        <translation>Якщо чек відкрито, закрийте його (Продаж → Анулювання та закриття чека); якщо зміну відкрито, закрийте її Z-звітом (Звіти → Друк денних звітів).</translation>
+    </message>
+    <message>
+        <source>Закройте смену Z-отчетом: Отчеты → Печать дневных отчетов.</source>
+        <translation>Закрийте зміну Z-звітом: Звіти → Друк денних звітів.</translation>
+    </message>
+    <message>
+        <source>Проверьте бумагу и крышку принтера регистратора и повторите команду; состояние принтера показывает кнопка &quot;Состояние регистратора&quot;.</source>
+        <translation>Перевірте папір і кришку принтера реєстратора та повторіть команду; стан принтера показує кнопка &quot;Стан реєстратора&quot;.</translation>
+    </message>
+    <message>
+        <source>Проверьте поле &quot;Пароль:&quot; этого окна; пароли регистратора задаются в окне Утилиты → Пароли.</source>
+        <translation>Перевірте поле &quot;Пароль:&quot; цього вікна; паролі реєстратора задаються у вікні Утиліти → Паролі.</translation>
+    </message>
+    <message>
+        <source>Фискальная память заполнена: прочитайте ее (Утилиты → Фискальная память) и обратитесь в сервисный центр для ее замены.</source>
+        <translation>Фіскальну пам&apos;ять заповнено: прочитайте її (Утиліти → Фіскальна пам&apos;ять) і зверніться до сервісного центру для її заміни.</translation>
+    </message>
+    <message>
+        <source>Лента сохранена в </source>
+        <translation>Стрічку збережено в </translation>
+    </message>
+    <message>
+        <source>Ожидание прервано пользователем: ответ регистратора не получен!</source>
+        <translation>Очікування перервано користувачем: відповіді реєстратора не отримано!</translation>
+    </message>
+    <message>
+        <source>Устройство не удалено (SetupDiSetClassInstallParams)!</source>
+        <translation>Пристрій не видалено (SetupDiSetClassInstallParams)!</translation>
+    </message>
+    <message>
+        <source>Устройство не удалено (SetupDiCallInstaller)!</source>
+        <translation>Пристрій не видалено (SetupDiCallInstaller)!</translation>
+    </message>
+    <message>
+        <source>Устройство не восстановлено (SetupDiSetClassInstallParams)!</source>
+        <translation>Пристрій не відновлено (SetupDiSetClassInstallParams)!</translation>
+    </message>
+    <message>
+        <source>Устройство не восстановлено (SetupDiCallInstaller)!</source>
+        <translation>Пристрій не відновлено (SetupDiCallInstaller)!</translation>
+    </message>
+    <message>
+        <source>Контрольная лента будет обнулена.</source>
+        <translation>Контрольну стрічку буде обнулено.</translation>
+    </message>
+    <message>
+        <source>Контрольная лента будет выгружена и обнулена, база товаров - обнулена.</source>
+        <translation>Контрольну стрічку буде вивантажено й обнулено, базу товарів - обнулено.</translation>
+    </message>
+    <message>
+        <source>Контрольная лента будет выгружена и обнулена.</source>
+        <translation>Контрольну стрічку буде вивантажено й обнулено.</translation>
+    </message>
+    <message>
+        <source>Z-отчет закроет смену и запишет ее итоги в фискальную память.</source>
+        <translation>Z-звіт закриє зміну та запише її підсумки до фіскальної пам&apos;яті.</translation>
+    </message>
+    <message>
+        <source>Чтение данных из флеш-памяти в файл</source>
+        <translation>Читання даних із флеш-пам&apos;яті у файл</translation>
+    </message>
+    <message>
+        <source>Ставки налогов не прочитаны из регистратора: в таблице значения по умолчанию.</source>
+        <translation>Ставки податків не прочитано з реєстратора: у таблиці значення за замовчуванням.</translation>
+    </message>
+    <message>
+        <source> Нажмите &quot;Прочитать&quot;.</source>
+        <translation> Натисніть &quot;Прочитати&quot;.</translation>
+    </message>
+    <message>
+        <source>Ставки налогов будут записаны в фискальную память регистратора.</source>
+        <translation>Ставки податків буде записано до фіскальної пам&apos;яті реєстратора.</translation>
+    </message>
+    <message>
+        <source>Ставки налогов будут записаны в фискальную память регистратора.
+</source>
+        <translation>Ставки податків буде записано до фіскальної пам&apos;яті реєстратора.
+</translation>
+    </message>
+    <message>
+        <source>Регистратор будет фискализирован с заводским номером </source>
+        <translation>Реєстратор буде фіскалізовано із заводським номером </translation>
+    </message>
+    <message>
+        <source>: он привязывается к номеру и паролю налогового инспектора навсегда.</source>
+        <translation>: його назавжди буде прив&apos;язано до номера й пароля податкового інспектора.</translation>
     </message>
 </context>
 </TS>
