@@ -10,13 +10,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "tests/app/app_harness.h"
-#include "tests/support/program_harness.h"
 #include "app/command_test_dialog.h"
-#include "link/reply_decoder.h"
 #include "app/status_bytes_dialog.h"
 #include "app/translated_prompt.h"
 #include "app/translation.h"
+#include "link/reply_decoder.h"
+#include "tests/app/app_harness.h"
+#include "tests/support/program_harness.h"
 
 using namespace tesmar;
 
@@ -117,4 +117,22 @@ TEST_F(Language, aMessageADecodedErrorAndAMenuInEachLanguage) {
     EXPECT_EQ(h.window->menuItem("Печать дневных отчетов")->text(), QString::fromUtf8(e.item));
     h.window->hide();
   }
+}
+
+// The success and refusal boxes reach the screen in the language in use, the
+// refusal's advice too: a forwarding left out would show them in Russian.
+TEST_F(Language, successAndRefusalBoxesAreTranslatedWithTheAdvice) {
+  app::Translation translation;
+  ASSERT_TRUE(translation.install("uk"));
+  test::RecordingPrompt recorder;
+  app::TranslatedPrompt prompt(recorder);
+  prompt.showSuccess("Успешно!", "Пароли");
+  prompt.showRefusal("Ошибка", "Закройте смену Z-отчетом: Отчеты → Печать дневных отчетов.",
+                     "Пароли");
+  ASSERT_EQ(recorder.successes.size(), 1);
+  EXPECT_EQ(recorder.successes[0], "Успішно!");
+  ASSERT_EQ(recorder.messages.size(), 2);
+  EXPECT_EQ(recorder.messages[1], "Помилка");
+  ASSERT_EQ(recorder.advices.size(), 1);
+  EXPECT_EQ(recorder.advices[0], "Закрийте зміну Z-звітом: Звіти → Друк денних звітів.");
 }
