@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/translation.h"
+
 #ifndef TESMAR_VERSION
 #define TESMAR_VERSION "0.0"
 #endif
@@ -15,14 +17,14 @@
 namespace tesmar::app {
 
 QString ProgramVersionLine() {
-  return QString("Tesmar %1 (сборка %2, Qt %3)").arg(TESMAR_VERSION, TESMAR_BUILD, qVersion());
+  return Ui::tr("Tesmar %1 (сборка %2, Qt %3)").arg(TESMAR_VERSION, TESMAR_BUILD, qVersion());
 }
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("О программе");
+  setWindowTitle(Tesmar::mark("О программе"));
   text_ = new QLabel(
-      "<b>ПО Tesmar (вер. 5.89D3 12.04.2016)</b><br>"
-      "Сервис и тест фискальных регистраторов.<br><br>" +
+      Tesmar::mark("<b>ПО Tesmar (вер. 5.89D3 12.04.2016)</b><br>"
+      "Сервис и тест фискальных регистраторов.<br><br>") +
       ProgramVersionLine().toHtmlEscaped());
   text_->setObjectName("aboutText");
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -20,7 +20,7 @@ int PaymentTypesFrom(const link::ReplyRecord& r) {
 }
 
 QString ModelStatusLine(const link::ReplyRecord& r) {
-  return "   Модель:" + ResultField(r, 1) + ",    Версия:" + ResultField(r, 2) + ",     " +
+  return Tesmar::mark("   Модель:") + ResultField(r, 1) + Tesmar::mark(",    Версия:") + ResultField(r, 2) + ",     " +
          ResultField(r, 3) + ".";
 }
 

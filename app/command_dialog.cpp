@@ -11,8 +11,8 @@
 namespace tesmar::app {
 
 QString NotANumberMessage(const QString& caption, long long min, long long max) {
-  return "В поле \"" + caption + "\" должно быть целое число от " + QString::number(min) + " до " +
-         QString::number(max) + ". Команда не отправлена!";
+  return Tesmar::mark("В поле \"") + caption + Tesmar::mark("\" должно быть целое число от ") + QString::number(min) + Tesmar::mark(" до ") +
+         QString::number(max) + Tesmar::mark(". Команда не отправлена!");
 }
 
 QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> left, QWidget* right) {
@@ -32,7 +32,7 @@ CommandDialog::CommandDialog(AppContext& ctx, StatusBytesDialog& status, const Q
   error_ = new QLineEdit;
   error_->setObjectName("errorCode");
   error_->setReadOnly(true);
-  statusButton_ = new QPushButton("Состояние регистратора");
+  statusButton_ = new QPushButton(Tesmar::mark("Состояние регистратора"));
   statusButton_->setObjectName("statusButton");
   statusButton_->setAutoDefault(false);
   path_.setErrorBox(error_);
@@ -47,12 +47,12 @@ CommandDialog::~CommandDialog() {
 }
 
 void CommandDialog::addPasswordRows(QFormLayout* form) {
-  form->addRow("Пароль:", password_);
-  form->addRow("Код ошибки:", error_);
+  form->addRow(Tesmar::mark("Пароль:"), password_);
+  form->addRow(Tesmar::mark("Код ошибки:"), error_);
 }
 
 bool CommandDialog::typedPassword(std::string& out) {
-  return WireField(ctx_.prompt, "Пароль:", password_->text(), out);
+  return WireField(ctx_.prompt, Tesmar::mark("Пароль:"), password_->text(), out);
 }
 
 bool CommandDialog::typedNumber(const QString& caption, QLineEdit* field, long long& out,

@@ -27,7 +27,7 @@ inline constexpr const char* kDefaultPassword = "731942";
 // A reply the registrar accepted whose data the window cannot read (fewer
 // result fields than it reads, or a field out of its form).
 inline constexpr const char* kWrongReplyData =
-    "Информация переданная регистратором неверна. Чтение данных остановлено.";
+    Tesmar::mark("Информация переданная регистратором неверна. Чтение данных остановлено.");
 
 // What became of one command.
 struct Sent {

@@ -26,7 +26,7 @@ int ParseConsoleCode(const QString& text) {
 
 CommandTestDialog::CommandTestDialog(AppContext& ctx, StatusBytesDialog& status, QWidget* parent)
     : QDialog(parent), ctx_(ctx), statusDialog_(status) {
-  setWindowTitle("Тест команд");
+  setWindowTitle(Tesmar::mark("Тест команд"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   resize(667, 220);
   code_ = new QLineEdit;
@@ -37,15 +37,15 @@ CommandTestDialog::CommandTestDialog(AppContext& ctx, StatusBytesDialog& status,
   status_ = new QLineEdit;
   for (QLineEdit* e : {result_, error_, status_}) e->setReadOnly(true);
   auto* form = new QFormLayout;
-  form->addRow("Код команды:", code_);
-  form->addRow("Командная строка:", line_);
-  form->addRow("Пароль: ", password_);
-  form->addRow("Результат выполнения команды:", result_);
-  form->addRow("Код ошибки:", error_);
-  form->addRow("Статус регистратора:", status_);
-  auto* run = new QPushButton("Выполнить");
+  form->addRow(Tesmar::mark("Код команды:"), code_);
+  form->addRow(Tesmar::mark("Командная строка:"), line_);
+  form->addRow(Tesmar::mark("Пароль: "), password_);
+  form->addRow(Tesmar::mark("Результат выполнения команды:"), result_);
+  form->addRow(Tesmar::mark("Код ошибки:"), error_);
+  form->addRow(Tesmar::mark("Статус регистратора:"), status_);
+  auto* run = new QPushButton(Tesmar::mark("Выполнить"));
   question_ = new QPushButton("?");
-  auto* quit = new QPushButton("Выход");
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   // Enter in the command line sends once: no default button besides it.
   for (QPushButton* b : {run, question_, quit}) b->setAutoDefault(false);
   connect(run, &QPushButton::clicked, this, &CommandTestDialog::execute);
@@ -57,7 +57,7 @@ CommandTestDialog::CommandTestDialog(AppContext& ctx, StatusBytesDialog& status,
   buttons->addWidget(question_);
   buttons->addStretch();
   buttons->addWidget(quit);
-  auto* panel = new QLabel("   Тест команд:  ");
+  auto* panel = new QLabel(Tesmar::mark("   Тест команд:  "));
   panel->setObjectName("statusPanel");
   panel->setFrameShape(QFrame::StyledPanel);
   auto* root = new QVBoxLayout(this);
@@ -80,13 +80,13 @@ void CommandTestDialog::execute() {
   status_->clear();
   const int code = ParseConsoleCode(code_->text());
   if (code < 0) {
-    ctx_.prompt.showMessage("Неверный код команды");
+    ctx_.prompt.showMessage(Tesmar::mark("Неверный код команды"));
     return;
   }
   // The console sends what was typed, as typed: the one command without a
   // formatter of its own.
   std::string params;
-  if (!WireField(ctx_.prompt, "Командная строка:", password_->text() + ";" + line_->text(),
+  if (!WireField(ctx_.prompt, Tesmar::mark("Командная строка:"), password_->text() + ";" + line_->text(),
                  params))
     return;
   CommandPath path(ctx_, error_, question_);

@@ -29,7 +29,7 @@ Indicator::Color ColorOf(Lamp lamp) {
 
 void ShowLink(const LinkView& v, Indicator* lamp, QPushButton* button) {
   lamp->setColor(ColorOf(v.lamp));
-  button->setText(v.up ? "Отключить" : "Подключить");
+  button->setText(v.up ? Tesmar::mark("Отключить") : Tesmar::mark("Подключить"));
   button->setEnabled(v.enabled);
 }
 
@@ -54,8 +54,8 @@ void MainWindow::bindConnection() {
   });
   // The USB library: present (yellow), or missing (red, and said so).
   if (!c->usbLibraryAvailable())
-    usbLabel_->setText("Библиотека USB " + QString::fromStdString(link::UsbLibrary::FileName()) +
-                       " не установлена!");
+    usbLabel_->setText(Tesmar::mark("Библиотека USB ") + QString::fromStdString(link::UsbLibrary::FileName()) +
+                       Tesmar::mark(" не установлена!"));
   showConnection();
 }
 

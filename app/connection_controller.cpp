@@ -115,7 +115,7 @@ void ConnectionController::listPorts() {
   }
   for (const QString& name : names) {
     emit portListed(name);
-    setStatus("Проверка портов: " + name);
+    setStatus(Tesmar::mark("Проверка портов: ") + name);
     ctx_.sleeper.SleepMs(kPortScanWaitMs);
     QCoreApplication::processEvents();
   }
@@ -125,7 +125,7 @@ void ConnectionController::findUsbVirtualPort() {
   ctx_.state.usbVirtualPort.clear();
   ctx_.state.usbVirtualPortFound = false;
   for (int index = 0;; ++index) {
-    setStatus("Тестирование USB устройств: Шаг " + QString::number(index + 1));
+    setStatus(Tesmar::mark("Тестирование USB устройств: Шаг ") + QString::number(index + 1));
     ctx_.sleeper.SleepMs(kUsbProbeWaitMs);
     QCoreApplication::processEvents();
     std::string port;
@@ -142,7 +142,7 @@ void ConnectionController::findUsbVirtualPort() {
 void ConnectionController::readConfiguration() {
   link::IniProfile ini(ctx_.state.configPath.toStdString());
   if (!ini.Exists()) {
-    ctx_.prompt.showMessage("Файл tsinit.ini отсутствует.\n Создание файла!");
+    ctx_.prompt.showMessage(Tesmar::mark("Файл tsinit.ini отсутствует.\n Создание файла!"));
     ini.WriteString("CountryMode", "Country code", "0");
     ini.WriteString("Fiscal Printer", "ExtendedTax", "1");
     ini.WriteString("LogFile", "Log", "0");
@@ -199,7 +199,7 @@ void ConnectionController::serialButton(const QString& port, const QString& spee
 void ConnectionController::connectSerial(const QString& port, const QString& speed) {
   readConnectSettings();
   if (ctx_.driver.OpenSerialLink(port.toStdString(), speed.toInt()) < 0) {
-    ctx_.prompt.showMessage("Невозможно подключить порт");
+    ctx_.prompt.showMessage(Tesmar::mark("Невозможно подключить порт"));
     return;
   }
   const bool overUsb = ctx_.state.usbVirtualPortFound && port == ctx_.state.usbVirtualPort;
@@ -221,8 +221,8 @@ void ConnectionController::connectSerial(const QString& port, const QString& spe
     // so the window never looks connected meanwhile.
     ctx_.driver.CloseSerialLink();
     setSerial(LinkState::kClosed);
-    setStatus("Таймаут устройства - регистратор не подключен!");
-    ctx_.prompt.showMessage("Таймаут устройства! Ошибка!");
+    setStatus(Tesmar::mark("Таймаут устройства - регистратор не подключен!"));
+    ctx_.prompt.showMessage(Tesmar::mark("Таймаут устройства! Ошибка!"));
     return;
   }
   const link::DecodedReply d = link::DecodeReplyError(*sent.reply);
@@ -230,7 +230,7 @@ void ConnectionController::connectSerial(const QString& port, const QString& spe
     // The port stays open and the menus enabled: commands can still be sent
     // to a registrar that answers with an error.
     setSerial(LinkState::kRefused);
-    ctx_.prompt.showMessage(TitledFailure("Проверка состояния регистратора", d.text));
+    ctx_.prompt.showMessage(TitledFailure(Tesmar::mark("Проверка состояния регистратора"), d.text));
     return;
   }
   identify(*sent.reply, true, port, speed);
@@ -252,7 +252,7 @@ void ConnectionController::identify(const link::ReplyRecord& r, bool serial, con
   s.paymentTypeCount = PaymentTypesFrom(r);
   s.model = ResultField(r, 1);
   modelLine_ = ModelStatusLine(r);
-  if (r.status[0] & 0x01) modelLine_ += " Сервис.реж.";
+  if (r.status[0] & 0x01) modelLine_ += Tesmar::mark(" Сервис.реж.");
   setStatus(modelLine_);
   savePort(port, speed);
   s.connected = true;
@@ -277,7 +277,7 @@ void ConnectionController::savePort(const QString& port, const QString& speed) {
   const bool saved = ini.WriteString("Communication", "Port", port.toStdString()) &&
                      ini.WriteString("Communication", "Speed", speed.toStdString());
   if (!saved)
-    setStatus(status_ + "   Порт и скорость не сохранены в " + ctx_.state.configPath + "!");
+    setStatus(status_ + Tesmar::mark("   Порт и скорость не сохранены в ") + ctx_.state.configPath + "!");
 }
 
 // --- the last exchange -------------------------------------------------------------
@@ -299,7 +299,7 @@ void ConnectionController::exchangeJudged(link::OutcomeKind kind, int code) {
   if (next == link) return;
   link = next;
   if (silent)
-    setStatus(QString("Регистратор не ответил на команду %1h!")
+    setStatus(QString(Tesmar::mark("Регистратор не ответил на команду %1h!"))
                   .arg(QString::number(code, 16).toUpper().rightJustified(2, '0')));
   else
     setStatus(modelLine_);
@@ -346,7 +346,7 @@ void ConnectionController::connectUsb() {
   }
   if (!silent) setUsb(LinkState::kRefused);
   ctx_.prompt.showMessage(
-      TitledFailure("Cостояния регистратора (ошибка выполнения команды)", d.text));
+      TitledFailure(Tesmar::mark("Cостояния регистратора (ошибка выполнения команды)"), d.text));
 }
 
 void ConnectionController::disconnectUsb() {
@@ -360,7 +360,7 @@ void ConnectionController::disconnectUsb() {
 
 void ConnectionController::restoreUsb() {
   if (!ConfirmIrreversible(ctx_.prompt,
-                           "Виртуальный порт USB регистратора будет отключен и включен снова."))
+                           Tesmar::mark("Виртуальный порт USB регистратора будет отключен и включен снова.")))
     return;
   restoring_ = true;
   emit changed();

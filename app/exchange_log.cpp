@@ -12,8 +12,8 @@ namespace tesmar::app {
 namespace {
 
 const char* const kHeaders[ExchangeLogModel::kColumns] = {
-    "Время",  "SEQ",         "Код",    "Команда",  "Параметры",
-    "Ошибка", "Расшифровка", "Статус", "Повторов", "мс"};
+    Tesmar::mark("Время"),  "SEQ",         Tesmar::mark("Код"),    Tesmar::mark("Команда"),  Tesmar::mark("Параметры"),
+    Tesmar::mark("Ошибка"), Tesmar::mark("Расшифровка"), Tesmar::mark("Статус"), Tesmar::mark("Повторов"), Tesmar::mark("мс")};
 
 QString StatusText(const link::ReplyRecord& r) {
   QStringList bytes;
@@ -56,7 +56,7 @@ void ExchangeLogModel::ExchangeFinished(const link::ExchangeReport& r) {
     e.failed = !d.ok;
     e.status = StatusText(*r.record);
   } else {
-    e.decoded = "ответ не ожидается";
+    e.decoded = Tesmar::mark("ответ не ожидается");
   }
   pending_.push_back(std::move(e));
   if (pending_.size() > capacity_) pending_.pop_front();

@@ -20,7 +20,7 @@ namespace tesmar::app {
 
 ExchangeLogWindow::ExchangeLogWindow(AppContext& ctx, ExchangeLogModel& model, QWidget* parent)
     : QDialog(parent), ctx_(ctx), model_(model), filter_(this) {
-  setWindowTitle("Журнал обмена");
+  setWindowTitle(Tesmar::mark("Журнал обмена"));
   setWindowFlags(Qt::Window);
   resize(1100, 600);
   filter_.setSourceModel(&model_);
@@ -42,11 +42,11 @@ ExchangeLogWindow::ExchangeLogWindow(AppContext& ctx, ExchangeLogModel& model, Q
   frames_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   code_ = new QLineEdit;
   code_->setMaxLength(2);
-  code_->setPlaceholderText("все");
-  failures_ = new QCheckBox("Только ошибки");
-  auto* save = new QPushButton("Сохранить");
-  auto* clear = new QPushButton("Очистить");
-  auto* close = new QPushButton("Закрыть");
+  code_->setPlaceholderText(Tesmar::mark("все"));
+  failures_ = new QCheckBox(Tesmar::mark("Только ошибки"));
+  auto* save = new QPushButton(Tesmar::mark("Сохранить"));
+  auto* clear = new QPushButton(Tesmar::mark("Очистить"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   for (QPushButton* b : {save, clear, close}) b->setAutoDefault(false);
   connect(code_, &QLineEdit::textChanged, this, &ExchangeLogWindow::applyCode);
   connect(failures_, &QCheckBox::toggled, &filter_, &ExchangeLogFilter::setFailuresOnly);
@@ -62,7 +62,7 @@ ExchangeLogWindow::ExchangeLogWindow(AppContext& ctx, ExchangeLogModel& model, Q
     if (following_) table_->scrollToBottom();
   });
   auto* bar = new QHBoxLayout;
-  bar->addWidget(new QLabel("Код:"));
+  bar->addWidget(new QLabel(Tesmar::mark("Код:")));
   bar->addWidget(code_);
   bar->addWidget(failures_);
   bar->addStretch();
@@ -102,8 +102,8 @@ void ExchangeLogWindow::showFrames() {
     return;
   }
   const LoggedExchange& e = model_.at(i.row());
-  frames_->setPlainText("Запрос:\n" + HexDump(e.request) + "\nОтвет:\n" +
-                        (e.reply.isEmpty() ? QString("(нет ответа)\n") : HexDump(e.reply)));
+  frames_->setPlainText(Tesmar::mark("Запрос:\n") + HexDump(e.request) + Tesmar::mark("\nОтвет:\n") +
+                        (e.reply.isEmpty() ? QString(Tesmar::mark("(нет ответа)\n")) : HexDump(e.reply)));
 }
 
 QString ExchangeLogWindow::csv() const {
@@ -122,13 +122,13 @@ QString ExchangeLogWindow::csv() const {
 
 void ExchangeLogWindow::save() {
   model_.flush();  // what has happened until now, not what the next batch shows
-  QString file = ctx_.prompt.saveFileName("Сохранить журнал обмена", "CSV (*.csv)");
+  QString file = ctx_.prompt.saveFileName(Tesmar::mark("Сохранить журнал обмена"), "CSV (*.csv)");
   if (file.isEmpty()) return;
   file = WithDefaultExtension(file, "csv");
   if (!link::WriteFileAtomically(file.toStdString(), csv().toStdString()))
-    ctx_.prompt.showMessage("Журнал обмена не сохранен в " + file + "!");
+    ctx_.prompt.showMessage(Tesmar::mark("Журнал обмена не сохранен в ") + file + "!");
   else
-    ctx_.showStatus("Журнал обмена сохранен в " + file);
+    ctx_.showStatus(Tesmar::mark("Журнал обмена сохранен в ") + file);
 }
 
 }  // namespace tesmar::app

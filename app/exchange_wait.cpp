@@ -12,6 +12,7 @@
 #include <QThread>
 #include <chrono>
 
+#include "app/translation.h"
 #include "link/command_table.h"
 
 namespace tesmar::app {
@@ -48,7 +49,7 @@ bool IsUserInput(const QEvent* e) {
 }
 
 QString PauseText(int ms) {
-  return QString("Ожидание %1 мс").arg(ms);
+  return Shown(Tesmar::mark("Ожидание %1 мс")).arg(ms);
 }
 
 // The window the "Прервать" bar goes into: the one the user works in.
@@ -61,7 +62,8 @@ QWidget* HostWindow(QStatusBar* statusBar) {
 }  // namespace
 
 QString ExchangeStatusText(int code) {
-  return QString("Обмен с регистратором. %1").arg(QString::fromUtf8(link::CommandCaption(code)));
+  return Shown(Tesmar::mark("Обмен с регистратором. %1"))
+      .arg(Shown(QString::fromUtf8(link::CommandCaption(code))));
 }
 
 ExchangeWait::ExchangeWait(QObject* parent) : QObject(parent) {

@@ -29,7 +29,7 @@ class QWidget;
 
 namespace tesmar::app {
 
-inline constexpr const char* kAbortCaption = "Прервать";
+inline constexpr const char* kAbortCaption = Tesmar::mark("Прервать");
 
 class ExchangeWait : public QObject, public link::ExchangeRunner {
   Q_OBJECT

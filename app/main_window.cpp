@@ -16,6 +16,7 @@
 #include "link/formatters.h"
 #include "app/program_confirm_dialog.h"
 #include "app/status_bytes_dialog.h"
+#include "app/translation.h"
 #include "app/variables_window.h"
 
 namespace tesmar::app {
@@ -30,7 +31,7 @@ MainWindow::MainWindow(AppContext& ctx, PortSources sources, const WindowTable& 
     : QMainWindow(parent),
       ctx_(ctx),
       connection_(new ConnectionController(ctx, std::move(sources), this)) {
-  setWindowTitle("ПО Tesmar (вер. 5.89D3 12.04.2016)");
+  setWindowTitle(Tesmar::mark("ПО Tesmar (вер. 5.89D3 12.04.2016)"));
   ctx_.showStatus = [this](const QString& t) { setStatus(t); };
   // The driver keeps one reply record: the last reply is always that one.
   ctx_.state.lastReply = &ctx_.driver.Record();
@@ -62,33 +63,33 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildConnectionGroups() {
-  auto* serial = new QGroupBox("Подключение к последовательному порту (включая виртуальный)");
+  auto* serial = new QGroupBox(Tesmar::mark("Подключение к последовательному порту (включая виртуальный)"));
   portList_ = new QComboBox;
   portList_->setEditable(true);
   portList_->setObjectName("portList");
   speedList_ = new QComboBox;
   speedList_->addItems(Speeds());
   serialLamp_ = new Indicator;
-  serialConnect_ = new QPushButton("Подключить");
+  serialConnect_ = new QPushButton(Tesmar::mark("Подключить"));
   serialConnect_->setObjectName("serialConnect");
-  restoreUsb_ = new QPushButton("Восстановить USB");
+  restoreUsb_ = new QPushButton(Tesmar::mark("Восстановить USB"));
   restoreUsb_->hide();
   auto* sg = new QGridLayout(serial);
-  sg->addWidget(new QLabel("Последовательный порт:"), 0, 0);
+  sg->addWidget(new QLabel(Tesmar::mark("Последовательный порт:")), 0, 0);
   sg->addWidget(portList_, 0, 1);
-  sg->addWidget(new QLabel("Скорость порта (бод):"), 1, 0);
+  sg->addWidget(new QLabel(Tesmar::mark("Скорость порта (бод):")), 1, 0);
   sg->addWidget(speedList_, 1, 1);
   sg->addWidget(serialLamp_, 0, 2);
   sg->addWidget(serialConnect_, 0, 3);
   sg->addWidget(restoreUsb_, 1, 3);
 
-  auto* usb = new QGroupBox("Подключение к USB");
+  auto* usb = new QGroupBox(Tesmar::mark("Подключение к USB"));
   usbLamp_ = new Indicator;
   usbLabel_ = new QLabel;
   usbLabel_->setWordWrap(true);
-  rescan_ = new QPushButton("Пересканировать");
+  rescan_ = new QPushButton(Tesmar::mark("Пересканировать"));
   rescan_->hide();
-  usbConnect_ = new QPushButton("Подключить");
+  usbConnect_ = new QPushButton(Tesmar::mark("Подключить"));
   usbConnect_->setObjectName("usbConnect");
   auto* ug = new QHBoxLayout(usb);
   ug->addWidget(usbLamp_);
@@ -96,12 +97,12 @@ void MainWindow::buildConnectionGroups() {
   ug->addWidget(rescan_);
   ug->addWidget(usbConnect_);
 
-  terminalGroup_ = new QGroupBox("Банковский терминал");
+  terminalGroup_ = new QGroupBox(Tesmar::mark("Банковский терминал"));
   terminalPorts_ = new QComboBox;
   terminalSpeeds_ = new QComboBox;
   terminalSpeeds_->addItems(Speeds());
   terminalLamp_ = new Indicator;
-  terminalConnect_ = new QPushButton("Подключить");
+  terminalConnect_ = new QPushButton(Tesmar::mark("Подключить"));
   auto* tg = new QHBoxLayout(terminalGroup_);
   tg->addWidget(terminalPorts_);
   tg->addWidget(terminalSpeeds_);
@@ -109,9 +110,9 @@ void MainWindow::buildConnectionGroups() {
   tg->addWidget(terminalConnect_);
   terminalGroup_->hide();
 
-  statusButton_ = new QPushButton("Состояние регистратора");
+  statusButton_ = new QPushButton(Tesmar::mark("Состояние регистратора"));
   statusButton_->setEnabled(false);
-  closeButton_ = new QPushButton("Закрыть");
+  closeButton_ = new QPushButton(Tesmar::mark("Закрыть"));
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(statusButton_);
   bottom->addStretch();
@@ -159,7 +160,11 @@ void MainWindow::addWindows(const WindowTable& windows) {
 void MainWindow::placeItem(const WindowRow& row) {
   if (items_.contains(row.caption)) return;
   if (row.menu == Menu::About) {
-    QAction* a = menuBar()->addAction(row.caption);
+    // The about box first, then the interface language for the next start.
+    QMenu* about = menuBar()->addMenu(row.caption);
+    menus_[row.caption] = about;
+    QAction* a = about->addAction(row.caption);
+    about->addMenu(LanguageMenu(ctx_.state.configPath, ctx_.prompt, about));
     items_[row.caption] = a;
     barItems_ << a;
     return;
@@ -249,7 +254,7 @@ QString MainWindow::statusText() const {
 }
 
 void MainWindow::setStatus(const QString& text) {
-  statusLabel_->setText(text);
+  statusLabel_->setText(Shown(text));
   statusLabel_->repaint();
 }
 
@@ -258,7 +263,7 @@ void MainWindow::setStatus(const QString& text) {
 void MainWindow::checkStatus() {
   CommandPath path(ctx_);
   const Sent sent = path.decoded(
-      "Проверка состояния регистратора",
+      Tesmar::mark("Проверка состояния регистратора"),
       [](link::Driver & d) -> auto& { return link::Identify(d, kDefaultPassword); });
   if (!sent.reply || sent.outcome.lineFailure()) return;
   ctx_.state.paymentTypeCount = PaymentTypesFrom(*sent.reply);

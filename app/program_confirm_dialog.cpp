@@ -9,14 +9,14 @@
 namespace tesmar::app {
 
 ProgramConfirmDialog::ProgramConfirmDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Подтверждение программирования");
+  setWindowTitle(Tesmar::mark("Подтверждение программирования"));
   auto* root = new QVBoxLayout(this);
-  const char* captions[3] = {"Запрограммировать фискальный номер",
-                             "Запрограммировать идентификационный/налоговый номер РРО",
-                             "Запрограммировать налоги"};
+  const char* captions[3] = {Tesmar::mark("Запрограммировать фискальный номер"),
+                             Tesmar::mark("Запрограммировать идентификационный/налоговый номер РРО"),
+                             Tesmar::mark("Запрограммировать налоги")};
   for (int i = 0; i < 3; ++i) root->addWidget(boxes_[i] = new QCheckBox(captions[i]));
-  auto* go = new QPushButton("Продолжить");
-  auto* cancel = new QPushButton("Отменить");
+  auto* go = new QPushButton(Tesmar::mark("Продолжить"));
+  auto* cancel = new QPushButton(Tesmar::mark("Отменить"));
   connect(go, &QPushButton::clicked, this, [this] { press(true); });
   connect(cancel, &QPushButton::clicked, this, [this] { press(false); });
   auto* buttons = new QHBoxLayout;
@@ -41,11 +41,11 @@ bool ProgramConfirmDialog::taxes() const {
 }
 
 OperationResultDialog::OperationResultDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Результат операции");
+  setWindowTitle(Tesmar::mark("Результат операции"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);  // no close box
   auto* root = new QVBoxLayout(this);
   for (QLabel*& l : labels_) root->addWidget(l = new QLabel);
-  auto* go = new QPushButton("Продолжить");
+  auto* go = new QPushButton(Tesmar::mark("Продолжить"));
   connect(go, &QPushButton::clicked, this, &QDialog::accept);
   root->addWidget(go);
 }
@@ -57,14 +57,14 @@ void OperationResultDialog::setOutcomes(int a, int b, int c) {
 }
 
 QStringList OperationResultDialog::lines() const {
-  const char* prefixes[3] = {"Фискальный номер - ", "Регистрационный номер - ",
-                             "Ставки налогов - "};
+  const char* prefixes[3] = {Tesmar::mark("Фискальный номер - "), Tesmar::mark("Регистрационный номер - "),
+                             Tesmar::mark("Ставки налогов - ")};
   QStringList out;
   for (int i = 0; i < 3; ++i) {
-    const char* tail = outcomes_[i] == 1   ? "успешно."
-                       : outcomes_[i] == 0 ? "ошибка."
-                       : i == 2            ? "не программировались."
-                                           : "не программировался.";
+    const char* tail = outcomes_[i] == 1   ? Tesmar::mark("успешно.")
+                       : outcomes_[i] == 0 ? Tesmar::mark("ошибка.")
+                       : i == 2            ? Tesmar::mark("не программировались.")
+                                           : Tesmar::mark("не программировался.");
     out << QString(prefixes[i]) + tail;
   }
   return out;

@@ -51,7 +51,7 @@ QString WithDefaultExtension(const QString& file, const QString& extension) {
 }
 
 bool ConfirmIrreversible(Prompt& prompt, const QString& what) {
-  return prompt.askYesNo(QString(), what + "\nЭто действие нельзя отменить. Продолжить?");
+  return prompt.askYesNo(QString(), what + Tesmar::mark("\nЭто действие нельзя отменить. Продолжить?"));
 }
 
 QWidget* QtPrompt::source() const {

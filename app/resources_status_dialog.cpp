@@ -16,21 +16,21 @@
 namespace tesmar::app {
 
 namespace {
-const char* const kPermissions[6] = {"Разрешение фискализации",
-                                     "Разрешение записи заводского номера ",
-                                     "Разрешение записи фискального номера ",
-                                     "Разрешение записи налогового номера",
-                                     "Разрешение записи комплекта налоговых ставок",
-                                     "Разрешение записи пароля доступа к ФП"};
+const char* const kPermissions[6] = {Tesmar::mark("Разрешение фискализации"),
+                                     Tesmar::mark("Разрешение записи заводского номера "),
+                                     Tesmar::mark("Разрешение записи фискального номера "),
+                                     Tesmar::mark("Разрешение записи налогового номера"),
+                                     Tesmar::mark("Разрешение записи комплекта налоговых ставок"),
+                                     Tesmar::mark("Разрешение записи пароля доступа к ФП")};
 const char* const kValues[6] = {
-    "Количество аварийных обнулений:", "Свободно фискальных отчетов:",     "Дата открытия смены:",
-    "Время открытия смены:",           "Свободно записей в базе товаров:", "Свободно чеков:"};
+    Tesmar::mark("Количество аварийных обнулений:"), Tesmar::mark("Свободно фискальных отчетов:"),     Tesmar::mark("Дата открытия смены:"),
+    Tesmar::mark("Время открытия смены:"),           Tesmar::mark("Свободно записей в базе товаров:"), Tesmar::mark("Свободно чеков:")};
 }  // namespace
 
 ResourcesStatusDialog::ResourcesStatusDialog(AppContext& ctx, StatusBytesDialog& status,
                                              QWidget* parent)
     : QDialog(parent), ctx_(ctx), statusDialog_(status) {
-  setWindowTitle("Информация о свободных ресурсах и статусе");
+  setWindowTitle(Tesmar::mark("Информация о свободных ресурсах и статусе"));
   auto* panel = new QWidget;
   panel->setEnabled(false);  // display only
   auto* form = new QFormLayout(panel);
@@ -46,11 +46,11 @@ ResourcesStatusDialog::ResourcesStatusDialog(AppContext& ctx, StatusBytesDialog&
   error_ = new QLineEdit;
   error_->setReadOnly(true);
   auto* top = new QFormLayout;
-  top->addRow("Пароль:", password_);
-  top->addRow("Код ошибки:", error_);
-  auto* report = new QPushButton("Сделать отчет");
-  statusButton_ = new QPushButton("Состояние регистратора");
-  auto* close = new QPushButton("Закрыть");
+  top->addRow(Tesmar::mark("Пароль:"), password_);
+  top->addRow(Tesmar::mark("Код ошибки:"), error_);
+  auto* report = new QPushButton(Tesmar::mark("Сделать отчет"));
+  statusButton_ = new QPushButton(Tesmar::mark("Состояние регистратора"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(report, &QPushButton::clicked, this, &ResourcesStatusDialog::makeReport);
   connect(statusButton_, &QPushButton::clicked, &statusDialog_, [this] { statusDialog_.exec(); });
   connect(close, &QPushButton::clicked, this, [this] {
@@ -74,9 +74,9 @@ void ResourcesStatusDialog::makeReport() {
   statusButton_->setEnabled(true);
   error_->clear();
   std::string password;
-  if (!WireField(ctx_.prompt, "Пароль:", password_->text(), password)) return;
+  if (!WireField(ctx_.prompt, Tesmar::mark("Пароль:"), password_->text(), password)) return;
   CommandPath path(ctx_, error_);
-  const Sent sent = path.decoded("Информация о свободных ресурсах и статусе",
+  const Sent sent = path.decoded(Tesmar::mark("Информация о свободных ресурсах и статусе"),
                                  [&](link::Driver& d) -> auto& {
                                    return link::ReadResources(d, password);
                                  });
@@ -84,7 +84,7 @@ void ResourcesStatusDialog::makeReport() {
   const link::ReplyRecord& r = *sent.reply;
   for (int i = 0; i < 6; ++i) permissions_[i]->setChecked(FieldNumber(r, i + 1) == 1);
   for (int i = 0; i < 6; ++i) values_[i]->setText(FromWire(r.Field(6 + i)));
-  ctx_.prompt.showSuccess("Информация о свободных ресурсах и статусе - Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Информация о свободных ресурсах и статусе - Успешно!"));
 }
 
 }  // namespace tesmar::app

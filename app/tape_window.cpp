@@ -111,15 +111,15 @@ QImage TapeView::render() const {
 }
 
 TapeWindow::TapeWindow(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-  setWindowTitle("Лента");
+  setWindowTitle(Tesmar::mark("Лента"));
   setWindowFlags(Qt::Window);
   view_ = new TapeView;
   scroll_ = new QScrollArea;
   scroll_->setWidget(view_);
   scroll_->setWidgetResizable(false);
-  auto* clear = new QPushButton("Очистить");
-  auto* save = new QPushButton("Сохранить PNG");
-  auto* close = new QPushButton("Закрыть");
+  auto* clear = new QPushButton(Tesmar::mark("Очистить"));
+  auto* save = new QPushButton(Tesmar::mark("Сохранить PNG"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   for (QPushButton* b : {clear, save, close}) b->setAutoDefault(false);
   connect(clear, &QPushButton::clicked, view_, &TapeView::clear);
   connect(save, &QPushButton::clicked, this, &TapeWindow::savePng);
@@ -153,7 +153,7 @@ void TapeWindow::append(const QString& line) {
 }
 
 void TapeWindow::savePng() {
-  QString file = ctx_.prompt.saveFileName("Сохранить ленту", "PNG (*.png)");
+  QString file = ctx_.prompt.saveFileName(Tesmar::mark("Сохранить ленту"), "PNG (*.png)");
   if (file.isEmpty()) return;
   file = WithDefaultExtension(file, "png");
   QByteArray png;
@@ -161,13 +161,13 @@ void TapeWindow::savePng() {
   buffer.open(QIODevice::WriteOnly);
   if (!view_->render().save(&buffer, "PNG") ||
       !link::WriteFileAtomically(file.toStdString(), png.toStdString()))
-    ctx_.prompt.showMessage("Лента не сохранена в " + file + "!");
+    ctx_.prompt.showMessage(Tesmar::mark("Лента не сохранена в ") + file + "!");
   else
-    ctx_.showStatus("Лента сохранена в " + file);
+    ctx_.showStatus(Tesmar::mark("Лента сохранена в ") + file);
 }
 
 WindowRow TapeWindowRow() {
-  return Row(Menu::Commands, 4, "Лента",
+  return Row(Menu::Commands, 4, Tesmar::mark("Лента"),
              [](WindowServices& w) { return new TapeWindow(w.ctx, w.parent); })
       .besideOthers();
 }

@@ -8,7 +8,7 @@
 namespace tesmar::app {
 
 VariablesWindow::VariablesWindow(QWidget* parent) : QDialog(parent), owner_(parent) {
-  setWindowTitle("Переменные");
+  setWindowTitle(Tesmar::mark("Переменные"));
   setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
   setModal(false);
   resize(296, 606);
@@ -18,7 +18,7 @@ VariablesWindow::VariablesWindow(QWidget* parent) : QDialog(parent), owner_(pare
   grid_->verticalHeader()->setDefaultSectionSize(16);
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->hide();
-  auto* close = new QPushButton("Закрыть");
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(close, &QPushButton::clicked, this, &QDialog::hide);
   auto* root = new QVBoxLayout(this);
   root->addWidget(grid_);

@@ -48,9 +48,9 @@ bool WireField(Prompt& prompt, const QString& caption, const QString& text, std:
     out = std::move(*bytes);
     return true;
   }
-  prompt.showMessage("Поле \"" + caption + "\": символы \"" + CharactersOutsideWire(text) +
-                     "\" не передаются регистратору (кодировка Windows-1251). Команда не "
-                     "отправлена!");
+  prompt.showMessage(Tesmar::mark("Поле \"") + caption + Tesmar::mark("\": символы \"") + CharactersOutsideWire(text) +
+                     Tesmar::mark("\" не передаются регистратору (кодировка Windows-1251). Команда не "
+                     "отправлена!"));
   return false;
 }
 

@@ -12,13 +12,14 @@
 #include "link/hex.h"
 #include "link/serial_port.h"
 #include "cli/transfer_command.h"
+#include "link/text_catalog.h"
 
 namespace tesmar::cli {
 
 const char* kHelp = R"(Usage:
   tesmar-cli --help | --version
   tesmar-cli ports
-  tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] [--json] send CODE [PARAMS]
+  tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] [--lang LANG] [--json] send CODE [PARAMS]
   tesmar-cli [-p PORT] [-b BAUD] [--usb] [--config DIR] run SCRIPT
   tesmar-cli [...] flash read --start A --count C FILE | flash write FILE | flash clear --yes
   tesmar-cli [...] firmware read FILE
@@ -68,7 +69,10 @@ Talks to a fiscal registrar without windows.
                    count, the exchange bound and the session log settings are
                    read from it, and tesmar-cli.seq, the last sequence counter,
                    is kept there
-  --json           print the reply as one JSON object
+  --json           print the reply as one JSON object (never translated)
+  --lang LANG      language of the texts for a person: ru, uk or en; default:
+                   [Interface] Language of tsinit.ini, else the locale's
+                   language when it is Ukrainian or English, else ru
 
 tsinit.ini keys: [Fiscal Printer] Reply (resends, default 1), [Fiscal Printer]
 ExchangeLimit (the longest one command may take in ms, SYN bytes included,
@@ -172,11 +176,15 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
       o.command = a == "--version" ? "version" : "help";
       return {};
     }
-    if (a != "-p" && a != "-b" && a != "--config") return "unknown option " + a;
+    if (a != "-p" && a != "-b" && a != "--config" && a != "--lang") return "unknown option " + a;
     if (i + 1 >= argc) return "option " + a + " needs a value";
     const std::string v = argv[++i];
     if (a == "-p") o.port = v;
     if (a == "--config") o.configDir = v;
+    if (a == "--lang") {
+      if (!link::IsLanguage(v)) return "--lang takes ru, uk or en";
+      o.language = v;
+    }
     if (a == "-b") {
       char* end = nullptr;
       errno = 0;

@@ -13,6 +13,7 @@ struct Options {
   int baud = 0;      // 0: "Communication"/"Speed" of tsinit.ini, else 9600
   bool usb = false;
   bool json = false;
+  std::string language;  // --lang; empty: tsinit.ini, then the locale
   std::string configDir = ".";
   std::string command;  // ports, send, run
   std::vector<std::string> args;

@@ -7,7 +7,7 @@
 namespace tesmar::cli {
 
 void CliScriptHost::Message(const std::string& utf8) {
-  std::fprintf(err_, "%s\n", utf8.c_str());
+  std::fprintf(err_, "%s\n", (texts_ ? texts_->Translate(utf8) : utf8).c_str());
   std::fflush(err_);
 }
 

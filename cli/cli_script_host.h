@@ -8,6 +8,7 @@
 #include "link/driver.h"
 #include "script/script_host.h"
 #include "script/script_runner.h"
+#include "link/text_catalog.h"
 
 namespace tesmar::cli {
 
@@ -23,6 +24,8 @@ class CliScriptHost : public script::ScriptHost {
   // Between lines: a pending Ctrl-C or SIGTERM stops `runner` there.
   void ProcessEvents() override;
   void StopOnSignal(script::ScriptRunner* runner) { runner_ = runner; }
+  // The runner's messages in the language of `texts`.
+  void TranslateWith(const link::TextCatalog* texts) { texts_ = texts; }
 
  private:
   link::Driver& driver_;
@@ -30,6 +33,7 @@ class CliScriptHost : public script::ScriptHost {
   std::FILE* out_;
   std::FILE* err_;
   script::ScriptRunner* runner_ = nullptr;
+  const link::TextCatalog* texts_ = nullptr;
 };
 
 }  // namespace tesmar::cli

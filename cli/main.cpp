@@ -16,6 +16,7 @@
 #include "script/script_runner.h"
 #include "cli/stop_signal.h"
 #include "cli/transfer_command.h"
+#include "cli/cli_language.h"
 
 using namespace tesmar;
 
@@ -42,6 +43,9 @@ int ListPorts() {
   return 0;
 }
 
+// The texts for a person in the language chosen; set once in main.
+link::TextCatalog texts;
+
 int Send(const cli::Options& o) {
   std::string params;
   if (o.args.size() > 1) {
@@ -51,8 +55,8 @@ int Send(const cli::Options& o) {
   return WithRegistrar(o, [&](link::Driver& driver, const link::IniProfile&) {
     const link::ReplyRecord& r = driver.ExecuteCommand(cli::ParseCommandCode(o.args[0]), params);
     if (!driver.Message().empty())
-      std::fprintf(stderr, "tesmar-cli: %s\n", driver.Message().c_str());
-    std::fputs((o.json ? cli::ReplyAsJson(r) + "\n" : cli::ReplyAsText(r)).c_str(), stdout);
+      std::fprintf(stderr, "tesmar-cli: %s\n", texts.Translate(driver.Message()).c_str());
+    std::fputs((o.json ? cli::ReplyAsJson(r) + "\n" : cli::ReplyAsText(r, texts)).c_str(), stdout);
     return cli::ExitStatusFor(link::OutcomeOf(r));
   });
 }
@@ -68,6 +72,7 @@ int RunScript(const cli::Options& o) {
     cli::InterruptibleSleeper sleeper;
     script::ScriptRunner runner(driver, host, sleeper);
     host.StopOnSignal(&runner);
+    host.TranslateWith(&texts);
     cli::InstallStopHandler();
     const script::Outcome outcome = runner.Run(o.args[0]);
     linesRead = runner.LinesRead();
@@ -124,6 +129,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!problem.empty()) return Usage(problem + " (see --help)");
+  texts = cli::LoadTexts(
+      cli::CliLanguage(o.language, link::IniProfile(o.configDir + "/tsinit.ini")), argv[0]);
   if (o.command == "ports") return ListPorts();
   if (o.command == "run") return RunScript(o);
   if (o.command == "flash" || o.command == "firmware") return Transfer(o);

@@ -77,15 +77,15 @@ std::string ReplyAsJson(const link::ReplyRecord& r) {
          "\"outcome\":\"" + std::string(link::OutcomeName(r.outcome)) + "\"}";
 }
 
-std::string ReplyAsText(const link::ReplyRecord& r) {
-  std::string out = std::string(r.caption) + "\n";
-  out += "Код ошибки: " + Text(r.errorCode.View()) + "\n";
-  out += "Данные: " + Text(r.dataText.View()) + "\n";
+std::string ReplyAsText(const link::ReplyRecord& r, const link::TextCatalog& texts) {
+  std::string out = texts.Translate(r.caption) + "\n";
+  out += texts.Translate(Tesmar::mark("Код ошибки: ")) + Text(r.errorCode.View()) + "\n";
+  out += texts.Translate(Tesmar::mark("Данные: ")) + Text(r.dataText.View()) + "\n";
   for (int i = 0; i < r.fieldCount; ++i)
     out += "  " + std::to_string(i + 1) + ": " + Text(r.Field(i)) + "\n";
-  out += "Статус: " + StatusPairs(r, " ", false) + "\n";
+  out += texts.Translate(Tesmar::mark("Статус: ")) + StatusPairs(r, " ", false) + "\n";
   const link::DecodedReply d = link::DecodeReplyError(r);
-  if (!d.ok && !d.text.empty()) out += d.text + "\n";
+  if (!d.ok && !d.text.empty()) out += texts.Translate(d.text) + "\n";
   return out;
 }
 

@@ -5,11 +5,14 @@
 
 #include "link/reply_record.h"
 #include "script/script_runner.h"
+#include "link/text_catalog.h"
 
 namespace tesmar::cli {
 
 std::string ReplyAsJson(const link::ReplyRecord& r);
-std::string ReplyAsText(const link::ReplyRecord& r);
+// Captions, labels and the decoded error in the language of `texts` (an
+// empty catalog leaves them Russian); the registrar's data as it came.
+std::string ReplyAsText(const link::ReplyRecord& r, const link::TextCatalog& texts = {});
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;   // the registrar answered with an error code
 inline constexpr int kExitNoAnswer = 2;  // no answer, NAK, nothing sent: it did not run

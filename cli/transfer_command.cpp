@@ -67,12 +67,12 @@ std::optional<service::FlashRange> RangeOf(const TransferArgs& t, int& status) {
   }
   status = 64;
   if (start.empty() || count.empty()) {
-    std::printf("%s\n", "Не установлены границы для записи. Чтение остановлено!");
+    std::printf("%s\n", Tesmar::mark("Не установлены границы для записи. Чтение остановлено!"));
     return std::nullopt;
   }
   const auto a = service::DecimalField(start), c = service::DecimalField(count);
   if (!a || !c) {
-    std::printf("%s\n", "Ошибка! Только десятичные цифры!");
+    std::printf("%s\n", Tesmar::mark("Ошибка! Только десятичные цифры!"));
     return std::nullopt;
   }
   if (!service::FlashRangeFits({*a, *c})) {

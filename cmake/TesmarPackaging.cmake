@@ -34,7 +34,7 @@ Tesmar connects one fiscal registrar over a serial port, its USB virtual port
 or a direct USB link, and lets a service engineer identify it, send any
 command by hand, run command scripts, print receipts and reports, program its
 settings and read its fiscal memory and firmware into files. Its windows are
-in Russian.
+in Russian, Ukrainian or English.
 .
 The package also holds tesmar-cli, the same driver without windows, and
 tesmar-emu, a registrar in software on a pseudo-terminal, and a udev rule

@@ -27,37 +27,37 @@
 #define TESMAR_LINK_COMMANDS(X) \
   /* Clock, header and registrar settings */ \
   X(0x20, SetDateTime, kWorking, kNone, kEmulated, \
-    "Команда 20h: Установка даты и времени", "<DDMMYY>;<HHMM>;") \
+    Tesmar::mark("Команда 20h: Установка даты и времени"), "<DDMMYY>;<HHMM>;") \
   X(0x21, ReadDateTime, kWorking, kNone, kEmulated, \
-    "Команда 21h: Чтение даты и времени", "Параметров нет") \
+    Tesmar::mark("Команда 21h: Чтение даты и времени"), Tesmar::mark("Параметров нет")) \
   X(0x22, ProgramHeaderLine, kProgramming, kNone, kEmulated, \
-    "Команда 22h: Программирование заголовка и окончания документа", "<номер строки>;<текст>;") \
+    Tesmar::mark("Команда 22h: Программирование заголовка и окончания документа"), Tesmar::mark("<номер строки>;<текст>;")) \
   X(0x23, ReadHeaderLine, kProgramming, kNone, kEmulated, \
-    "Команда 23h: Чтение заголовка и окончания документа", "<номер строки>;") \
+    Tesmar::mark("Команда 23h: Чтение заголовка и окончания документа"), Tesmar::mark("<номер строки>;")) \
   X(0x24, AddArticle, kWorking, kNone, kEmulated, \
-    "Команда 24h: Добавление товара", "<код товара>;<наименование>;<цена>;<налоговая группа>;<номер отдела>;") \
+    Tesmar::mark("Команда 24h: Добавление товара"), Tesmar::mark("<код товара>;<наименование>;<цена>;<налоговая группа>;<номер отдела>;")) \
   X(0x25, FindArticle, kWorking, kNone, kNotEmulated, \
-    "Команда 25h: Поиск индекса товара", "<код товара>;") \
+    Tesmar::mark("Команда 25h: Поиск индекса товара"), Tesmar::mark("<код товара>;")) \
   X(0x26, ReadArticle, kWorking, kNone, kNotEmulated, \
-    "Команда 26h: Чтение параметров товара по индексу", "<индекс товара>;") \
+    Tesmar::mark("Команда 26h: Чтение параметров товара по индексу"), Tesmar::mark("<индекс товара>;")) \
   X(0x27, ProgramRegistrarParameters, kProgramming, kNone, kEmulated, \
-    "Команда 27h: Программирование параметров регистратора", "<скор.>;<контр.печ.>;<парам. док.>;<лог.польз.>;<имп.ден.ящика>;<обн.баз.тов.>;") \
+    Tesmar::mark("Команда 27h: Программирование параметров регистратора"), Tesmar::mark("<скор.>;<контр.печ.>;<парам. док.>;<лог.польз.>;<имп.ден.ящика>;<обн.баз.тов.>;")) \
   X(0x28, ReadRegistrarParameters, kProgramming, kNone, kEmulated, \
-    "Команда 28h: Получение параметров регистратора", "Параметров нет") \
+    Tesmar::mark("Команда 28h: Получение параметров регистратора"), Tesmar::mark("Параметров нет")) \
   X(0x29, SetLogoLine, kProgramming, kNone, kEmulated, \
-    "Команда 29h: Установка логотипа пользователя", "<номер линии>;<содержание линии(пикселы упак. в байты)>;") \
+    Tesmar::mark("Команда 29h: Установка логотипа пользователя"), Tesmar::mark("<номер линии>;<содержание линии(пикселы упак. в байты)>;")) \
   X(0x2B, SetModePasswords, kAdministrator, kNone, kEmulated, \
-    "Команда 2Bh: Установить пароли Режимов", "<пароль ручных отчетов>;<пароль прогр.>;<пароль отчетов>;<пароль администратора>;") \
+    Tesmar::mark("Команда 2Bh: Установить пароли Режимов"), Tesmar::mark("<пароль ручных отчетов>;<пароль прогр.>;<пароль отчетов>;<пароль администратора>;")) \
   X(0x2C, ResetOperatorPassword, kProgramming, kNone, kEmulated, \
-    "Команда 2Ch: Сбросить пароль Оператора", "<индекс оператора>;") \
+    Tesmar::mark("Команда 2Ch: Сбросить пароль Оператора"), Tesmar::mark("<индекс оператора>;")) \
   X(0x2D, SetPaymentType, kProgramming, kNone, kEmulated, \
-    "Команда 2Dh: Установка параметров оплаты", "<номер оплаты>;<маска разрешений>;<наименование>;") \
+    Tesmar::mark("Команда 2Dh: Установка параметров оплаты"), Tesmar::mark("<номер оплаты>;<маска разрешений>;<наименование>;")) \
   X(0x2E, ReadPaymentType, kProgramming, kNone, kEmulated, \
-    "Команда 2Eh: Чтение параметров оплаты", "<номер оплаты>;") \
+    Tesmar::mark("Команда 2Eh: Чтение параметров оплаты"), Tesmar::mark("<номер оплаты>;")) \
   X(0x2F, SetOperator, kProgramming, kNone, kEmulated, \
-    "Команда 2Fh: Установка параметров оператора", "<индекс оператора>;<пароль>;<имя>;") \
+    Tesmar::mark("Команда 2Fh: Установка параметров оператора"), Tesmar::mark("<индекс оператора>;<пароль>;<имя>;")) \
   X(0x30, ReadOperator, kProgramming, kNone, kEmulated, \
-    "Команда 30h: Чтение параметров оператора", "<индекс оператора>;") \
+    Tesmar::mark("Команда 30h: Чтение параметров оператора"), Tesmar::mark("<индекс оператора>;")) \
   X(0x31, FinishLogo, kProgramming, kNone, kEmulated, nullptr, nullptr) \
   X(0x32, Patched32, kWorking, kCommaAfterFirst, kNotEmulated, nullptr, nullptr) \
   X(0x34, AddMessageLine, kWorking, kNone, kEmulated, nullptr, nullptr) \
@@ -67,23 +67,23 @@
   X(0x3E, Patched3E, kWorking, kNinthComma, kNotEmulated, nullptr, nullptr) \
   /* Fiscal identity */ \
   X(0x40, Fiscalize, kWorking, kNone, kEmulated, \
-    "Команда 40h: Фискализация", "<заводской номер>;") \
+    Tesmar::mark("Команда 40h: Фискализация"), Tesmar::mark("<заводской номер>;")) \
   X(0x41, ProgramSerialNumber, kProgramming, kNone, kEmulated, \
-    "Команда 41h: Программирование заводского номера", "<заводской номер>;") \
+    Tesmar::mark("Команда 41h: Программирование заводского номера"), Tesmar::mark("<заводской номер>;")) \
   X(0x42, ReadSerialNumber, kProgramming, kNone, kEmulated, \
-    "Команда 42h: Чтение заводского номера", "Параметров нет") \
+    Tesmar::mark("Команда 42h: Чтение заводского номера"), Tesmar::mark("Параметров нет")) \
   X(0x43, ProgramFiscalNumber, kProgramming, kNone, kEmulated, \
-    "Команда 43h: Программирование фискального номера", "<фискальный номер>") \
+    Tesmar::mark("Команда 43h: Программирование фискального номера"), Tesmar::mark("<фискальный номер>")) \
   X(0x44, ReadFiscalNumber, kProgramming, kNone, kEmulated, \
-    "Команда 44h: Чтение фискального номера", "Параметров нет") \
+    Tesmar::mark("Команда 44h: Чтение фискального номера"), Tesmar::mark("Параметров нет")) \
   X(0x45, ProgramTaxNumber, kProgramming, kNone, kEmulated, \
-    "Команда 45h: Программирование налогового/идентификационного номера", "<налоговый/идентификационный номер>;<тип номера>;") \
+    Tesmar::mark("Команда 45h: Программирование налогового/идентификационного номера"), Tesmar::mark("<налоговый/идентификационный номер>;<тип номера>;")) \
   X(0x46, ReadTaxNumber, kProgramming, kNone, kEmulated, \
-    "Команда 46h: Чтение налогового/идентификационного номера", "<Параметров нет>") \
+    Tesmar::mark("Команда 46h: Чтение налогового/идентификационного номера"), Tesmar::mark("<Параметров нет>")) \
   X(0x47, SetTaxRate, kProgramming, kNone, kEmulated, \
-    "Команда 47h: Установка налоговых ставок", "<номер налога>;<маска>;<значение налога>;<наименование>;") \
+    Tesmar::mark("Команда 47h: Установка налоговых ставок"), Tesmar::mark("<номер налога>;<маска>;<значение налога>;<наименование>;")) \
   X(0x48, ReadTaxRate, kProgramming, kNone, kEmulated, \
-    "Команда 48h: Чтение налоговых ставок", "<номер налога>;") \
+    Tesmar::mark("Команда 48h: Чтение налоговых ставок"), Tesmar::mark("<номер налога>;")) \
   X(0x49, SetDecimalPoint, kProgramming, kNone, kEmulated, nullptr, nullptr) \
   X(0x4A, ReadDecimalPoint, kProgramming, kNone, kEmulated, nullptr, nullptr) \
   X(0x4B, SetIdDev, kWorking, kNone, kEmulated, nullptr, nullptr) \
@@ -92,37 +92,37 @@
   X(0x5A, Patched5A, kWorking, kBlanksToCommas, kNotEmulated, nullptr, nullptr) \
   /* Receipts */ \
   X(0x60, OpenNonFiscalReceipt, kWorking, kNone, kEmulated, \
-    "Команда 60h: Открытие нефискального чека", "Параметров нет") \
+    Tesmar::mark("Команда 60h: Открытие нефискального чека"), Tesmar::mark("Параметров нет")) \
   X(0x61, PrintText, kWorking, kNone, kEmulated, \
-    "Команда 61h: Печать текста", "<текст>;") \
+    Tesmar::mark("Команда 61h: Печать текста"), Tesmar::mark("<текст>;")) \
   X(0x62, CloseNonFiscalReceipt, kWorking, kNone, kEmulated, \
-    "Команда 62h: Закрытие нефискального чека", "Параметров нет") \
+    Tesmar::mark("Команда 62h: Закрытие нефискального чека"), Tesmar::mark("Параметров нет")) \
   X(0x63, OpenFiscalReceipt, kWorking, kNone, kEmulated, \
-    "Команда 63h: Открытие фискального чека", "<Номер оператора>;<номер кассы>;<чек возврата>;") \
+    Tesmar::mark("Команда 63h: Открытие фискального чека"), Tesmar::mark("<Номер оператора>;<номер кассы>;<чек возврата>;")) \
   X(0x64, SellArticle, kWorking, kNone, kEmulated, \
-    "Команда 64h: Продажа запрограммированного товара", "<код товара>;<количество>;") \
+    Tesmar::mark("Команда 64h: Продажа запрограммированного товара"), Tesmar::mark("<код товара>;<количество>;")) \
   X(0x65, CloseFiscalReceipt, kWorking, kNone, kEmulated, \
-    "Команда 65h: Закрытие  фискального чека", "Параметров нет") \
+    Tesmar::mark("Команда 65h: Закрытие  фискального чека"), Tesmar::mark("Параметров нет")) \
   X(0x66, ReceiptCopy, kWorking, kNone, kNotEmulated, \
-    "Команда 66h: Копия чека", "<количество копий(0-3)>") \
+    Tesmar::mark("Команда 66h: Копия чека"), Tesmar::mark("<количество копий(0-3)>")) \
   X(0x67, Payment, kWorking, kNone, kEmulated, \
-    "Команда 67h: Оплата", "<тип оплаты>;<сумма платежа>;") \
+    Tesmar::mark("Команда 67h: Оплата"), Tesmar::mark("<тип оплаты>;<сумма платежа>;")) \
   X(0x68, PercentDiscount, kWorking, kNone, kEmulated, \
-    "Команда 68h: Скидка/наценка на товар процентная", "<значение скидки>") \
+    Tesmar::mark("Команда 68h: Скидка/наценка на товар процентная"), Tesmar::mark("<значение скидки>")) \
   X(0x69, AbsoluteDiscount, kWorking, kNone, kEmulated, \
-    "Команда 69h: Скидка/наценка на товар абсолютная", "<значение скидки>") \
+    Tesmar::mark("Команда 69h: Скидка/наценка на товар абсолютная"), Tesmar::mark("<значение скидки>")) \
   X(0x6A, AdditionalTax, kWorking, kNone, kNotEmulated, \
-    "Команда 6Ah: Дополнительный налог", "<номер налога>") \
+    Tesmar::mark("Команда 6Ah: Дополнительный налог"), Tesmar::mark("<номер налога>")) \
   X(0x6B, VoidOperation, kWorking, kNone, kEmulated, \
-    "Команда 6Bh: Аннулирования", "<тип операции аннулирования(0-3)>") \
+    Tesmar::mark("Команда 6Bh: Аннулирования"), Tesmar::mark("<тип операции аннулирования(0-3)>")) \
   X(0x6C, SumPercentDiscount, kWorking, kNone, kNotEmulated, \
-    "Команда 6Ch: Скидка/наценка на сумму процентная", "<значение скидки>") \
+    Tesmar::mark("Команда 6Ch: Скидка/наценка на сумму процентная"), Tesmar::mark("<значение скидки>")) \
   X(0x6D, PrintTotal, kWorking, kNone, kEmulated, \
-    "Команда 6Dh: Напечатать итог", "Параметров нет") \
+    Tesmar::mark("Команда 6Dh: Напечатать итог"), Tesmar::mark("Параметров нет")) \
   X(0x6E, CashInOut, kWorking, kNone, kEmulated, \
-    "Команда 6Eh: Внесение/выдача сумм", "<номер оператора>;<величина служебного внесения-служебной выдачи>;") \
+    Tesmar::mark("Команда 6Eh: Внесение/выдача сумм"), Tesmar::mark("<номер оператора>;<величина служебного внесения-служебной выдачи>;")) \
   X(0x6F, PrintBarcode, kWorking, kNone, kEmulated, \
-    "Команда 6Fh: Печать штрих кода", "<высота кода в линиях-пикселях>;<линия для печати штрихкода>;") \
+    Tesmar::mark("Команда 6Fh: Печать штрих кода"), Tesmar::mark("<высота кода в линиях-пикселях>;<линия для печати штрихкода>;")) \
   X(0x73, SubtotalPercentDiscount, kWorking, kNone, kEmulated, nullptr, nullptr) \
   X(0x74, SubtotalAbsoluteDiscount, kWorking, kNone, kEmulated, nullptr, nullptr) \
   X(0x75, TaxGroupPercentDiscount, kWorking, kNone, kEmulated, nullptr, nullptr) \
@@ -131,26 +131,26 @@
   X(0x78, CardPayment, kWorking, kNone, kEmulated, nullptr, nullptr) \
   /* Device */ \
   X(0x80, Identify, kWorking, kNone, kEmulated, \
-    "Команда 80h: Диагностическая информация", "Параметров нет") \
+    Tesmar::mark("Команда 80h: Диагностическая информация"), Tesmar::mark("Параметров нет")) \
   X(0x81, ShowOnDisplay, kWorking, kNone, kEmulated, \
-    "Команда 81h: Вывод информации на дисплей", "<функция  (0-3)>;<текст>;") \
+    Tesmar::mark("Команда 81h: Вывод информации на дисплей"), Tesmar::mark("<функция  (0-3)>;<текст>;")) \
   X(0x82, Sound, kWorking, kNone, kNotEmulated, \
-    "Команда 82h: Звук", "<номер мелодии>;") \
+    Tesmar::mark("Команда 82h: Звук"), Tesmar::mark("<номер мелодии>;")) \
   X(0x83, OpenCashDrawer, kWorking, kNone, kEmulated, \
-    "Команда 83h: Открытие денежного ящика", "Параметров нет") \
+    Tesmar::mark("Команда 83h: Открытие денежного ящика"), Tesmar::mark("Параметров нет")) \
   X(0x84, PrintServiceReport, kWorking, kNone, kEmulated, nullptr, nullptr) \
   X(0x87, OpenSecondCashDrawer, kWorking, kNone, kEmulated, nullptr, nullptr) \
   X(0x88, SetServiceParameter, kWorking, kNone, kEmulated, nullptr, nullptr) \
   X(0x89, ReadServiceParameter, kWorking, kNone, kEmulated, nullptr, nullptr) \
   /* Reports */ \
   X(0xA0, ReadResources, kReports, kNone, kEmulated, \
-    "Команда A0h: Информация о свободных ресурсах и статусе", "Параметров нет") \
+    Tesmar::mark("Команда A0h: Информация о свободных ресурсах и статусе"), Tesmar::mark("Параметров нет")) \
   X(0xA1, PrintReport, kReports, kNone, kEmulated, \
-    "Команда A1h: Печать отчетов", "<тип отчета (0-3)>;") \
+    Tesmar::mark("Команда A1h: Печать отчетов"), Tesmar::mark("<тип отчета (0-3)>;")) \
   X(0xA2, FindReportByDate, kReports, kNone, kEmulated, \
-    "Команда A2h: Поиск отчета по дате", "<дата DDMMYY>;<тип: 0 - первый, 1 - последний>;") \
+    Tesmar::mark("Команда A2h: Поиск отчета по дате"), Tesmar::mark("<дата DDMMYY>;<тип: 0 - первый, 1 - последний>;")) \
   X(0xA3, PrintPeriodicReport, kReports, kNone, kEmulated, \
-    "Команда A3h: Печать периодического отчета", "<номер начального>;<номер завершающего>;<тип: 0 - сокращенный, 1 - полный>;") \
+    Tesmar::mark("Команда A3h: Печать периодического отчета"), Tesmar::mark("<номер начального>;<номер завершающего>;<тип: 0 - сокращенный, 1 - полный>;")) \
   X(0xA4, PrintGoodsReport, kReports, kNone, kEmulated, nullptr, nullptr) \
   X(0xA5, PrintReceiptCopies, kReports, kNone, kEmulated, nullptr, nullptr) \
   X(0xA6, PrintAdditionalReport, kReports, kNone, kEmulated, nullptr, nullptr) \

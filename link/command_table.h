@@ -7,7 +7,7 @@
 
 namespace tesmar::link {
 
-inline constexpr const char* kWrongCommand = "Неверная команда";
+inline constexpr const char* kWrongCommand = Tesmar::mark("Неверная команда");
 
 // The mode of the registrar whose password opens a command; kOwn: the
 // command carries a password of its own, which the registrar checks itself.

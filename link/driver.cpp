@@ -47,8 +47,8 @@ class SystemTime : public TimeSource {
 };
 
 std::string LimitMessage(int ms) {
-  return "Обмен прерван: регистратор не ответил за " + std::to_string(ms) +
-         " мс (tsinit.ini, [Fiscal Printer] ExchangeLimit)!";
+  return Tesmar::mark("Обмен прерван: регистратор не ответил за ") + std::to_string(ms) +
+         Tesmar::mark(" мс (tsinit.ini, [Fiscal Printer] ExchangeLimit)!");
 }
 
 }  // namespace

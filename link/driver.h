@@ -24,17 +24,17 @@
 
 namespace tesmar::link {
 
-inline constexpr const char* kNoLinkMessage = "Ошибка выбора устройства подключения!";
+inline constexpr const char* kNoLinkMessage = Tesmar::mark("Ошибка выбора устройства подключения!");
 inline constexpr const char* kParametersTooLongMessage =
-    "Строка параметров длиннее 219 байт: команда не отправлена!";
+    Tesmar::mark("Строка параметров длиннее 219 байт: команда не отправлена!");
 // The protocol's command codes run from 20h to FFh: a code below that would
 // be read as a control byte of the frame.
 inline constexpr const char* kCodeOutOfRangeMessage =
-    "Код команды должен быть от 20h до FFh: команда не отправлена!";
+    Tesmar::mark("Код команды должен быть от 20h до FFh: команда не отправлена!");
 // The registrar did not answer the read of its date and time that proves the
 // sequence number (see SetSequenceGuard): the command was not sent.
 inline constexpr const char* kSequenceProofMessage =
-    "Регистратор не ответил на проверочный запрос (21h): команда не отправлена!";
+    Tesmar::mark("Регистратор не ответил на проверочный запрос (21h): команда не отправлена!");
 // A registrar busy (SYN) or babbling for longer than this ends the exchange
 // without an answer. One hour is longer than the longest report takes to
 // print (a full periodic report over the whole fiscal memory); tsinit.ini
@@ -43,10 +43,10 @@ inline constexpr int kDefaultExchangeLimitMs = 60 * 60 * 1000;
 // The text after a reply entry's "%X SYN=%ld" in the session log when the
 // reply was a late answer to an earlier request and was dropped (UTF-8; the
 // log gets it in Windows-1251).
-inline constexpr const char* kStaleReplyLogText = " устаревший ответ отброшен";
+inline constexpr const char* kStaleReplyLogText = Tesmar::mark(" устаревший ответ отброшен");
 // The user stopped waiting for the registrar (RequestAbort).
 inline constexpr const char* kAbortedMessage =
-    "Ожидание прервано пользователем: ответ регистратора не получен!";
+    Tesmar::mark("Ожидание прервано пользователем: ответ регистратора не получен!");
 
 class Driver {
  public:

@@ -86,9 +86,9 @@ UsbPortRestore UsbPortFinder::RestoreUSBPort(int index, Driver& driver) const {
   driver.CloseSerialLink();
   const fs::path authorized = fs::path(usbDir) / "authorized";
   if (std::string e = WriteAttribute(authorized, "0"); !e.empty())
-    r.messages.push_back("Устройство не удалено (" + e + ")!");
+    r.messages.push_back(Tesmar::mark("Устройство не удалено (") + e + ")!");
   if (std::string e = WriteAttribute(authorized, "1"); !e.empty())
-    r.messages.push_back("Устройство не восстановлено (" + e + ")!");
+    r.messages.push_back(Tesmar::mark("Устройство не восстановлено (") + e + ")!");
   return r;
 }
 

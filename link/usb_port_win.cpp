@@ -54,13 +54,13 @@ UsbPortRestore UsbPortFinder::RestoreUSBPort(int index, Driver& driver) const {
   if (r.result == 0) {
     driver.CloseSerialLink();
     if (!classes_->SetStateChange(false))
-      r.messages.push_back("Устройство не удалено (SetupDiSetClassInstallParams)!");
+      r.messages.push_back(Tesmar::mark("Устройство не удалено (SetupDiSetClassInstallParams)!"));
     else if (!classes_->ChangeState())
-      r.messages.push_back("Устройство не удалено (SetupDiCallInstaller)!");
+      r.messages.push_back(Tesmar::mark("Устройство не удалено (SetupDiCallInstaller)!"));
     if (!classes_->SetStateChange(true))
-      r.messages.push_back("Устройство не восстановлено (SetupDiSetClassInstallParams)!");
+      r.messages.push_back(Tesmar::mark("Устройство не восстановлено (SetupDiSetClassInstallParams)!"));
     else if (!classes_->ChangeState())
-      r.messages.push_back("Устройство не восстановлено (SetupDiCallInstaller)!");
+      r.messages.push_back(Tesmar::mark("Устройство не восстановлено (SetupDiCallInstaller)!"));
   }
   classes_->Close();
   return r;

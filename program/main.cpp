@@ -17,12 +17,14 @@
 #include "emulator/tape_form.h"
 #include "app/tape_window.h"
 #include "app/window_behaviour.h"
+#include "app/translated_prompt.h"
+#include "app/translation.h"
 
 using namespace tesmar;
 
 namespace {
 
-const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR]
+const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR] [--lang ru|uk|en]
 
   --demo          start a registrar in software (the emulator) and list its
                   port first, so that "Подключить" connects to it at once
@@ -31,6 +33,9 @@ const char* kHelp = R"(Usage: tesmar [--demo] [--model TEXT] [--config DIR]
                   its tape width, and for a model tesmar-emu --help lists,
                   its firmware and counts
   --config DIR    folder of tsinit.ini (default: the current folder)
+  --lang LANG     the interface language: ru, uk or en (default: [Interface]
+                  Language of tsinit.ini, else the system's language when it
+                  is Ukrainian or English, else ru)
   -h, --help      print this help and exit
   --version       print the program's version and exit
 )";
@@ -61,6 +66,7 @@ int main(int argc, char** argv) {
   bool demo = false;
   std::string model;
   QString configDir = QDir::currentPath();
+  QString language;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
@@ -73,6 +79,12 @@ int main(int argc, char** argv) {
       demo = true;
     } else if (a == "--model" && i + 1 < argc) {
       model = argv[++i];
+    } else if (a == "--lang" && i + 1 < argc) {
+      language = QString::fromLocal8Bit(argv[++i]);
+      if (!app::Languages().contains(language)) {
+        std::fprintf(stderr, "tesmar: --lang takes ru, uk or en\n");
+        return 64;
+      }
     } else if (a == "--config" && i + 1 < argc) {
       configDir = QString::fromLocal8Bit(argv[++i]);
     } else {
@@ -89,6 +101,13 @@ int main(int argc, char** argv) {
 
   QApplication qapp(argc, argv);
   app::ConfigureApplication(qapp);
+  app::Translation translation;
+  language = app::ChooseLanguage(language,
+                                 app::ConfiguredLanguage(QDir(configDir).filePath("tsinit.ini")),
+                                 QLocale::system());
+  if (!translation.install(language))
+    std::fprintf(stderr, "tesmar: no translation file for %s, the texts stay Russian\n",
+                 language.toLocal8Bit().constData());
 
   std::unique_ptr<Demo> emulator;
   QStringList extra;
@@ -113,7 +132,8 @@ int main(int argc, char** argv) {
   // Every start counts from 0 again, and another program may have spoken
   // last: the first command on a link waits for an answered read (21h).
   driver.SetSequenceGuard(true);
-  app::QtPrompt prompt;
+  app::QtPrompt qtPrompt;
+  app::TranslatedPrompt prompt(qtPrompt);
   // Exchanges and the windows' fixed waits run off the window thread.
   app::ExchangeWait exchanges;
   exchanges.attach(driver);
@@ -124,7 +144,7 @@ int main(int argc, char** argv) {
   if (demo) windows.push_back(app::TapeWindowRow());
   if (demo) state.terminalPort = extra.value(1);  // the card payment finds it at once
   app::MainWindow window(ctx, {ports, usbPorts, extra, extra.value(0), extra.value(1)}, windows);
-  prompt.setParent(&window);
+  qtPrompt.setParent(&window);
   // No hidden default buttons, Tab by the layout, access letters, windows
   // centred and reopened where they were left.
   app::WindowBehaviour behaviour(&window);

@@ -16,15 +16,15 @@ using app::kDefaultPassword;
 
 DailyReportsDialog::DailyReportsDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
-    : CommandDialog(ctx, status, "Печать дневных отчетов", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Печать дневных отчетов"), parent) {
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   auto* form = new QFormLayout;
   addPasswordRows(form);
-  auto* x = new QPushButton("X-отчет");
-  auto* z = new QPushButton("Z-отчет");
-  auto* tape = new QPushButton("Печать контрольной ленты");
-  auto* zero = new QPushButton("Обнуления контрольной ленты");
-  auto* close = new QPushButton("Закрыть");
+  auto* x = new QPushButton(Tesmar::mark("X-отчет"));
+  auto* z = new QPushButton(Tesmar::mark("Z-отчет"));
+  auto* tape = new QPushButton(Tesmar::mark("Печать контрольной ленты"));
+  auto* zero = new QPushButton(Tesmar::mark("Обнуления контрольной ленты"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(x, &QPushButton::clicked, this, &DailyReportsDialog::xReport);
   connect(z, &QPushButton::clicked, this, &DailyReportsDialog::zReport);
   connect(tape, &QPushButton::clicked, this, &DailyReportsDialog::printTape);
@@ -68,9 +68,9 @@ void DailyReportsDialog::zReport() {
 void DailyReportsDialog::zeroTape() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
-  if (!app::ConfirmIrreversible(ctx_.prompt, "Контрольная лента будет обнулена.")) return;
+  if (!app::ConfirmIrreversible(ctx_.prompt, Tesmar::mark("Контрольная лента будет обнулена."))) return;
   if (path_.decoded(
-          "Обнуление контрольной ленты", [&](link::Driver & d) -> auto& {
+          Tesmar::mark("Обнуление контрольной ленты"), [&](link::Driver & d) -> auto& {
             return link::PrintReport(d, pwd, kControlTapeZeroing);
           })) {
     statusButton_->setEnabled(true);
@@ -94,7 +94,7 @@ void DailyReportsDialog::printTape() {
           }))
     return;
   if (!path.decoded(
-          "Проверка состояния регистратора", [&](link::Driver & d) -> auto& {
+          Tesmar::mark("Проверка состояния регистратора"), [&](link::Driver & d) -> auto& {
             return link::PrintAdditionalReport(d, pwd, kControlTapeOutput);
           }))
     return;

@@ -13,8 +13,8 @@ namespace tesmar::reports {
 
 namespace {
 // The document steps carry a blank before the colon, the report step none.
-constexpr const char* kDocumentTitle = "Печать дополнительных дневных отчетов ";
-constexpr const char* kReportTitle = "Печать дополнительных дневных отчетов";
+constexpr const char* kDocumentTitle = Tesmar::mark("Печать дополнительных дневных отчетов ");
+constexpr const char* kReportTitle = Tesmar::mark("Печать дополнительных дневных отчетов");
 }  // namespace
 
 ExtraDailyReportsDialog::ExtraDailyReportsDialog(app::AppContext& ctx,
@@ -22,12 +22,12 @@ ExtraDailyReportsDialog::ExtraDailyReportsDialog(app::AppContext& ctx,
     : CommandDialog(ctx, status, kReportTitle, parent) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);  // no close box
   type_ = new QComboBox;
-  type_->addItems({"Отчет по отделам", "Отчет по операторам", "Вывести контрольную ленту"});
+  type_->addItems({Tesmar::mark("Отчет по отделам"), Tesmar::mark("Отчет по операторам"), Tesmar::mark("Вывести контрольную ленту")});
   auto* form = new QFormLayout;
-  form->addRow("Тип отчета:", type_);
+  form->addRow(Tesmar::mark("Тип отчета:"), type_);
   addPasswordRows(form);
-  auto* report = new QPushButton("Отчет");
-  auto* close = new QPushButton("Закрыть");
+  auto* report = new QPushButton(Tesmar::mark("Отчет"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(report, &QPushButton::clicked, this, &ExtraDailyReportsDialog::makeReport);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = app::ButtonRow({report, statusButton_}, close);

@@ -16,14 +16,14 @@ namespace tesmar::reports {
 
 Fkp101DailyReportsDialog::Fkp101DailyReportsDialog(app::AppContext& ctx,
                                                    app::StatusBytesDialog& status, QWidget* parent)
-    : CommandDialog(ctx, status, "FKP101 дневные отчеты", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("FKP101 дневные отчеты"), parent) {
   auto* form = new QFormLayout;
   addPasswordRows(form);
-  auto* x = new QPushButton("X-отчет");
-  auto* z = new QPushButton("Z-отчет");
-  auto* close = new QPushButton("Закрыть");
-  zeroGoods_ = new QCheckBox("Обнулить базу товаров");
-  unload_ = new QPushButton("Выгрузка и обнуления контрольной ленты");
+  auto* x = new QPushButton(Tesmar::mark("X-отчет"));
+  auto* z = new QPushButton(Tesmar::mark("Z-отчет"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
+  zeroGoods_ = new QCheckBox(Tesmar::mark("Обнулить базу товаров"));
+  unload_ = new QPushButton(Tesmar::mark("Выгрузка и обнуления контрольной ленты"));
   // This window's status button checks the access instead of showing bytes.
   disconnect(statusButton_, nullptr, this, nullptr);
   connect(statusButton_, &QPushButton::clicked, this, &Fkp101DailyReportsDialog::checkAccess);
@@ -79,9 +79,9 @@ void Fkp101DailyReportsDialog::unloadTape() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
   if (!app::ConfirmIrreversible(ctx_.prompt, zeroGoods_->isChecked()
-                                                 ? "Контрольная лента будет выгружена и обнулена, "
-                                                   "база товаров - обнулена."
-                                                 : "Контрольная лента будет выгружена и обнулена."))
+                                                 ? Tesmar::mark("Контрольная лента будет выгружена и обнулена, "
+                                                   "база товаров - обнулена.")
+                                                 : Tesmar::mark("Контрольная лента будет выгружена и обнулена.")))
     return;
   markConnected();
   clearError();
@@ -92,7 +92,7 @@ void Fkp101DailyReportsDialog::unloadTape() {
             }))
       return;
   if (zeroGoods_->isChecked() && !path_.direct(
-                                     link::kTimeoutText, "Ошибка ", [](link::Driver & d) -> auto& {
+                                     link::kTimeoutText, Tesmar::mark("Ошибка "), [](link::Driver & d) -> auto& {
                                        return link::ZeroGoodsBase(d, app::kDefaultPassword);
                                      }))
     return;

@@ -13,9 +13,9 @@
 namespace tesmar::reports {
 
 namespace {
-constexpr const char* kTitle = "Отчет по реализованным товарам";
-constexpr const char* kFirstCaption = "Код первого товара:";
-constexpr const char* kLastCaption = "Код последнего товара:";
+constexpr const char* kTitle = Tesmar::mark("Отчет по реализованным товарам");
+constexpr const char* kFirstCaption = Tesmar::mark("Код первого товара:");
+constexpr const char* kLastCaption = Tesmar::mark("Код последнего товара:");
 }  // namespace
 
 QString DefaultLastGoodsCode(const app::AppState& s) {
@@ -32,8 +32,8 @@ GoodsReportDialog::GoodsReportDialog(app::AppContext& ctx, app::StatusBytesDialo
   form->addRow(kFirstCaption, first_);
   form->addRow(kLastCaption, last_);
   addPasswordRows(form);
-  auto* report = new QPushButton("Сделать отчет");
-  auto* close = new QPushButton("Закрыть");
+  auto* report = new QPushButton(Tesmar::mark("Сделать отчет"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   disconnect(statusButton_, nullptr, this, nullptr);
   connect(statusButton_, &QPushButton::clicked, this, &GoodsReportDialog::checkStatus);
   connect(report, &QPushButton::clicked, this, &GoodsReportDialog::makeReport);
@@ -72,7 +72,7 @@ void GoodsReportDialog::makeReport() {
 
 void GoodsReportDialog::checkStatus() {
   const app::Sent sent = path_.decoded(
-      "Проверка состояния регистратора",
+      Tesmar::mark("Проверка состояния регистратора"),
       [](link::Driver & d) -> auto& { return link::Identify(d, app::kDefaultPassword); });
   if (!sent) return;
   ctx_.state.paymentTypeCount = app::PaymentTypesFrom(*sent.reply);

@@ -16,9 +16,9 @@
 namespace tesmar::reports {
 
 namespace {
-constexpr const char* kTitle = "Печать периодического отчета ";  // the blank is the window's
-constexpr const char* kFirstNumber = "Номер первого отчета:";
-constexpr const char* kLastNumber = "Номер последнего отчета:";
+constexpr const char* kTitle = Tesmar::mark("Печать периодического отчета ");  // the blank is the window's
+constexpr const char* kFirstNumber = Tesmar::mark("Номер первого отчета:");
+constexpr const char* kLastNumber = Tesmar::mark("Номер последнего отчета:");
 constexpr int kByNumber = 1;
 
 QDateEdit* TwoDigitYearDate() {
@@ -39,32 +39,32 @@ PeriodicReportDialog::PeriodicReportDialog(app::AppContext& ctx, app::StatusByte
                                            QWidget* parent)
     : CommandDialog(ctx, status, kTitle, parent) {
   byDateOrNumber_ = new QComboBox;
-  byDateOrNumber_->addItems({"По дате", "По номеру"});
+  byDateOrNumber_->addItems({Tesmar::mark("По дате"), Tesmar::mark("По номеру")});
   fullness_ = new QComboBox;
-  fullness_->addItems({"Сокращенный", "Полный"});
-  auto* kind = new QGroupBox("Тип отчета");
+  fullness_->addItems({Tesmar::mark("Сокращенный"), Tesmar::mark("Полный")});
+  auto* kind = new QGroupBox(Tesmar::mark("Тип отчета"));
   auto* kf = new QFormLayout(kind);
-  kf->addRow("По дате/номеру", byDateOrNumber_);
-  kf->addRow("Полный/сокращенный", fullness_);
+  kf->addRow(Tesmar::mark("По дате/номеру"), byDateOrNumber_);
+  kf->addRow(Tesmar::mark("Полный/сокращенный"), fullness_);
 
   firstDate_ = TwoDigitYearDate();
   lastDate_ = TwoDigitYearDate();
-  dateGroup_ = new QGroupBox("Дата");
+  dateGroup_ = new QGroupBox(Tesmar::mark("Дата"));
   auto* df = new QFormLayout(dateGroup_);
-  df->addRow("Дата первого отчета:", firstDate_);
-  df->addRow("Дата последнего отчета:", lastDate_);
+  df->addRow(Tesmar::mark("Дата первого отчета:"), firstDate_);
+  df->addRow(Tesmar::mark("Дата последнего отчета:"), lastDate_);
 
   firstNumber_ = new QLineEdit;
   lastNumber_ = new QLineEdit;
-  numberGroup_ = new QGroupBox("Номер");
+  numberGroup_ = new QGroupBox(Tesmar::mark("Номер"));
   auto* nf = new QFormLayout(numberGroup_);
   nf->addRow(kFirstNumber, firstNumber_);
   nf->addRow(kLastNumber, lastNumber_);
 
   auto* form = new QFormLayout;
   addPasswordRows(form);
-  auto* report = new QPushButton("Сделать отчет");
-  auto* quit = new QPushButton("Выход");
+  auto* report = new QPushButton(Tesmar::mark("Сделать отчет"));
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(report, &QPushButton::clicked, this, &PeriodicReportDialog::makeReport);
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
   connect(byDateOrNumber_, &QComboBox::currentIndexChanged, this,

@@ -14,10 +14,10 @@ inline constexpr int kByDepartments = 0;
 inline constexpr int kByOperators = 1;
 inline constexpr int kControlTapeOutput = 2;
 
-inline constexpr const char* kDailyReportsTitle = "Печать дневных отчетов";
+inline constexpr const char* kDailyReportsTitle = Tesmar::mark("Печать дневных отчетов");
 // Asked before a Z report, which closes the shift for good.
 inline constexpr const char* kZReportQuestion =
-    "Z-отчет закроет смену и запишет ее итоги в фискальную память.";
+    Tesmar::mark("Z-отчет закроет смену и запишет ее итоги в фискальную память.");
 // The heading line printed before the control tape (its format prefix included).
 inline constexpr const char* kControlTapeHeading = "%MHJc*** Контрольная лента ***";
 

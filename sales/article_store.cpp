@@ -18,12 +18,12 @@ QString ArticleText(std::string_view bytes) {
 bool ArticleStore::load(const QString& path, QString& error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    error = QString("Не удалось открыть файл %1: %2").arg(path, file.errorString());
+    error = QString(Tesmar::mark("Не удалось открыть файл %1: %2")).arg(path, file.errorString());
     return false;
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    error = QString("Ошибка чтения файла %1: %2").arg(path, file.errorString());
+    error = QString(Tesmar::mark("Ошибка чтения файла %1: %2")).arg(path, file.errorString());
     return false;
   }
   QStringList lines;

@@ -19,7 +19,7 @@
 namespace tesmar::sales {
 
 namespace {
-constexpr const char* kListCaption = "Товары для программирования";
+constexpr const char* kListCaption = Tesmar::mark("Товары для программирования");
 constexpr const char* kFilter = "Product filse -  ART (*.ART *.art);;AllFiles (*.*)";
 
 // The list's text as typed: block by block, because the plain text Qt gives
@@ -32,7 +32,7 @@ QString ListText(const QPlainTextEdit* list) {
 
 // "Регистратор отклонил строки: 2, 5-7 (4 из 9)."
 QString LinesPart(const QString& what, const std::vector<size_t>& numbers, size_t total) {
-  return QString("%1: %2 (%3 из %4).")
+  return QString(Tesmar::mark("%1: %2 (%3 из %4)."))
       .arg(what, QString::fromStdString(LineRanges(numbers)))
       .arg(numbers.size())
       .arg(total);
@@ -41,19 +41,19 @@ QString LinesPart(const QString& what, const std::vector<size_t>& numbers, size_
 // "Завершено" only when every article line was stored; otherwise which lines
 // were not, and why.
 QString UploadSummary(const UploadOutcome& out, size_t total) {
-  if (out.allStored()) return "Завершено";
-  QStringList parts{"Не все артикулы записаны в регистратор."};
-  if (!out.refused.empty()) parts << LinesPart("Регистратор отклонил строки", out.refused, total);
+  if (out.allStored()) return Tesmar::mark("Завершено");
+  QStringList parts{Tesmar::mark("Не все артикулы записаны в регистратор.")};
+  if (!out.refused.empty()) parts << LinesPart(Tesmar::mark("Регистратор отклонил строки"), out.refused, total);
   if (!out.unconfirmed.empty())
-    parts << LinesPart("Нет ответа регистратора на строки", out.unconfirmed, total);
-  if (!out.notSent.empty()) parts << LinesPart("Не отправлены строки", out.notSent, total);
+    parts << LinesPart(Tesmar::mark("Нет ответа регистратора на строки"), out.unconfirmed, total);
+  if (!out.notSent.empty()) parts << LinesPart(Tesmar::mark("Не отправлены строки"), out.notSent, total);
   return parts.join('\n');
 }
 }  // namespace
 
 ArticleUploadDialog::ArticleUploadDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                          std::shared_ptr<ArticleStore> articles, QWidget* parent)
-    : CommandDialog(ctx, status, "Загрузка артикулов в регистратор", parent),
+    : CommandDialog(ctx, status, Tesmar::mark("Загрузка артикулов в регистратор"), parent),
       articles_(std::move(articles)) {
   list_ = new QPlainTextEdit;
   list_->setObjectName("articles");
@@ -64,10 +64,10 @@ ArticleUploadDialog::ArticleUploadDialog(app::AppContext& ctx, app::StatusBytesD
   progress_ = new QProgressBar;
   statusLine_ = new QLabel;
   statusLine_->setObjectName("statusLine");
-  auto* load = new QPushButton("Загрузить");
-  upload_ = new QPushButton("Записать в регистратор");
-  auto* clear = new QPushButton("Очистить");
-  auto* quit = new QPushButton("Выход");
+  auto* load = new QPushButton(Tesmar::mark("Загрузить"));
+  upload_ = new QPushButton(Tesmar::mark("Записать в регистратор"));
+  auto* clear = new QPushButton(Tesmar::mark("Очистить"));
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(load, &QPushButton::clicked, this, &ArticleUploadDialog::loadFile);
   connect(upload_, &QPushButton::clicked, this, &ArticleUploadDialog::upload);
   connect(clear, &QPushButton::clicked, this, &ArticleUploadDialog::clearList);
@@ -79,7 +79,7 @@ ArticleUploadDialog::ArticleUploadDialog(app::AppContext& ctx, app::StatusBytesD
   error_->setParent(this);
   error_->hide();
   auto* form = new QFormLayout;
-  form->addRow("Пароль: ", password_);
+  form->addRow(Tesmar::mark("Пароль: "), password_);
   auto* root = new QVBoxLayout(this);
   root->addWidget(new QLabel(kListCaption));
   root->addWidget(list_);
@@ -113,7 +113,7 @@ void ArticleUploadDialog::keepEdits() {
 }
 
 void ArticleUploadDialog::loadFile() {
-  const QString path = ctx_.prompt.openFileName("Загрузить", kFilter);
+  const QString path = ctx_.prompt.openFileName(Tesmar::mark("Загрузить"), kFilter);
   if (path.isEmpty()) return;
   QString error;
   if (!articles_->load(path, error)) ctx_.prompt.showMessage(error);
@@ -147,7 +147,7 @@ void ArticleUploadDialog::upload() {
   // there for the rest of the run.
   const UploadOutcome out = UploadArticles(lines, send, [&](size_t done, bool timedOut) {
     progress_->setValue(static_cast<int>(done));
-    if (timedOut) statusLine_->setText("Ошибка! Таймаут устройства! ");
+    if (timedOut) statusLine_->setText(Tesmar::mark("Ошибка! Таймаут устройства! "));
     repaint();
   });
   upload_->setEnabled(true);

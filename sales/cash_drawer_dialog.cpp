@@ -12,13 +12,13 @@
 namespace tesmar::sales {
 
 namespace {
-constexpr const char* kSwitchOn = "Время включения соленоида:";
-constexpr const char* kDelay = "Задержка после выкл. соленоида:";
+constexpr const char* kSwitchOn = Tesmar::mark("Время включения соленоида:");
+constexpr const char* kDelay = Tesmar::mark("Задержка после выкл. соленоида:");
 }  // namespace
 
 CashDrawerDialog::CashDrawerDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                    QWidget* parent)
-    : CommandDialog(ctx, status, "Тест денежного ящика", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Тест денежного ящика"), parent) {
   switchOn_ = new QLineEdit;
   delay_ = new QLineEdit;
   // The error-code box shows "0000" and is never filled.
@@ -28,9 +28,9 @@ CashDrawerDialog::CashDrawerDialog(app::AppContext& ctx, app::StatusBytesDialog&
   addPasswordRows(form);
   form->addRow(kSwitchOn, switchOn_);
   form->addRow(kDelay, delay_);
-  auto* open = new QPushButton("Открыть ящик");
-  auto* second = new QPushButton("Открыть доп. ящик");
-  auto* quit = new QPushButton("Выход");
+  auto* open = new QPushButton(Tesmar::mark("Открыть ящик"));
+  auto* second = new QPushButton(Tesmar::mark("Открыть доп. ящик"));
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(open, &QPushButton::clicked, this, &CashDrawerDialog::openDrawer);
   connect(second, &QPushButton::clicked, this, &CashDrawerDialog::openSecondDrawer);
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
@@ -43,7 +43,7 @@ CashDrawerDialog::CashDrawerDialog(app::AppContext& ctx, app::StatusBytesDialog&
 
 template <class Send>
 void CashDrawerDialog::sendAndJudge(Send&& send) {
-  path_.timedDecoded("Ошибка выполнения команды. Таймаут", "Проверка состояния регистратора",
+  path_.timedDecoded(Tesmar::mark("Ошибка выполнения команды. Таймаут"), Tesmar::mark("Проверка состояния регистратора"),
                      std::forward<Send>(send));
 }
 
@@ -61,13 +61,13 @@ void CashDrawerDialog::openSecondDrawer() {
   // A ";" would split the parameter string into other fields.
   for (const auto& [caption, text] : {std::pair{kSwitchOn, &on}, std::pair{kDelay, &delay}})
     if (text->find(';') != std::string::npos) {
-      ctx_.prompt.showMessage(QString("В поле \"%1\" недопустим символ \";\". Команда не "
-                                      "отправлена!")
+      ctx_.prompt.showMessage(QString(Tesmar::mark("В поле \"%1\" недопустим символ \";\". Команда не "
+                                      "отправлена!"))
                                   .arg(caption));
       return;
     }
   // Empty times are told, and sent all the same: the registrar judges them.
-  if (on.empty() || delay.empty()) ctx_.prompt.showMessage("Не установлены параметры команды!");
+  if (on.empty() || delay.empty()) ctx_.prompt.showMessage(Tesmar::mark("Не установлены параметры команды!"));
   sendAndJudge([&](link::Driver & d) -> auto& {
     return link::OpenSecondCashDrawer(d, pwd, on, delay);
   });

@@ -13,8 +13,8 @@
 namespace tesmar::sales {
 
 namespace {
-constexpr const char* kAmount = "Сумма:    ";
-constexpr const char* kOperator = "Номер оператора:";
+constexpr const char* kAmount = Tesmar::mark("Сумма:    ");
+constexpr const char* kOperator = Tesmar::mark("Номер оператора:");
 constexpr int kMaxOperator = 99;
 constexpr int kServiceReceipt = 2;
 }  // namespace
@@ -34,7 +34,7 @@ std::optional<double> TypedAmount(const QString& text) {
 
 CashInOutDialog::CashInOutDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                  QWidget* parent)
-    : CommandDialog(ctx, status, "Служебное внесение и изъятие денег", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Служебное внесение и изъятие денег"), parent) {
   amount_ = new QLineEdit("1.00");
   operator_ = new QLineEdit("1");
   till_ = new QLineEdit;
@@ -43,10 +43,10 @@ CashInOutDialog::CashInOutDialog(app::AppContext& ctx, app::StatusBytesDialog& s
   addPasswordRows(form);
   form->addRow(kAmount, amount_);
   form->addRow(kOperator, operator_);
-  form->addRow("Денег в кассе:", till_);
-  auto* in = new QPushButton("Служебный внос");
-  auto* out = new QPushButton("Служебное изъятие");
-  auto* quit = new QPushButton("Выход");
+  form->addRow(Tesmar::mark("Денег в кассе:"), till_);
+  auto* in = new QPushButton(Tesmar::mark("Служебный внос"));
+  auto* out = new QPushButton(Tesmar::mark("Служебное изъятие"));
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(in, &QPushButton::clicked, this, &CashInOutDialog::cashIn);
   connect(out, &QPushButton::clicked, this, &CashInOutDialog::cashOut);
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
@@ -74,19 +74,19 @@ void CashInOutDialog::move(bool cashIn) {
   if (!typedPassword(pwd) || !typedNumber(kOperator, operator_, op, 0, kMaxOperator)) return;
   const std::optional<double> typed = TypedAmount(amount_->text());
   if (!typed) {
-    ctx_.prompt.showMessage(QString("В поле \"%1\" должна быть сумма больше нуля с точкой и не "
+    ctx_.prompt.showMessage(QString(Tesmar::mark("В поле \"%1\" должна быть сумма больше нуля с точкой и не "
                                     "более чем двумя знаками после нее, например 1.00. Команда "
-                                    "не отправлена!")
+                                    "не отправлена!"))
                                 .arg(QString(kAmount).trimmed()));
     return;
   }
   const double amount = cashIn ? *typed : -*typed;
-  const QString title = cashIn ? "Служебный внос денег" : "Служебное изъятие денег";
+  const QString title = cashIn ? Tesmar::mark("Служебный внос денег") : Tesmar::mark("Служебное изъятие денег");
   statusButton_->setEnabled(true);
   clearError();
   const bool done = UsesOldCashMethod(ctx_.state, cashIn) ? byOldMethod(pwd, op, amount, title)
                                                           : byReceipt(pwd, op, amount, title);
-  if (done) ctx_.prompt.showSuccess(title + " - Успешно!");
+  if (done) ctx_.prompt.showSuccess(title + Tesmar::mark(" - Успешно!"));
 }
 
 bool CashInOutDialog::byOldMethod(const std::string& pwd, int op, double amount,

@@ -13,16 +13,16 @@ using app::Menu;
 using app::Row;
 
 app::WindowTable DocumentWindows(std::shared_ptr<ArticleStore> articles) {
-  const QString copies = "Копия фискальных чеков по сквозным номерам";
+  const QString copies = Tesmar::mark("Копия фискальных чеков по сквозным номерам");
   return {
-      Row(Menu::Sales, 1, "Программировать товары",
+      Row(Menu::Sales, 1, Tesmar::mark("Программировать товары"),
           [articles](app::WindowServices& w) {
             return new ArticleUploadDialog(w.ctx, w.status, articles, w.parent);
           }),
-      Row<NonFiscalReceiptDialog>(Menu::Sales, 3, "Печать нефискального чека"),
-      Row<CashInOutDialog>(Menu::Sales, 4, "Служебное внесение и изъятие денег"),
-      Row<VoidCloseDialog>(Menu::Sales, 5, "Аннулирование и закрытие чека"),
-      Row<CashDrawerDialog>(Menu::Utilities, 11, "Тест денежного ящика"),
+      Row<NonFiscalReceiptDialog>(Menu::Sales, 3, Tesmar::mark("Печать нефискального чека")),
+      Row<CashInOutDialog>(Menu::Sales, 4, Tesmar::mark("Служебное внесение и изъятие денег")),
+      Row<VoidCloseDialog>(Menu::Sales, 5, Tesmar::mark("Аннулирование и закрытие чека")),
+      Row<CashDrawerDialog>(Menu::Utilities, 11, Tesmar::mark("Тест денежного ящика")),
       // Registrars that keep the electronic control tape copy from it; the
       // others copy receipts by number. The first row whose rule holds at
       // the click opens.

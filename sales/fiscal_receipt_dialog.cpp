@@ -27,7 +27,7 @@ namespace {
 
 namespace cmd = link::cmd;
 
-constexpr const char* kTitle = "Фискальный чек";
+constexpr const char* kTitle = Tesmar::mark("Фискальный чек");
 constexpr int kBarcodeHeight = 50;
 constexpr int kBarcodeLength = 12;
 
@@ -36,22 +36,22 @@ struct StepTexts {
   const char* timeout;
   const char* error;
 };
-constexpr StepTexts kOpen{"Таймаут устройства! Ошибка открытия чека!", "Ошибка открытия чека"};
-constexpr StepTexts kSale{"Таймаут устройства! Ошибка продажи!", "Ошибка продажи"};
-constexpr StepTexts kProgram{"Таймаут устройства! Ошибка!", "Ошибка "};
-constexpr StepTexts kDiscount{"Таймаут устройства! Ошибка надбавки-скидки!",
-                              "Ошибка надбавки-скидки"};
-constexpr StepTexts kComment{"Таймаут устройства! Ошибка печати комментария!",
-                             "Ошибка печати комментария"};
-constexpr StepTexts kTotal{"Таймаут устройства! Ошибка печати итога!", "Ошибка печати итога"};
-constexpr StepTexts kClose{"Таймаут устройства! Ошибка закрыиия чека!", "Ошибка закрытия чека"};
-constexpr StepTexts kVoid{"Таймаут устройства! Ошибка аннулирования!", "Ошибка аннулирования"};
+constexpr StepTexts kOpen{Tesmar::mark("Таймаут устройства! Ошибка открытия чека!"), Tesmar::mark("Ошибка открытия чека")};
+constexpr StepTexts kSale{Tesmar::mark("Таймаут устройства! Ошибка продажи!"), Tesmar::mark("Ошибка продажи")};
+constexpr StepTexts kProgram{Tesmar::mark("Таймаут устройства! Ошибка!"), Tesmar::mark("Ошибка ")};
+constexpr StepTexts kDiscount{Tesmar::mark("Таймаут устройства! Ошибка надбавки-скидки!"),
+                              Tesmar::mark("Ошибка надбавки-скидки")};
+constexpr StepTexts kComment{Tesmar::mark("Таймаут устройства! Ошибка печати комментария!"),
+                             Tesmar::mark("Ошибка печати комментария")};
+constexpr StepTexts kTotal{Tesmar::mark("Таймаут устройства! Ошибка печати итога!"), Tesmar::mark("Ошибка печати итога")};
+constexpr StepTexts kClose{Tesmar::mark("Таймаут устройства! Ошибка закрыиия чека!"), Tesmar::mark("Ошибка закрытия чека")};
+constexpr StepTexts kVoid{Tesmar::mark("Таймаут устройства! Ошибка аннулирования!"), Tesmar::mark("Ошибка аннулирования")};
 
-constexpr const char* kNoArticle = "Не выбран товар!";
-constexpr const char* kBarcodeLengthWrong = "Длина штрих-кода не равна 12 символов! Ошибка!";
+constexpr const char* kNoArticle = Tesmar::mark("Не выбран товар!");
+constexpr const char* kBarcodeLengthWrong = Tesmar::mark("Длина штрих-кода не равна 12 символов! Ошибка!");
 
-constexpr const char* kQuantityCaption = "Кол-во:";
-constexpr const char* kPriceCaption = "Цена за ед.:";
+constexpr const char* kQuantityCaption = Tesmar::mark("Кол-во:");
+constexpr const char* kPriceCaption = Tesmar::mark("Цена за ед.:");
 
 template <class Send>
 app::Sent Direct(app::CommandPath& path, const StepTexts& t, Send&& s) {
@@ -86,7 +86,7 @@ FiscalReceiptDialog::FiscalReceiptDialog(app::AppContext& ctx, app::StatusBytesD
 
 void FiscalReceiptDialog::buildGoods(QGridLayout* grid) {
   operator_ = new QLineEdit("1");
-  refund_ = new QCheckBox("Чек возврата");
+  refund_ = new QCheckBox(Tesmar::mark("Чек возврата"));
   goods_ = new QListWidget;
   goodsLine_ = new QLineEdit;
   quantity_ = new QLineEdit("1.000");
@@ -96,17 +96,17 @@ void FiscalReceiptDialog::buildGoods(QGridLayout* grid) {
   connect(goods_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* i) { pickArticle(goods_->row(i)); });
   auto* open = new QFormLayout;
-  open->addRow("Номер оператора:", operator_);
+  open->addRow(Tesmar::mark("Номер оператора:"), operator_);
   open->addRow(refund_);
-  open->addRow(Button("Открыть чек", this, [this] { openReceipt(); }));
+  open->addRow(Button(Tesmar::mark("Открыть чек"), this, [this] { openReceipt(); }));
   grid->addLayout(open, 0, 0);
   auto* sale = new QFormLayout;
-  sale->addRow(new QLabel("Товары"));
+  sale->addRow(new QLabel(Tesmar::mark("Товары")));
   sale->addRow(goods_);
   sale->addRow(goodsLine_);
   sale->addRow(kQuantityCaption, quantity_);
   sale->addRow(kPriceCaption, price_);
-  sale->addRow(Button("Продать", this, [this] { sell(); }));
+  sale->addRow(Button(Tesmar::mark("Продать"), this, [this] { sell(); }));
   grid->addLayout(sale, 0, 1, 2, 1);
 }
 
@@ -118,16 +118,16 @@ void FiscalReceiptDialog::buildDiscounts(QGridLayout* grid) {
     auto* box = new QGroupBox(title);
     auto* form = new QFormLayout(box);
     form->addRow(value);
-    form->addRow(Button(" на товар", this, [this, item] { discount(item); }));
-    form->addRow(Button("на подсумму", this, [this, subtotal] { discount(subtotal); }));
+    form->addRow(Button(Tesmar::mark(" на товар"), this, [this, item] { discount(item); }));
+    form->addRow(Button(Tesmar::mark("на подсумму"), this, [this, subtotal] { discount(subtotal); }));
     form->addRow(taxGroup,
-                 Button("с налоговой группы", this, [this, byGroup] { discount(byGroup); }));
+                 Button(Tesmar::mark("с налоговой группы"), this, [this, byGroup] { discount(byGroup); }));
     return box;
   };
-  grid->addWidget(group("Скидка процентная", percentValue_, percentGroup_, cmd::kPercentDiscount,
+  grid->addWidget(group(Tesmar::mark("Скидка процентная"), percentValue_, percentGroup_, cmd::kPercentDiscount,
                         cmd::kSubtotalPercentDiscount, cmd::kTaxGroupPercentDiscount),
                   1, 0);
-  grid->addWidget(group("Скидка абсолютная", absoluteValue_, absoluteGroup_, cmd::kAbsoluteDiscount,
+  grid->addWidget(group(Tesmar::mark("Скидка абсолютная"), absoluteValue_, absoluteGroup_, cmd::kAbsoluteDiscount,
                         cmd::kSubtotalAbsoluteDiscount, cmd::kTaxGroupAbsoluteDiscount),
                   2, 0);
 }
@@ -137,27 +137,27 @@ void FiscalReceiptDialog::buildPayment(QGridLayout* grid) {
   barcode_ = new QLineEdit("012345678901");
   barcode_->setMaxLength(kBarcodeLength);
   displayFunction_ = new QComboBox;
-  displayFunction_->addItems({"Очистить", "Верхняя строка", "Нижняя строка", "Дата и время"});
-  display_ = new QCheckBox("Выводить информацию на дисплей");
+  displayFunction_->addItems({Tesmar::mark("Очистить"), Tesmar::mark("Верхняя строка"), Tesmar::mark("Нижняя строка"), Tesmar::mark("Дата и время")});
+  display_ = new QCheckBox(Tesmar::mark("Выводить информацию на дисплей"));
   display_->setChecked(true);
   paymentType_ = new QComboBox;
   amount_ = new QLineEdit("0.00");
   sum_ = new QLabel;
   sum_->setMinimumWidth(80);
   sum_->installEventFilter(this);
-  useTransaction_ = new QCheckBox("Использовать указанный идентификатор транзакций");
+  useTransaction_ = new QCheckBox(Tesmar::mark("Использовать указанный идентификатор транзакций"));
   transaction_ = new QLineEdit;
   transaction_->setMaxLength(20);
-  noCardLines_ = new QCheckBox("Не выводить дополнительную информацию для банковской карты");
+  noCardLines_ = new QCheckBox(Tesmar::mark("Не выводить дополнительную информацию для банковской карты"));
   auto* form = new QFormLayout;
-  form->addRow(comment_, Button("Печать комментария", this, [this] { printComment(); }));
-  form->addRow(barcode_, Button("Штрих-код EAN-13", this, [this] { printBarcode(); }));
-  form->addRow(displayFunction_, Button("Вывод на индикатор", this, [this] { showOnDisplay(); }));
+  form->addRow(comment_, Button(Tesmar::mark("Печать комментария"), this, [this] { printComment(); }));
+  form->addRow(barcode_, Button(Tesmar::mark("Штрих-код EAN-13"), this, [this] { printBarcode(); }));
+  form->addRow(displayFunction_, Button(Tesmar::mark("Вывод на индикатор"), this, [this] { showOnDisplay(); }));
   form->addRow(display_);
-  form->addRow(Button("Печать итога", this, [this] { printTotal(); }));
-  form->addRow("Сумма по чеку:", sum_);
+  form->addRow(Button(Tesmar::mark("Печать итога"), this, [this] { printTotal(); }));
+  form->addRow(Tesmar::mark("Сумма по чеку:"), sum_);
   form->addRow(paymentType_, amount_);
-  form->addRow(Button("Оплатить", this, [this] { pay(); }));
+  form->addRow(Button(Tesmar::mark("Оплатить"), this, [this] { pay(); }));
   form->addRow(useTransaction_);
   form->addRow(transaction_);
   form->addRow(noCardLines_);
@@ -168,13 +168,13 @@ QWidget* FiscalReceiptDialog::buildButtons() {
   auto* box = new QWidget;
   auto* row = new QGridLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(Button("Закрыть чек", this, [this] { closeReceipt(); }), 0, 0);
-  row->addWidget(Button("Аннулирование всего чека", this, [this] { voidOperation(0); }), 0, 1);
-  row->addWidget(Button("Начало аннулирования", this, [this] { voidOperation(1); }), 0, 2);
-  row->addWidget(Button("Конец аннулирования", this, [this] { voidOperation(2); }), 0, 3);
-  row->addWidget(Button("Отмена аннулирования", this, [this] { voidOperation(3); }), 0, 4);
+  row->addWidget(Button(Tesmar::mark("Закрыть чек"), this, [this] { closeReceipt(); }), 0, 0);
+  row->addWidget(Button(Tesmar::mark("Аннулирование всего чека"), this, [this] { voidOperation(0); }), 0, 1);
+  row->addWidget(Button(Tesmar::mark("Начало аннулирования"), this, [this] { voidOperation(1); }), 0, 2);
+  row->addWidget(Button(Tesmar::mark("Конец аннулирования"), this, [this] { voidOperation(2); }), 0, 3);
+  row->addWidget(Button(Tesmar::mark("Отмена аннулирования"), this, [this] { voidOperation(3); }), 0, 4);
   row->addWidget(statusButton_, 1, 0);
-  row->addWidget(Button("Закрыть", this,
+  row->addWidget(Button(Tesmar::mark("Закрыть"), this,
                         [this] {
                           statusButton_->setEnabled(false);
                           accept();
@@ -185,7 +185,7 @@ QWidget* FiscalReceiptDialog::buildButtons() {
 
 void FiscalReceiptDialog::showEvent(QShowEvent* e) {
   if (!articles_->loaded()) {
-    const QString file = ctx_.prompt.openFileName(kTitle, "Файлы товаров (*.art);;*.ART");
+    const QString file = ctx_.prompt.openFileName(kTitle, Tesmar::mark("Файлы товаров (*.art);;*.ART"));
     QString error;
     if (!file.isEmpty() && !articles_->load(file, error)) ctx_.prompt.showMessage(error);
   }
@@ -238,7 +238,7 @@ bool FiscalReceiptDialog::typedDecimal(const QString& caption, QLineEdit* field,
   bool ok = false;
   out = field->text().trimmed().toDouble(&ok);
   if (ok && std::isfinite(out)) return true;
-  ctx_.prompt.showMessage(QString("%1 \"%2\" - не число. Введите число с точкой, например 1.50")
+  ctx_.prompt.showMessage(QString(Tesmar::mark("%1 \"%2\" - не число. Введите число с точкой, например 1.50"))
                               .arg(caption, field->text()));
   return false;
 }
@@ -250,7 +250,7 @@ bool FiscalReceiptDialog::typedWire(const QString& caption, QLineEdit* field, st
 void FiscalReceiptDialog::openReceipt() {
   std::string pwd;
   int op = 0;
-  if (!typedPassword(pwd) || !typedNumber("Номер оператора:", operator_, op)) return;
+  if (!typedPassword(pwd) || !typedNumber(Tesmar::mark("Номер оператора:"), operator_, op)) return;
   const int refund = refund_->isChecked() ? 1 : 0;
   Direct(
       path_, kOpen, [&](link::Driver & d) -> auto& {
@@ -269,24 +269,24 @@ void FiscalReceiptDialog::sell() {
   const qlonglong code = codeText.toLongLong(&ok);
   if (!ok) {
     ctx_.prompt.showMessage(
-        QString("Код товара \"%1\" в строке товара - не число. Продажа не выполнена.")
+        QString(Tesmar::mark("Код товара \"%1\" в строке товара - не число. Продажа не выполнена."))
             .arg(codeText));
     return;
   }
   std::string pwd, wireLine;
   double quantity = 0, price = 0;
-  if (!typedPassword(pwd) || !typedWire("Товары", goodsLine_, wireLine) ||
+  if (!typedPassword(pwd) || !typedWire(Tesmar::mark("Товары"), goodsLine_, wireLine) ||
       !typedDecimal(kQuantityCaption, quantity_, quantity) ||
       !typedDecimal(kPriceCaption, price_, price))
     return;
   // Checked here, before the article is programmed, so that a sale that
   // cannot go out leaves the registrar as it was.
   if (!(quantity > 0)) {
-    ctx_.prompt.showMessage("Количество должно быть больше нуля. Продажа не выполнена.");
+    ctx_.prompt.showMessage(Tesmar::mark("Количество должно быть больше нуля. Продажа не выполнена."));
     return;
   }
   if (price < 0) {
-    ctx_.prompt.showMessage("Цена не может быть отрицательной. Продажа не выполнена.");
+    ctx_.prompt.showMessage(Tesmar::mark("Цена не может быть отрицательной. Продажа не выполнена."));
     return;
   }
   if (!ctx_.state.profile.fkp && !Direct(
@@ -299,7 +299,7 @@ void FiscalReceiptDialog::sell() {
         return link::SellArticle(d, app::kDefaultPassword, code, quantity, price, r);
       });
   if (sent.refusal != 0)
-    ctx_.prompt.showMessage("Количество или цена не могут быть отправлены. Продажа не выполнена.");
+    ctx_.prompt.showMessage(Tesmar::mark("Количество или цена не могут быть отправлены. Продажа не выполнена."));
 }
 
 void FiscalReceiptDialog::discount(int command) {
@@ -314,8 +314,8 @@ void FiscalReceiptDialog::discount(int command) {
   double value = 0;
   int group = 0;
   if (!typedPassword(pwd) ||
-      !typedDecimal(percent ? "Скидка процентная" : "Скидка абсолютная", valueBox, value) ||
-      (byGroup && !typedNumber("Налоговая группа", groupBox, group)))
+      !typedDecimal(percent ? Tesmar::mark("Скидка процентная") : Tesmar::mark("Скидка абсолютная"), valueBox, value) ||
+      (byGroup && !typedNumber(Tesmar::mark("Налоговая группа"), groupBox, group)))
     return;
   const app::Sent sent = Direct(
       path_, kDiscount, [&](link::Driver & d, int& r) -> auto& {
@@ -334,12 +334,12 @@ void FiscalReceiptDialog::discount(int command) {
             return link::TaxGroupAbsoluteDiscount(d, pwd, value, group, r);
         }
       });
-  if (sent.refusal != 0) ctx_.prompt.showMessage("Значение скидки не может быть отправлено.");
+  if (sent.refusal != 0) ctx_.prompt.showMessage(Tesmar::mark("Значение скидки не может быть отправлено."));
 }
 
 void FiscalReceiptDialog::printComment() {
   std::string pwd, text;
-  if (!typedPassword(pwd) || !typedWire("Комментарий", comment_, text)) return;
+  if (!typedPassword(pwd) || !typedWire(Tesmar::mark("Комментарий"), comment_, text)) return;
   Direct(
       path_, kComment, [&](link::Driver & d) -> auto& { return link::PrintText(d, pwd, text); });
 }
@@ -385,12 +385,12 @@ void FiscalReceiptDialog::printBarcode() {
   const app::Sent sent = path_.send([&](link::Driver & d, int& r) -> auto& {
     return link::PrintEan13Barcode(d, app::kDefaultPassword, kBarcodeHeight, wire, r);
   });
-  if (sent.refusal != 0) ctx_.prompt.showMessage("Штрих-код должен состоять из 12 цифр! Ошибка!");
+  if (sent.refusal != 0) ctx_.prompt.showMessage(Tesmar::mark("Штрих-код должен состоять из 12 цифр! Ошибка!"));
 }
 
 void FiscalReceiptDialog::showOnDisplay() {
   std::string text;
-  if (!typedWire("Комментарий", comment_, text)) return;
+  if (!typedWire(Tesmar::mark("Комментарий"), comment_, text)) return;
   const int function = displayFunction_->currentIndex();
   path_.send([&](link::Driver & d) -> auto& {
     return link::ShowOnDisplay(d, app::kDefaultPassword, function, 0, text);

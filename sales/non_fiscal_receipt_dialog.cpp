@@ -14,7 +14,7 @@ namespace tesmar::sales {
 
 namespace {
 constexpr int kLineWidth = 39;
-constexpr const char* kTextCaption = "Строки для печати в нефискальном чеке:";
+constexpr const char* kTextCaption = Tesmar::mark("Строки для печати в нефискальном чеке:");
 }  // namespace
 
 QString NonFiscalLineText(const QString& line) {
@@ -30,14 +30,14 @@ QStringList MemoLines(const QString& text) {
 
 NonFiscalReceiptDialog::NonFiscalReceiptDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                                QWidget* parent)
-    : CommandDialog(ctx, status, "Нефискальный чек", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Нефискальный чек"), parent) {
   text_ = new QPlainTextEdit;
   text_->setObjectName("text");
   text_->installEventFilter(this);
   auto* form = new QFormLayout;
   addPasswordRows(form);
-  auto* print = new QPushButton("Печать чека:");
-  auto* quit = new QPushButton("Выход");
+  auto* print = new QPushButton(Tesmar::mark("Печать чека:"));
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(print, &QPushButton::clicked, this, &NonFiscalReceiptDialog::printReceipt);
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
   auto* root = new QVBoxLayout(this);
@@ -57,8 +57,8 @@ void NonFiscalReceiptDialog::showEvent(QShowEvent* e) {
 bool NonFiscalReceiptDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == text_ && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->text() == ";") {
-    ctx_.prompt.showMessage("; - недопустимый символ, \n   будет удален при печати чека!",
-                            "Ввод текста");
+    ctx_.prompt.showMessage(Tesmar::mark("; - недопустимый символ, \n   будет удален при печати чека!"),
+                            Tesmar::mark("Ввод текста"));
     return true;
   }
   return CommandDialog::eventFilter(watched, event);

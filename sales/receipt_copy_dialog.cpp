@@ -10,24 +10,24 @@
 namespace tesmar::sales {
 
 namespace {
-constexpr const char* kFirst = "Первый сквозной номер чека:";
-constexpr const char* kLast = "Последний сквозной номер чека:";
+constexpr const char* kFirst = Tesmar::mark("Первый сквозной номер чека:");
+constexpr const char* kLast = Tesmar::mark("Последний сквозной номер чека:");
 // The opening and closing steps' title has a blank before its colon.
-constexpr const char* kDocumentTitle = "Печать копии чека ";
-constexpr const char* kCopyTitle = "Печать копии чека";
+constexpr const char* kDocumentTitle = Tesmar::mark("Печать копии чека ");
+constexpr const char* kCopyTitle = Tesmar::mark("Печать копии чека");
 }  // namespace
 
 ReceiptCopyDialog::ReceiptCopyDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                      QWidget* parent)
-    : CommandDialog(ctx, status, "Копия чека", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Копия чека"), parent) {
   first_ = new QLineEdit("1");
   last_ = new QLineEdit("1");
   auto* form = new QFormLayout;
   addPasswordRows(form);
   form->insertRow(1, kFirst, first_);
   form->insertRow(2, kLast, last_);
-  auto* copy = new QPushButton("Копия чека");
-  auto* quit = new QPushButton("Выход");
+  auto* copy = new QPushButton(Tesmar::mark("Копия чека"));
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(copy, &QPushButton::clicked, this, &ReceiptCopyDialog::printCopies);
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
   auto* root = new QVBoxLayout(this);

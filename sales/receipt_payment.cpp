@@ -19,15 +19,15 @@ namespace tesmar::sales {
 
 namespace {
 
-constexpr const char* kBadPayment = "Ошибочный тип оплаты";
-constexpr const char* kTerminalWarning = "Внимание! Банковский терминал!";
-constexpr const char* kTerminalFailed = "Ошибка оплаты банковской картой!";
-constexpr const char* kPaymentTimeout = "Таймаут устройства! Ошибка оплаты чека!";
-constexpr const char* kPaymentError = "Ошибка оплаты чека";
-constexpr const char* kCardTimeout = "Таймаут устройства! Ошибка оплаты банковской картой!";
-constexpr const char* kCardError = "Ошибка оплаты чека банковской картой";
-constexpr const char* kStateTitle = "Проверка состояния регистратора";
-constexpr const char* kNotCharged = "Оплата банковской картой не выполнена.";
+constexpr const char* kBadPayment = Tesmar::mark("Ошибочный тип оплаты");
+constexpr const char* kTerminalWarning = Tesmar::mark("Внимание! Банковский терминал!");
+constexpr const char* kTerminalFailed = Tesmar::mark("Ошибка оплаты банковской картой!");
+constexpr const char* kPaymentTimeout = Tesmar::mark("Таймаут устройства! Ошибка оплаты чека!");
+constexpr const char* kPaymentError = Tesmar::mark("Ошибка оплаты чека");
+constexpr const char* kCardTimeout = Tesmar::mark("Таймаут устройства! Ошибка оплаты банковской картой!");
+constexpr const char* kCardError = Tesmar::mark("Ошибка оплаты чека банковской картой");
+constexpr const char* kStateTitle = Tesmar::mark("Проверка состояния регистратора");
+constexpr const char* kNotCharged = Tesmar::mark("Оплата банковской картой не выполнена.");
 constexpr int kTransactionLength = 20;
 
 // The receipt states of status byte 2 (its low four bits) in which a
@@ -79,9 +79,9 @@ bool FiscalReceiptDialog::typedCardAmount(const QString& typed, int64_t& kopecks
   const bool money = link::ParseMoney(typed.toStdString(), kopecks);
   if (money && kopecks > 0) return true;
   ctx_.prompt.showMessage(
-      money ? QString("Сумма оплаты должна быть больше нуля. %1").arg(kNotCharged)
-            : QString("Сумма оплаты \"%1\" - не сумма денег. Введите цифры и не более двух "
-                      "знаков после точки, например 12.50")
+      money ? QString(Tesmar::mark("Сумма оплаты должна быть больше нуля. %1")).arg(kNotCharged)
+            : QString(Tesmar::mark("Сумма оплаты \"%1\" - не сумма денег. Введите цифры и не более двух "
+                      "знаков после точки, например 12.50"))
                   .arg(typed));
   return false;
 }
@@ -120,8 +120,8 @@ bool FiscalReceiptDialog::receiptTakes(const std::string& pwd, int64_t kopecks) 
   const uint8_t s2 = state.reply->status[2];
   if (!ReceiptTakesPayment(s2)) {
     ctx_.prompt.showMessage((s2 & kReceiptStateBits) == kReceiptPaid
-                                ? QString("Чек уже оплачен. %1").arg(kNotCharged)
-                                : QString("Нет открытого фискального чека. %1").arg(kNotCharged));
+                                ? QString(Tesmar::mark("Чек уже оплачен. %1")).arg(kNotCharged)
+                                : QString(Tesmar::mark("Нет открытого фискального чека. %1")).arg(kNotCharged));
     return false;
   }
   const app::Sent total = sendTotal(pwd);
@@ -129,12 +129,12 @@ bool FiscalReceiptDialog::receiptTakes(const std::string& pwd, int64_t kopecks) 
   const std::string_view totalText = total.reply->Field(0);
   int64_t totalKopecks = 0;
   if (!link::ParseMoney(totalText, totalKopecks)) {
-    ctx_.prompt.showMessage(QString("Сумма по чеку \"%1\" не прочитана. %2")
+    ctx_.prompt.showMessage(QString(Tesmar::mark("Сумма по чеку \"%1\" не прочитана. %2"))
                                 .arg(app::FromWire(totalText), kNotCharged));
     return false;
   }
   if (kopecks <= totalKopecks) return true;
-  ctx_.prompt.showMessage(QString("Сумма оплаты %1 больше суммы по чеку %2. %3")
+  ctx_.prompt.showMessage(QString(Tesmar::mark("Сумма оплаты %1 больше суммы по чеку %2. %3"))
                               .arg(QString::fromStdString(link::FormatKopecks(kopecks)),
                                    QString::fromStdString(link::FormatKopecks(totalKopecks)),
                                    kNotCharged));
@@ -158,7 +158,7 @@ bool FiscalReceiptDialog::terminalAnswered(TerminalResult result, const CardDeta
     case TerminalResult::kApproved:
       return true;
     case TerminalResult::kDeclined:
-      ctx_.prompt.showMessage(QString("%1\nТерминал отклонил оплату, код ответа %2.")
+      ctx_.prompt.showMessage(QString(Tesmar::mark("%1\nТерминал отклонил оплату, код ответа %2."))
                                   .arg(kTerminalFailed, app::FromWire(details.response)));
       return false;
     case TerminalResult::kFailed:
@@ -198,10 +198,10 @@ void FiscalReceiptDialog::keepTransaction(const std::string& transaction) {
   const QString id = app::FromWire(transaction);
   transaction_->setText(id);
   ctx_.prompt.showMessage(
-      QString("Банковский терминал провел оплату, идентификатор транзакции %1, но "
+      QString(Tesmar::mark("Банковский терминал провел оплату, идентификатор транзакции %1, но "
               "регистратор оплату не принял. Идентификатор записан в поле транзакции: чтобы "
               "завершить оплату без повторного списания с карты, отметьте \"Использовать "
-              "указанный идентификатор транзакций\" и нажмите \"Оплатить\".")
+              "указанный идентификатор транзакций\" и нажмите \"Оплатить\"."))
           .arg(id));
 }
 

@@ -6,7 +6,7 @@ namespace tesmar::sales {
 
 app::WindowTable ReceiptWindows(std::shared_ptr<ArticleStore> articles) {
   return {
-      app::Row(app::Menu::Sales, 2, "Фискальный чек",
+      app::Row(app::Menu::Sales, 2, Tesmar::mark("Фискальный чек"),
                [articles](app::WindowServices& w) {
                  return new FiscalReceiptDialog(w.ctx, w.status, articles, w.parent);
                }),

@@ -16,10 +16,10 @@
 namespace tesmar::sales {
 
 namespace {
-constexpr const char* kTime = "Время:";
-constexpr const char* kStartNumber = "Начальный номер:";
-constexpr const char* kEndNumber = "Конечный номер:";
-constexpr const char* kTitle = "Печать копии чека ";
+constexpr const char* kTime = Tesmar::mark("Время:");
+constexpr const char* kStartNumber = Tesmar::mark("Начальный номер:");
+constexpr const char* kEndNumber = Tesmar::mark("Конечный номер:");
+constexpr const char* kTitle = Tesmar::mark("Печать копии чека ");
 
 QDateEdit* DatePicker() {
   auto* e = new QDateEdit;
@@ -47,13 +47,13 @@ bool IsHhmm(const QString& text) {
 
 TapeCopyDialog::TapeCopyDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                QWidget* parent)
-    : CommandDialog(ctx, status, "Копия чека (\"КСЕФ\")", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Копия чека (\"КСЕФ\")"), parent) {
   // Both commands go out with the default password: no field for it.
   password_->setParent(this);
   password_->hide();
   auto* form = new QFormLayout;
-  form->addRow("Код ошибки:", error_);
-  auto* quit = new QPushButton("Выход");
+  form->addRow(Tesmar::mark("Код ошибки:"), error_);
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
   auto* root = new QVBoxLayout(this);
   root->addWidget(datesGroup());
@@ -67,7 +67,7 @@ QWidget* TapeCopyDialog::datesGroup() {
   endDate_ = DatePicker();
   startTime_ = new QLineEdit("1200");
   endTime_ = new QLineEdit("1200");
-  print_ = new QCheckBox("напечатать документы");
+  print_ = new QCheckBox(Tesmar::mark("напечатать документы"));
   firstFound_ = new NumberLabel;
   lastFound_ = new NumberLabel;
   firstFound_->setObjectName("firstFound");
@@ -78,13 +78,13 @@ QWidget* TapeCopyDialog::datesGroup() {
     l->setMinimumHeight(l->fontMetrics().height() + 6);
     l->setCursor(Qt::PointingHandCursor);
   }
-  auto* run = new QPushButton("Выполнить");
+  auto* run = new QPushButton(Tesmar::mark("Выполнить"));
   connect(run, &QPushButton::clicked, this, &TapeCopyDialog::searchByDates);
-  auto* group = new QGroupBox("Поиск и печать документов  по датам");
+  auto* group = new QGroupBox(Tesmar::mark("Поиск и печать документов  по датам"));
   auto* f = new QFormLayout(group);
-  f->addRow("Начальная дата:", startDate_);
+  f->addRow(Tesmar::mark("Начальная дата:"), startDate_);
   f->addRow(kTime, startTime_);
-  f->addRow("Конечная дата:", endDate_);
+  f->addRow(Tesmar::mark("Конечная дата:"), endDate_);
   f->addRow(kTime, endTime_);
   f->addRow(print_);
   auto* found = new QHBoxLayout;
@@ -107,9 +107,9 @@ QWidget* TapeCopyDialog::datesGroup() {
 QWidget* TapeCopyDialog::numbersGroup() {
   startNumber_ = new QLineEdit("1");
   endNumber_ = new QLineEdit("1");
-  auto* run = new QPushButton("Выполнить");
+  auto* run = new QPushButton(Tesmar::mark("Выполнить"));
   connect(run, &QPushButton::clicked, this, &TapeCopyDialog::printByNumbers);
-  auto* group = new QGroupBox("Печать документов по номерам");
+  auto* group = new QGroupBox(Tesmar::mark("Печать документов по номерам"));
   auto* f = new QFormLayout(group);
   f->addRow(kStartNumber, startNumber_);
   f->addRow(kEndNumber, endNumber_);
@@ -130,8 +130,8 @@ void TapeCopyDialog::copyNumber(const NumberLabel* from, QLineEdit* to) {
 
 bool TapeCopyDialog::typedTime(QLineEdit* field, std::string& out) {
   if (!IsHhmm(field->text().trimmed())) {
-    ctx_.prompt.showMessage(QString("В поле \"%1\" должно быть время из четырех цифр ЧЧММ, "
-                                    "например 1200. Команда не отправлена!")
+    ctx_.prompt.showMessage(QString(Tesmar::mark("В поле \"%1\" должно быть время из четырех цифр ЧЧММ, "
+                                    "например 1200. Команда не отправлена!"))
                                 .arg(kTime));
     return false;
   }
@@ -146,7 +146,7 @@ const link::ReplyRecord* TapeCopyDialog::sendAndJudge(Send&& send) {
   statusButton_->setEnabled(true);
   clearError();
   const app::Sent s =
-      path_.timedDecoded("Ошибка! Таймаут устройства!", kTitle, std::forward<Send>(send));
+      path_.timedDecoded(Tesmar::mark("Ошибка! Таймаут устройства!"), kTitle, std::forward<Send>(send));
   return s.ok ? s.reply : nullptr;
 }
 

@@ -11,7 +11,7 @@
 namespace tesmar::sales {
 
 namespace {
-constexpr const char* kNoReceipt = "Нет открытых чеков";
+constexpr const char* kNoReceipt = Tesmar::mark("Нет открытых чеков");
 constexpr uint8_t kStateBits = 0x0F;
 constexpr uint8_t kFreeText = 5;
 constexpr uint8_t kReturnBit = 0x10;
@@ -22,14 +22,14 @@ constexpr uint8_t kClosableBit = 0x04;
 OpenReceiptView ViewOfReceiptState(uint8_t s2) {
   const uint8_t state = s2 & kStateBits;
   if (state == 0) return {kNoReceipt, false, false};
-  if (state == kFreeText) return {"Открыт нефискальный чек", true, false};
-  const QString text = (s2 & kReturnBit) ? "Открыт чек возврата" : "Открыт фискальный чек";
+  if (state == kFreeText) return {Tesmar::mark("Открыт нефискальный чек"), true, false};
+  const QString text = (s2 & kReturnBit) ? Tesmar::mark("Открыт чек возврата") : Tesmar::mark("Открыт фискальный чек");
   return {text, (s2 & kClosableBit) != 0, true};
 }
 
 VoidCloseDialog::VoidCloseDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                  QWidget* parent)
-    : CommandDialog(ctx, status, "Аннулирование и закрытие чека", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Аннулирование и закрытие чека"), parent) {
   // This window always sends the default password and has no field for it,
   // and its "Состояние регистратора" asks the registrar instead of showing
   // the status bytes.
@@ -39,16 +39,16 @@ VoidCloseDialog::VoidCloseDialog(app::AppContext& ctx, app::StatusBytesDialog& s
   statusButton_->hide();
   statusLine_ = new QLabel;
   statusLine_->setObjectName("statusLine");
-  close_ = new QPushButton("Закрыть чек");
-  void_ = new QPushButton("Аннулировать чек");
-  state_ = new QPushButton("Состояние регистратора");
-  auto* quit = new QPushButton("Выход");
+  close_ = new QPushButton(Tesmar::mark("Закрыть чек"));
+  void_ = new QPushButton(Tesmar::mark("Аннулировать чек"));
+  state_ = new QPushButton(Tesmar::mark("Состояние регистратора"));
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(close_, &QPushButton::clicked, this, &VoidCloseDialog::closeReceipt);
   connect(void_, &QPushButton::clicked, this, &VoidCloseDialog::voidReceipt);
   connect(state_, &QPushButton::clicked, this, &VoidCloseDialog::registrarState);
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
   auto* form = new QFormLayout;
-  form->addRow("Код ошибки:", error_);
+  form->addRow(Tesmar::mark("Код ошибки:"), error_);
   auto* root = new QVBoxLayout(this);
   root->addLayout(form);
   root->addWidget(statusLine_);
@@ -65,7 +65,7 @@ void VoidCloseDialog::showEvent(QShowEvent* e) {
 // 80h with the default password; the model line on success.
 const link::ReplyRecord* VoidCloseDialog::identify() {
   const app::Sent s = path_.decoded(
-      "Проверка состояния регистратора",
+      Tesmar::mark("Проверка состояния регистратора"),
       [](link::Driver & d) -> auto& { return link::Identify(d, app::kDefaultPassword); });
   if (!s) return nullptr;
   ctx_.state.paymentTypeCount = app::PaymentTypesFrom(*s.reply);
@@ -97,7 +97,7 @@ void VoidCloseDialog::showClosed() {
 
 void VoidCloseDialog::voidReceipt() {
   if (path_.direct(
-          "Таймаут устройства! Ошибка аннулирования!", "Ошибка аннулирования",
+          Tesmar::mark("Таймаут устройства! Ошибка аннулирования!"), Tesmar::mark("Ошибка аннулирования"),
           [](link::Driver & d) -> auto& {
             return link::VoidOperation(d, app::kDefaultPassword, 0);
           }))
@@ -106,7 +106,7 @@ void VoidCloseDialog::voidReceipt() {
 
 void VoidCloseDialog::closeReceipt() {
   if (path_.direct(
-          "Таймаут устройства! Ошибка закрыиия чека!", "Ошибка закрытия чека",
+          Tesmar::mark("Таймаут устройства! Ошибка закрыиия чека!"), Tesmar::mark("Ошибка закрытия чека"),
           [](link::Driver & d) -> auto& {
             return link::CloseFiscalReceipt(d, app::kDefaultPassword);
           }))

@@ -18,7 +18,7 @@ size_t FindBlock(const std::vector<Block>& blocks, long position) {
 
 void ScriptRunner::If(const Statement& s) {
   RequireState(run_.declarationState == 2 || run_.declarationState == 3,
-               "Ошибка - ошибка в If-Then. Оператор New расположен вне секции описаний.");
+               Tesmar::mark("Ошибка - ошибка в If-Then. Оператор New расположен вне секции описаний."));
   IfBlock& b = run_.ifBlocks[EnterIf(s)];
   if (Evaluate(b.condition, run_.variables)) {
     if (b.thenPosition >= 0) source_.Seek(b.thenPosition);
@@ -40,12 +40,12 @@ size_t ScriptRunner::EnterIf(const Statement& s) {
     return index;
   }
   if (blocks.size() >= kMaxBlocks || stack.size() >= kMaxBlocks)
-    Fail("Ошибка - больше 100 блоков If!", s.line);
+    Fail(Tesmar::mark("Ошибка - больше 100 блоков If!"), s.line);
   IfBlock b;
   b.position = run_.linePosition;
   b.depth = stack.size();
   b.condition =
-      ParseCondition(s.arg, run_.variables, "Некорректная операция в операторе If - ошибка!");
+      ParseCondition(s.arg, run_.variables, Tesmar::mark("Некорректная операция в операторе If - ошибка!"));
   blocks.push_back(b);
   stack.push_back(index);
   return index;
@@ -53,7 +53,7 @@ size_t ScriptRunner::EnterIf(const Statement& s) {
 
 void ScriptRunner::Then(const Statement&) {
   RequireBlockState();
-  if (run_.ifStack.empty()) Fail("Ошибка - Then без открытого блока If!");
+  if (run_.ifStack.empty()) Fail(Tesmar::mark("Ошибка - Then без открытого блока If!"));
   IfBlock& b = run_.ifBlocks[run_.ifStack.back()];
   if (b.thenPosition < 0) b.thenPosition = run_.linePosition;
   if (!b.condition.value) run_.searchTarget = "%Else";
@@ -61,7 +61,7 @@ void ScriptRunner::Then(const Statement&) {
 
 void ScriptRunner::Else(const Statement&) {
   RequireBlockState();
-  if (run_.ifStack.empty()) Fail("Ошибка - Else без открытого блока If!");
+  if (run_.ifStack.empty()) Fail(Tesmar::mark("Ошибка - Else без открытого блока If!"));
   IfBlock& b = run_.ifBlocks[run_.ifStack.back()];
   if (b.elsePosition < 0) b.elsePosition = run_.linePosition;
   if (b.condition.value) run_.searchTarget = "%EndIf";
@@ -69,7 +69,7 @@ void ScriptRunner::Else(const Statement&) {
 
 void ScriptRunner::EndIf(const Statement&) {
   RequireBlockState();
-  if (run_.ifStack.empty()) Fail("Ошибка - EndIf без открытого блока If!");
+  if (run_.ifStack.empty()) Fail(Tesmar::mark("Ошибка - EndIf без открытого блока If!"));
   run_.ifStack.pop_back();
 }
 
@@ -91,16 +91,16 @@ size_t ScriptRunner::EnterWhile(const Statement& s) {
   const size_t index = FindBlock(blocks, run_.linePosition);
   if (index < blocks.size()) {
     if (blocks[index].status != WhileStatus::kFinished) return index;
-    if (stack.size() >= kMaxBlocks) Fail("Ошибка - вложенность While больше 100!", s.line);
+    if (stack.size() >= kMaxBlocks) Fail(Tesmar::mark("Ошибка - вложенность While больше 100!"), s.line);
     stack.push_back(index);
     return index;
   }
   if (blocks.size() >= kMaxBlocks || stack.size() >= kMaxBlocks)
-    Fail("Ошибка - больше 100 блоков While!", s.line);
+    Fail(Tesmar::mark("Ошибка - больше 100 блоков While!"), s.line);
   WhileBlock b;
   b.position = run_.linePosition;
   b.condition =
-      ParseCondition(s.arg, run_.variables, "Некорректная операция в операторе While - ошибка!");
+      ParseCondition(s.arg, run_.variables, Tesmar::mark("Некорректная операция в операторе While - ошибка!"));
   blocks.push_back(b);
   stack.push_back(index);
   return index;
@@ -108,7 +108,7 @@ size_t ScriptRunner::EnterWhile(const Statement& s) {
 
 void ScriptRunner::EndWhile(const Statement&) {
   RequireBlockState();
-  if (run_.whileStack.empty()) Fail("Ошибка - EndWhile без открытого блока While!");
+  if (run_.whileStack.empty()) Fail(Tesmar::mark("Ошибка - EndWhile без открытого блока While!"));
   WhileBlock& b = run_.whileBlocks[run_.whileStack.back()];
   if (b.endPosition < 0) b.endPosition = run_.linePosition;
   if (b.condition.value) {

@@ -20,7 +20,7 @@ Condition ParseCondition(const std::string& arg, const VariableTable& variables,
     c.op = op;
     if (!variables.Resolve(Trim(inner.substr(0, at)), false, c.left) ||
         !variables.Resolve(Trim(inner.substr(at + std::strlen(text))), false, c.right))
-      throw ScriptError{"Ошибка переменной!", true};
+      throw ScriptError{Tesmar::mark("Ошибка переменной!"), true};
     return c;
   }
   throw ScriptError{noOperatorMessage, true};

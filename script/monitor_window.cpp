@@ -31,9 +31,9 @@ using app::FromWire;
 
 namespace {
 
-constexpr const char* kBadCode = "Неверный код команды!";
-constexpr const char* kTimeout = "Ошибка выполнения команды. Таймаут";
-constexpr const char* kChecksum = "Неверная контрольная сумма";
+constexpr const char* kBadCode = Tesmar::mark("Неверный код команды!");
+constexpr const char* kTimeout = Tesmar::mark("Ошибка выполнения команды. Таймаут");
+constexpr const char* kChecksum = Tesmar::mark("Неверная контрольная сумма");
 constexpr int kRecentPathBuffer = 500;
 
 int HexValue(QChar c) {
@@ -62,7 +62,7 @@ MonitorWindow::MonitorWindow(app::AppContext& ctx, app::StatusBytesDialog& statu
       variablesAlive_(&variables),
       main_(std::move(main)),
       runner_(new ScriptRunner(ctx.driver, static_cast<ScriptHost&>(*this), ctx.sleeper)) {
-  setWindowTitle("Монитор для фискального регистратора + запуск скриптов");
+  setWindowTitle(Tesmar::mark("Монитор для фискального регистратора + запуск скриптов"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   resize(709, 564);
@@ -73,7 +73,7 @@ MonitorWindow::MonitorWindow(app::AppContext& ctx, app::StatusBytesDialog& statu
   big.setPointSizeF(big.pointSizeF() * 1.2);
   log_->setFont(big);
 
-  auto* group = new QGroupBox("Выполнение команды");
+  auto* group = new QGroupBox(Tesmar::mark("Выполнение команды"));
   code_ = new QLineEdit;
   code_->setMaxLength(2);
   password_ = new QLineEdit("731942");
@@ -84,21 +84,21 @@ MonitorWindow::MonitorWindow(app::AppContext& ctx, app::StatusBytesDialog& statu
   error_->setReadOnly(true);
   status_->setReadOnly(true);
   saved_ = new QListWidget;
-  execute_ = new QPushButton("Выполнить");
-  auto* repeatButton = new QPushButton("Повторить команду");
-  toList_ = new QPushButton("В список");
+  execute_ = new QPushButton(Tesmar::mark("Выполнить"));
+  auto* repeatButton = new QPushButton(Tesmar::mark("Повторить команду"));
+  toList_ = new QPushButton(Tesmar::mark("В список"));
   auto* question = new QPushButton(".?.");
-  auto* clear = new QPushButton("Очистить сообщения");
+  auto* clear = new QPushButton(Tesmar::mark("Очистить сообщения"));
   auto* gl = new QGridLayout(group);
-  gl->addWidget(new QLabel("Код:"), 0, 0);
+  gl->addWidget(new QLabel(Tesmar::mark("Код:")), 0, 0);
   gl->addWidget(code_, 0, 1);
-  gl->addWidget(new QLabel("Пароль:"), 0, 2);
+  gl->addWidget(new QLabel(Tesmar::mark("Пароль:")), 0, 2);
   gl->addWidget(password_, 0, 3);
-  gl->addWidget(new QLabel("Данные:"), 1, 0);
+  gl->addWidget(new QLabel(Tesmar::mark("Данные:")), 1, 0);
   gl->addWidget(data_, 1, 1, 1, 3);
-  gl->addWidget(new QLabel("Код ошибки:"), 2, 0);
+  gl->addWidget(new QLabel(Tesmar::mark("Код ошибки:")), 2, 0);
   gl->addWidget(error_, 2, 1);
-  gl->addWidget(new QLabel("Статус:"), 2, 2);
+  gl->addWidget(new QLabel(Tesmar::mark("Статус:")), 2, 2);
   gl->addWidget(status_, 2, 3);
   gl->addWidget(saved_, 0, 4, 4, 1);
   auto* gb = new QHBoxLayout;
@@ -107,26 +107,26 @@ MonitorWindow::MonitorWindow(app::AppContext& ctx, app::StatusBytesDialog& statu
   group->setEnabled(false);  // until the window is first activated
 
   files_ = new QComboBox;
-  openFile_ = new QPushButton("Открыть файл");
+  openFile_ = new QPushButton(Tesmar::mark("Открыть файл"));
   lineBox_ = new QLineEdit("0");
-  noRepaint_ = new QCheckBox("Не перерисовывать форму");
-  noOutput_ = new QCheckBox("Не выводить данные");
+  noRepaint_ = new QCheckBox(Tesmar::mark("Не перерисовывать форму"));
+  noOutput_ = new QCheckBox(Tesmar::mark("Не выводить данные"));
   auto* fileRow = new QHBoxLayout;
-  fileRow->addWidget(new QLabel("Имя  файла:"));
+  fileRow->addWidget(new QLabel(Tesmar::mark("Имя  файла:")));
   fileRow->addWidget(files_, 1);
   fileRow->addWidget(openFile_);
-  fileRow->addWidget(new QLabel("Ном. стр. скрипта:"));
+  fileRow->addWidget(new QLabel(Tesmar::mark("Ном. стр. скрипта:")));
   fileRow->addWidget(lineBox_);
   auto* checks = new QHBoxLayout;
   checks->addWidget(noRepaint_);
   checks->addWidget(noOutput_);
   auto* bottom = new QHBoxLayout;
-  QPushButton* runButton = new QPushButton("Выполнить");
-  QPushButton* stopButton = new QPushButton("Стоп");
-  QPushButton* continueButton = new QPushButton("Продолжить");
-  QPushButton* stepButton = new QPushButton("Шаг");
-  QPushButton* variablesButton = new QPushButton("Переменные");
-  QPushButton* quit = new QPushButton("Выход");
+  QPushButton* runButton = new QPushButton(Tesmar::mark("Выполнить"));
+  QPushButton* stopButton = new QPushButton(Tesmar::mark("Стоп"));
+  QPushButton* continueButton = new QPushButton(Tesmar::mark("Продолжить"));
+  QPushButton* stepButton = new QPushButton(Tesmar::mark("Шаг"));
+  QPushButton* variablesButton = new QPushButton(Tesmar::mark("Переменные"));
+  QPushButton* quit = new QPushButton(Tesmar::mark("Выход"));
   for (QPushButton* b : {runButton, stopButton, continueButton, stepButton, variablesButton, quit})
     bottom->addWidget(b);
 
@@ -226,7 +226,7 @@ void MonitorWindow::convertCode() {
 bool MonitorWindow::replyFailed(const link::ReplyRecord* r) {
   if (!ctx_.driver.Message().empty()) return true;  // already shown by the exchange
   if (!r) {
-    ctx_.prompt.showMessage("Обмен с регистратором еще не закончен!");
+    ctx_.prompt.showMessage(Tesmar::mark("Обмен с регистратором еще не закончен!"));
     return true;
   }
   const link::Outcome outcome = link::OutcomeOf(*r);
@@ -247,7 +247,7 @@ bool MonitorWindow::replyFailed(const link::ReplyRecord* r) {
 
 void MonitorWindow::executeSingle(bool enterVariant) {
   std::string params;
-  if (!app::WireField(ctx_.prompt, "Данные:", password_->text() + ";" + data_->text(), params))
+  if (!app::WireField(ctx_.prompt, Tesmar::mark("Данные:"), password_->text() + ";" + data_->text(), params))
     return;
   app::CommandPath path(ctx_);
   const app::Sent out =
@@ -327,7 +327,7 @@ void MonitorWindow::writeRecentScripts() {
 
 void MonitorWindow::openFile() {
   const QString name =
-      ctx_.prompt.openFileName("Открыть файл", "Текстовые файлы (*.txt *.TXT);;Все (*)");
+      ctx_.prompt.openFileName(Tesmar::mark("Открыть файл"), Tesmar::mark("Текстовые файлы (*.txt *.TXT);;Все (*)"));
   if (name.isEmpty()) return;
   currentFile_ = name;
   lineBox_->setText("0");
@@ -364,7 +364,7 @@ void MonitorWindow::stop() {
 
 void MonitorWindow::continueRun() {
   if (currentFile().isEmpty()) {
-    ctx_.prompt.showMessage("Внимание! Файл не выбран!");
+    ctx_.prompt.showMessage(Tesmar::mark("Внимание! Файл не выбран!"));
     return;
   }
   runner_->Continue(currentFile().toStdString(), lineBox_->text().toLong());
@@ -372,7 +372,7 @@ void MonitorWindow::continueRun() {
 
 void MonitorWindow::step() {
   if (currentFile().isEmpty()) {
-    ctx_.prompt.showMessage("Внимание! Файл не выбран!");
+    ctx_.prompt.showMessage(Tesmar::mark("Внимание! Файл не выбран!"));
     return;
   }
   long line = lineBox_->text().toLong();
@@ -384,8 +384,8 @@ void MonitorWindow::showVariables() {
   QTableWidget* grid = variables_.grid();
   const int count = static_cast<int>(runner_->Variables().size());
   if (grid->rowCount() < count + 2) grid->setRowCount(count + 2);
-  grid->setItem(0, 1, new QTableWidgetItem("Переменные"));
-  grid->setItem(0, 2, new QTableWidgetItem("Значения"));
+  grid->setItem(0, 1, new QTableWidgetItem(Tesmar::mark("Переменные")));
+  grid->setItem(0, 2, new QTableWidgetItem(Tesmar::mark("Значения")));
   for (int row = 1; row <= count + 1; ++row)
     grid->setItem(row, 0, new QTableWidgetItem(QString::number(row)));
   variables_.showBeside(*this);

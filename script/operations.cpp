@@ -10,8 +10,8 @@ namespace tesmar::script {
 
 namespace {
 
-constexpr const char* kDivisionByZero = "Ошибка - деление на ноль!";
-constexpr const char* kOverflow = "Ошибка - переполнение при вычислении!";
+constexpr const char* kDivisionByZero = Tesmar::mark("Ошибка - деление на ноль!");
+constexpr const char* kOverflow = Tesmar::mark("Ошибка - переполнение при вычислении!");
 
 // A failure of Oper: the line is logged with the message.
 [[noreturn]] void Refuse(const std::string& message) {
@@ -129,14 +129,14 @@ void Oper(const std::string& arg, VariableTable& variables, std::mt19937& random
   std::vector<std::string> f = ParenthesisFields(arg);
   f.resize(std::max<size_t>(f.size(), 4));
   Operand a, b;
-  if (!variables.Resolve(f[0], true, a)) Refuse("Ошибка первого параметра!");
-  if (!variables.Resolve(f[1], true, b)) Refuse("Ошибка второго параметра!");
-  if (f[2].empty() || !AllDigits(f[2])) Refuse("Ошибка операции!");
+  if (!variables.Resolve(f[0], true, a)) Refuse(Tesmar::mark("Ошибка первого параметра!"));
+  if (!variables.Resolve(f[1], true, b)) Refuse(Tesmar::mark("Ошибка второго параметра!"));
+  if (f[2].empty() || !AllDigits(f[2])) Refuse(Tesmar::mark("Ошибка операции!"));
   const int result = variables.Find(f[3]);
-  if (result < 0) Refuse("Ошибка результата операции!");
+  if (result < 0) Refuse(Tesmar::mark("Ошибка результата операции!"));
   const long op = SmallNumber(f[2]);
   const bool arithmetic = op <= 4 || op == 6;
-  if (arithmetic && (a.isText || b.isText)) Refuse("Ошибка операции!");
+  if (arithmetic && (a.isText || b.isText)) Refuse(Tesmar::mark("Ошибка операции!"));
   if (op > 12) return;  // no effect
   variables.Assign(result, Compute(variables.ValueOf(a), variables.ValueOf(b), op, random));
 }

@@ -11,12 +11,12 @@ namespace tesmar::script {
 
 namespace {
 
-constexpr const char* kNoFile = "Внимание! Файл не выбран!";
-constexpr const char* kEndOfFile = "Конец файла!";
-constexpr const char* kAlreadyRunning = "Скрипт уже выполняется!";
-constexpr const char* kTimeout = "Ошибка выполнения команды. Таймаут";
-constexpr const char* kCommandFailed = "Ошибка выполнения команды";
-constexpr const char* kChecksum = "Неверная контрольная сумма";
+constexpr const char* kNoFile = Tesmar::mark("Внимание! Файл не выбран!");
+constexpr const char* kEndOfFile = Tesmar::mark("Конец файла!");
+constexpr const char* kAlreadyRunning = Tesmar::mark("Скрипт уже выполняется!");
+constexpr const char* kTimeout = Tesmar::mark("Ошибка выполнения команды. Таймаут");
+constexpr const char* kCommandFailed = Tesmar::mark("Ошибка выполнения команды");
+constexpr const char* kChecksum = Tesmar::mark("Неверная контрольная сумма");
 
 std::string StatusText(const link::ReplyRecord& r) {
   std::string s;
@@ -70,10 +70,10 @@ bool ScriptRunner::Open(const std::string& fileName) {
     case LineSource::Opened::kOk:
       return true;
     case LineSource::Opened::kNotAFile:
-      host_.Message("Ошибка - \"" + fileName + "\" не является файлом!");
+      host_.Message(Tesmar::mark("Ошибка - \"") + fileName + Tesmar::mark("\" не является файлом!"));
       return false;
     case LineSource::Opened::kCannotOpen:
-      host_.Message("Ошибка - файл скрипта не открывается: " + fileName);
+      host_.Message(Tesmar::mark("Ошибка - файл скрипта не открывается: ") + fileName);
       return false;
   }
   return false;
@@ -83,15 +83,15 @@ bool ScriptRunner::Open(const std::string& fileName) {
 LineSource::Piece ScriptRunner::ReadLine(std::string& line) {
   const LineSource::Piece piece = source_.Read(line);
   if (piece == LineSource::Piece::kReadError)
-    Fail("Ошибка чтения файла скрипта: " + source_.FileName() + ": " + source_.ReadError());
+    Fail(Tesmar::mark("Ошибка чтения файла скрипта: ") + source_.FileName() + ": " + source_.ReadError());
   return piece;
 }
 
 // Ends the run when the line read at `position` was too long.
 void ScriptRunner::RefuseTooLong(LineSource::Piece piece, long position) {
   if (piece != LineSource::Piece::kTooLong) return;
-  Fail("Ошибка - строка " + std::to_string(source_.LineNumberAt(position)) + " длиннее " +
-       std::to_string(kLinePiece) + " символов!");
+  Fail(Tesmar::mark("Ошибка - строка ") + std::to_string(source_.LineNumberAt(position)) + Tesmar::mark(" длиннее ") +
+       std::to_string(kLinePiece) + Tesmar::mark(" символов!"));
 }
 
 // To the next line that holds `target` anywhere, or to the end of the file.
@@ -222,7 +222,7 @@ bool ScriptRunner::HandleStatement(const std::string& line) {
     if (k.where != Where::kAnyLine && line[0] != '%') continue;
     if (k.where == Where::kAnyLine) run_.declarationGuard = false;
     if (k.where == Where::kDeclaration && run_.declarationGuard)
-      Fail("Ошибка - неверное расположение описания данных.");
+      Fail(Tesmar::mark("Ошибка - неверное расположение описания данных."));
     const Statement s{line, k.name, Trim(std::string(rest.substr(k.name.size())))};
     try {
       (this->*k.handler)(s);
@@ -236,7 +236,7 @@ bool ScriptRunner::HandleStatement(const std::string& line) {
 
 void ScriptRunner::PrintComment(const std::string& line) {
   if (!host_.SuppressOutput())
-    host_.Log(link::Utf8ToCp1251("Комментарий:: ") + line.substr(1) + "!!!");
+    host_.Log(link::Utf8ToCp1251(Tesmar::mark("Комментарий:: ")) + line.substr(1) + "!!!");
 }
 
 // --- command lines ----------------------------------------------------------------------
@@ -246,10 +246,10 @@ void ScriptRunner::ShowReplyBoxes(const link::ReplyRecord& r) {
 }
 
 void ScriptRunner::RunCommandLine(const std::string& line) {
-  if (line.size() < 9) Fail("Ошибка - строка команды короче 9 символов!", line);
+  if (line.size() < 9) Fail(Tesmar::mark("Ошибка - строка команды короче 9 символов!"), line);
   const int hi = link::HexDigit(line[0], link::HexCase::kAny);
   const int lo = link::HexDigit(line[1], link::HexCase::kAny);
-  if (hi < 0 || lo < 0) Fail("Неверный код команды!", line);  // refused, not sent
+  if (hi < 0 || lo < 0) Fail(Tesmar::mark("Неверный код команды!"), line);  // refused, not sent
   host_.ShowCommand(line.substr(0, 2), line.substr(2, 6), line.size() > 9 ? line.substr(9) : "");
   host_.ProcessEvents();
 

@@ -6,7 +6,7 @@ namespace tesmar::script {
 
 app::WindowTable ScriptWindows() {
   return {
-      app::Row(app::Menu::Commands, 2, "Запуск скрипта",
+      app::Row(app::Menu::Commands, 2, Tesmar::mark("Запуск скрипта"),
                [](app::WindowServices& w) {
                  return new MonitorWindow(w.ctx, w.status, w.variables,
                                           {w.currentPort, w.selectSpeed}, w.parent);

@@ -10,7 +10,7 @@ namespace tesmar::script {
 
 namespace {
 constexpr const char* kWrongSection =
-    "Ошибка - ошибка в описаниях. Оператор New расположен вне секции описаний.";
+    Tesmar::mark("Ошибка - ошибка в описаниях. Оператор New расположен вне секции описаний.");
 constexpr int kSetSpeedFailureWaitMs = 500;
 }  // namespace
 
@@ -21,7 +21,7 @@ void ScriptRunner::RequireBlockState() {
 
 void ScriptRunner::DeclareBeg(const Statement& s) {
   RequireState(run_.declarationState == 0,
-               "Ошибка - ошибка в описаниях. DeclareBeg уже был ранее.");
+               Tesmar::mark("Ошибка - ошибка в описаниях. DeclareBeg уже был ранее."));
   run_.prefix = s.arg;
   run_.declarationState = 1;
 }
@@ -35,7 +35,7 @@ void ScriptRunner::New(const Statement& s) {
 
 void ScriptRunner::DeclareEnd(const Statement&) {
   RequireState(run_.declarationState == 1 || run_.declarationState == 2,
-               "Ошибка - ошибка в описаниях. Ошибочное расположение DeclareEnd.");
+               Tesmar::mark("Ошибка - ошибка в описаниях. Ошибочное расположение DeclareEnd."));
   run_.declarationGuard = true;
   run_.declarationState = 3;
 }
@@ -57,9 +57,9 @@ void ScriptRunner::SetSpeed(const Statement& s) {
   const bool ok = host_.ReopenSerial(rate, port);
   host_.Log("SetSpeed Port=" + port + "  Speed=" + text);
   if (ok) {
-    host_.Log(link::Utf8ToCp1251("Подключение порта - успешно!"));
+    host_.Log(link::Utf8ToCp1251(Tesmar::mark("Подключение порта - успешно!")));
   } else {
-    host_.Log(link::Utf8ToCp1251("Ошибка подключения порта!"));
+    host_.Log(link::Utf8ToCp1251(Tesmar::mark("Ошибка подключения порта!")));
     sleeper_.SleepMs(kSetSpeedFailureWaitMs);
   }
 }
@@ -68,13 +68,13 @@ void ScriptRunner::SetSpeed(const Statement& s) {
 // it was, without a message.
 void ScriptRunner::Set(const Statement& s) {
   RequireState(run_.declarationState == 3,
-               "Ошибка - ошибка в описаниях. Секция определений неверна.");
+               Tesmar::mark("Ошибка - ошибка в описаниях. Секция определений неверна."));
   const std::string text = s.AfterSeparator();
   const size_t eq = text.find('=');
   if (eq == std::string::npos || text.find('=', eq + 1) != std::string::npos)
-    Fail("Ошибка - ошибка в операторе Set.");
+    Fail(Tesmar::mark("Ошибка - ошибка в операторе Set."));
   const int index = run_.variables.Find(Trim(text.substr(0, eq)));
-  if (index < 0) Fail("Ошибка - присвоение несуществующей переменной.");
+  if (index < 0) Fail(Tesmar::mark("Ошибка - присвоение несуществующей переменной."));
   const std::string value = Trim(text.substr(eq + 1));
   std::string result;
   if (Quoted(value)) {
@@ -91,7 +91,7 @@ void ScriptRunner::Set(const Statement& s) {
 
 void ScriptRunner::Print(const Statement& s) {
   RequireState(run_.declarationState == 2 || run_.declarationState == 3,
-               "Ошибка - ошибка в описаниях.");
+               Tesmar::mark("Ошибка - ошибка в описаниях."));
   std::string value;
   if (ReplyField(s.arg, value)) host_.Log(";" + s.arg + "=" + value);
   for (const ScriptVariable& v : run_.variables.All())
@@ -118,7 +118,7 @@ void ScriptRunner::RunCommand(const Statement& s) {
   std::string params;
   for (size_t i = 1; i < fields.size(); ++i) {
     Operand o;
-    if (!run_.variables.Resolve(fields[i], true, o)) Fail("Ошибка первого параметра!", s.line);
+    if (!run_.variables.Resolve(fields[i], true, o)) Fail(Tesmar::mark("Ошибка первого параметра!"), s.line);
     params += run_.variables.ValueOf(o) + ";";
   }
   // A code beyond one byte goes to the driver as it is, to be refused there:

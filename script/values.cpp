@@ -14,7 +14,7 @@ int VariableTable::Find(const std::string& name) const {
 }
 
 int VariableTable::Declare(const std::string& fullName) {
-  if (table_.size() >= kMax) throw ScriptError{"Ошибка - больше 100 переменных!"};
+  if (table_.size() >= kMax) throw ScriptError{Tesmar::mark("Ошибка - больше 100 переменных!")};
   table_.push_back({fullName, ""});
   return static_cast<int>(table_.size());
 }
@@ -47,8 +47,8 @@ long long IntegerValue(const std::string& text) {
   long long v = 0;
   const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
   if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size())
-    throw ScriptError{"Ошибка - значение \"" + link::Cp1251ToUtf8(t) +
-                      "\" не является целым числом!"};
+    throw ScriptError{Tesmar::mark("Ошибка - значение \"") + link::Cp1251ToUtf8(t) +
+                      Tesmar::mark("\" не является целым числом!")};
   return v;
 }
 
@@ -57,7 +57,7 @@ double FloatValue(const std::string& text) {
   double v = 0;
   const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
   if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v))
-    throw ScriptError{"Ошибка - значение \"" + link::Cp1251ToUtf8(t) + "\" не является числом!"};
+    throw ScriptError{Tesmar::mark("Ошибка - значение \"") + link::Cp1251ToUtf8(t) + Tesmar::mark("\" не является числом!")};
   return v;
 }
 
@@ -65,7 +65,7 @@ std::optional<int> RetField(const std::string& text) {
   if (text.size() <= 4 || text.compare(0, 4, "%Ret") != 0 || !AllDigits(text.substr(4)))
     return std::nullopt;
   const long n = SmallNumber(text.substr(4));
-  if (n > 19) throw ScriptError{"Ошибка - номер поля %Ret больше 19!"};
+  if (n > 19) throw ScriptError{Tesmar::mark("Ошибка - номер поля %Ret больше 19!")};
   return static_cast<int>(n);
 }
 

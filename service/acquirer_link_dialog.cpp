@@ -18,16 +18,16 @@ constexpr qint64 kMaxSettingsFileBytes = 1024;
 
 AcquirerLinkDialog::AcquirerLinkDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
-    : CommandDialog(ctx, status, "Параметры связи", parent), fields_("Адрес назначения:") {
+    : CommandDialog(ctx, status, Tesmar::mark("Параметры связи"), parent), fields_(Tesmar::mark("Адрес назначения:")) {
   auto* form = new QFormLayout;
   fields_.addRows(form);
   addPasswordRows(form);
-  auto* read = new QPushButton("Прочитать настройки сети");
-  auto* set = new QPushButton("Установить настройки сети");
-  auto* print = new QPushButton("Печатать настроек сети");
-  auto* load = new QPushButton("Загрузить из файла");
-  auto* save = new QPushButton("Сохранить в файл");
-  auto* close = new QPushButton("Закрыть");
+  auto* read = new QPushButton(Tesmar::mark("Прочитать настройки сети"));
+  auto* set = new QPushButton(Tesmar::mark("Установить настройки сети"));
+  auto* print = new QPushButton(Tesmar::mark("Печатать настроек сети"));
+  auto* load = new QPushButton(Tesmar::mark("Загрузить из файла"));
+  auto* save = new QPushButton(Tesmar::mark("Сохранить в файл"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(read, &QPushButton::clicked, this, &AcquirerLinkDialog::readSettings);
   connect(set, &QPushButton::clicked, this, &AcquirerLinkDialog::setSettings);
   connect(print, &QPushButton::clicked, this, &AcquirerLinkDialog::printSettings);
@@ -90,14 +90,14 @@ void AcquirerLinkDialog::printSettings() {
 
 void AcquirerLinkDialog::loadFromFile() {
   const QString name =
-      ctx_.prompt.openFileName("Чтение параметров связи из файла", kSettingsFileFilter);
+      ctx_.prompt.openFileName(Tesmar::mark("Чтение параметров связи из файла"), kSettingsFileFilter);
   if (name.isEmpty()) {
     ctx_.prompt.showMessage(kNoFileMessage);
     return;
   }
   QFile f(name);
   if (!f.open(QIODevice::ReadOnly)) {
-    ctx_.prompt.showMessage("Не удалось открыть файл " + name + ": " + f.errorString());
+    ctx_.prompt.showMessage(Tesmar::mark("Не удалось открыть файл ") + name + ": " + f.errorString());
     return;
   }
   if (f.size() > kMaxSettingsFileBytes) {
@@ -106,7 +106,7 @@ void AcquirerLinkDialog::loadFromFile() {
   }
   const QByteArray text = f.readAll();
   if (f.error() != QFileDevice::NoError) {
-    ctx_.prompt.showMessage("Не удалось прочитать файл " + name + ": " + f.errorString());
+    ctx_.prompt.showMessage(Tesmar::mark("Не удалось прочитать файл ") + name + ": " + f.errorString());
     return;
   }
   link::NetworkSettings settings;
@@ -126,7 +126,7 @@ void AcquirerLinkDialog::saveToFile() {
     return;
   }
   const QString name =
-      ctx_.prompt.saveFileName("Запись параметров связи в файл", kSettingsFileFilter);
+      ctx_.prompt.saveFileName(Tesmar::mark("Запись параметров связи в файл"), kSettingsFileFilter);
   if (name.isEmpty()) {
     ctx_.prompt.showMessage(kNoFileMessage);
     return;
@@ -134,7 +134,7 @@ void AcquirerLinkDialog::saveToFile() {
   std::string error;
   if (!link::WriteFileAtomically(QFile::encodeName(name).toStdString(),
                                  SettingsFileText(settings).toStdString(), &error)) {
-    ctx_.prompt.showMessage("Не удалось записать файл " + name + ": " +
+    ctx_.prompt.showMessage(Tesmar::mark("Не удалось записать файл ") + name + ": " +
                             QString::fromStdString(error));
     return;
   }

@@ -8,8 +8,8 @@
 
 namespace tesmar::service {
 
-inline constexpr const char* kNoFileMessage = "Файл не выбран. Ошибка.";
-inline constexpr const char* kSettingsFileFilter = "Текстовые файлы (*.txt);;Все файлы (*)";
+inline constexpr const char* kNoFileMessage = Tesmar::mark("Файл не выбран. Ошибка.");
+inline constexpr const char* kSettingsFileFilter = Tesmar::mark("Текстовые файлы (*.txt);;Все файлы (*)");
 
 class AcquirerLinkDialog : public app::CommandDialog {
   Q_OBJECT

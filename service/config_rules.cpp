@@ -43,20 +43,20 @@ int PaymentMask(bool sale, bool refund, bool change, bool terminal, const QStrin
 }
 
 QString Permission(int mask, int bit) {
-  return (mask & bit) ? "Разрешено" : "Запрещено";
+  return (mask & bit) ? Tesmar::mark("Разрешено") : Tesmar::mark("Запрещено");
 }
 
 const QStringList& TaxTypeNames() {
-  static const QStringList kNames = {"Налог запрещен",       "Вложенный",
-                                     "Наложенный",           "Группа не облагаемая налогом",
-                                     "Вложенный 2",          "Наложенный 2",
-                                     "Налог 2  Вложенный +", "Налог 2  Наложенный +",
-                                     "Акцизный сбор (влож)", "Акцизный сбор (налож)"};
+  static const QStringList kNames = {Tesmar::mark("Налог запрещен"),       Tesmar::mark("Вложенный"),
+                                     Tesmar::mark("Наложенный"),           Tesmar::mark("Группа не облагаемая налогом"),
+                                     Tesmar::mark("Вложенный 2"),          Tesmar::mark("Наложенный 2"),
+                                     Tesmar::mark("Налог 2  Вложенный +"), Tesmar::mark("Налог 2  Наложенный +"),
+                                     Tesmar::mark("Акцизный сбор (влож)"), Tesmar::mark("Акцизный сбор (налож)")};
   return kNames;
 }
 
 const QStringList& TaxGroupLetters() {
-  static const QStringList kLetters = {"А", "Б", "В", "Г", "Д", "Є", "Ж", "И", "Ї"};
+  static const QStringList kLetters = {Tesmar::mark("А"), Tesmar::mark("Б"), Tesmar::mark("В"), Tesmar::mark("Г"), Tesmar::mark("Д"), Tesmar::mark("Є"), Tesmar::mark("Ж"), Tesmar::mark("И"), Tesmar::mark("Ї")};
   return kLetters;
 }
 
@@ -98,7 +98,7 @@ QString NextLinkedGroup(const QString& shown, int own, int groups) {
 }
 
 QString TaxGroupCaption(int group) {
-  return "Налог " + TaxGroupLetters().value(group);
+  return Tesmar::mark("Налог ") + TaxGroupLetters().value(group);
 }
 
 bool FiscalNumberLengthOk(const QString& n) {
@@ -118,13 +118,13 @@ QString TaxIdShown(QString field) {
 
 const QStringList& ParamSpeeds() {
   static const QStringList kSpeeds = {"110",  "300",   "600",   "1200",  "2400",   "4800",
-                                      "9600", "19200", "38400", "57600", "115200", "Не изменять"};
+                                      "9600", "19200", "38400", "57600", "115200", Tesmar::mark("Не изменять")};
   return kSpeeds;
 }
 
 const QStringList& ContrastNames() {
-  static const QStringList kNames = {"По умолчанию (2)", "Светлая", "Нормальнаяl", "Темная",
-                                     " Экстра-Темная"};
+  static const QStringList kNames = {Tesmar::mark("По умолчанию (2)"), Tesmar::mark("Светлая"), Tesmar::mark("Нормальнаяl"), Tesmar::mark("Темная"),
+                                     Tesmar::mark(" Экстра-Темная")};
   return kNames;
 }
 
@@ -178,7 +178,7 @@ bool MayTryAgain(const ReadinessBound& b, int triesDone, long long elapsedMs, bo
 }
 
 QString ReadinessProgress(int n, const ReadinessBound& b) {
-  return "Фискализация: ожидание готовности регистратора, попытка " + QString::number(n) + " из " +
+  return Tesmar::mark("Фискализация: ожидание готовности регистратора, попытка ") + QString::number(n) + Tesmar::mark(" из ") +
          QString::number(b.maxTries) + "...";
 }
 

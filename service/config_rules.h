@@ -11,9 +11,9 @@
 namespace tesmar::service {
 
 // --- header and advertising text ------------------------------------------
-inline const QString kNoWrite = "не записывать";
-inline const QString kSingleWidth = "одинарная ширина";
-inline const QString kDoubleWidth = "двойная ширина";
+inline const QString kNoWrite = Tesmar::mark("не записывать");
+inline const QString kSingleWidth = Tesmar::mark("одинарная ширина");
+inline const QString kDoubleWidth = Tesmar::mark("двойная ширина");
 
 // The width choice that tsinit.ini "HeadFootPar" gives every line.
 QString HeadFootDefault(int headFootPar);
@@ -38,7 +38,7 @@ QString Permission(int mask, int bit);  // "Разрешено" or "Запрещ
 // --- tax groups -------------------------------------------------------------
 inline constexpr int kTaxTypeCount = 10;
 inline constexpr int kMaxTaxGroupCount = 9;
-inline const QString kNoLinkedGroup = "Отсутствует";
+inline const QString kNoLinkedGroup = Tesmar::mark("Отсутствует");
 const QStringList& TaxTypeNames();
 const QStringList& TaxGroupLetters();
 // The code of a type name; kTaxTypeCount when the text names none.

@@ -18,23 +18,23 @@ using app::Row;
 
 app::WindowTable ConfigWindows() {
   return {
-      Row<HeaderTextDialog>(Menu::Utilities, 1, "Заголовок чека и рекламный текст"),
-      Row<OperatorsDialog>(Menu::Utilities, 2, "Параметры операторов"),
-      Row<PasswordsDialog>(Menu::Utilities, 4, "Пароли"),
-      Row<PaymentTypesDialog>(Menu::Utilities, 3, "Параметры оплаты"),
-      Row<DateTimeDialog>(Menu::Utilities, 8, "Дата и время"),
-      Row<FactoryNumberDialog>(Menu::FiscalParameters, 1, "Установить заводской номер"),
-      Row(Menu::FiscalParameters, 2, "Чтение и программирование",
+      Row<HeaderTextDialog>(Menu::Utilities, 1, Tesmar::mark("Заголовок чека и рекламный текст")),
+      Row<OperatorsDialog>(Menu::Utilities, 2, Tesmar::mark("Параметры операторов")),
+      Row<PasswordsDialog>(Menu::Utilities, 4, Tesmar::mark("Пароли")),
+      Row<PaymentTypesDialog>(Menu::Utilities, 3, Tesmar::mark("Параметры оплаты")),
+      Row<DateTimeDialog>(Menu::Utilities, 8, Tesmar::mark("Дата и время")),
+      Row<FactoryNumberDialog>(Menu::FiscalParameters, 1, Tesmar::mark("Установить заводской номер")),
+      Row(Menu::FiscalParameters, 2, Tesmar::mark("Чтение и программирование"),
           [](app::WindowServices& w) {
             return new FiscalParamsDialog(w.ctx, w.status, w.confirm, w.result, w.parent);
           }),
-      Row<FiscalizationDialog>(Menu::FiscalParameters, 8, "Фискализация"),
-      Row(Menu::FiscalParameters, 3, "Параметры регистратора",
+      Row<FiscalizationDialog>(Menu::FiscalParameters, 8, Tesmar::mark("Фискализация")),
+      Row(Menu::FiscalParameters, 3, Tesmar::mark("Параметры регистратора"),
           [](app::WindowServices& w) {
             return new RegistrarParamsDialog(w.ctx, w.status, {w.currentPort, w.selectSpeed},
                                              w.parent);
           }),
-      Row<DecimalPointDialog>(Menu::FiscalParameters, 7, "Позиция десятичной точки"),
+      Row<DecimalPointDialog>(Menu::FiscalParameters, 7, Tesmar::mark("Позиция десятичной точки")),
   };
 }
 

@@ -15,26 +15,26 @@
 namespace tesmar::service {
 
 namespace {
-constexpr const char* kTimeout = "Таймаут устройства! Ошибка!";
+constexpr const char* kTimeout = Tesmar::mark("Таймаут устройства! Ошибка!");
 const QString kUnshownDate =
-    "Дата регистратора \"%1\" не может быть показана. Дата и время не прочитаны!";
+    Tesmar::mark("Дата регистратора \"%1\" не может быть показана. Дата и время не прочитаны!");
 }  // namespace
 
 DateTimeDialog::DateTimeDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                QWidget* parent)
-    : CommandDialog(ctx, status, "Дата и время", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Дата и время"), parent) {
   date_ = new QDateEdit;
   date_->setDisplayFormat("dd.MM.yy");
   date_->setCalendarPopup(true);
   date_->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));  // two-digit years
   time_ = new QLineEdit;
   auto* form = new QFormLayout;
-  form->addRow("Дата (DDMMYY): ", date_);
-  form->addRow("Время (HHMM):", time_);
-  form->addRow("Пароль:", password_);
-  auto* set = new QPushButton("Установить дату и время");
-  auto* read = new QPushButton("Прочитать дату и время");
-  auto* quit = new QPushButton("Выход");
+  form->addRow(Tesmar::mark("Дата (DDMMYY): "), date_);
+  form->addRow(Tesmar::mark("Время (HHMM):"), time_);
+  form->addRow(Tesmar::mark("Пароль:"), password_);
+  auto* set = new QPushButton(Tesmar::mark("Установить дату и время"));
+  auto* read = new QPushButton(Tesmar::mark("Прочитать дату и время"));
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(set, &QPushButton::clicked, this, &DateTimeDialog::setClock);
   connect(read, &QPushButton::clicked, this, &DateTimeDialog::readClock);
   connect(quit, &QPushButton::clicked, this, [this] {
@@ -56,23 +56,23 @@ void DateTimeDialog::showEvent(QShowEvent* e) {
 
 void DateTimeDialog::setClock() {
   std::string pwd, time;
-  if (!typedPassword(pwd) || !app::WireField(ctx_.prompt, "Время (HHMM):", time_->text(), time))
+  if (!typedPassword(pwd) || !app::WireField(ctx_.prompt, Tesmar::mark("Время (HHMM):"), time_->text(), time))
     return;
   const std::string date = app::ToWire(WireDate(date_->text()));
   const app::Sent sent = path_.direct(
-      kTimeout, "Ошибка установки времени!", [&](link::Driver & d) -> auto& {
+      kTimeout, Tesmar::mark("Ошибка установки времени!"), [&](link::Driver & d) -> auto& {
         return link::SetDateTime(d, pwd, date, time);
       });
   if (!sent) return;
   statusButton_->setEnabled(true);
-  ctx_.prompt.showSuccess("Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void DateTimeDialog::readClock() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
   const app::Sent sent = path_.direct(
-      kTimeout, "Ошибка чтения времени!", [&](link::Driver & d) -> auto& {
+      kTimeout, Tesmar::mark("Ошибка чтения времени!"), [&](link::Driver & d) -> auto& {
         return link::ReadDateTime(d, pwd);
       });
   if (!sent) return;
@@ -90,7 +90,7 @@ void DateTimeDialog::readClock() {
   // "yy" reads as 19yy; the registrar's years are this century's.
   date_->setDate(shown.year() < 2000 ? shown.addYears(100) : shown);
   time_->setText(ResultField(*sent.reply, 2));
-  ctx_.prompt.showSuccess("Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 }  // namespace tesmar::service

@@ -13,21 +13,21 @@
 namespace tesmar::service {
 
 namespace {
-constexpr const char* kTitle = "Позиция десятичной точки";
+constexpr const char* kTitle = Tesmar::mark("Позиция десятичной точки");
 constexpr int kDefaultPosition = 2;
 }  // namespace
 
 DecimalPointDialog::DecimalPointDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
-    : CommandDialog(ctx, status, "Позиция десятичной точки (\"гривны-копейки\")", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Позиция десятичной точки (\"гривны-копейки\")"), parent) {
   position_ = new QComboBox;
   position_->addItems({"0", "1", "2", "3"});
   auto* form = new QFormLayout;
-  form->addRow("Позиция десятичной точки:", position_);
+  form->addRow(Tesmar::mark("Позиция десятичной точки:"), position_);
   addPasswordRows(form);
-  auto* readButton = new QPushButton("Прочитать");
-  auto* setButton = new QPushButton("Установить");
-  auto* close = new QPushButton("Закрыть");
+  auto* readButton = new QPushButton(Tesmar::mark("Прочитать"));
+  auto* setButton = new QPushButton(Tesmar::mark("Установить"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(readButton, &QPushButton::clicked, this, &DecimalPointDialog::read);
   connect(setButton, &QPushButton::clicked, this, &DecimalPointDialog::set);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

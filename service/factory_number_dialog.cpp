@@ -14,31 +14,31 @@
 namespace tesmar::service {
 
 namespace {
-constexpr const char* kTimeout = "Таймаут устройства! Ошибка!";
+constexpr const char* kTimeout = Tesmar::mark("Таймаут устройства! Ошибка!");
 constexpr int kMinFactoryNumber = 7, kMaxFactoryNumber = 11;
 }  // namespace
 
 FactoryNumberDialog::FactoryNumberDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                          QWidget* parent)
-    : CommandDialog(ctx, status, "Установить заводской номер", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Установить заводской номер"), parent) {
   date_ = new QLineEdit;
   time_ = new QLineEdit;
   number_ = new QLineEdit;
   number_->setMaxLength(kMaxFactoryNumber);
-  notice_ = new QLabel("Подождите пока ККМ перезагрузиться, затем продолжайте");
+  notice_ = new QLabel(Tesmar::mark("Подождите пока ККМ перезагрузиться, затем продолжайте"));
   notice_->setStyleSheet("color: red");
   notice_->hide();
-  auto* statusBar = new QLabel("Установка текущего времени и заводского номера");
+  auto* statusBar = new QLabel(Tesmar::mark("Установка текущего времени и заводского номера"));
   statusBar->setFrameShape(QFrame::StyledPanel);
 
   auto* form = new QFormLayout;
-  form->addRow("Дата (DDMMYY): ", date_);
-  form->addRow("Время (HHMM):", time_);
-  form->addRow("Заводской номер:", number_);
-  form->addRow("Пароль:", password_);
-  auto* clock = new QPushButton("Установить дату и время");
-  auto* set = new QPushButton("Установить");
-  auto* close = new QPushButton("Закрыть");
+  form->addRow(Tesmar::mark("Дата (DDMMYY): "), date_);
+  form->addRow(Tesmar::mark("Время (HHMM):"), time_);
+  form->addRow(Tesmar::mark("Заводской номер:"), number_);
+  form->addRow(Tesmar::mark("Пароль:"), password_);
+  auto* clock = new QPushButton(Tesmar::mark("Установить дату и время"));
+  auto* set = new QPushButton(Tesmar::mark("Установить"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(clock, &QPushButton::clicked, this, &FactoryNumberDialog::setDateTime);
   connect(set, &QPushButton::clicked, this, &FactoryNumberDialog::setFactoryNumber);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -60,11 +60,11 @@ void FactoryNumberDialog::showEvent(QShowEvent* e) {
 // reply is not looked at: the registrar may go before it answers.
 void FactoryNumberDialog::setDateTime() {
   std::string pwd, date, time;
-  if (!typedPassword(pwd) || !app::WireField(ctx_.prompt, "Дата (DDMMYY): ", date_->text(), date) ||
-      !app::WireField(ctx_.prompt, "Время (HHMM):", time_->text(), time))
+  if (!typedPassword(pwd) || !app::WireField(ctx_.prompt, Tesmar::mark("Дата (DDMMYY): "), date_->text(), date) ||
+      !app::WireField(ctx_.prompt, Tesmar::mark("Время (HHMM):"), time_->text(), time))
     return;
   const app::Sent set = path_.direct(
-      kTimeout, "Ошибка установки времени!", [&](link::Driver & d) -> auto& {
+      kTimeout, Tesmar::mark("Ошибка установки времени!"), [&](link::Driver & d) -> auto& {
         return link::SetDateTime(d, pwd, date, time);
       });
   if (!set) return;
@@ -76,18 +76,18 @@ void FactoryNumberDialog::setFactoryNumber() {
   notice_->hide();
   if (number_->text().size() < kMinFactoryNumber) {
     ctx_.prompt.showMessage(
-        "Неверное количество символов в номере! \n Заводской номер не установлен!");
+        Tesmar::mark("Неверное количество символов в номере! \n Заводской номер не установлен!"));
     return;
   }
   std::string pwd, number;
   if (!typedPassword(pwd) ||
-      !app::WireField(ctx_.prompt, "Заводской номер:", number_->text(), number))
+      !app::WireField(ctx_.prompt, Tesmar::mark("Заводской номер:"), number_->text(), number))
     return;
   const app::Sent sent = path_.direct(
-      kTimeout, "Заводской номер не установлен!", [&](link::Driver & d) -> auto& {
+      kTimeout, Tesmar::mark("Заводской номер не установлен!"), [&](link::Driver & d) -> auto& {
         return link::ProgramSerialNumber(d, pwd, number);
       });
-  if (sent) ctx_.prompt.showSuccess("Успешно. Заводской номер установлен!");
+  if (sent) ctx_.prompt.showSuccess(Tesmar::mark("Успешно. Заводской номер установлен!"));
 }
 
 }  // namespace tesmar::service

@@ -13,13 +13,13 @@ namespace tesmar::service {
 
 FirmwareReadDialog::FirmwareReadDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
-    : TransferDialog(ctx, status, "Чтение ПО", parent) {
+    : TransferDialog(ctx, status, Tesmar::mark("Чтение ПО"), parent) {
   progress_ = new QProgressBar;
   progress_->setRange(0, 1);
   progress_->setValue(0);
-  read_ = new QPushButton("Чтение внутреннего ПО");
-  auto* stopButton = new QPushButton("Стоп");
-  exit_ = new QPushButton("Выход");
+  read_ = new QPushButton(Tesmar::mark("Чтение внутреннего ПО"));
+  auto* stopButton = new QPushButton(Tesmar::mark("Стоп"));
+  exit_ = new QPushButton(Tesmar::mark("Выход"));
   for (QPushButton* b : {read_, stopButton, exit_}) b->setAutoDefault(false);
   connect(read_, &QPushButton::clicked, this, &FirmwareReadDialog::readFirmware);
   connect(stopButton, &QPushButton::clicked, this, &FirmwareReadDialog::stop);
@@ -35,7 +35,7 @@ FirmwareReadDialog::FirmwareReadDialog(app::AppContext& ctx, app::StatusBytesDia
 void FirmwareReadDialog::readFirmware() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
-  QString file = ctx_.prompt.saveFileName("", "HEX файлы (*.HEX *.hex);;Все файлы (*)");
+  QString file = ctx_.prompt.saveFileName("", Tesmar::mark("HEX файлы (*.HEX *.hex);;Все файлы (*)"));
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().isEmpty()) file += ".HEX";
   WindowTransferHost host(path_, stop_);

@@ -18,8 +18,8 @@ namespace tesmar::service {
 
 namespace {
 
-constexpr const char* kDigitsOnly = "Ошибка! Только десятичные цифры!";
-constexpr const char* kFilter = "Бинарные файлы (*.bin *.BIN);;Все файлы (*)";
+constexpr const char* kDigitsOnly = Tesmar::mark("Ошибка! Только десятичные цифры!");
+constexpr const char* kFilter = Tesmar::mark("Бинарные файлы (*.bin *.BIN);;Все файлы (*)");
 
 QLineEdit* ReadOnlyField(const char* name) {
   auto* f = new QLineEdit;
@@ -39,7 +39,7 @@ QLineEdit* LimitedField(const char* name, int maxLength, const QString& text = {
 
 FiscalMemoryDialog::FiscalMemoryDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
-    : TransferDialog(ctx, status, "Чтение/запись/обнуление фискальной памяти", parent) {
+    : TransferDialog(ctx, status, Tesmar::mark("Чтение/запись/обнуление фискальной памяти"), parent) {
   status_ = ReadOnlyField("statusBytes");
   password_->setMaxLength(6);
   start_ = LimitedField("start", kStartDigits);
@@ -52,20 +52,20 @@ FiscalMemoryDialog::FiscalMemoryDialog(app::AppContext& ctx, app::StatusBytesDia
   gauge_->setRange(0, 100);
   gauge_->setValue(0);
   auto* form = new QFormLayout;
-  form->addRow("Результат выполнения:", error_);
-  form->addRow("Статус регистратора:", status_);
-  form->addRow("Пароль:", password_);
-  form->addRow("Адрес начала данных (номер байта):", start_);
-  form->addRow("Количество байтов для чтения.записи:", count_);
-  form->addRow("Текущий адрес:", current_);
-  form->addRow("Количество повторов при ошибке:", retries_);
-  form->addRow("Повторов:", retriesSoFar_);
+  form->addRow(Tesmar::mark("Результат выполнения:"), error_);
+  form->addRow(Tesmar::mark("Статус регистратора:"), status_);
+  form->addRow(Tesmar::mark("Пароль:"), password_);
+  form->addRow(Tesmar::mark("Адрес начала данных (номер байта):"), start_);
+  form->addRow(Tesmar::mark("Количество байтов для чтения.записи:"), count_);
+  form->addRow(Tesmar::mark("Текущий адрес:"), current_);
+  form->addRow(Tesmar::mark("Количество повторов при ошибке:"), retries_);
+  form->addRow(Tesmar::mark("Повторов:"), retriesSoFar_);
   form->addRow(gauge_);
-  clear_ = new QPushButton("Обнулить флеш-память");
-  read_ = new QPushButton("Читать флеш-память");
-  write_ = new QPushButton("Записать флеш-память");
-  stopButton_ = new QPushButton("Остановить");
-  close_ = new QPushButton("Закрыть");
+  clear_ = new QPushButton(Tesmar::mark("Обнулить флеш-память"));
+  read_ = new QPushButton(Tesmar::mark("Читать флеш-память"));
+  write_ = new QPushButton(Tesmar::mark("Записать флеш-память"));
+  stopButton_ = new QPushButton(Tesmar::mark("Остановить"));
+  close_ = new QPushButton(Tesmar::mark("Закрыть"));
   for (QPushButton* b : {clear_, read_, write_, stopButton_, close_}) b->setAutoDefault(false);
   connect(clear_, &QPushButton::clicked, this, &FiscalMemoryDialog::clearFlash);
   connect(read_, &QPushButton::clicked, this, &FiscalMemoryDialog::readFlash);
@@ -176,8 +176,8 @@ void FiscalMemoryDialog::clearFlash() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
   // Yes/No with "Нет" first: the clearing cannot be undone.
-  if (!ctx_.prompt.askYesNo("", "Флеш-память регистратора будет обнулена. Продолжать?")) {
-    ctx_.prompt.showMessage("Обнуление флеш-памяти отменено!");
+  if (!ctx_.prompt.askYesNo("", Tesmar::mark("Флеш-память регистратора будет обнулена. Продолжать?"))) {
+    ctx_.prompt.showMessage(Tesmar::mark("Обнуление флеш-памяти отменено!"));
     return;
   }
   bool noStop = false;
@@ -191,13 +191,13 @@ void FiscalMemoryDialog::readFlash() {
   uint64_t start = 0, count = 0;
   int retries = 0;
   if (!typedPassword(pwd) || !typedRange(start, count) ||
-      !typedNumber("Количество повторов при ошибке:", retries_, retries, 0, 100))
+      !typedNumber(Tesmar::mark("Количество повторов при ошибке:"), retries_, retries, 0, 100))
     return;
-  QString file = ctx_.prompt.saveFileName("Чтение данных из флеш-памяти в файл", kFilter);
+  QString file = ctx_.prompt.saveFileName(Tesmar::mark("Чтение данных из флеш-памяти в файл"), kFilter);
   if (file.isEmpty()) return;
   file = app::WithDefaultExtension(file, "bin");
-  if (!ctx_.prompt.askOkCancel("", "Данные будут записаны в выбранный файл. Продолжать?")) {
-    ctx_.prompt.showMessage("Чтение данных из флеш-памяти отменено!");
+  if (!ctx_.prompt.askOkCancel("", Tesmar::mark("Данные будут записаны в выбранный файл. Продолжать?"))) {
+    ctx_.prompt.showMessage(Tesmar::mark("Чтение данных из флеш-памяти отменено!"));
     return;
   }
   WindowTransferHost host(path_, stop_);
@@ -215,13 +215,13 @@ void FiscalMemoryDialog::writeFlash() {
   const QString file = ctx_.prompt.openFileName("", kFilter);
   if (file.isEmpty()) return;
   if (!ctx_.prompt.askOkCancel("",
-                               "Данные будут записаны в флеш-память регистратора. Продолжать?")) {
-    ctx_.prompt.showMessage("Запись данных в флеш-память отменена!");
+                               Tesmar::mark("Данные будут записаны в флеш-память регистратора. Продолжать?"))) {
+    ctx_.prompt.showMessage(Tesmar::mark("Запись данных в флеш-память отменена!"));
     return;
   }
   if (!takeNamedRange(file)) return;
   if (start_->text().isEmpty() || count_->text().isEmpty()) {
-    ctx_.prompt.showMessage("Не установлены границы для записи. Чтение остановлено!");
+    ctx_.prompt.showMessage(Tesmar::mark("Не установлены границы для записи. Чтение остановлено!"));
     return;
   }
   uint64_t start = 0, count = 0;

@@ -22,7 +22,7 @@ namespace tesmar::service {
 namespace {
 constexpr int kTypedTaxNumber = 12;
 constexpr const char* kRatesNotRead =
-    "Ставки налогов не прочитаны из регистратора: в таблице значения по умолчанию.";
+    Tesmar::mark("Ставки налогов не прочитаны из регистратора: в таблице значения по умолчанию.");
 
 QLineEdit* Limited(int length) {
   auto* e = new QLineEdit;
@@ -43,15 +43,15 @@ Qt::ItemFlags FlagsOf(int column) {
 FiscalParamsDialog::FiscalParamsDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        app::ProgramConfirmDialog& confirm,
                                        app::OperationResultDialog& result, QWidget* parent)
-    : CommandDialog(ctx, status, "Программирование фискальных параметров", parent),
+    : CommandDialog(ctx, status, Tesmar::mark("Программирование фискальных параметров"), parent),
       confirm_(confirm),
       result_(result) {
   factory_ = new QLineEdit;
   factory_->setReadOnly(true);
   taxId_ = Limited(12);
-  taxId_->setToolTip("Идентификационный номер");
+  taxId_->setToolTip(Tesmar::mark("Идентификационный номер"));
   taxNumber_ = Limited(kTypedTaxNumber);
-  taxNumber_->setToolTip("Налоговый номер");
+  taxNumber_->setToolTip(Tesmar::mark("Налоговый номер"));
   fiscal_ = Limited(10);
   grid_ = new QTableWidget(0, 6);
   grid_->horizontalHeader()->hide();
@@ -69,19 +69,19 @@ FiscalParamsDialog::FiscalParamsDialog(app::AppContext& ctx, app::StatusBytesDia
   });
 
   auto* form = new QFormLayout;
-  form->addRow("Заводской номер регистратора:", factory_);
-  form->addRow("Регистрационный номер РРО: (ІД)", taxId_);
-  form->addRow("(ПН)", taxNumber_);
-  form->addRow("Фискальный номер:", fiscal_);
+  form->addRow(Tesmar::mark("Заводской номер регистратора:"), factory_);
+  form->addRow(Tesmar::mark("Регистрационный номер РРО: (ІД)"), taxId_);
+  form->addRow(Tesmar::mark("(ПН)"), taxNumber_);
+  form->addRow(Tesmar::mark("Фискальный номер:"), fiscal_);
   auto* pf = new QFormLayout;
-  pf->addRow("Пароль:", password_);
-  auto* readButton = new QPushButton("Прочитать");
-  auto* programButton = new QPushButton("Запрограммировать");
-  auto* close = new QPushButton("Закрыть");
+  pf->addRow(Tesmar::mark("Пароль:"), password_);
+  auto* readButton = new QPushButton(Tesmar::mark("Прочитать"));
+  auto* programButton = new QPushButton(Tesmar::mark("Запрограммировать"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(readButton, &QPushButton::clicked, this, &FiscalParamsDialog::read);
   connect(programButton, &QPushButton::clicked, this, &FiscalParamsDialog::program);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  ratesNote_ = new QLabel(QString(kRatesNotRead) + " Нажмите \"Прочитать\".");
+  ratesNote_ = new QLabel(QString(kRatesNotRead) + Tesmar::mark(" Нажмите \"Прочитать\"."));
   ratesNote_->setObjectName("ratesNotRead");
   ratesNote_->setWordWrap(true);
   auto* root = new QVBoxLayout(this);
@@ -115,7 +115,7 @@ void FiscalParamsDialog::rebuildGrid(int groups) {
   grid_->setRowCount(groups + 1);
   FitGridToContents(grid_);
   const QStringList headers = {
-      "#", "Налог", "Тип налога", "Ставка налога", "Наименование", "Связанная налоговая группа"};
+      "#", Tesmar::mark("Налог"), Tesmar::mark("Тип налога"), Tesmar::mark("Ставка налога"), Tesmar::mark("Наименование"), Tesmar::mark("Связанная налоговая группа")};
   for (int c = 0; c < headers.size(); ++c) setCell(0, c, headers[c]);
   for (int n = 0; n < groups; ++n) {
     const QString letter = TaxGroupLetters()[n];
@@ -175,22 +175,22 @@ void FiscalParamsDialog::read() {
   std::string pwd;
   if (!typedPassword(pwd)) return;
   const app::Sent serial = path_.direct(
-      "Таймаут устройства! GetSerialNumber Ошибка!",
-      "Ошибка GetSerialNumber!", [&](link::Driver & d) -> auto& {
+      Tesmar::mark("Таймаут устройства! GetSerialNumber Ошибка!"),
+      Tesmar::mark("Ошибка GetSerialNumber!"), [&](link::Driver & d) -> auto& {
         return link::ReadSerialNumber(d, pwd);
       });
   if (!serial) return;
   factory_->setText(ResultField(*serial.reply, 1));
   const app::Sent fiscal = path_.direct(
-      "Таймаут устройства! GetFiscalNumber Ошибка!",
-      "Ошибка GetFiscalNumber!", [&](link::Driver & d) -> auto& {
+      Tesmar::mark("Таймаут устройства! GetFiscalNumber Ошибка!"),
+      Tesmar::mark("Ошибка GetFiscalNumber!"), [&](link::Driver & d) -> auto& {
         return link::ReadFiscalNumber(d, pwd);
       });
   if (!fiscal) return;
   fiscal_->setText(ResultField(*fiscal.reply, 1));
   const app::Sent ids = path_.direct(
-      "Таймаут устройства! GetTaxIdNumber Ошибка!",
-      "Ошибка GetTaxIdNumber!", [&](link::Driver & d) -> auto& {
+      Tesmar::mark("Таймаут устройства! GetTaxIdNumber Ошибка!"),
+      Tesmar::mark("Ошибка GetTaxIdNumber!"), [&](link::Driver & d) -> auto& {
         return link::ReadTaxNumber(d, pwd);
       });
   if (!ids) return;
@@ -203,7 +203,7 @@ void FiscalParamsDialog::read() {
   for (int n = 0; n < builtFor_; ++n)
     if (!readGroup(n, pwd)) return;
   showRatesRead(true);
-  ctx_.prompt.showSuccess("Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 // --- program ----------------------------------------------------------------
@@ -214,8 +214,8 @@ int FiscalParamsDialog::programTaxes(const std::string& pwd) {
     const int type = TaxTypeCode(cell(n + 1, kType));
     const int linked = LinkedGroupIndex(cell(n + 1, kLinked), builtFor_);
     std::string rate, name;
-    if (!app::WireField(ctx_.prompt, "Ставка налога", cell(n + 1, kRate), rate) ||
-        !app::WireField(ctx_.prompt, "Наименование", cell(n + 1, kName), name))
+    if (!app::WireField(ctx_.prompt, Tesmar::mark("Ставка налога"), cell(n + 1, kRate), rate) ||
+        !app::WireField(ctx_.prompt, Tesmar::mark("Наименование"), cell(n + 1, kName), name))
       return 0;
     const app::Sent sent = path_.send([&](link::Driver & d) -> auto& {
       return link::SetTaxRate(d, pwd, n, type, rate, name, linked);
@@ -228,15 +228,15 @@ int FiscalParamsDialog::programTaxes(const std::string& pwd) {
 // False when the length check ends the whole run.
 bool FiscalParamsDialog::programFiscalNumber(const std::string& pwd, int& outcome) {
   if (!FiscalNumberLengthOk(fiscal_->text())) {
-    ctx_.prompt.showMessage("Неверная длина фискального номера, исправьте!");
+    ctx_.prompt.showMessage(Tesmar::mark("Неверная длина фискального номера, исправьте!"));
     return false;
   }
   outcome = 0;
   std::string number;
-  if (!app::WireField(ctx_.prompt, "Фискальный номер:", fiscal_->text(), number)) return true;
+  if (!app::WireField(ctx_.prompt, Tesmar::mark("Фискальный номер:"), fiscal_->text(), number)) return true;
   const app::Sent sent = path_.direct(
-      "Таймаут устройства! SetFiscalNumber Ошибка!",
-      "Ошибка SetFiscalNumber!", [&](link::Driver & d) -> auto& {
+      Tesmar::mark("Таймаут устройства! SetFiscalNumber Ошибка!"),
+      Tesmar::mark("Ошибка SetFiscalNumber!"), [&](link::Driver & d) -> auto& {
         return link::ProgramFiscalNumber(d, pwd, number);
       });
   if (sent) outcome = 1;
@@ -245,21 +245,21 @@ bool FiscalParamsDialog::programFiscalNumber(const std::string& pwd, int& outcom
 
 bool FiscalParamsDialog::programTaxIdNumbers(const std::string& pwd, int& outcome) {
   if (!TaxIdLengthOk(taxId_->text())) {
-    ctx_.prompt.showMessage("Неверный длина идентификационного номера, исправьте!");
+    ctx_.prompt.showMessage(Tesmar::mark("Неверный длина идентификационного номера, исправьте!"));
     return false;
   }
   if (!TaxNumberLengthOk(taxNumber_->text())) {
-    ctx_.prompt.showMessage("Неверный длина налогового номера, исправьте!");
+    ctx_.prompt.showMessage(Tesmar::mark("Неверный длина налогового номера, исправьте!"));
     return false;
   }
   outcome = 0;
   std::string id, tax;
-  if (!app::WireField(ctx_.prompt, "(ІД)", taxId_->text(), id) ||
-      !app::WireField(ctx_.prompt, "(ПН)", taxNumber_->text(), tax))
+  if (!app::WireField(ctx_.prompt, Tesmar::mark("(ІД)"), taxId_->text(), id) ||
+      !app::WireField(ctx_.prompt, Tesmar::mark("(ПН)"), taxNumber_->text(), tax))
     return true;
   const app::Sent sent = path_.direct(
-      "Таймаут устройства! SetTaxIdNumber Ошибка!",
-      "Ошибка SetTaxIdNumber!", [&](link::Driver & d) -> auto& {
+      Tesmar::mark("Таймаут устройства! SetTaxIdNumber Ошибка!"),
+      Tesmar::mark("Ошибка SetTaxIdNumber!"), [&](link::Driver & d) -> auto& {
         return link::ProgramTaxNumber(d, pwd, id, tax);
       });
   if (sent) outcome = 1;
@@ -273,9 +273,9 @@ void FiscalParamsDialog::program() {
   if (!typedPassword(pwd)) return;
   if (confirm_.taxes() &&
       !app::ConfirmIrreversible(
-          ctx_.prompt, ratesRead_ ? "Ставки налогов будут записаны в фискальную память регистратора."
-                                  : QString("Ставки налогов будут записаны в фискальную память "
-                                            "регистратора.\n") +
+          ctx_.prompt, ratesRead_ ? Tesmar::mark("Ставки налогов будут записаны в фискальную память регистратора.")
+                                  : QString(Tesmar::mark("Ставки налогов будут записаны в фискальную память "
+                                            "регистратора.\n")) +
                                         kRatesNotRead))
     return;
   int taxes = -1, fiscal = -1, ids = -1;

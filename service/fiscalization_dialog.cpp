@@ -14,8 +14,8 @@
 namespace tesmar::service {
 
 namespace {
-constexpr const char* kTitle = "Фіскаліз. реєстратора";
-constexpr const char* kReceiptText = "РЕЄСТРАТОР ФІСКАЛІЗОВАНО УСПІШНО!";
+constexpr const char* kTitle = Tesmar::mark("Фіскаліз. реєстратора");
+constexpr const char* kReceiptText = Tesmar::mark("РЕЄСТРАТОР ФІСКАЛІЗОВАНО УСПІШНО!");
 constexpr int kPasswordLength = 6;
 constexpr int kFiscalizationReport = 1;
 
@@ -29,20 +29,20 @@ QLineEdit* Secret() {
 
 FiscalizationDialog::FiscalizationDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                          QWidget* parent)
-    : CommandDialog(ctx, status, "Фискализация", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Фискализация"), parent) {
   number_ = new QLineEdit;
   number_->setMaxLength(11);
   inspector_ = Secret();
   repeat_ = Secret();
   auto* form = new QFormLayout;
-  form->addRow("Заводской номер ККМ:", number_);
-  form->addRow("Пароль налогового инспектора:", inspector_);
-  form->addRow("Повторите ввод пароля:", repeat_);
+  form->addRow(Tesmar::mark("Заводской номер ККМ:"), number_);
+  form->addRow(Tesmar::mark("Пароль налогового инспектора:"), inspector_);
+  form->addRow(Tesmar::mark("Повторите ввод пароля:"), repeat_);
   addPasswordRows(form);
-  run_ = new QPushButton("Фискализация");
-  cancel_ = new QPushButton("Прервать ожидание");
+  run_ = new QPushButton(Tesmar::mark("Фискализация"));
+  cancel_ = new QPushButton(Tesmar::mark("Прервать ожидание"));
   cancel_->hide();
-  auto* close = new QPushButton("Закрыть");
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(run_, &QPushButton::clicked, this, &FiscalizationDialog::fiscalize);
   connect(cancel_, &QPushButton::clicked, this, &FiscalizationDialog::cancelWait);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -90,10 +90,10 @@ bool FiscalizationDialog::waitUntilReady() {
   run_->setEnabled(true);
   ctx_.showStatus(QString());
   if (!ready)
-    ctx_.prompt.showMessage(cancelled_ ? "Ожидание готовности регистратора прервано. Фискализация "
-                                         "выполнена, чек подтверждения не напечатан."
-                                       : "Регистратор не готов: чек подтверждения фискализации не "
-                                         "напечатан.");
+    ctx_.prompt.showMessage(cancelled_ ? Tesmar::mark("Ожидание готовности регистратора прервано. Фискализация "
+                                         "выполнена, чек подтверждения не напечатан.")
+                                       : Tesmar::mark("Регистратор не готов: чек подтверждения фискализации не "
+                                         "напечатан."));
   return ready;
 }
 
@@ -104,7 +104,7 @@ void FiscalizationDialog::printReceipt() {
     return;
   // The service report never stops the receipt.
   step(
-      "Фискализация регистратора", [&](link::Driver & d) -> auto& {
+      Tesmar::mark("Фискализация регистратора"), [&](link::Driver & d) -> auto& {
         return link::PrintServiceReport(d, pwd, kFiscalizationReport);
       });
   const std::string text = app::ToWire(kReceiptText);
@@ -114,26 +114,26 @@ void FiscalizationDialog::printReceipt() {
   if (!step(
           kTitle, [&](link::Driver & d) -> auto& { return link::CloseFiscalReceipt(d, pwd, 0); }))
     return;
-  ctx_.prompt.showSuccess("Фіскаліз. реєстратора - Успішно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Фіскаліз. реєстратора - Успішно!"));
 }
 
 void FiscalizationDialog::fiscalize() {
   if (inspector_->text().size() < kPasswordLength || repeat_->text().size() != kPasswordLength) {
-    ctx_.prompt.showMessage("Довжина пароля - 6!");
+    ctx_.prompt.showMessage(Tesmar::mark("Довжина пароля - 6!"));
     return;
   }
   if (inspector_->text() != repeat_->text()) {
-    ctx_.prompt.showMessage("Повторно зроби ввод паролей та фіскалізацію");
+    ctx_.prompt.showMessage(Tesmar::mark("Повторно зроби ввод паролей та фіскалізацію"));
     return;
   }
   std::string pwd, number, inspector;
   if (!typedPassword(pwd) ||
-      !app::WireField(ctx_.prompt, "Заводской номер ККМ:", number_->text(), number) ||
-      !app::WireField(ctx_.prompt, "Пароль налогового инспектора:", inspector_->text(), inspector))
+      !app::WireField(ctx_.prompt, Tesmar::mark("Заводской номер ККМ:"), number_->text(), number) ||
+      !app::WireField(ctx_.prompt, Tesmar::mark("Пароль налогового инспектора:"), inspector_->text(), inspector))
     return;
   if (!app::ConfirmIrreversible(
-          ctx_.prompt, "Регистратор будет фискализирован с заводским номером " + number_->text() +
-                           ": он привязывается к номеру и паролю налогового инспектора навсегда."))
+          ctx_.prompt, Tesmar::mark("Регистратор будет фискализирован с заводским номером ") + number_->text() +
+                           Tesmar::mark(": он привязывается к номеру и паролю налогового инспектора навсегда.")))
     return;
   if (!path_.decoded(
           kTitle, [&](link::Driver & d) -> auto& {

@@ -20,9 +20,9 @@
 namespace tesmar::service {
 
 namespace {
-constexpr const char* kTitle = "Заголовок и рекламный текст";
+constexpr const char* kTitle = Tesmar::mark("Заголовок и рекламный текст");
 constexpr int kTextColumn = 1, kWidthColumn = 2;
-constexpr const char* kOnlyNonEmpty = "Записать  только непустые поля ";
+constexpr const char* kOnlyNonEmpty = Tesmar::mark("Записать  только непустые поля ");
 
 QTableWidgetItem* Fixed(const QString& text) {
   auto* item = new QTableWidgetItem(text);
@@ -41,7 +41,7 @@ QList<QCheckBox*> CentreBoxes(int count, QVBoxLayout* column) {
   column->setSpacing(0);
   column->addSpacing(kGridRowHeight);  // beside the grid's header row
   for (int i = 0; i < count; ++i) {
-    auto* b = new QCheckBox("центрировать");
+    auto* b = new QCheckBox(Tesmar::mark("центрировать"));
     b->setFixedHeight(kGridRowHeight);
     boxes << b;
     column->addWidget(b);
@@ -70,12 +70,12 @@ HeaderTextDialog::HeaderTextDialog(app::AppContext& ctx, app::StatusBytesDialog&
   auto* adBoxes = new QVBoxLayout;
   advertisingCentre_ = CentreBoxes(4, adBoxes);
 
-  auto* centreHeader = new QPushButton("Центрировать заголовок чека");
-  auto* uncentreHeader = new QPushButton("Отменить центрирование");
-  auto* clearHeader = new QPushButton("Очистить");
-  auto* centreAd = new QPushButton("Центрировать рекламный текст");
-  auto* uncentreAd = new QPushButton("Отменить центрирование");
-  auto* clearAd = new QPushButton("Очистить");
+  auto* centreHeader = new QPushButton(Tesmar::mark("Центрировать заголовок чека"));
+  auto* uncentreHeader = new QPushButton(Tesmar::mark("Отменить центрирование"));
+  auto* clearHeader = new QPushButton(Tesmar::mark("Очистить"));
+  auto* centreAd = new QPushButton(Tesmar::mark("Центрировать рекламный текст"));
+  auto* uncentreAd = new QPushButton(Tesmar::mark("Отменить центрирование"));
+  auto* clearAd = new QPushButton(Tesmar::mark("Очистить"));
   connect(centreHeader, &QPushButton::clicked, this, [this] { CheckAll(headerCentre_, true); });
   connect(uncentreHeader, &QPushButton::clicked, this, [this] { CheckAll(headerCentre_, false); });
   connect(clearHeader, &QPushButton::clicked, this, [this] { ClearTexts(header_); });
@@ -92,10 +92,10 @@ HeaderTextDialog::HeaderTextDialog(app::AppContext& ctx, app::StatusBytesDialog&
   grids->addLayout(app::ButtonRow({centreAd, uncentreAd}, clearAd), 3, 0);
 
   operation_ = new QComboBox;
-  operation_->addItems({"Программировать все", "Программировать заголовок чека",
-                        "Программировать рекламный текст", "Читать все", "Читать заголовок чека",
-                        "Читать рекламный текст", "Обнулить заголовок и рекламный текст",
-                        "Обнулить заголовок чека", "Обнулить рекламный текст"});
+  operation_->addItems({Tesmar::mark("Программировать все"), Tesmar::mark("Программировать заголовок чека"),
+                        Tesmar::mark("Программировать рекламный текст"), Tesmar::mark("Читать все"), Tesmar::mark("Читать заголовок чека"),
+                        Tesmar::mark("Читать рекламный текст"), Tesmar::mark("Обнулить заголовок и рекламный текст"),
+                        Tesmar::mark("Обнулить заголовок чека"), Tesmar::mark("Обнулить рекламный текст")});
   operation_->setCurrentIndex(-1);
   onlyNonEmpty_ = new QCheckBox(kOnlyNonEmpty);
   onlyNonEmpty_->setEnabled(false);
@@ -105,14 +105,14 @@ HeaderTextDialog::HeaderTextDialog(app::AppContext& ctx, app::StatusBytesDialog&
   widthRow->addWidget(widthField_);
   widthRow->addWidget(widthList_);
   auto* form = new QFormLayout;
-  form->addRow("Операция:", operation_);
+  form->addRow(Tesmar::mark("Операция:"), operation_);
   form->addRow(onlyNonEmpty_);
-  form->addRow("Ширина ленты (симв.):", widthRow);
-  form->addRow("Пароль:", password_);
+  form->addRow(Tesmar::mark("Ширина ленты (симв.):"), widthRow);
+  form->addRow(Tesmar::mark("Пароль:"), password_);
 
-  execute_ = new QPushButton("Выполнить");
+  execute_ = new QPushButton(Tesmar::mark("Выполнить"));
   execute_->setEnabled(false);
-  auto* close = new QPushButton("Закрыть");
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(execute_, &QPushButton::clicked, this, &HeaderTextDialog::execute);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(operation_, &QComboBox::currentIndexChanged, this, &HeaderTextDialog::operationChosen);
@@ -143,9 +143,9 @@ QTableWidget* HeaderTextDialog::makeGrid(int rows, std::initializer_list<int> wi
 
 // Headers, line numbers and the tsinit.ini width choice in every width cell.
 void HeaderTextDialog::fillFrame(QTableWidget* grid) {
-  grid->setItem(0, 0, Fixed("Номер"));
-  grid->setItem(0, kTextColumn, Fixed("        Текст"));
-  grid->setItem(0, kWidthColumn, Fixed("Параметры"));
+  grid->setItem(0, 0, Fixed(Tesmar::mark("Номер")));
+  grid->setItem(0, kTextColumn, Fixed(Tesmar::mark("        Текст")));
+  grid->setItem(0, kWidthColumn, Fixed(Tesmar::mark("Параметры")));
   const QString choice = HeadFootDefault(ctx_.state.headFootPar);
   for (int row = 1; row < grid->rowCount(); ++row) {
     grid->setItem(row, 0, Fixed(QString::number(row - 1)));
@@ -177,10 +177,10 @@ void HeaderTextDialog::operationChosen(int index) {
 }
 
 HeaderTextDialog::Block HeaderTextDialog::headerBlock() const {
-  return {header_, headerCentre_, 0, "Заголовок.", false};
+  return {header_, headerCentre_, 0, Tesmar::mark("Заголовок."), false};
 }
 HeaderTextDialog::Block HeaderTextDialog::advertisingBlock() const {
-  return {advertising_, advertisingCentre_, 10, "Рекламный текст.", true};
+  return {advertising_, advertisingCentre_, 10, Tesmar::mark("Рекламный текст."), true};
 }
 
 // The decoded check of one line's reply; true (said) when it failed or
@@ -188,7 +188,7 @@ HeaderTextDialog::Block HeaderTextDialog::advertisingBlock() const {
 bool HeaderTextDialog::failed(const Block& b, int shownLine, const app::Sent& sent) {
   if (!sent.reply) return true;
   return !path_.judgeDecoded(*sent.reply,
-                             b.title + "\n  Строка " + QString::number(shownLine) + " ");
+                             b.title + Tesmar::mark("\n  Строка ") + QString::number(shownLine) + " ");
 }
 
 bool HeaderTextDialog::program(const Block& b, const std::string& pwd, int width) {
@@ -199,7 +199,7 @@ bool HeaderTextDialog::program(const Block& b, const std::string& pwd, int width
     const int flag = WidthFlag(choice);
     const QString text = b.centre[i]->isChecked() ? CenteredLine(typed, width, flag) : typed;
     std::string wire;
-    if (!app::WireField(ctx_.prompt, b.title + " Строка " + QString::number(i), text, wire))
+    if (!app::WireField(ctx_.prompt, b.title + Tesmar::mark(" Строка ") + QString::number(i), text, wire))
       return false;
     const app::Sent sent = path_.send([&](link::Driver & d, int& result) -> auto& {
       return link::ProgramHeaderLine(d, pwd, b.firstLine + i, wire, flag, result);
@@ -243,8 +243,8 @@ void HeaderTextDialog::execute() {
   int width = 0;
   if (!TapeWidthValue(typedWidth, width)) {
     ctx_.prompt.showMessage(
-        "Ширина ленты должна быть целым числом больше нуля. Команды не "
-        "отправлены!");
+        Tesmar::mark("Ширина ленты должна быть целым числом больше нуля. Команды не "
+        "отправлены!"));
     return;
   }
   std::string pwd;
@@ -260,7 +260,7 @@ void HeaderTextDialog::execute() {
                     (!is({kResetAll, kResetAdvertising}) || reset(ad, pwd)) &&
                     (!is({kReadAll, kReadHeader}) || read(head, pwd)) &&
                     (!is({kReadAll, kReadAdvertising}) || read(ad, pwd));
-  if (done) ctx_.prompt.showSuccess("Успешно!");
+  if (done) ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 }  // namespace tesmar::service

@@ -14,12 +14,12 @@
 namespace tesmar::service {
 
 IdDevDialog::IdDevDialog(app::AppContext& ctx, app::StatusBytesDialog& status, QWidget* parent)
-    : CommandDialog(ctx, status, "Установить и прочитать ID_DEV", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Установить и прочитать ID_DEV"), parent) {
   idDev_ = new QLineEdit;
   idDev_->setObjectName("idDev");
   hex_ = new QLabel(kIdDevLabel);
-  fromMemory_ = new QRadioButton("Из фискальной памяти");
-  fromCard_ = new QRadioButton("Из карточки");
+  fromMemory_ = new QRadioButton(Tesmar::mark("Из фискальной памяти"));
+  fromCard_ = new QRadioButton(Tesmar::mark("Из карточки"));
   fromMemory_->setChecked(true);
   auto* form = new QFormLayout;
   form->addRow("ID_DEV:", idDev_);
@@ -27,9 +27,9 @@ IdDevDialog::IdDevDialog(app::AppContext& ctx, app::StatusBytesDialog& status, Q
   form->addRow(fromMemory_);
   form->addRow(fromCard_);
   addPasswordRows(form);
-  auto* set = new QPushButton("Установить ID_DEV");
-  auto* read = new QPushButton("Прочитать ID_DEV");
-  auto* close = new QPushButton("Закрыть");
+  auto* set = new QPushButton(Tesmar::mark("Установить ID_DEV"));
+  auto* read = new QPushButton(Tesmar::mark("Прочитать ID_DEV"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(set, &QPushButton::clicked, this, &IdDevDialog::setIdDev);
   connect(read, &QPushButton::clicked, this, &IdDevDialog::readIdDev);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -40,14 +40,14 @@ IdDevDialog::IdDevDialog(app::AppContext& ctx, app::StatusBytesDialog& status, Q
 
 void IdDevDialog::setIdDev() {
   if (idDev_->text().isEmpty()) {
-    ctx_.prompt.showMessage("Не введён ID_DEV. Ошибка!");
+    ctx_.prompt.showMessage(Tesmar::mark("Не введён ID_DEV. Ошибка!"));
     return;
   }
   std::string pwd, id;
   if (!typedPassword(pwd) || !app::WireField(ctx_.prompt, "ID_DEV:", idDev_->text(), id)) return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::SetIdDev(d, pwd, id); });
-  if (JudgeReply(path_, s, "Ошибка выполнения команды установка ID_DEV. Таймаут",
+  if (JudgeReply(path_, s, Tesmar::mark("Ошибка выполнения команды установка ID_DEV. Таймаут"),
                  kRegistrarStateTitle))
     ctx_.prompt.showSuccess(kSuccessMessage);
 }
@@ -61,7 +61,7 @@ void IdDevDialog::readIdDev() {
   const app::Sent s = path_.send([&](link::Driver & d) -> auto& {
     return card ? link::ReadIdDevFromCard(d, pwd) : link::ReadIdDevFromFiscalMemory(d, pwd);
   });
-  if (!JudgeReply(path_, s, kTimeoutMessage, "Чтение ID_DEV, код ошибки")) return;
+  if (!JudgeReply(path_, s, kTimeoutMessage, Tesmar::mark("Чтение ID_DEV, код ошибки"))) return;
   const QString value = app::FromWire(s.reply->Field(0));
   const QString hex = s.reply->fieldCount > 0 ? IdDevHex(value) : QString();
   if (hex.isEmpty()) {

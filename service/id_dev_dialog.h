@@ -9,7 +9,7 @@ class QRadioButton;
 
 namespace tesmar::service {
 
-inline constexpr const char* kIdDevLabel = "Значение ID_DEV (Hex): ";
+inline constexpr const char* kIdDevLabel = Tesmar::mark("Значение ID_DEV (Hex): ");
 
 class IdDevDialog : public app::CommandDialog {
   Q_OBJECT

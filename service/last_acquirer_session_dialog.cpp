@@ -15,17 +15,17 @@ namespace tesmar::service {
 LastAcquirerSessionDialog::LastAcquirerSessionDialog(app::AppContext& ctx,
                                                      app::StatusBytesDialog& status,
                                                      QWidget* parent)
-    : CommandDialog(ctx, status, "Последний успешный сеанс связи с эквайером", parent),
+    : CommandDialog(ctx, status, Tesmar::mark("Последний успешный сеанс связи с эквайером"), parent),
       date_(new QLineEdit),
       time_(new QLineEdit) {
   date_->setReadOnly(true);
   time_->setReadOnly(true);
   auto* form = new QFormLayout;
-  form->addRow("Дата:", date_);
-  form->addRow("Время:", time_);
+  form->addRow(Tesmar::mark("Дата:"), date_);
+  form->addRow(Tesmar::mark("Время:"), time_);
   addPasswordRows(form);
-  auto* run = new QPushButton("Выполнить");
-  auto* close = new QPushButton("Закрыть");
+  auto* run = new QPushButton(Tesmar::mark("Выполнить"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(run, &QPushButton::clicked, this, &LastAcquirerSessionDialog::run);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* root = new QVBoxLayout(this);

@@ -19,8 +19,8 @@
 namespace tesmar::service {
 
 namespace {
-constexpr const char* kTimeout = "Ошибка! Таймаут устройства!";
-constexpr const char* kWriteError = "Ошибка записи логотипа";
+constexpr const char* kTimeout = Tesmar::mark("Ошибка! Таймаут устройства!");
+constexpr const char* kWriteError = Tesmar::mark("Ошибка записи логотипа");
 // The 80h reply lacks the fields of the maximum sizes.
 constexpr int kLogoBytesField = 7, kMaxWidthField = 8;  // of 80h, from 1
 
@@ -51,12 +51,12 @@ QImage ReadLogoPicture(const QString& path, QString& error) {
   QByteArray bytes;
   if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
   if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-    error = QString("Ошибка чтения файла %1: %2").arg(path, file.errorString());
+    error = QString(Tesmar::mark("Ошибка чтения файла %1: %2")).arg(path, file.errorString());
     return {};
   }
-  const QString notBmp = "Файл " + path + " не читается как рисунок BMP!";
-  const QString damaged = "Файл " + path + " поврежден: ";
-  const QString notLoaded = " Рисунок не загружен!";
+  const QString notBmp = Tesmar::mark("Файл ") + path + Tesmar::mark(" не читается как рисунок BMP!");
+  const QString damaged = Tesmar::mark("Файл ") + path + Tesmar::mark(" поврежден: ");
+  const QString notLoaded = Tesmar::mark(" Рисунок не загружен!");
   const BmpCheck check = CheckBmp(std::string_view(bytes.constData(), bytes.size()));
   switch (check.fault) {
     case BmpFault::kNone:
@@ -65,13 +65,13 @@ QImage ReadLogoPicture(const QString& path, QString& error) {
       error = notBmp;
       return {};
     case BmpFault::kCut:
-      error = damaged + "данных рисунка в нём меньше, чем указано в его заголовке." + notLoaded;
+      error = damaged + Tesmar::mark("данных рисунка в нём меньше, чем указано в его заголовке.") + notLoaded;
       return {};
     case BmpFault::kBrokenRle:
-      error = damaged + "сжатые данные рисунка выходят за его края." + notLoaded;
+      error = damaged + Tesmar::mark("сжатые данные рисунка выходят за его края.") + notLoaded;
       return {};
     case BmpFault::kRleGaps:
-      error = damaged + "сжатые данные рисунка задают не все его точки." + notLoaded;
+      error = damaged + Tesmar::mark("сжатые данные рисунка задают не все его точки.") + notLoaded;
       return {};
   }
   QImage image = QImage::fromData(bytes, "BMP");
@@ -83,7 +83,7 @@ QImage ReadLogoPicture(const QString& path, QString& error) {
 }
 
 LogoDialog::LogoDialog(app::AppContext& ctx, app::StatusBytesDialog& status, QWidget* parent)
-    : CommandDialog(ctx, status, "Программирования логотипа", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Программирования логотипа"), parent) {
   password_->setMaxLength(6);
   maxWidth_ = Value("maxWidth");
   maxHeight_ = Value("maxHeight");
@@ -94,23 +94,23 @@ LogoDialog::LogoDialog(app::AppContext& ctx, app::StatusBytesDialog& status, QWi
   uploadHeight_ = new QLineEdit;
   uploadHeight_->setObjectName("uploadHeight");
   view_ = new QLabel;
-  auto* viewGroup = new QGroupBox("Вид логотипа");
+  auto* viewGroup = new QGroupBox(Tesmar::mark("Вид логотипа"));
   (new QVBoxLayout(viewGroup))->addWidget(view_);
   progress_ = new QProgressBar;
   progress_->setRange(0, 1);
   progress_->setValue(0);
   auto* form = new QFormLayout;
-  form->addRow("Пароль для программирования:", password_);
-  form->addRow("Максимальный размер логотипа (по X, в пикселях):", maxWidth_);
-  form->addRow("Максимальный размер логотипа (по Y, в пикселях):", maxHeight_);
-  form->addRow("Размер рисунка (по X, в пикселях):", pictureWidth_);
-  form->addRow("Размер рисунка (по Y, в пикселях):", pictureHeight_);
-  form->addRow("Размер для загрузки (по X):", uploadWidth_);
-  form->addRow("Размер для загрузки (по Y):", uploadHeight_);
-  auto* openButton = new QPushButton("Открыть");
-  program_ = new QPushButton("Программировать");
+  form->addRow(Tesmar::mark("Пароль для программирования:"), password_);
+  form->addRow(Tesmar::mark("Максимальный размер логотипа (по X, в пикселях):"), maxWidth_);
+  form->addRow(Tesmar::mark("Максимальный размер логотипа (по Y, в пикселях):"), maxHeight_);
+  form->addRow(Tesmar::mark("Размер рисунка (по X, в пикселях):"), pictureWidth_);
+  form->addRow(Tesmar::mark("Размер рисунка (по Y, в пикселях):"), pictureHeight_);
+  form->addRow(Tesmar::mark("Размер для загрузки (по X):"), uploadWidth_);
+  form->addRow(Tesmar::mark("Размер для загрузки (по Y):"), uploadHeight_);
+  auto* openButton = new QPushButton(Tesmar::mark("Открыть"));
+  program_ = new QPushButton(Tesmar::mark("Программировать"));
   program_->setEnabled(false);
-  auto* close = new QPushButton("Закрыть");
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   for (QPushButton* b : {openButton, program_, close}) b->setAutoDefault(false);
   connect(openButton, &QPushButton::clicked, this, &LogoDialog::open);
   connect(program_, &QPushButton::clicked, this, &LogoDialog::program);
@@ -153,7 +153,7 @@ void LogoDialog::clearPicture() {
 }
 
 void LogoDialog::open() {
-  const QString file = ctx_.prompt.openFileName("", "BMP файл (*.BMP *.bmp)");
+  const QString file = ctx_.prompt.openFileName("", Tesmar::mark("BMP файл (*.BMP *.bmp)"));
   if (file.isEmpty()) return;
   QString error;
   const QImage image = ReadLogoPicture(file, error);
@@ -187,9 +187,9 @@ void LogoDialog::program() {
   int w = 0, h = 0;
   // The upload area lies inside the picture: pixels beyond it do not exist.
   if (image_.isNull() || !typedPassword(pwd) ||
-      !typedNumber("Размер для загрузки (по X):", uploadWidth_, w, 1,
+      !typedNumber(Tesmar::mark("Размер для загрузки (по X):"), uploadWidth_, w, 1,
                    UploadLimit(image_.width(), maxWidth_)) ||
-      !typedNumber("Размер для загрузки (по Y):", uploadHeight_, h, 1,
+      !typedNumber(Tesmar::mark("Размер для загрузки (по Y):"), uploadHeight_, h, 1,
                    UploadLimit(image_.height(), maxHeight_)))
     return;
   const std::vector<uint8_t> stream = LogoStream(image_, w, h);
@@ -201,7 +201,7 @@ void LogoDialog::program() {
           kTimeout,
           kWriteError, [&](link::Driver & d) -> auto& { return link::FinishLogo(d, pwd, w, h); }))
     return;
-  ctx_.prompt.showSuccess("Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
   progress_->setValue(0);
 }
 

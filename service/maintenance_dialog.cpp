@@ -21,15 +21,15 @@ using app::kDefaultPassword;
 namespace {
 
 constexpr const char* kMaskCaptions[5] = {
-    "напоминание сделается один раз после включения регистратора",
-    "вывести сообщение на дисплей ",
-    "вывести сообщение на принтер",
-    "дождаться нажатия клавиши регистратора",
-    "звуковой сигнал",
+    Tesmar::mark("напоминание сделается один раз после включения регистратора"),
+    Tesmar::mark("вывести сообщение на дисплей "),
+    Tesmar::mark("вывести сообщение на принтер"),
+    Tesmar::mark("дождаться нажатия клавиши регистратора"),
+    Tesmar::mark("звуковой сигнал"),
 };
 constexpr const char* kMessageHint =
-    "Введенное сообщение будет использовано при напоминании о ТО, если \r\nВы не ввели текст, то "
-    "сообщения не будет перезаписано в РРО.";
+    Tesmar::mark("Введенное сообщение будет использовано при напоминании о ТО, если \r\nВы не ввели текст, то "
+    "сообщения не будет перезаписано в РРО.");
 constexpr int kHintShowMs = 10000;
 
 QLineEdit* SecretField(const char* name) {
@@ -59,13 +59,13 @@ int ReminderMask(const std::array<bool, 5>& boxes) {
 
 MaintenanceDialog::MaintenanceDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                      QWidget* parent)
-    : CommandDialog(ctx, status, "Техническое обслуживание", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Техническое обслуживание"), parent) {
   message_ = new QPlainTextEdit;
   message_->setObjectName("message");
   message_->setToolTip(kMessageHint);
   message_->setToolTipDuration(kHintShowMs);
   message_->setStyleSheet("QToolTip { background-color: #00FFFF; color: black; }");
-  auto* messageGroup = new QGroupBox("Установить сообщение о техническом обслуживании");
+  auto* messageGroup = new QGroupBox(Tesmar::mark("Установить сообщение о техническом обслуживании"));
   (new QVBoxLayout(messageGroup))->addWidget(message_);
 
   oldPassword_ = SecretField("oldPassword");
@@ -78,29 +78,29 @@ MaintenanceDialog::MaintenanceDialog(app::AppContext& ctx, app::StatusBytesDialo
   days_ = new QLineEdit("0");
   days_->setObjectName("days");
   auto* daysRow = new QHBoxLayout;
-  daysRow->addWidget(new QLabel("Напоминать за "));
+  daysRow->addWidget(new QLabel(Tesmar::mark("Напоминать за ")));
   daysRow->addWidget(days_);
-  daysRow->addWidget(new QLabel("дней."));
-  auto* maskGroup = new QGroupBox("Маска события");
+  daysRow->addWidget(new QLabel(Tesmar::mark("дней.")));
+  auto* maskGroup = new QGroupBox(Tesmar::mark("Маска события"));
   auto* maskLayout = new QVBoxLayout(maskGroup);
   for (int bit = 0; bit < 5; ++bit)
     maskLayout->addWidget(mask_[bit] = new QCheckBox(kMaskCaptions[bit]));
-  auto* reminderGroup = new QGroupBox("Напоминание о техническом обслуживании");
+  auto* reminderGroup = new QGroupBox(Tesmar::mark("Напоминание о техническом обслуживании"));
   auto* form = new QFormLayout(reminderGroup);
-  form->addRow("Старый пароль:", oldPassword_);
-  form->addRow("Новый пароль:", newPassword_);
-  form->addRow("Повторить новый пароль:", repeatPassword_);
-  form->addRow("Дата события:", eventDate_);
+  form->addRow(Tesmar::mark("Старый пароль:"), oldPassword_);
+  form->addRow(Tesmar::mark("Новый пароль:"), newPassword_);
+  form->addRow(Tesmar::mark("Повторить новый пароль:"), repeatPassword_);
+  form->addRow(Tesmar::mark("Дата события:"), eventDate_);
   form->addRow(daysRow);
   form->addRow(maskGroup);
 
-  auto* set = new QPushButton("Установить");
-  set->setToolTip("Установить напоминание ТО");
-  auto* readButton = new QPushButton("Прочитать");
-  readButton->setToolTip("Прочитать информацию об напоминании ТО");
-  auto* reportButton = new QPushButton("Отчет");
-  reportButton->setToolTip("Отчет ТО");
-  auto* close = new QPushButton("Закрыть");
+  auto* set = new QPushButton(Tesmar::mark("Установить"));
+  set->setToolTip(Tesmar::mark("Установить напоминание ТО"));
+  auto* readButton = new QPushButton(Tesmar::mark("Прочитать"));
+  readButton->setToolTip(Tesmar::mark("Прочитать информацию об напоминании ТО"));
+  auto* reportButton = new QPushButton(Tesmar::mark("Отчет"));
+  reportButton->setToolTip(Tesmar::mark("Отчет ТО"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   for (QPushButton* b : {set, readButton, reportButton, close}) b->setAutoDefault(false);
   connect(set, &QPushButton::clicked, this, &MaintenanceDialog::program);
   connect(readButton, &QPushButton::clicked, this, &MaintenanceDialog::read);
@@ -123,10 +123,10 @@ bool MaintenanceDialog::sendMessage() {
   const QStringList lines = message_->toPlainText().split('\n');
   std::vector<std::string> wire(lines.size());
   for (int i = 0; i < lines.size(); ++i)
-    if (!app::WireField(ctx_.prompt, "Установить сообщение о техническом обслуживании", lines[i],
+    if (!app::WireField(ctx_.prompt, Tesmar::mark("Установить сообщение о техническом обслуживании"), lines[i],
                         wire[i]))
       return false;
-  const QString title = "Добавить строку во временный буфер";
+  const QString title = Tesmar::mark("Добавить строку во временный буфер");
   for (size_t i = 0; i < wire.size(); ++i) {
     if (i > 0 && wire[i].empty()) continue;
     if (!path_.decoded(
@@ -140,29 +140,29 @@ bool MaintenanceDialog::sendMessage() {
 
 void MaintenanceDialog::program() {
   if (newPassword_->text() != repeatPassword_->text()) {
-    ctx_.prompt.showMessage("Неверный пароль. Попробуйте ещё раз!");
+    ctx_.prompt.showMessage(Tesmar::mark("Неверный пароль. Попробуйте ещё раз!"));
     return;
   }
   std::string oldPwd, newPwd;
   int days = 0;
-  if (!app::WireField(ctx_.prompt, "Старый пароль:", oldPassword_->text(), oldPwd) ||
-      !app::WireField(ctx_.prompt, "Новый пароль:", newPassword_->text(), newPwd) ||
-      !typedNumber("Напоминать за", days_, days, 0, 999))
+  if (!app::WireField(ctx_.prompt, Tesmar::mark("Старый пароль:"), oldPassword_->text(), oldPwd) ||
+      !app::WireField(ctx_.prompt, Tesmar::mark("Новый пароль:"), newPassword_->text(), newPwd) ||
+      !typedNumber(Tesmar::mark("Напоминать за"), days_, days, 0, 999))
     return;
   if (!message_->toPlainText().isEmpty() && !sendMessage()) return;
   const std::string date = eventDate_->date().toString("ddMMyy").toStdString();
   std::array<bool, 5> boxes{};
   for (int bit = 0; bit < 5; ++bit) boxes[bit] = mask_[bit]->isChecked();
   if (path_.decoded(
-          "Установить информацию о сервисном обслуживании", [&](link::Driver & d) -> auto& {
+          Tesmar::mark("Установить информацию о сервисном обслуживании"), [&](link::Driver & d) -> auto& {
             return link::SetMaintenanceReminder(d, oldPwd, newPwd, date, days, ReminderMask(boxes));
           }))
-    ctx_.prompt.showSuccess("Успешно!");
+    ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void MaintenanceDialog::read() {
   const app::Sent s = path_.decoded(
-      "Чтение информации о напоминании сервисного обслуживания",
+      Tesmar::mark("Чтение информации о напоминании сервисного обслуживания"),
       [](link::Driver & d) -> auto& { return link::ReadMaintenanceReminder(d, kDefaultPassword); });
   if (!s || !path_.requireFields(*s.reply, 3)) return;
   const link::ReplyRecord& r = *s.reply;
@@ -171,7 +171,7 @@ void MaintenanceDialog::read() {
   days_->setText(app::FromWire(r.Field(1)));
   const int mask = app::FromWire(r.Field(2)).toInt(nullptr, 16);
   for (int bit = 0; bit < 5; ++bit) mask_[bit]->setChecked(mask & (1 << bit));
-  ctx_.prompt.showSuccess("Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void MaintenanceDialog::report() {
@@ -181,7 +181,7 @@ void MaintenanceDialog::report() {
           }))
     return;
   if (!path_.decoded(
-          "Отчет об напоминании ТО", [](link::Driver & d) -> auto& {
+          Tesmar::mark("Отчет об напоминании ТО"), [](link::Driver & d) -> auto& {
             return link::PrintServiceReport(d, kDefaultPassword, 3);
           }))
     return;  // the receipt stays open, as the registrar left it

@@ -23,21 +23,21 @@ QLineEdit* Shown(const char* name) {
 
 ModemReportDialog::ModemReportDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                      QWidget* parent)
-    : CommandDialog(ctx, status, "Состояние модема для ", parent),
+    : CommandDialog(ctx, status, Tesmar::mark("Состояние модема для "), parent),
       number_(Shown("modemNumber")),
       personalised_(Shown("personalised")),
       end_(Shown("hoursEnd")),
       first_(Shown("firstUnsent")),
       count_(Shown("unsentCount")) {
   auto* form = new QFormLayout;
-  form->addRow("Номер (ID_DEV) модема:", number_);
-  form->addRow("Дата персонализации::", personalised_);
-  form->addRow("Ожидаемое время \r\nистечения 72 часов:", end_);
-  form->addRow("Время первого не переданного \r\nчека в модеме:", first_);
-  form->addRow("Количество чеков не \r\nпереданных модему:", count_);
+  form->addRow(Tesmar::mark("Номер (ID_DEV) модема:"), number_);
+  form->addRow(Tesmar::mark("Дата персонализации::"), personalised_);
+  form->addRow(Tesmar::mark("Ожидаемое время \r\nистечения 72 часов:"), end_);
+  form->addRow(Tesmar::mark("Время первого не переданного \r\nчека в модеме:"), first_);
+  form->addRow(Tesmar::mark("Количество чеков не \r\nпереданных модему:"), count_);
   addPasswordRows(form);
-  auto* report = new QPushButton("Получить отчет");
-  auto* close = new QPushButton("Закрыть");
+  auto* report = new QPushButton(Tesmar::mark("Получить отчет"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(report, &QPushButton::clicked, this, &ModemReportDialog::getReport);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* root = new QVBoxLayout(this);
@@ -46,7 +46,7 @@ ModemReportDialog::ModemReportDialog(app::AppContext& ctx, app::StatusBytesDialo
 }
 
 void ModemReportDialog::showEvent(QShowEvent* e) {
-  setWindowTitle("Состояние модема для " + ctx_.state.model);
+  setWindowTitle(Tesmar::mark("Состояние модема для ") + ctx_.state.model);
   CommandDialog::showEvent(e);
 }
 

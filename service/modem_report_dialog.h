@@ -7,8 +7,8 @@
 
 namespace tesmar::service {
 
-inline constexpr const char* kDeviceTimeout = "Таймаут устройства! Ошибка!";
-inline constexpr const char* kModemError = "Состояние модема. Ошибка!";
+inline constexpr const char* kDeviceTimeout = Tesmar::mark("Таймаут устройства! Ошибка!");
+inline constexpr const char* kModemError = Tesmar::mark("Состояние модема. Ошибка!");
 
 class ModemReportDialog : public app::CommandDialog {
   Q_OBJECT

@@ -17,14 +17,14 @@ namespace tesmar::service {
 namespace {
 
 constexpr const char* kBoxCaptions[8] = {
-    "МБ_SAM неисправен",
-    "Карта памяти неисправна",
-    "Блокировка по неотправке док. 72 час",
-    "ID_DEV установлен",
-    "Техническая регистрация выполнена",
-    "ЭККР персонализирован",
-    "Кабель Ethernet подключен",
-    "Есть данные для отправки",
+    Tesmar::mark("МБ_SAM неисправен"),
+    Tesmar::mark("Карта памяти неисправна"),
+    Tesmar::mark("Блокировка по неотправке док. 72 час"),
+    Tesmar::mark("ID_DEV установлен"),
+    Tesmar::mark("Техническая регистрация выполнена"),
+    Tesmar::mark("ЭККР персонализирован"),
+    Tesmar::mark("Кабель Ethernet подключен"),
+    Tesmar::mark("Есть данные для отправки"),
 };
 constexpr int kSendNowParameter = 21;
 
@@ -46,8 +46,8 @@ QLineEdit* Shown() {
 
 ModemStateDialog::ModemStateDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                    QWidget* parent)
-    : CommandDialog(ctx, status, "Состояние модема", parent),
-      print_(new QCheckBox("Печатать")),
+    : CommandDialog(ctx, status, Tesmar::mark("Состояние модема"), parent),
+      print_(new QCheckBox(Tesmar::mark("Печатать"))),
       undeliveredDate_(Shown()),
       undeliveredTime_(Shown()),
       personalisedDate_(Shown()),
@@ -60,15 +60,15 @@ ModemStateDialog::ModemStateDialog(app::AppContext& ctx, app::StatusBytesDialog&
     boxes_[i]->setFocusPolicy(Qt::NoFocus);
     form->addRow(boxes_[i]);
   }
-  form->addRow("Дата формирования  первого \r\nнедоставленного документа:", undeliveredDate_);
-  form->addRow("Время формирования  первого \r\nнедоставленного документа:", undeliveredTime_);
-  form->addRow("Дата персонализации:", personalisedDate_);
-  form->addRow("Время персонализации:", personalisedTime_);
+  form->addRow(Tesmar::mark("Дата формирования  первого \r\nнедоставленного документа:"), undeliveredDate_);
+  form->addRow(Tesmar::mark("Время формирования  первого \r\nнедоставленного документа:"), undeliveredTime_);
+  form->addRow(Tesmar::mark("Дата персонализации:"), personalisedDate_);
+  form->addRow(Tesmar::mark("Время персонализации:"), personalisedTime_);
   form->addRow(print_);
   addPasswordRows(form);
-  auto* report = new QPushButton("Получить отчет");
-  auto* send = new QPushButton("Отправить данные на эквайер");
-  auto* close = new QPushButton("Закрыть");
+  auto* report = new QPushButton(Tesmar::mark("Получить отчет"));
+  auto* send = new QPushButton(Tesmar::mark("Отправить данные на эквайер"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(report, &QPushButton::clicked, this, &ModemStateDialog::getReport);
   connect(send, &QPushButton::clicked, this, &ModemStateDialog::sendToAcquirer);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -33,13 +33,13 @@ NetworkFields::NetworkFields(const QString& serverCaption)
 
 void NetworkFields::addRows(QFormLayout* form) {
   form->addRow(dhcp);
-  form->addRow("Статический IP-адрес:", ip);
-  form->addRow("Маска подсети:", mask);
-  form->addRow("Шлюз:", gateway);
+  form->addRow(Tesmar::mark("Статический IP-адрес:"), ip);
+  form->addRow(Tesmar::mark("Маска подсети:"), mask);
+  form->addRow(Tesmar::mark("Шлюз:"), gateway);
   form->addRow(serverCaption_, server);
-  form->addRow("Порт:", port);
-  form->addRow("Периодичность связи (мин):", period);
-  form->addRow("Повторная попытка (сек):", retry);
+  form->addRow(Tesmar::mark("Порт:"), port);
+  form->addRow(Tesmar::mark("Периодичность связи (мин):"), period);
+  form->addRow(Tesmar::mark("Повторная попытка (сек):"), retry);
 }
 
 LinkTexts NetworkFields::texts() const {

@@ -19,12 +19,12 @@ class Prompt;
 
 namespace tesmar::service {
 
-inline constexpr const char* kTimeoutMessage = "Ошибка выполнения команды. Таймаут";
+inline constexpr const char* kTimeoutMessage = Tesmar::mark("Ошибка выполнения команды. Таймаут");
 inline constexpr const char* kWrongDataMessage = app::kWrongReplyData;
-inline constexpr const char* kSuccessMessage = "Успешно!";
-inline constexpr const char* kRegistrarStateTitle = "Проверка состояния регистратора";
+inline constexpr const char* kSuccessMessage = Tesmar::mark("Успешно!");
+inline constexpr const char* kRegistrarStateTitle = Tesmar::mark("Проверка состояния регистратора");
 // The failure title of reading the settings (D1h, FAh).
-inline constexpr const char* kReadSettingsTitle = "Проверка состояния удаленного доступа ";
+inline constexpr const char* kReadSettingsTitle = Tesmar::mark("Проверка состояния удаленного доступа ");
 
 struct NetworkFields {
   QCheckBox* dhcp;

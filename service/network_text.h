@@ -10,14 +10,14 @@
 
 namespace tesmar::service {
 
-inline constexpr const char* kBadAddress = "Некорректный IP-адрес. Ошибка!";
-inline constexpr const char* kBadPort = "Некорректный номер порта. Ошибка!";
+inline constexpr const char* kBadAddress = Tesmar::mark("Некорректный IP-адрес. Ошибка!");
+inline constexpr const char* kBadPort = Tesmar::mark("Некорректный номер порта. Ошибка!");
 inline constexpr const char* kBadPeriod =
-    "Некорректная величина параметра Периодичность связи. Ошибка!";
+    Tesmar::mark("Некорректная величина параметра Периодичность связи. Ошибка!");
 inline constexpr const char* kBadRetry =
-    "Некорректная величина параметра Повторной попытки. Ошибка!";
+    Tesmar::mark("Некорректная величина параметра Повторной попытки. Ошибка!");
 inline constexpr const char* kBadSettingsFile =
-    "Файл не содержит параметров связи (8 строк до 29 символов). Ошибка.";
+    Tesmar::mark("Файл не содержит параметров связи (8 строк до 29 символов). Ошибка.");
 // The longest line of the settings file.
 inline constexpr int kSettingsLineLength = 29;
 
@@ -55,6 +55,6 @@ QString WifiCommandLine(const QString& ssid, int auth, int encryption, const QSt
 // from them it would make the registrar read other settings.
 bool WifiFieldsHoldSemicolon(const QString& ssid, const QString& password);
 inline constexpr const char* kWifiSemicolon =
-    "Символ \";\" в имени сети или пароле недопустим. Команда не отправлена!";
+    Tesmar::mark("Символ \";\" в имени сети или пароле недопустим. Команда не отправлена!");
 
 }  // namespace tesmar::service

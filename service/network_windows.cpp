@@ -26,16 +26,16 @@ bool NoModem(const app::AppState& s) {
 // and the state byte window for the others; the identification decides.
 app::WindowTable NetworkWindows() {
   return {
-      Row<RemoteAccessDialog>(Menu::FiscalParameters, 4, "Параметры удаленного доступа"),
-      Row<AcquirerLinkDialog>(Menu::FiscalParameters, 6, "Параметры связи с эквайером")
+      Row<RemoteAccessDialog>(Menu::FiscalParameters, 4, Tesmar::mark("Параметры удаленного доступа")),
+      Row<AcquirerLinkDialog>(Menu::FiscalParameters, 6, Tesmar::mark("Параметры связи с эквайером"))
           .shownWhen(NoModem),
-      Row<IdDevDialog>(Menu::FiscalParameters, 9, "Установить и прочитать ID_DEV")
+      Row<IdDevDialog>(Menu::FiscalParameters, 9, Tesmar::mark("Установить и прочитать ID_DEV"))
           .shownWhen(NoModem),
-      Row<ModemReportDialog>(Menu::FiscalParameters, 10, "Состояние модема").enabledWhen(Modem),
-      Row<ModemStateDialog>(Menu::FiscalParameters, 10, "Состояние модема").enabledWhen(NoModem),
+      Row<ModemReportDialog>(Menu::FiscalParameters, 10, Tesmar::mark("Состояние модема")).enabledWhen(Modem),
+      Row<ModemStateDialog>(Menu::FiscalParameters, 10, Tesmar::mark("Состояние модема")).enabledWhen(NoModem),
       Row<LastAcquirerSessionDialog>(Menu::FiscalParameters, 11,
-                                     "Последний сеанс связи с эквайером"),
-      Row<WifiDialog>(Menu::FiscalParameters, 5, "Параметры настройки WiFi")
+                                     Tesmar::mark("Последний сеанс связи с эквайером")),
+      Row<WifiDialog>(Menu::FiscalParameters, 5, Tesmar::mark("Параметры настройки WiFi"))
           .enabledWhen([](const app::AppState& s) { return s.profile.wifi; }),
   };
 }

@@ -23,21 +23,21 @@ QLineEdit* PasswordField() {
 
 PasswordsDialog::PasswordsDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                  QWidget* parent)
-    : CommandDialog(ctx, status, "Пароли", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Пароли"), parent) {
   password_->setMaxLength(6);
   programming_ = PasswordField();
   reports_ = PasswordField();
   newAdmin_ = PasswordField();
   newAdmin_->setEchoMode(QLineEdit::Password);
-  auto* modes = new QGroupBox("Пароли режимов");
+  auto* modes = new QGroupBox(Tesmar::mark("Пароли режимов"));
   auto* mf = new QFormLayout(modes);
-  mf->addRow("Новый пароль программирования:", programming_);
-  mf->addRow("Новый пароль отчетов:", reports_);
-  mf->addRow("Новый пароль администратора:", newAdmin_);
+  mf->addRow(Tesmar::mark("Новый пароль программирования:"), programming_);
+  mf->addRow(Tesmar::mark("Новый пароль отчетов:"), reports_);
+  mf->addRow(Tesmar::mark("Новый пароль администратора:"), newAdmin_);
   auto* form = new QFormLayout;
-  form->addRow("Пароль администратора:", password_);
-  auto* run = new QPushButton("Выполнить");
-  auto* close = new QPushButton("Закрыть");
+  form->addRow(Tesmar::mark("Пароль администратора:"), password_);
+  auto* run = new QPushButton(Tesmar::mark("Выполнить"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(run, &QPushButton::clicked, this, &PasswordsDialog::execute);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* root = new QVBoxLayout(this);
@@ -49,17 +49,17 @@ PasswordsDialog::PasswordsDialog(app::AppContext& ctx, app::StatusBytesDialog& s
 // The fields go as typed: the registrar judges them.
 void PasswordsDialog::execute() {
   std::string admin, programming, reports, newAdmin;
-  if (!app::WireField(ctx_.prompt, "Пароль администратора:", password_->text(), admin) ||
-      !app::WireField(ctx_.prompt, "Новый пароль программирования:", programming_->text(),
+  if (!app::WireField(ctx_.prompt, Tesmar::mark("Пароль администратора:"), password_->text(), admin) ||
+      !app::WireField(ctx_.prompt, Tesmar::mark("Новый пароль программирования:"), programming_->text(),
                       programming) ||
-      !app::WireField(ctx_.prompt, "Новый пароль отчетов:", reports_->text(), reports) ||
-      !app::WireField(ctx_.prompt, "Новый пароль администратора:", newAdmin_->text(), newAdmin))
+      !app::WireField(ctx_.prompt, Tesmar::mark("Новый пароль отчетов:"), reports_->text(), reports) ||
+      !app::WireField(ctx_.prompt, Tesmar::mark("Новый пароль администратора:"), newAdmin_->text(), newAdmin))
     return;
   const app::Sent sent = path_.send([&](link::Driver & d) -> auto& {
     return link::SetModePasswords(d, admin, programming, reports, newAdmin);
   });
-  if (JudgePrefixed(ctx_, sent, "Ошибка установки паролей: \n  "))
-    ctx_.prompt.showSuccess("Успешно!");
+  if (JudgePrefixed(ctx_, sent, Tesmar::mark("Ошибка установки паролей: \n  ")))
+    ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 }  // namespace tesmar::service

@@ -29,7 +29,7 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
 
 PaymentTypesDialog::PaymentTypesDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
-    : CommandDialog(ctx, status, "Параметры оплаты", parent) {
+    : CommandDialog(ctx, status, Tesmar::mark("Параметры оплаты"), parent) {
   grid_ = new QTableWidget(0, 6);
   grid_->horizontalHeader()->hide();
   grid_->verticalHeader()->hide();
@@ -40,19 +40,19 @@ PaymentTypesDialog::PaymentTypesDialog(app::AppContext& ctx, app::StatusBytesDia
   name_->setMaxLength(20);
   number_ = new QLineEdit;
   number_->setMaxLength(1);
-  sale_ = new QCheckBox("Разрешение использования при продаже");
-  refund_ = new QCheckBox("Разрешение использования при возврате");
-  change_ = new QCheckBox("Разрешение начисления сдачи наличными");
-  terminal_ = new QCheckBox("Работа с терминалом");
-  auto* group = new QGroupBox("Добавить форму оплаты");
+  sale_ = new QCheckBox(Tesmar::mark("Разрешение использования при продаже"));
+  refund_ = new QCheckBox(Tesmar::mark("Разрешение использования при возврате"));
+  change_ = new QCheckBox(Tesmar::mark("Разрешение начисления сдачи наличными"));
+  terminal_ = new QCheckBox(Tesmar::mark("Работа с терминалом"));
+  auto* group = new QGroupBox(Tesmar::mark("Добавить форму оплаты"));
   auto* gf = new QFormLayout(group);
-  gf->addRow("Наименование:", name_);
-  gf->addRow("Номер:", number_);
+  gf->addRow(Tesmar::mark("Наименование:"), name_);
+  gf->addRow(Tesmar::mark("Номер:"), number_);
   for (QCheckBox* b : {sale_, refund_, change_, terminal_}) gf->addRow(b);
 
-  add_ = new QPushButton("Добавить");
-  read_ = new QPushButton("Прочитать");
-  auto* quit = new QPushButton("Выход");
+  add_ = new QPushButton(Tesmar::mark("Добавить"));
+  read_ = new QPushButton(Tesmar::mark("Прочитать"));
+  auto* quit = new QPushButton(Tesmar::mark("Выход"));
   connect(add_, &QPushButton::clicked, this, &PaymentTypesDialog::add);
   connect(read_, &QPushButton::clicked, this, &PaymentTypesDialog::read);
   connect(quit, &QPushButton::clicked, this, &QDialog::accept);
@@ -77,8 +77,8 @@ void PaymentTypesDialog::rebuild() {
   const int p = ctx_.state.paymentTypeCount;
   grid_->clearContents();
   grid_->setRowCount(p + 1);
-  const QStringList headers = {"Номер",   "Название",        "Продажа",
-                               "Возврат", "Сдача наличными", "Работа с терминалом"};
+  const QStringList headers = {Tesmar::mark("Номер"),   Tesmar::mark("Название"),        Tesmar::mark("Продажа"),
+                               Tesmar::mark("Возврат"), Tesmar::mark("Сдача наличными"), Tesmar::mark("Работа с терминалом")};
   for (int c = 0; c < headers.size(); ++c) SetCell(grid_, 0, c, headers[c]);
   for (int i = 0; i < p; ++i) SetCell(grid_, i + 1, 0, QString::number(i));
   grid_->setColumnHidden(kTerminalColumn, !terminalModel());
@@ -98,23 +98,23 @@ void PaymentTypesDialog::showEvent(QShowEvent* e) {
 // whatever the fields hold.
 void PaymentTypesDialog::add() {
   int number = 0;
-  if (!typedNumber("Номер:", number_, number, 0, 9)) return;
+  if (!typedNumber(Tesmar::mark("Номер:"), number_, number, 0, 9)) return;
   std::string name;
-  if (!app::WireField(ctx_.prompt, "Наименование:", name_->text(), name)) return;
+  if (!app::WireField(ctx_.prompt, Tesmar::mark("Наименование:"), name_->text(), name)) return;
   const int mask = PaymentMask(sale_->isChecked(), refund_->isChecked(), change_->isChecked(),
                                terminal_->isChecked(), number_->text().trimmed());
   const app::Sent sent = path_.send([&](link::Driver & d) -> auto& {
     return link::SetPaymentType(d, app::kDefaultPassword, number, mask, name);
   });
-  if (JudgePrefixed(ctx_, sent, "Добавление формы оплаты:\n  "))
-    ctx_.prompt.showSuccess("Успешно!");
+  if (JudgePrefixed(ctx_, sent, Tesmar::mark("Добавление формы оплаты:\n  ")))
+    ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 bool PaymentTypesDialog::readForm(int i) {
   const app::Sent sent = path_.send([&](link::Driver & d) -> auto& {
     return link::ReadPaymentType(d, app::kDefaultPassword, i);
   });
-  if (!JudgePrefixed(ctx_, sent, "Чтение форм оплаты:\n  ")) return false;
+  if (!JudgePrefixed(ctx_, sent, Tesmar::mark("Чтение форм оплаты:\n  "))) return false;
   const link::ReplyRecord& r = *sent.reply;
   SetCell(grid_, i + 1, 1, ResultField(r, 2));
   bool ok = false;

@@ -20,31 +20,31 @@
 namespace tesmar::service {
 
 namespace {
-constexpr const char* kTitle = "Печать дневных отчетов";
-constexpr const char* kOpenPulse = "Импульс открытия денежного ящика (Hex) :";
-constexpr const char* kClosePulse = "Импульс закрытия денежного ящика (Hex) :";
-constexpr const char* kLineLength = "Количество символов в одной линии наименования товара:";
+constexpr const char* kTitle = Tesmar::mark("Печать дневных отчетов");
+constexpr const char* kOpenPulse = Tesmar::mark("Импульс открытия денежного ящика (Hex) :");
+constexpr const char* kClosePulse = Tesmar::mark("Импульс закрытия денежного ящика (Hex) :");
+constexpr const char* kLineLength = Tesmar::mark("Количество символов в одной линии наименования товара:");
 constexpr int kKeepSpeed = kSpeedCount;  // "Не изменять"
 constexpr int kSmallFontReceipt = 3, kSmallFontControl = 4, kPaper57 = 5;
 
-const QStringList kDocumentCaptions = {"Печатать количество-цену вместе",
-                                       "Не обнулять базы продаж/товаров",
-                                       "Отображать опер. продажи на дисплее",
-                                       "Не печатать рекламу в конце чека",
-                                       "Выключить обрезчик",
-                                       "Печатать логотип пользователя",
-                                       "Прогон бумаги под обрезку пустыми строками",
-                                       "Не осуществлять прогон бумаги под линию отреза ",
-                                       "Всегда печатать количество товара",
-                                       "Печатать количество позиций в чеке",
-                                       "Печатать код товара"};
+const QStringList kDocumentCaptions = {Tesmar::mark("Печатать количество-цену вместе"),
+                                       Tesmar::mark("Не обнулять базы продаж/товаров"),
+                                       Tesmar::mark("Отображать опер. продажи на дисплее"),
+                                       Tesmar::mark("Не печатать рекламу в конце чека"),
+                                       Tesmar::mark("Выключить обрезчик"),
+                                       Tesmar::mark("Печатать логотип пользователя"),
+                                       Tesmar::mark("Прогон бумаги под обрезку пустыми строками"),
+                                       Tesmar::mark("Не осуществлять прогон бумаги под линию отреза "),
+                                       Tesmar::mark("Всегда печатать количество товара"),
+                                       Tesmar::mark("Печатать количество позиций в чеке"),
+                                       Tesmar::mark("Печатать код товара")};
 const QStringList kPrintCaptions = {
-    "Не печатать контрольную ленту для нефискализированного регистратора",
-    "Печатать сокращенную контр. ленту ",
-    "Продолжить печать после восстановления принтера ",
-    "Мелкий шрифт в чековой ленте",
-    "Мелкий шрифт в контрольной ленте",
-    "Использовать бумагу шириной 57 мм"};
+    Tesmar::mark("Не печатать контрольную ленту для нефискализированного регистратора"),
+    Tesmar::mark("Печатать сокращенную контр. ленту "),
+    Tesmar::mark("Продолжить печать после восстановления принтера "),
+    Tesmar::mark("Мелкий шрифт в чековой ленте"),
+    Tesmar::mark("Мелкий шрифт в контрольной ленте"),
+    Tesmar::mark("Использовать бумагу шириной 57 мм")};
 
 // A group of check boxes with "Очистить все" and "Установить все". The
 // model hides some options; "Установить все" leaves those as they are, so
@@ -53,8 +53,8 @@ QGroupBox* BoxGroup(const QString& title, const QStringList& captions, QList<QCh
   auto* group = new QGroupBox(title);
   auto* layout = new QVBoxLayout(group);
   for (const QString& c : captions) layout->addWidget(boxes.emplace_back(new QCheckBox(c)));
-  auto* clear = new QPushButton("Очистить все");
-  auto* set = new QPushButton("Установить все");
+  auto* clear = new QPushButton(Tesmar::mark("Очистить все"));
+  auto* set = new QPushButton(Tesmar::mark("Установить все"));
   QObject::connect(clear, &QPushButton::clicked, group, [&boxes] {
     for (QCheckBox* b : boxes) b->setChecked(false);
   });
@@ -73,13 +73,13 @@ QLineEdit* TwoCharacters() {
 }
 
 QString FieldRefusal(const QString& caption, const QString& what) {
-  return "В поле \"" + caption + "\" должно быть " + what + ". Команда не отправлена!";
+  return Tesmar::mark("В поле \"") + caption + Tesmar::mark("\" должно быть ") + what + Tesmar::mark(". Команда не отправлена!");
 }
 }  // namespace
 
 RegistrarParamsDialog::RegistrarParamsDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                              MainWindowLink main, QWidget* parent)
-    : CommandDialog(ctx, status, "Параметры регистратора", parent), main_(std::move(main)) {
+    : CommandDialog(ctx, status, Tesmar::mark("Параметры регистратора"), parent), main_(std::move(main)) {
   speed_ = new QComboBox;
   speed_->addItems(ParamSpeeds());
   speed_->setCurrentIndex(-1);
@@ -89,16 +89,16 @@ RegistrarParamsDialog::RegistrarParamsDialog(app::AppContext& ctx, app::StatusBy
   closePulse_ = TwoCharacters();
   lineLength_ = TwoCharacters();
   auto* top = new QFormLayout;
-  top->addRow("Скорость обмена:", speed_);
-  top->addRow("Контрастность печати:", contrast_);
+  top->addRow(Tesmar::mark("Скорость обмена:"), speed_);
+  top->addRow(Tesmar::mark("Контрастность печати:"), contrast_);
   auto* fields = new QFormLayout;
   fields->addRow(kOpenPulse, openPulse_);
   fields->addRow(kClosePulse, closePulse_);
   fields->addRow(kLineLength, lineLength_);
   addPasswordRows(fields);
-  auto* readButton = new QPushButton("Прочитать");
-  auto* writeButton = new QPushButton("Записать");
-  auto* close = new QPushButton("Закрыть");
+  auto* readButton = new QPushButton(Tesmar::mark("Прочитать"));
+  auto* writeButton = new QPushButton(Tesmar::mark("Записать"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(readButton, &QPushButton::clicked, this, &RegistrarParamsDialog::read);
   connect(writeButton, &QPushButton::clicked, this, &RegistrarParamsDialog::write);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -107,11 +107,11 @@ RegistrarParamsDialog::RegistrarParamsDialog(app::AppContext& ctx, app::StatusBy
   // flags on the left, everything else on the right.
   auto* right = new QVBoxLayout;
   right->addLayout(top);
-  right->addWidget(BoxGroup("Расширенные параметры печати", kPrintCaptions, print_));
+  right->addWidget(BoxGroup(Tesmar::mark("Расширенные параметры печати"), kPrintCaptions, print_));
   right->addLayout(fields);
   right->addStretch();
   auto* columns = new QHBoxLayout;
-  columns->addWidget(BoxGroup("Параметры документа", kDocumentCaptions, document_));
+  columns->addWidget(BoxGroup(Tesmar::mark("Параметры документа"), kDocumentCaptions, document_));
   columns->addLayout(right);
   auto* root = new QVBoxLayout(this);
   root->addLayout(columns);
@@ -157,15 +157,15 @@ void RegistrarParamsDialog::read() {
   openPulse_->setText(ResultField(r, 5));
   closePulse_->setText(ResultField(r, 6));
   lineLength_->setText(ResultField(r, 7));
-  ctx_.prompt.showSuccess("Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 bool RegistrarParamsDialog::typedFields(int& open, int& close, int& length) {
   if (speed_->currentIndex() < 0) {
-    ctx_.prompt.showMessage("Не выбрана скорость обмена. Команда не отправлена!");
+    ctx_.prompt.showMessage(Tesmar::mark("Не выбрана скорость обмена. Команда не отправлена!"));
     return false;
   }
-  const QString hex = "шестнадцатеричное число от 00 до FF";
+  const QString hex = Tesmar::mark("шестнадцатеричное число от 00 до FF");
   if (!HexByte(openPulse_->text(), open)) {
     ctx_.prompt.showMessage(FieldRefusal(kOpenPulse, hex));
     return false;
@@ -175,7 +175,7 @@ bool RegistrarParamsDialog::typedFields(int& open, int& close, int& length) {
     return false;
   }
   if (!DecimalNumber(lineLength_->text(), length)) {
-    ctx_.prompt.showMessage(FieldRefusal(kLineLength, "целое число от 0 до 99"));
+    ctx_.prompt.showMessage(FieldRefusal(kLineLength, Tesmar::mark("целое число от 0 до 99")));
     return false;
   }
   return true;
@@ -212,17 +212,17 @@ void RegistrarParamsDialog::followSpeed() {
     link::IniProfile ini(ctx_.state.configPath.toStdString());
     std::string error;
     if (!ini.WriteString("Communication", "Speed", speedText.toStdString(), &error))
-      ctx_.prompt.showMessage("Скорость не сохранена в " + ctx_.state.configPath + ": " +
+      ctx_.prompt.showMessage(Tesmar::mark("Скорость не сохранена в ") + ctx_.state.configPath + ": " +
                               QString::fromStdString(error));
   }
   // Over the direct USB link there is no serial link to move.
   const bool serial = ctx_.driver.SerialActive() && !speedText.isEmpty();
   if (serial) ctx_.driver.CloseSerialLink();
-  ctx_.prompt.showSuccess("Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
   if (!serial) return;
   const QString port = main_.currentPort();
   if (ctx_.driver.OpenSerialLink(port.toStdString(), speedText.toInt()) < 0) {
-    ctx_.prompt.showMessage("Невозможно подключить порт");
+    ctx_.prompt.showMessage(Tesmar::mark("Невозможно подключить порт"));
     return;
   }
   ctx_.driver.SerialLink()->SetUsbVirtualCom(ctx_.state.usbVirtualPortFound &&

@@ -10,8 +10,8 @@ namespace tesmar::service {
 
 RemoteAccessDialog::RemoteAccessDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                        QWidget* parent)
-    : CommandDialog(ctx, status, "Параметры удаленного доступа", parent),
-      fields_("Адрес сервера удаленного доступа:") {
+    : CommandDialog(ctx, status, Tesmar::mark("Параметры удаленного доступа"), parent),
+      fields_(Tesmar::mark("Адрес сервера удаленного доступа:")) {
   // Only the server and its port are set here; the rest is for reading.
   fields_.dhcp->setEnabled(false);
   for (QLineEdit* e : {fields_.ip, fields_.mask, fields_.gateway, fields_.period, fields_.retry})
@@ -19,9 +19,9 @@ RemoteAccessDialog::RemoteAccessDialog(app::AppContext& ctx, app::StatusBytesDia
   auto* form = new QFormLayout;
   fields_.addRows(form);
   addPasswordRows(form);
-  auto* read = new QPushButton("Прочитать настройки сети");
-  auto* set = new QPushButton("Установить настройки сети");
-  auto* close = new QPushButton("Закрыть");
+  auto* read = new QPushButton(Tesmar::mark("Прочитать настройки сети"));
+  auto* set = new QPushButton(Tesmar::mark("Установить настройки сети"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(read, &QPushButton::clicked, this, &RemoteAccessDialog::readSettings);
   connect(set, &QPushButton::clicked, this, &RemoteAccessDialog::setSettings);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -19,58 +19,58 @@ constexpr int kUsbStorageCounter = 3;  // the registrar leaves the serial line
 
 const QStringList& ServiceCounterNames() {
   static const QStringList kNames = {
-      "Напряжение аккумулятора",
-      "Выбор режима связи",
-      "Время засыпания аппарата при бездействии аппарата ",
-      "Режим USB накопителя",
-      "Активация сенсора открытия крышки контрольной ленты(1- активирован)",
-      "Подкладной бланк",
-      "Способ хранения описания кассиров",
-      "Обновление служебных сообщений",
-      "Выгрузка журналу на карту если карта рабочая и есть свободное место",
-      "Маленький шрифт чека",
-      "Тип дисплея",
-      "Размер свободной памяти в байтах",
-      "Не выводить комментарии в XML",
-      "Открывать ящик автоматически",
-      "Надбавки/скидки в отчете (0 - выводить, 1 - нет)",
-      "Включить датчик крышки",
-      "Установить значение MTU для фрагмента данных TCP (500-1460)",
-      "Не печатать (0) сумму денег в кассе в чеках внесения изъятия",
-      "Печатаь (1) в чеках продажи и возврата налоговые ставки с оборотом 0",
-      "Автоматическая печать (1) ответов об отправке документов на сервер ДПС ",
-      "Включить (1) удаленный доступ (0 - выключить)",
-      "Принудительная отправка данных информационному эквайру (1)",
-      "Индикация сообщений об ошибках для FP-3530T. 0 (по умолчанию)  - отключена, 1 - "
-      "включена.",
-      "Установка текущего значения секунд в часах реального времени.",
+      Tesmar::mark("Напряжение аккумулятора"),
+      Tesmar::mark("Выбор режима связи"),
+      Tesmar::mark("Время засыпания аппарата при бездействии аппарата "),
+      Tesmar::mark("Режим USB накопителя"),
+      Tesmar::mark("Активация сенсора открытия крышки контрольной ленты(1- активирован)"),
+      Tesmar::mark("Подкладной бланк"),
+      Tesmar::mark("Способ хранения описания кассиров"),
+      Tesmar::mark("Обновление служебных сообщений"),
+      Tesmar::mark("Выгрузка журналу на карту если карта рабочая и есть свободное место"),
+      Tesmar::mark("Маленький шрифт чека"),
+      Tesmar::mark("Тип дисплея"),
+      Tesmar::mark("Размер свободной памяти в байтах"),
+      Tesmar::mark("Не выводить комментарии в XML"),
+      Tesmar::mark("Открывать ящик автоматически"),
+      Tesmar::mark("Надбавки/скидки в отчете (0 - выводить, 1 - нет)"),
+      Tesmar::mark("Включить датчик крышки"),
+      Tesmar::mark("Установить значение MTU для фрагмента данных TCP (500-1460)"),
+      Tesmar::mark("Не печатать (0) сумму денег в кассе в чеках внесения изъятия"),
+      Tesmar::mark("Печатаь (1) в чеках продажи и возврата налоговые ставки с оборотом 0"),
+      Tesmar::mark("Автоматическая печать (1) ответов об отправке документов на сервер ДПС "),
+      Tesmar::mark("Включить (1) удаленный доступ (0 - выключить)"),
+      Tesmar::mark("Принудительная отправка данных информационному эквайру (1)"),
+      Tesmar::mark("Индикация сообщений об ошибках для FP-3530T. 0 (по умолчанию)  - отключена, 1 - "
+      "включена."),
+      Tesmar::mark("Установка текущего значения секунд в часах реального времени."),
   };
   return kNames;
 }
 
 ServiceCountersDialog::ServiceCountersDialog(app::AppContext& ctx, app::StatusBytesDialog& status,
                                              std::function<void()> closeSerialLink, QWidget* parent)
-    : CommandDialog(ctx, status, "Служебные счетчики", parent),
+    : CommandDialog(ctx, status, Tesmar::mark("Служебные счетчики"), parent),
       closeSerialLink_(std::move(closeSerialLink)) {
   list_ = new QComboBox;
   list_->setObjectName("counters");
   list_->addItems(ServiceCounterNames());
   value_ = new QLineEdit;
   value_->setObjectName("value");
-  read_ = new QPushButton("Прочитать");
-  set_ = new QPushButton("Установить");
-  auto* close = new QPushButton("Закрыть");
+  read_ = new QPushButton(Tesmar::mark("Прочитать"));
+  set_ = new QPushButton(Tesmar::mark("Установить"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   for (QPushButton* b : {read_, set_, close}) b->setAutoDefault(false);
   connect(list_, &QComboBox::activated, this, &ServiceCountersDialog::choose);
   connect(read_, &QPushButton::clicked, this, &ServiceCountersDialog::readCounter);
   connect(set_, &QPushButton::clicked, this, &ServiceCountersDialog::setCounter);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  auto* group = new QGroupBox("Чтение счетчиков");
+  auto* group = new QGroupBox(Tesmar::mark("Чтение счетчиков"));
   auto* groupForm = new QFormLayout(group);
-  groupForm->addRow("Служебный счетчик:", list_);
-  groupForm->addRow("Значение:", value_);
+  groupForm->addRow(Tesmar::mark("Служебный счетчик:"), list_);
+  groupForm->addRow(Tesmar::mark("Значение:"), value_);
   auto* form = new QFormLayout;
-  form->addRow("Пароль:", password_);
+  form->addRow(Tesmar::mark("Пароль:"), password_);
   auto* root = new QVBoxLayout(this);
   root->addLayout(form);
   root->addWidget(group);
@@ -103,13 +103,13 @@ void ServiceCountersDialog::readCounter() {
   if (!typedPassword(pwd)) return;
   const int n = list_->currentIndex();
   const app::Sent s = path_.decoded(
-      "Чтение служебных счетчиков", [&](link::Driver & d) -> auto& {
+      Tesmar::mark("Чтение служебных счетчиков"), [&](link::Driver & d) -> auto& {
         return link::ReadServiceParameter(d, pwd, n);
       });
   if (!s || !path_.requireFields(*s.reply, 1)) return;
   const bool shown = n == 2 || s.reply->fieldCount == 1;
   value_->setText(shown ? app::FromWire(s.reply->Field(0)) : QString());
-  ctx_.prompt.showSuccess("Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
 }
 
 void ServiceCountersDialog::setCounter() {
@@ -117,15 +117,15 @@ void ServiceCountersDialog::setCounter() {
   int value = 0;
   if (!typedPassword(pwd)) return;
   if (!value_->text().trimmed().isEmpty() &&
-      !typedNumber("Значение:", value_, value, std::numeric_limits<int>::min()))
+      !typedNumber(Tesmar::mark("Значение:"), value_, value, std::numeric_limits<int>::min()))
     return;
   const int n = list_->currentIndex();
   if (!path_.decoded(
-          "Установка служебных счетчиков", [&](link::Driver & d) -> auto& {
+          Tesmar::mark("Установка служебных счетчиков"), [&](link::Driver & d) -> auto& {
             return link::SetServiceParameter(d, pwd, n, value);
           }))
     return;
-  ctx_.prompt.showSuccess("Успешно!");
+  ctx_.prompt.showSuccess(Tesmar::mark("Успешно!"));
   if (n != kUsbStorageCounter || !ctx_.driver.SerialActive()) return;
   closeSerialLink_();
   if (!ctx_.driver.SerialActive()) accept();

@@ -13,14 +13,14 @@ using app::Row;
 
 app::WindowTable ServiceWindows() {
   return {
-      Row<MaintenanceDialog>(Menu::Utilities, 9, "Техническое обслуживание"),
-      Row(Menu::Utilities, 10, "Служебные счетчики",
+      Row<MaintenanceDialog>(Menu::Utilities, 9, Tesmar::mark("Техническое обслуживание")),
+      Row(Menu::Utilities, 10, Tesmar::mark("Служебные счетчики"),
           [](app::WindowServices& w) {
             return new ServiceCountersDialog(w.ctx, w.status, w.closeSerialLink, w.parent);
           }),
-      Row<LogoDialog>(Menu::Utilities, 5, "Загрузка логотипа"),
-      Row<FiscalMemoryDialog>(Menu::Utilities, 7, "Фискальная память"),
-      Row<FirmwareReadDialog>(Menu::Utilities, 6, "Чтение внутреннего ПО"),
+      Row<LogoDialog>(Menu::Utilities, 5, Tesmar::mark("Загрузка логотипа")),
+      Row<FiscalMemoryDialog>(Menu::Utilities, 7, Tesmar::mark("Фискальная память")),
+      Row<FirmwareReadDialog>(Menu::Utilities, 6, Tesmar::mark("Чтение внутреннего ПО")),
   };
 }
 

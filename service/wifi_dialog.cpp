@@ -15,9 +15,9 @@
 namespace tesmar::service {
 
 namespace {
-constexpr const char* kSettingsTitle = "Ошибка команды настройки WiFi";
-constexpr const char* kRouterTitle = "Ошибка команды связи с роутером";
-constexpr const char* kRouterCaption = "Соединение с роутером: ";
+constexpr const char* kSettingsTitle = Tesmar::mark("Ошибка команды настройки WiFi");
+constexpr const char* kRouterTitle = Tesmar::mark("Ошибка команды связи с роутером");
+constexpr const char* kRouterCaption = Tesmar::mark("Соединение с роутером: ");
 
 // A choice index sent as one decimal digit; -1 when it is none of `count`.
 int ChoiceIndex(const QString& field, int count) {
@@ -27,7 +27,7 @@ int ChoiceIndex(const QString& field, int count) {
 }  // namespace
 
 WifiDialog::WifiDialog(app::AppContext& ctx, app::StatusBytesDialog& status, QWidget* parent)
-    : CommandDialog(ctx, status, "Параметры настройки WiFi", parent),
+    : CommandDialog(ctx, status, Tesmar::mark("Параметры настройки WiFi"), parent),
       ssid_(new QLineEdit),
       auth_(new QComboBox),
       encryption_(new QComboBox),
@@ -37,23 +37,23 @@ WifiDialog::WifiDialog(app::AppContext& ctx, app::StatusBytesDialog& status, QWi
   auth_->addItems({"0 - OPEN", "1 - SHARED", "2 - WPAPSK", "3- WPA2PSK"});
   encryption_->addItems({"0 - NONE", "1 - WEP_H", "2 - WEP_A", "3 - TKIP", "4 - AES"});
   auto* form = new QFormLayout;
-  form->addRow("Наименование сети WiFi (SSID):", ssid_);
-  form->addRow("Режим авторизации:", auth_);
-  form->addRow("Алгоритм шифрования:", encryption_);
-  form->addRow("Пароль:", networkPassword_);
-  form->addRow("Командная строка:", commandLine_);
-  form->addRow("Код ошибки:", error_);
-  form->addRow("Пароль команды:", password_);
+  form->addRow(Tesmar::mark("Наименование сети WiFi (SSID):"), ssid_);
+  form->addRow(Tesmar::mark("Режим авторизации:"), auth_);
+  form->addRow(Tesmar::mark("Алгоритм шифрования:"), encryption_);
+  form->addRow(Tesmar::mark("Пароль:"), networkPassword_);
+  form->addRow(Tesmar::mark("Командная строка:"), commandLine_);
+  form->addRow(Tesmar::mark("Код ошибки:"), error_);
+  form->addRow(Tesmar::mark("Пароль команды:"), password_);
   form->addRow(router_);
   connect(ssid_, &QLineEdit::textChanged, this, &WifiDialog::rebuildCommandLine);
   connect(networkPassword_, &QLineEdit::textChanged, this, &WifiDialog::rebuildCommandLine);
   connect(auth_, &QComboBox::currentIndexChanged, this, &WifiDialog::rebuildCommandLine);
   connect(encryption_, &QComboBox::currentIndexChanged, this, &WifiDialog::rebuildCommandLine);
   rebuildCommandLine();
-  auto* write = new QPushButton("Записать");
-  auto* read = new QPushButton("Прочитать");
-  auto* router = new QPushButton("Связь с роутером");
-  auto* close = new QPushButton("Закрыть");
+  auto* write = new QPushButton(Tesmar::mark("Записать"));
+  auto* read = new QPushButton(Tesmar::mark("Прочитать"));
+  auto* router = new QPushButton(Tesmar::mark("Связь с роутером"));
+  auto* close = new QPushButton(Tesmar::mark("Закрыть"));
   connect(write, &QPushButton::clicked, this, &WifiDialog::write);
   connect(read, &QPushButton::clicked, this, &WifiDialog::read);
   connect(router, &QPushButton::clicked, this, &WifiDialog::routerLink);
@@ -85,7 +85,7 @@ void WifiDialog::write() {
   }
   std::string pwd, line;
   if (!typedPassword(pwd) ||
-      !app::WireField(ctx_.prompt, "Командная строка:", commandLine_->text(), line))
+      !app::WireField(ctx_.prompt, Tesmar::mark("Командная строка:"), commandLine_->text(), line))
     return;
   const app::Sent s =
       path_.send([&](link::Driver & d) -> auto& { return link::WriteWifi(d, pwd, line); });
@@ -118,8 +118,8 @@ void WifiDialog::routerLink() {
       path_.send([&](link::Driver & d) -> auto& { return link::ReadRouterLink(d, pwd); });
   if (!judged(s, kRouterTitle)) return;
   const QString info = PlainFields(*s.reply).value(0);
-  router_->setText(info.isEmpty() ? QString(kRouterCaption) + "Нет соединения"
-                                  : QString(kRouterCaption) + "Установлено: " + info);
+  router_->setText(info.isEmpty() ? QString(kRouterCaption) + Tesmar::mark("Нет соединения")
+                                  : QString(kRouterCaption) + Tesmar::mark("Установлено: ") + info);
 }
 
 }  // namespace tesmar::service

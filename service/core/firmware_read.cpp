@@ -42,17 +42,17 @@ TransferOutcome ReadFirmwareToFile(TransferHost& host, const std::string& pwd,
   };
   if (!r) return nothingRead("");
   link::DecodedReply decoded = link::DecodeReplyError(*r);
-  if (!decoded.ok) return nothingRead("SetDataSource ошибка:\n  " + decoded.text);
+  if (!decoded.ok) return nothingRead(Tesmar::mark("SetDataSource ошибка:\n  ") + decoded.text);
   const long long size = detail::WholeNumber(ResultField(*r, 1)).value_or(0);
   if (total) *total = size;
   host.ShowReply(*r);
   host.ShowProgress(0);
-  if (size == 0) return nothingRead("Нет данных!");
+  if (size == 0) return nothingRead(Tesmar::mark("Нет данных!"));
 
   for (long long i = 0;; ++i) {
     if (host.StopRequested()) {
       host.ShowProgress(0);
-      return FinishRead(out, false, "Чтение остановлено по запросу пользователя!");
+      return FinishRead(out, false, Tesmar::mark("Чтение остановлено по запросу пользователя!"));
     }
     // A packet whose answer was lost may have been taken from the registrar's
     // buffer: only a repeat with the same SEQ brings that packet back.
@@ -60,12 +60,12 @@ TransferOutcome ReadFirmwareToFile(TransferHost& host, const std::string& pwd,
         host, [&](link::Driver & d) -> auto& { return link::ReadDataPacket(d, pwd); }, retries);
     if (!r) return FinishRead(out, false, "");
     decoded = link::DecodeReplyError(*r);
-    if (!decoded.ok) return FinishRead(out, false, "ReadDataFromBuf ошибка:\n  " + decoded.text);
+    if (!decoded.ok) return FinishRead(out, false, Tesmar::mark("ReadDataFromBuf ошибка:\n  ") + decoded.text);
     host.ShowReply(*r);
     if (detail::WholeNumber(ResultField(*r, 1)) != i)
-      return FinishRead(out, false, "Ошибка последовательного номера пакета - чтение остановлено!");
+      return FinishRead(out, false, Tesmar::mark("Ошибка последовательного номера пакета - чтение остановлено!"));
     const std::string_view packet = ResultField(*r, 2);
-    if (packet.empty()) return FinishRead(out, true, "Чтение внутреннего ПО - успешно!");
+    if (packet.empty()) return FinishRead(out, true, Tesmar::mark("Чтение внутреннего ПО - успешно!"));
     if (!out.Append(UnescapePacket(packet), message)) return FinishRead(out, false, message);
     host.ShowProgress(static_cast<int64_t>(out.Size()));
   }

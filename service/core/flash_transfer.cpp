@@ -15,18 +15,18 @@ using detail::ResultField;
 
 namespace {
 
-constexpr const char* kReadTimeout = "Ошибка! Таймаут устройства! Чтение данных остановлено.";
+constexpr const char* kReadTimeout = Tesmar::mark("Ошибка! Таймаут устройства! Чтение данных остановлено.");
 constexpr const char* kReadFailed =
-    "Ошибка чтения данных из флеш-памяти. \nЧтение данных остановлено. ";
+    Tesmar::mark("Ошибка чтения данных из флеш-памяти. \nЧтение данных остановлено. ");
 constexpr const char* kReadBadData =
-    "Информация переданная регистратором неверна. Чтение данных остановлено.";
-constexpr const char* kReadStopped = "Чтение данных остановлено пользователем.";
-constexpr const char* kReadDone = "Успешно. Чтение данных завершено.";
+    Tesmar::mark("Информация переданная регистратором неверна. Чтение данных остановлено.");
+constexpr const char* kReadStopped = Tesmar::mark("Чтение данных остановлено пользователем.");
+constexpr const char* kReadDone = Tesmar::mark("Успешно. Чтение данных завершено.");
 constexpr const char* kWriteEndOfFile =
-    "Ошибка! Незапланированный конец файла!\n   Чтение прервано";
-constexpr const char* kWriteFailedTitle = "Ошибка записи в флеш-память:\n  ";
-constexpr const char* kWriteStopped = "Запись данных остановлено пользователем.";
-constexpr const char* kWriteDone = "Успешно. Запись данных завершена.";
+    Tesmar::mark("Ошибка! Незапланированный конец файла!\n   Чтение прервано");
+constexpr const char* kWriteFailedTitle = Tesmar::mark("Ошибка записи в флеш-память:\n  ");
+constexpr const char* kWriteStopped = Tesmar::mark("Запись данных остановлено пользователем.");
+constexpr const char* kWriteDone = Tesmar::mark("Успешно. Запись данных завершена.");
 
 int Percent(uint64_t done, uint64_t total) {
   return total ? static_cast<int>(done * 100 / total) : 100;
@@ -172,8 +172,8 @@ TransferOutcome ClearFlashMemory(TransferHost& host, const std::string& pwd) {
   if (!r) return {};
   host.ShowReply(*r);
   const link::DecodedReply decoded = link::DecodeReplyError(*r);
-  if (!decoded.ok) return {false, "Ошибка обнуления флеш-памяти:\n  " + decoded.text, 0};
-  return {true, "Успешно!", 0};
+  if (!decoded.ok) return {false, Tesmar::mark("Ошибка обнуления флеш-памяти:\n  ") + decoded.text, 0};
+  return {true, Tesmar::mark("Успешно!"), 0};
 }
 
 std::optional<NamedRange> RangeFromFileName(const std::string& path) {

@@ -21,7 +21,7 @@ inline constexpr int kCountDigits = 9;
 // asked for or written.
 inline constexpr uint64_t kLastFlashAddress = 9999999999ULL;
 inline constexpr const char* kFlashRangeTooLarge =
-    "Ошибка! Адрес последнего байта больше 9999999999!";
+    Tesmar::mark("Ошибка! Адрес последнего байта больше 9999999999!");
 // Whether every byte of `range` has a number up to kLastFlashAddress.
 bool FlashRangeFits(FlashRange range);
 
@@ -53,7 +53,7 @@ std::optional<NamedRange> RangeFromFileName(const std::string& path);
 // otherwise cut them).
 bool NamedRangeFitsFields(const NamedRange& named);
 inline constexpr const char* kNamedRangeTooLong =
-    "Ошибка! Адрес и количество в имени файла не помещаются в поля (не более 10 и 9 цифр): ";
+    Tesmar::mark("Ошибка! Адрес и количество в имени файла не помещаются в поля (не более 10 и 9 цифр): ");
 
 // A field of decimal digits only (what the address and count fields take).
 std::optional<uint64_t> DecimalField(const std::string& text);

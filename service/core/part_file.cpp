@@ -11,7 +11,7 @@ namespace tesmar::service {
 namespace {
 
 std::string WriteError(const std::string& detail) {
-  return "Ошибка записи файла: " + detail;
+  return Tesmar::mark("Ошибка записи файла: ") + detail;
 }
 
 std::string SystemWords(const std::string& path, int err) {
@@ -83,14 +83,14 @@ void PartFile::Discard() {
 std::string PartFile::Keep() {
   Close();
   std::error_code ec;
-  std::string text = "Сохранено байтов: " + std::to_string(size_);
+  std::string text = Tesmar::mark("Сохранено байтов: ") + std::to_string(size_);
   if (size_ == 0) {
     std::filesystem::remove(PartPath(), ec);
     text += ".";
   } else {
-    text += " в файле " + PartPath() + ".";
+    text += Tesmar::mark(" в файле ") + PartPath() + ".";
   }
-  if (std::filesystem::exists(path_, ec)) text += "\nФайл " + path_ + " не изменён.";
+  if (std::filesystem::exists(path_, ec)) text += Tesmar::mark("\nФайл ") + path_ + Tesmar::mark(" не изменён.");
   return text;
 }
 

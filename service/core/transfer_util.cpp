@@ -35,7 +35,7 @@ bool ReadFileStart(const std::string& path, uint64_t count, std::string& out,
   out.clear();
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
-    message = "Ошибка открытия файла: " + path + ": " + std::strerror(errno);
+    message = Tesmar::mark("Ошибка открытия файла: ") + path + ": " + std::strerror(errno);
     return false;
   }
   char block[1 << 16];
@@ -48,7 +48,7 @@ bool ReadFileStart(const std::string& path, uint64_t count, std::string& out,
   const bool failed = std::ferror(f) != 0;
   const int err = errno;
   std::fclose(f);
-  if (failed) message = "Ошибка чтения файла: " + path + ": " + std::strerror(err);
+  if (failed) message = Tesmar::mark("Ошибка чтения файла: ") + path + ": " + std::strerror(err);
   return !failed;
 }
 

@@ -40,8 +40,12 @@ const MenuBar kWritten = {
     {"О программе...", {}},
 };
 
-// Items the program adds to the written menus, at their ends.
-const std::vector<std::pair<QString, QString>> kAdded = {{"Команды", "Журнал обмена"}};
+// Items the program adds to the written menus, at their ends: the exchange
+// log, and under "О программе..." the about box and the interface language.
+const std::vector<std::pair<QString, QString>> kAdded = {
+    {"Команды", "Журнал обмена"},
+    {"О программе...", "О программе..."},
+    {"О программе...", "Язык интерфейса (со следующего запуска)"}};
 
 MenuBar Built(QMenuBar& bar) {
   MenuBar built;

@@ -33,6 +33,8 @@ for program in tesmar tesmar-cli tesmar-emu; do
 done
 has_file tesmar /usr/share/applications/local.tesmar.Tesmar.desktop
 has_file tesmar /usr/share/tesmar/contract/registrar.contract
+has_file tesmar /usr/share/tesmar/translations/tesmar_uk.qm
+has_file tesmar /usr/share/tesmar/translations/tesmar_en.qm
 has_file tesmar /usr/share/metainfo/local.tesmar.Tesmar.metainfo.xml
 has_file tesmar /usr/share/icons/hicolor/scalable/apps/tesmar.svg
 has_file tesmar /usr/share/icons/hicolor/128x128/apps/tesmar.png
