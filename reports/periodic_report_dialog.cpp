@@ -11,6 +11,7 @@
 
 #include "link/formatters.h"
 #include "reports/service_document.h"
+#include "app/date_edit.h"
 #include "app/wire_text.h"
 
 namespace tesmar::reports {
@@ -20,15 +21,6 @@ constexpr const char* kTitle = Tesmar::mark("Печать периодическ
 constexpr const char* kFirstNumber = Tesmar::mark("Номер первого отчета:");
 constexpr const char* kLastNumber = Tesmar::mark("Номер последнего отчета:");
 constexpr int kByNumber = 1;
-
-QDateEdit* TwoDigitYearDate() {
-  auto* e = new QDateEdit;
-  e->setDisplayFormat("dd.MM.yy");
-  e->setCalendarPopup(true);
-  // Two-digit years are this century's.
-  e->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
-  return e;
-}
 }  // namespace
 
 std::string ReportDate(const QString& shown) {
@@ -47,8 +39,8 @@ PeriodicReportDialog::PeriodicReportDialog(app::AppContext& ctx, app::StatusByte
   kf->addRow(Tesmar::mark("По дате/номеру"), byDateOrNumber_);
   kf->addRow(Tesmar::mark("Полный/сокращенный"), fullness_);
 
-  firstDate_ = TwoDigitYearDate();
-  lastDate_ = TwoDigitYearDate();
+  firstDate_ = app::TwoDigitYearDateEdit();
+  lastDate_ = app::TwoDigitYearDateEdit();
   dateGroup_ = new QGroupBox(Tesmar::mark("Дата"));
   auto* df = new QFormLayout(dateGroup_);
   df->addRow(Tesmar::mark("Дата первого отчета:"), firstDate_);

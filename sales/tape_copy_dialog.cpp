@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "link/formatters.h"
+#include "app/date_edit.h"
 #include "app/wire_text.h"
 
 namespace tesmar::sales {
@@ -20,14 +21,6 @@ constexpr const char* kTime = Tesmar::mark("Время:");
 constexpr const char* kStartNumber = Tesmar::mark("Начальный номер:");
 constexpr const char* kEndNumber = Tesmar::mark("Конечный номер:");
 constexpr const char* kTitle = Tesmar::mark("Печать копии чека ");
-
-QDateEdit* DatePicker() {
-  auto* e = new QDateEdit;
-  e->setDisplayFormat("dd.MM.yy");
-  e->setCalendarPopup(true);
-  e->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
-  return e;
-}
 }  // namespace
 
 void NumberLabel::mouseReleaseEvent(QMouseEvent* e) {
@@ -63,8 +56,8 @@ TapeCopyDialog::TapeCopyDialog(app::AppContext& ctx, app::StatusBytesDialog& sta
 }
 
 QWidget* TapeCopyDialog::datesGroup() {
-  startDate_ = DatePicker();
-  endDate_ = DatePicker();
+  startDate_ = app::TwoDigitYearDateEdit();
+  endDate_ = app::TwoDigitYearDateEdit();
   startTime_ = new QLineEdit("1200");
   endTime_ = new QLineEdit("1200");
   print_ = new QCheckBox(Tesmar::mark("напечатать документы"));
